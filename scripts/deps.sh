@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing CS-Q5 need.
+# Does nothing when they are all present; uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-serialport-dev libqt6svg6
+  libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
+  clang-14 libclang-rt-14-dev
+  xvfb xauth dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

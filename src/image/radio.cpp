@@ -1,0 +1,42 @@
+#include "image/radio.h"
+
+std::string Hex4(std::int32_t value) {
+    static const char digits[] = "0123456789ABCDEF";
+    const auto v = static_cast<std::uint32_t>(value);
+    return std::string{digits[(v >> 12) & 0xF], digits[(v >> 8) & 0xF], digits[(v >> 4) & 0xF],
+                       digits[v & 0xF]};
+}
+
+void clsCmcRadio::cloneWriteAdrList_Add(std::int32_t start, std::int32_t end) {
+    adrList_ += Hex4(start) + "-" + Hex4(end) + ",";
+}
+
+bool clsCmcRadio::EditOn() {
+    if (!editOn_) editOn_ = !eepImage.IsSameAs(eepCompare);
+    return editOn_;
+}
+
+void clsCmcRadio::EditOn(bool value) {
+    if (!value) eepCompare.CopyFrom(eepImage);
+    editOn_ = value;
+}
+
+void clsCmcRadio::Eep_InitBlock(std::int32_t start, std::int32_t count) {
+    eepImage.WriteBlock(start, eepInitial.ReadBlock(start, count));
+}
+
+void clsCmcRadio::Eep_InitByte(std::int32_t address) {
+    eepImage.WriteByte(address, eepInitial.ReadByte(address));
+}
+
+void clsCmcRadio::Eep_InitBit(std::int32_t address, int bit) {
+    eepImage.WriteBit(address, bit, eepInitial.ReadBit(address, bit));
+}
+
+bool clsCmcRadio::Eep_SameAsInitBlock(std::int32_t start, std::int32_t count) const {
+    for (std::int64_t a = start; a < static_cast<std::int64_t>(start) + count; ++a) {
+        const auto adr = static_cast<std::int32_t>(a);
+        if (eepImage.ReadByte(adr) != eepInitial.ReadByte(adr)) return false;
+    }
+    return true;
+}
