@@ -1,0 +1,30 @@
+#pragma once
+// The receiver-independent part of the identification checks: whether an
+// identification answer (0xE1) comes from the one receiver model this
+// program serves. The version checks that need the memory map live there.
+
+#include <string>
+
+#include "app/common.h"
+
+// Result codes of the identification checks, as the clone sequence keeps them.
+enum InfoCheckCode : int {
+    kInfoOk = 0,
+    kInfoWrongModel = 1,      // model code is not 2304
+    kInfoIllegalSub = 2,      // sub code not accepted
+    kInfoVersionDiffers = 3,  // version or capabilities differ from the initial setup
+    kInfoMalformed = 4,       // answer not 26 bytes, or version byte 12
+    kInfoReadImageBad = 5,    // a read image fails the consistency test
+    kInfoCommFailed = 6,      // communication failed
+};
+
+// The receiver's expected model and sub codes, as 4 hexadecimal digits.
+inline constexpr const char* kModelCode = "2304";
+inline constexpr const char* kSubCode = "0001";
+
+// True exactly for the sub code "0001".
+bool RigOpFunc_CheckSubNameLegal(const std::string& sub);
+
+// Length 26, model 2304, legal sub code, version byte not 12; positions
+// count from 1 on the answer (destination, source, command, body...).
+int RigOpFunc_CheckInfoGeneral(const ByteStr& answer);
