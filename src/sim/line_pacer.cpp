@@ -11,8 +11,9 @@ constexpr std::int64_t kNsPerSecond = 1'000'000'000;
 LinePacer::LinePacer(int bitsPerSecond) : baud_(std::max(bitsPerSecond, 0)) {}
 
 std::int64_t LinePacer::EndOfByte(std::int64_t index) const {
-    // Byte i of a burst has left the line after (i + 1) byte times.
-    return burstStartNs_ + (index + 1) * kBitsPerByte * kNsPerSecond / baud_;
+    // Byte i of a burst has left the line after (i + 1) byte times; rounded
+    // up to the nanosecond so that Due() counts the byte at that moment.
+    return burstStartNs_ + ((index + 1) * kBitsPerByte * kNsPerSecond + baud_ - 1) / baud_;
 }
 
 void LinePacer::Push(const ByteStr& bytes, std::int64_t nowNs) {

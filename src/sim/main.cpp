@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -128,6 +129,23 @@ struct Link {
     }
 };
 
+// Before a hang-up, lets the computer side take the bytes already on the
+// line: a real receiver's last bytes are in the computer's UART by then,
+// but closing a pty throws away whatever its slave has not read yet. The
+// slave's input queue must read empty three times in a row (bytes pass
+// through the kernel's flip buffer before they are counted). Waits at most
+// two seconds, and not past a signal.
+void WaitUntilTaken(const Pty& pty) {
+    int emptyInARow = 0;
+    for (int i = 0; i < 200 && emptyInARow < 3; ++i) {
+        int pending = 0;
+        if (ioctl(pty.slave, TIOCINQ, &pending) != 0) return;
+        emptyInARow = pending > 0 ? 0 : emptyInARow + 1;
+        pollfd fd{gSignalPipe[0], POLLIN, 0};
+        if (poll(&fd, 1, 10) != 0) return;
+    }
+}
+
 std::string FrameText(const RxFrame& f) {
     return ByteStrToHexStr(JoinBytes({f.dest, f.src, f.cmd}, f.body));
 }
@@ -217,6 +235,7 @@ int main(int argc, char** argv) {
             }
         }
         if (hangupPending && pacer.Empty()) {
+            WaitUntilTaken(pty);
             log("hanging up");
             break;
         }
@@ -271,6 +290,7 @@ int main(int argc, char** argv) {
             hangupPending = out.hangup;
         }
         if (hangupPending && pacer.Empty()) {
+            WaitUntilTaken(pty);
             log("hanging up");
             break;
         }
