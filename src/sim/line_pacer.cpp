@@ -21,8 +21,7 @@ void LinePacer::Push(const ByteStr& bytes, std::int64_t nowNs) {
     if (Paced() && queue_.empty()) {
         // The line fell idle when the last byte of the burst ended; an idle
         // line does not owe the computer a backlog of byte times.
-        const std::int64_t idleSince =
-            sentInBurst_ == 0 ? nowNs : EndOfByte(sentInBurst_ - 1);
+        const std::int64_t idleSince = sentInBurst_ == 0 ? nowNs : EndOfByte(sentInBurst_ - 1);
         burstStartNs_ = std::max(nowNs, idleSince);
         sentInBurst_ = 0;
     }

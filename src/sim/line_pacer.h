@@ -15,7 +15,7 @@
 #include "app/common.h"
 
 class LinePacer {
-public:
+  public:
     // bitsPerSecond 0 means unpaced.
     explicit LinePacer(int bitsPerSecond = 0);
 
@@ -35,7 +35,7 @@ public:
     // not empty).
     std::int64_t NextDueNs() const;
 
-private:
+  private:
     std::int64_t EndOfByte(std::int64_t index) const;
 
     int baud_;

@@ -71,15 +71,17 @@ ByteStr BuildFrame(std::uint8_t dest, std::uint8_t src, const ByteStr& payload) 
 }
 
 std::uint8_t BlockChecksum(int address, const ByteStr& data) {
-    unsigned sum = static_cast<unsigned>((address >> 8) & 0xFF) + static_cast<unsigned>(address & 0xFF) +
+    unsigned sum = static_cast<unsigned>((address >> 8) & 0xFF) +
+                   static_cast<unsigned>(address & 0xFF) +
                    static_cast<unsigned>(data.size() & 0xFF);
     for (std::uint8_t b : data) sum += b;
     return static_cast<std::uint8_t>((256 - sum % 256) % 256);
 }
 
 ByteStr EncodeDataBlock(int address, const ByteStr& data) {
-    const ByteStr payload(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(
-                                                           std::min<std::size_t>(data.size(), 255)));
+    const ByteStr payload(
+        data.begin(),
+        data.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(data.size(), 255)));
     ByteStr block;
     block.reserve(payload.size() + 4);
     block.push_back(static_cast<std::uint8_t>((address >> 8) & 0xFF));

@@ -41,7 +41,7 @@ struct RxFrame {
 // inside a frame abandons the frame so far, and a frame longer than any the
 // protocol uses is dropped whole rather than buffered without end.
 class FrameReader {
-public:
+  public:
     // The longest frame content kept (destination to last body byte).
     static constexpr std::size_t kMaxContent = 512;
 
@@ -49,7 +49,7 @@ public:
     std::optional<RxFrame> Feed(std::uint8_t byte);
     void Clear();
 
-private:
+  private:
     enum class State { Outside, OnePreamble, Inside, Overlong };
     State state_ = State::Outside;
     ByteStr content_;

@@ -68,7 +68,8 @@ bool LoadImageFile(const std::string& path, clsCmcEeprom& image, std::string& er
         }
         const std::int32_t adr = static_cast<std::int32_t>(HexPrefixValue(line.substr(0, 4)));
         const std::int32_t count = static_cast<std::int32_t>(HexPrefixValue(line.substr(4, 2)));
-        if (line.size() < 6 + 2 * static_cast<std::size_t>(count) || adr + count > loaded.eeSize()) {
+        if (line.size() < 6 + 2 * static_cast<std::size_t>(count) ||
+            adr + count > loaded.eeSize()) {
             error = where + ": record too short or outside the memory";
             return false;
         }
@@ -84,7 +85,8 @@ bool LoadImageFile(const std::string& path, clsCmcEeprom& image, std::string& er
     }
     for (std::size_t a = 0; a < given.size(); ++a) {
         if (!given[a]) {
-            error = "byte " + Hex2(static_cast<int>(a >> 8)) + Hex2(static_cast<int>(a)) + " missing";
+            error =
+                "byte " + Hex2(static_cast<int>(a >> 8)) + Hex2(static_cast<int>(a)) + " missing";
             return false;
         }
     }

@@ -10,11 +10,16 @@ ByteStr EndFramePayload() {
 
 const char* BlockResultText(DataBlock::Result r) {
     switch (r) {
-        case DataBlock::Result::Ok: return "ok";
-        case DataBlock::Result::NotHex: return "not hex text";
-        case DataBlock::Result::BadLength: return "bad length";
-        case DataBlock::Result::BadCount: return "count does not match length";
-        case DataBlock::Result::BadChecksum: return "bad checksum";
+        case DataBlock::Result::Ok:
+            return "ok";
+        case DataBlock::Result::NotHex:
+            return "not hex text";
+        case DataBlock::Result::BadLength:
+            return "bad length";
+        case DataBlock::Result::BadCount:
+            return "count does not match length";
+        case DataBlock::Result::BadChecksum:
+            return "bad checksum";
     }
     return "?";
 }

@@ -35,25 +35,25 @@ enum class SimFault {
 
 // Who the receiver is and how it behaves.
 struct ReceiverSetup {
-    int version = 0;       // 0..11; 12 is sent as it is (an illegal answer)
-    bool amOk = true;      // capability bit 3 is set when AM is not allowed
-    bool cellerNg = false; // capability bit 5
-    bool fmTvOk = false;   // capability bit 6
-    bool expOn = false;    // option bit 0
-    int tvOwNo = 0;        // option bits 1-2
+    int version = 0;         // 0..11; 12 is sent as it is (an illegal answer)
+    bool amOk = true;        // capability bit 3 is set when AM is not allowed
+    bool cellerNg = false;   // capability bit 5
+    bool fmTvOk = false;     // capability bit 6
+    bool expOn = false;      // option bit 0
+    int tvOwNo = 0;          // option bits 1-2
     int readBlockSize = 32;  // data bytes per frame of a clone read
     SimFault fault = SimFault::None;
-    int faultFrame = 0;    // K of the faults that name a data frame (1 = first)
+    int faultFrame = 0;  // K of the faults that name a data frame (1 = first)
 };
 
 // What the receiver wants done on the line, in order.
 struct ReceiverOutput {
-    ByteStr bytes;         // frames to send after everything queued before
-    bool hangup = false;   // then close the line (after the bytes are out)
+    ByteStr bytes;        // frames to send after everything queued before
+    bool hangup = false;  // then close the line (after the bytes are out)
 };
 
 class SimReceiver {
-public:
+  public:
     // The model and sub code this receiver answers to.
     static constexpr std::uint8_t kModelHi = 0x23, kModelLo = 0x04;
     static constexpr std::uint8_t kSubHi = 0x00, kSubLo = 0x01;
@@ -86,7 +86,7 @@ public:
     // One line of what the receiver is doing, for the log.
     std::function<void(const std::string&)> onLog;
 
-private:
+  private:
     void Log(const std::string& text) const;
     bool IsOwnModel(const ByteStr& body) const;
     bool IsOwnModelAndSub(const ByteStr& body) const;

@@ -21,7 +21,8 @@ TEST(LinePacer, EachByteIsDueWhenItsStopBitEnds) {
     LinePacer p(9600);
     p.Push(ByteStr(10, 0), kT0);
     const std::vector<std::pair<std::int64_t, std::size_t>> cases = {
-        {0, 0}, {1'041'666, 0}, {1'041'667, 1}, {2'083'334, 2}, {10'416'666, 9}, {10'416'667, 10}, {50 * kMs, 10},
+        {0, 0},          {1'041'666, 0},   {1'041'667, 1}, {2'083'334, 2},
+        {10'416'666, 9}, {10'416'667, 10}, {50 * kMs, 10},
     };
     for (const auto& [after, due] : cases) EXPECT_EQ(p.Due(kT0 + after), due) << after;
     EXPECT_EQ(p.NextDueNs(), kT0 + 1'041'667);

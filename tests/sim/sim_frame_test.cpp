@@ -13,7 +13,9 @@ std::vector<RxFrame> FeedAll(FrameReader& reader, const ByteStr& bytes) {
     return frames;
 }
 
-ByteStr Content(const RxFrame& f) { return JoinBytes({f.dest, f.src, f.cmd}, f.body); }
+ByteStr Content(const RxFrame& f) {
+    return JoinBytes({f.dest, f.src, f.cmd}, f.body);
+}
 
 }  // namespace
 
@@ -24,14 +26,16 @@ TEST(SimFrame, ReaderPicksFramesOutOfNoise) {
         std::vector<ByteStr> frames;  // destination..body of every frame found
     };
     const std::vector<Case> cases = {
-        {"plain", {0xFE, 0xFE, 0xEE, 0xEF, 0xE0, 0x23, 0x04, 0x00, 0x00, 0xFD},
+        {"plain",
+         {0xFE, 0xFE, 0xEE, 0xEF, 0xE0, 0x23, 0x04, 0x00, 0x00, 0xFD},
          {{0xEE, 0xEF, 0xE0, 0x23, 0x04, 0x00, 0x00}}},
         {"garbage before and between",
          {0x00, 0x41, 0xFD, 0xFE, 0xFE, 0xEE, 0xEF, 0xE0, 0xFD, 0x13, 0xFE, 0xFE, 0xEE, 0xEF, 0xE2,
           0xFD},
          {{0xEE, 0xEF, 0xE0}, {0xEE, 0xEF, 0xE2}}},
         {"a lone preamble byte is noise", {0xFE, 0xEE, 0xEF, 0xE0, 0xFD}, {}},
-        {"extra preamble bytes are allowed", {0xFE, 0xFE, 0xFE, 0xFE, 0xEE, 0xEF, 0xE0, 0xFD},
+        {"extra preamble bytes are allowed",
+         {0xFE, 0xFE, 0xFE, 0xFE, 0xEE, 0xEF, 0xE0, 0xFD},
          {{0xEE, 0xEF, 0xE0}}},
         {"a new preamble abandons a half frame",
          {0xFE, 0xFE, 0xEE, 0xEF, 0xE4, 0x30, 0xFE, 0xFE, 0xEE, 0xEF, 0xE5, 0xFD},
@@ -43,7 +47,8 @@ TEST(SimFrame, ReaderPicksFramesOutOfNoise) {
         FrameReader reader;
         const auto frames = FeedAll(reader, c.in);
         ASSERT_EQ(frames.size(), c.frames.size()) << c.name;
-        for (std::size_t i = 0; i < frames.size(); ++i) EXPECT_EQ(Content(frames[i]), c.frames[i]) << c.name;
+        for (std::size_t i = 0; i < frames.size(); ++i)
+            EXPECT_EQ(Content(frames[i]), c.frames[i]) << c.name;
     }
 }
 
@@ -72,16 +77,17 @@ TEST(SimFrame, DecodeRefusesMalformedBlocks) {
     using R = DataBlock::Result;
     const std::vector<std::pair<std::string, R>> cases = {
         {"012002123497", R::Ok},
-        {"0120021234", R::BadCount},         // count 2 but one byte left before the sum
-        {"01200212349", R::BadLength},       // odd
-        {"01200134", R::BadLength},          // no data byte
+        {"0120021234", R::BadCount},    // count 2 but one byte left before the sum
+        {"01200212349", R::BadLength},  // odd
+        {"01200134", R::BadLength},     // no data byte
         {"012002123498", R::BadChecksum},
         {"01200212349G", R::NotHex},
         {"0120031234AB00", R::BadChecksum},  // count fits, sum does not
         {"01200312345600", R::BadChecksum},
         {"", R::BadLength},
     };
-    for (const auto& [text, result] : cases) EXPECT_EQ(DecodeDataBlock(StrToByteStr(text)).result, result) << text;
+    for (const auto& [text, result] : cases)
+        EXPECT_EQ(DecodeDataBlock(StrToByteStr(text)).result, result) << text;
     const DataBlock lower = DecodeDataBlock(StrToByteStr("1f6002abcd07"));
     EXPECT_EQ(lower.result, R::Ok);
     EXPECT_EQ(lower.address, 0x1F60);

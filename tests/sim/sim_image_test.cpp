@@ -62,13 +62,15 @@ TEST(SimImage, LoadRefusesFilesThatDoNotGiveAWholeImage) {
         bool ok;
     };
     std::string lower = text;
-    for (std::size_t i = text.find("1F70"); i < lower.size(); ++i) lower[i] = static_cast<char>(std::tolower(lower[i]));
+    for (std::size_t i = text.find("1F70"); i < lower.size(); ++i)
+        lower[i] = static_cast<char>(std::tolower(lower[i]));
     const std::vector<Case> cases = {
         {"whole", text, true},
         {"lower case digits", lower, true},
         {"empty", "", false},
         {"other model", "23050001" + text.substr(8), false},
-        {"first record missing", text.substr(0, firstRecord) + text.substr(text.find("\r\n0010")), false},
+        {"first record missing", text.substr(0, firstRecord) + text.substr(text.find("\r\n0010")),
+         false},
         {"record past the end", text + "1F7810" + std::string(32, '0') + "\r\n", false},
         {"not hex", text + "00001G00\r\n", false},
     };

@@ -3,6 +3,7 @@
 // wait is on an event (bytes, hang-up, process exit) with a deadline.
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -10,8 +11,6 @@
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdio>
@@ -31,13 +30,14 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kDeadline = std::chrono::seconds(10);
 
 int MsLeft(Clock::time_point until) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
     return left > 0 ? static_cast<int>(left) : 0;
 }
 
 // One running csq5-sim.
 class SimProcess {
-public:
+  public:
     explicit SimProcess(const std::vector<std::string>& args) {
         int out[2];
         if (pipe(out) != 0) return;
@@ -50,7 +50,8 @@ public:
         std::vector<char*> argv;
         for (auto& a : all) argv.push_back(a.data());
         argv.push_back(nullptr);
-        if (posix_spawn(&pid_, CSQ5_SIM_PATH, &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+        if (posix_spawn(&pid_, CSQ5_SIM_PATH, &actions, nullptr, argv.data(), environ) != 0)
+            pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
         close(out[1]);
         // The first line on stdout is the pty's path.
@@ -88,14 +89,14 @@ public:
         return -1;
     }
 
-private:
+  private:
     pid_t pid_ = -1;
     std::string path_;
 };
 
 // The computer's end of the line: the pty slave in raw mode.
 class Port {
-public:
+  public:
     explicit Port(const std::string& path) {
         fd_ = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         if (fd_ < 0) return;
@@ -134,19 +135,22 @@ public:
     }
     bool HungUp() const { return hungUp_; }
 
-private:
+  private:
     int fd_ = -1;
     bool hungUp_ = false;
 };
 
-ByteStr Request(const ByteStr& payload) { return BuildFrame(kAdrReceiver, kAdrComputer, payload); }
+ByteStr Request(const ByteStr& payload) {
+    return BuildFrame(kAdrReceiver, kAdrComputer, payload);
+}
 
 // The content of every complete frame in the bytes (destination..body).
 std::vector<ByteStr> Frames(const ByteStr& bytes) {
     std::vector<ByteStr> frames;
     FrameReader reader;
     for (std::uint8_t b : bytes)
-        if (auto f = reader.Feed(b)) frames.push_back(JoinBytes({f->dest, f->src, f->cmd}, f->body));
+        if (auto f = reader.Feed(b))
+            frames.push_back(JoinBytes({f->dest, f->src, f->cmd}, f->body));
     return frames;
 }
 
@@ -158,7 +162,8 @@ bool StartsWith(const ByteStr& bytes, const ByteStr& head) {
 std::function<bool(const ByteStr&)> EchoThenFrame(const ByteStr& request, std::uint8_t cmd) {
     return [request, cmd](const ByteStr& got) {
         if (!StartsWith(got, request)) return false;
-        const auto frames = Frames(ByteStr(got.begin() + static_cast<std::ptrdiff_t>(request.size()), got.end()));
+        const auto frames =
+            Frames(ByteStr(got.begin() + static_cast<std::ptrdiff_t>(request.size()), got.end()));
         return !frames.empty() && frames.back()[2] == cmd;
     };
 }
@@ -168,11 +173,14 @@ const ByteStr kReadRequest = Request({kCmdReadReq, 0x23, 0x04, 0x00, 0x01});
 const ByteStr kWriteRequest = Request({kCmdWriteReq, 0x23, 0x04, 0x00, 0x01});
 
 void FillPattern(clsCmcEeprom& image, int seed) {
-    for (std::int32_t a = 0; a < image.eeSize(); ++a) image.WriteByte(a, (a * seed + (a >> 8)) & 0xFF);
+    for (std::int32_t a = 0; a < image.eeSize(); ++a)
+        image.WriteByte(a, (a * seed + (a >> 8)) & 0xFF);
     image.WriteBlock(kFormatTagAdr, StrToByteStr(kFormatTag));
 }
 
-std::string TempPath(const std::string& name) { return ::testing::TempDir() + "sim_pty_test_" + name; }
+std::string TempPath(const std::string& name) {
+    return ::testing::TempDir() + "sim_pty_test_" + name;
+}
 
 }  // namespace
 
@@ -180,11 +188,13 @@ TEST(SimPty, CloneReadAndCloneWriteOverThePty) {
     clsCmcEeprom stored;
     FillPattern(stored, 7);
     stored.WriteBlock(0x1F60, StrToByteStr("ON THE BENCH    "));
-    const std::string imageFile = TempPath("in.acf"), saveFile = TempPath("out.acf"), link = TempPath("link");
+    const std::string imageFile = TempPath("in.acf"), saveFile = TempPath("out.acf"),
+                      link = TempPath("link");
     std::remove(saveFile.c_str());
     ASSERT_TRUE(SaveImageFile(imageFile, stored));
 
-    SimProcess sim({"--ver", "6", "--fmtv", "1", "--image", imageFile, "--save", saveFile, "--link", link});
+    SimProcess sim(
+        {"--ver", "6", "--fmtv", "1", "--image", imageFile, "--save", saveFile, "--link", link});
     ASSERT_FALSE(sim.Path().empty());
     char target[256] = {};
     ASSERT_GT(readlink(link.c_str(), target, sizeof target - 1), 0);
@@ -202,10 +212,12 @@ TEST(SimPty, CloneReadAndCloneWriteOverThePty) {
     port.Send(sent);
     ByteStr got = port.ReadUntil(EchoThenFrame(sent, kCmdInfoAns));
     ASSERT_TRUE(StartsWith(got, sent));
-    auto answers = Frames(ByteStr(got.begin() + static_cast<std::ptrdiff_t>(sent.size()), got.end()));
+    auto answers =
+        Frames(ByteStr(got.begin() + static_cast<std::ptrdiff_t>(sent.size()), got.end()));
     ASSERT_EQ(answers.size(), 1u);
     EXPECT_EQ(RigOpFunc_CheckInfoGeneral(answers[0]), kInfoOk);
-    EXPECT_EQ(ByteStrToStr(ByteStr(answers[0].begin() + 7, answers[0].begin() + 23)), "ON THE BENCH    ");
+    EXPECT_EQ(ByteStrToStr(ByteStr(answers[0].begin() + 7, answers[0].begin() + 23)),
+              "ON THE BENCH    ");
     EXPECT_EQ(answers[0][23], 6);
     EXPECT_EQ(answers[0][24], 0x40);
 
@@ -215,7 +227,8 @@ TEST(SimPty, CloneReadAndCloneWriteOverThePty) {
     ASSERT_TRUE(StartsWith(got, kReadRequest));
     clsCmcEeprom read;
     int dataFrames = 0;
-    for (const auto& f : Frames(ByteStr(got.begin() + static_cast<std::ptrdiff_t>(kReadRequest.size()), got.end()))) {
+    for (const auto& f : Frames(
+             ByteStr(got.begin() + static_cast<std::ptrdiff_t>(kReadRequest.size()), got.end()))) {
         if (f[2] != kCmdData) continue;
         ++dataFrames;
         const DataBlock b = DecodeDataBlock(ByteStr(f.begin() + 3, f.end()));
@@ -230,11 +243,14 @@ TEST(SimPty, CloneReadAndCloneWriteOverThePty) {
     clsCmcEeprom written;
     FillPattern(written, 11);
     port.Send(kWriteRequest);
-    ASSERT_EQ(port.ReadUntil([&](const ByteStr& g) { return g.size() >= kWriteRequest.size(); }), kWriteRequest);
+    ASSERT_EQ(port.ReadUntil([&](const ByteStr& g) { return g.size() >= kWriteRequest.size(); }),
+              kWriteRequest);
     for (std::int32_t a = 0; a < written.eeSize(); a += 32) {
-        const ByteStr frame = Request(JoinBytes({kCmdData}, EncodeDataBlock(a, written.ReadBlock(a, 32))));
+        const ByteStr frame =
+            Request(JoinBytes({kCmdData}, EncodeDataBlock(a, written.ReadBlock(a, 32))));
         port.Send(frame);
-        ASSERT_EQ(port.ReadUntil([&](const ByteStr& g) { return g.size() >= frame.size(); }), frame) << a;
+        ASSERT_EQ(port.ReadUntil([&](const ByteStr& g) { return g.size() >= frame.size(); }), frame)
+            << a;
     }
     const ByteStr end = Request(JoinBytes({kCmdEnd}, StrToByteStr("Ardo Inc.")));
     port.Send(end);
@@ -278,7 +294,8 @@ TEST(SimPty, HangupFaultClosesTheLineAfterDataFrameK) {
     const ByteStr rest = port.ReadUntil([](const ByteStr&) { return false; });
     EXPECT_TRUE(port.HungUp());
     ASSERT_TRUE(StartsWith(rest, kReadRequest));
-    const auto frames = Frames(ByteStr(rest.begin() + static_cast<std::ptrdiff_t>(kReadRequest.size()), rest.end()));
+    const auto frames = Frames(
+        ByteStr(rest.begin() + static_cast<std::ptrdiff_t>(kReadRequest.size()), rest.end()));
     ASSERT_EQ(frames.size(), 3u);
     for (const auto& f : frames) EXPECT_EQ(f[2], kCmdData);
     EXPECT_EQ(sim.WaitExit(), 0);

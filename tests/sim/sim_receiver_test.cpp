@@ -96,7 +96,8 @@ TEST(SimReceiver, IdentificationAnswerCarriesVersionBitsAndComment) {
     };
     auto setup = [](int ver, bool am, bool celler, bool fmtv, bool exp, int tvow) {
         ReceiverSetup s;
-        s.version = ver, s.amOk = am, s.cellerNg = celler, s.fmTvOk = fmtv, s.expOn = exp, s.tvOwNo = tvow;
+        s.version = ver, s.amOk = am, s.cellerNg = celler, s.fmTvOk = fmtv, s.expOn = exp,
+        s.tvOwNo = tvow;
         return s;
     };
     const std::vector<Case> cases = {
@@ -116,7 +117,8 @@ TEST(SimReceiver, IdentificationAnswerCarriesVersionBitsAndComment) {
         const ByteStr& a = h.frames[0];
         ASSERT_EQ(a.size(), 26u);
         EXPECT_EQ(RigOpFunc_CheckInfoGeneral(a), kInfoOk);
-        EXPECT_EQ(ByteStr(a.begin(), a.begin() + 7), (ByteStr{0xEF, 0xEE, 0xE1, 0x23, 0x04, 0x00, 0x01}));
+        EXPECT_EQ(ByteStr(a.begin(), a.begin() + 7),
+                  (ByteStr{0xEF, 0xEE, 0xE1, 0x23, 0x04, 0x00, 0x01}));
         EXPECT_EQ(ByteStrToStr(ByteStr(a.begin() + 7, a.begin() + 23)), "my scan setup   ");
         EXPECT_EQ(a[23], c.version);
         EXPECT_EQ(a[24], c.caps);
@@ -145,7 +147,8 @@ TEST(SimReceiver, IdentificationFaultsFailTheComputersChecks) {
         SimReceiver rx = MakeReceiver(s);
         const Heard h = Send(rx, Request(kCmdInfoReq, {0x23, 0x04, 0x00, 0x00}));
         ASSERT_EQ(h.frames.size(), 1u);
-        EXPECT_EQ(RigOpFunc_CheckInfoGeneral(h.frames[0]), c.expectedCheck) << static_cast<int>(c.fault);
+        EXPECT_EQ(RigOpFunc_CheckInfoGeneral(h.frames[0]), c.expectedCheck)
+            << static_cast<int>(c.fault);
         EXPECT_EQ(h.frames[0][23], c.expectedVersion);
     }
 }
@@ -209,7 +212,8 @@ TEST(SimReceiver, ReadFaultsSpoilTheNamedDataFrame) {
         EXPECT_EQ(r.badFrames, 1);
         EXPECT_TRUE(r.endFrame);
         const ByteStr& bad = h.frames[static_cast<std::size_t>(k - 1)];
-        EXPECT_EQ(DecodeDataBlock(ByteStr(bad.begin() + 3, bad.end())).result, DataBlock::Result::BadChecksum);
+        EXPECT_EQ(DecodeDataBlock(ByteStr(bad.begin() + 3, bad.end())).result,
+                  DataBlock::Result::BadChecksum);
 
         s.fault = SimFault::DropFrame;
         SimReceiver dropper = MakeReceiver(s);
