@@ -1,9 +1,15 @@
 #include "model/master.h"
 
 #include "clone/info_checks.h"
+#include "image/rigq5_table.h"
 #include "model/tv_presets.h"
 
 clsRigQ5_Master::clsRigQ5_Master(clsCmcRadio& radio) : radio_(radio), common_(radio) { Reset(); }
+
+void clsRigQ5_Master::Init_MakeInitial() {
+    MakeInitialImage(radio_.eepInitial, matrix_);
+    init_Reload();
+}
 
 void clsRigQ5_Master::init_Reload() {
     radio_.Eep_InitAll();
@@ -100,9 +106,4 @@ int clsRigQ5_Master::RigOpFunc_CheckInfoToWrite(const ByteStr& answer) {
 
 int clsRigQ5_Master::RigOpFunc_CheckReadedData() {
     return radio_.Eep_SameAsInitBlock(kAdrFormatTag, kFormatTagLength) ? kInfoOk : kInfoReadImageBad;
-}
-
-void clsRigQ5_Master::Init_MakeInitial() {
-    // TEMPORARY until the initial images land.
-    init_Reload();
 }
