@@ -44,10 +44,10 @@ Reading Read(const clsRigQ5_Ch& ch) {
 }
 
 std::ostream& operator<<(std::ostream& os, const Reading& r) {
-    return os << "appear " << r.appear << " f " << r.freqOp << " dup " << r.freqDup << "/" << r.dupDir
-              << " tsql " << r.tsql << " tone " << r.tone << " if " << r.tvIf << " rev " << r.tvReverse
-              << " sub " << r.subCarrier << " skip " << r.skipM << "/" << r.skipT << " mode " << r.mode
-              << " ts " << r.ts << " name '" << r.name << "'";
+    return os << "appear " << r.appear << " f " << r.freqOp << " dup " << r.freqDup << "/"
+              << r.dupDir << " tsql " << r.tsql << " tone " << r.tone << " if " << r.tvIf << " rev "
+              << r.tvReverse << " sub " << r.subCarrier << " skip " << r.skipM << "/" << r.skipT
+              << " mode " << r.mode << " ts " << r.ts << " name '" << r.name << "'";
 }
 
 }  // namespace
@@ -56,7 +56,7 @@ TEST(ChannelFreqText, FrequencyToTextHasFourMegahertzPlacesAndSixDecimals) {
     const struct {
         std::int32_t f;
         const char* text;
-    } cases[] = {{14500000, " 145.000000"}, {24501250, " 245.012500"}, {0, "   0.000000"},
+    } cases[] = {{14500000, " 145.000000"}, {24501250, " 245.012500"},  {0, "   0.000000"},
                  {49500, "   0.495000"},    {300000000, "3000.000000"}, {99999, "   0.999990"},
                  {-5, "  -0.000050"},       {INT32_MAX, "21474.836470"}};
     for (const auto& c : cases) EXPECT_EQ(clsRigQ5_Ch::Conv_Freq_LongToStr(c.f), c.text) << c.f;
@@ -90,7 +90,8 @@ TEST(ChannelFreqText, TypedTextToFrequency) {
         {"1.2345", 1, 123500},
         {"200", 1, 15999500},  // offsets stop at 159.995 MHz
     };
-    for (const auto& c : cases) EXPECT_EQ(ch.Conv_Freq_StrToLong(c.text, c.kind), c.f) << '"' << c.text << '"';
+    for (const auto& c : cases)
+        EXPECT_EQ(ch.Conv_Freq_StrToLong(c.text, c.kind), c.f) << '"' << c.text << '"';
 
     const auto am = MatrixOf(1, 1);
     const clsRigQ5_Ch amCh(am, 11);
@@ -108,9 +109,9 @@ TEST(ChannelAdjustFreq, SnapsToTheNearestOfTheThreeDivisionsOf25kHz) {
         {14500625, 14500625},  // on the 6.25 kHz grid
         {14501250, 14501250},   {14500000, 14500000},
         {14502499, 14502500},  // into the next 25 kHz cell
-        {14500312, 14500500},   {14500563, 14500625}, {14500562, 14500500},
-        {14501875, 14501875},   {49499, 49500},
-        {240000625, 240000500},  // no 6.25 kHz grid on 2.4 GHz
+        {14500312, 14500500},   {14500563, 14500625},
+        {14500562, 14500500},   {14501875, 14501875},
+        {49499, 49500},         {240000625, 240000500},  // no 6.25 kHz grid on 2.4 GHz
         {240001875, 240002000}, {240001250, 240001250},
         {139999999, 140000000},
     };
@@ -122,7 +123,7 @@ TEST(ChannelAdjustFreq, MediumWaveAreaUsesThe9kHzGrid) {
     const clsRigQ5_Ch ch(m, 11);
     const struct {
         std::int32_t f, want;
-    } cases[] = {{100000, 99900}, {49500, 49500},   {54450, 54000},   // 60.5 steps to the even 60
+    } cases[] = {{100000, 99900}, {49500, 49500},   {54450, 54000},    // 60.5 steps to the even 60
                  {55350, 55800},  {162000, 162000}, {162499, 162000},  // kept inside band 0
                  {49499, 49500},  {162500, 162500}};
     for (const auto& c : cases) EXPECT_EQ(ch.AdjustFreq(c.f, 0), c.want) << c.f;
@@ -155,9 +156,9 @@ TEST(ChannelHeal, FrequenciesAreSnappedAndClamped) {
         int ident;
         std::int32_t f, want;
     } cases[] = {
-        {11, 14500300, 14500500},   {11, 400000000, 300000000},  {11, -100, 0},
-        {11, INT32_MAX, 300000000}, {11, INT32_MIN, 0},
-        {14, 5525100, 5525000},     {14, 5526250, 5527500},  // TV raster of 25 kHz, halves up
+        {11, 14500300, 14500500},   {11, 400000000, 300000000}, {11, -100, 0},
+        {11, INT32_MAX, 300000000}, {11, INT32_MIN, 0},         {14, 5525100, 5525000},
+        {14, 5526250, 5527500},  // TV raster of 25 kHz, halves up
         {14, 5523750, 5525000},     {14, 200000000, 199997500}, {14, -1250, 0},
         {14, INT32_MAX, 199997500}, {15, INT32_MAX, 300000000}, {16, INT32_MIN, 0},
         {16, 9000100, 9000000},  // the sound carrier is snapped, the picture moves with it
@@ -170,7 +171,8 @@ TEST(ChannelHeal, FrequenciesAreSnappedAndClamped) {
     auto ch = InUse(m, 11, 14500000);
     const struct {
         std::int32_t dup, want;
-    } dups[] = {{16000000, 15999500}, {-5, 0}, {625, 625}, {300, 500}, {INT32_MAX, 15999500}, {INT32_MIN, 0}};
+    } dups[] = {{16000000, 15999500},  {-5, 0},       {625, 625}, {300, 500},
+                {INT32_MAX, 15999500}, {INT32_MIN, 0}};
     for (const auto& d : dups) {
         ch.FreqDup_Pure(d.dup);
         EXPECT_EQ(ch.FreqDup_Pure(), d.want) << d.dup;
@@ -220,15 +222,23 @@ TEST(ChannelHeal, BlankRecordsAndTheVoiceWriteAreNotHealed) {
 
 TEST(ChannelHeal, HealingAHealedRecordChangesNothing) {
     std::mt19937 rng(20240607);
-    const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    const auto pick = [&](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(rng);
+    };
     const auto freq = [&]() -> std::int32_t {
         switch (pick(0, 5)) {
-            case 0: return pick(-1000000, 310000000);
-            case 1: return pick(INT32_MIN, INT32_MAX);
-            case 2: return pick(40000, 170000);         // around the medium-wave area
-            case 3: return 139990000 + pick(0, 20000);  // around 1400 MHz
-            case 4: return 81590000 + pick(0, 20000);   // the cellular edge
-            default: return pick(0, 300000000) / 2500 * 2500 + pick(-3, 3);
+            case 0:
+                return pick(-1000000, 310000000);
+            case 1:
+                return pick(INT32_MIN, INT32_MAX);
+            case 2:
+                return pick(40000, 170000);  // around the medium-wave area
+            case 3:
+                return 139990000 + pick(0, 20000);  // around 1400 MHz
+            case 4:
+                return 81590000 + pick(0, 20000);  // the cellular edge
+            default:
+                return pick(0, 300000000) / 2500 * 2500 + pick(-3, 3);
         }
     };
     const std::string names[] = {"", "ABC", "ab&c<de", "LONGNAME", "  x ", "A\x01\xE9"};
@@ -339,7 +349,8 @@ TEST(ChannelFields, ReadsAreLimitedToTheirRanges) {
         {&clsRigQ5_Ch::TvSubCarrier_Pure, &clsRigQ5_Ch::TvSubCarrier_Pure, 200, 126, 126},
         {&clsRigQ5_Ch::SkipM_Pure, &clsRigQ5_Ch::SkipM_Pure, 3, 2, 2},
         {&clsRigQ5_Ch::SkipT_Pure, &clsRigQ5_Ch::SkipT_Pure, -4, 0, 0},
-        {&clsRigQ5_Ch::ModeNo_Pure, &clsRigQ5_Ch::ModeNo_Pure, 3, 3, 0},  // "Auto" on version 0 only
+        {&clsRigQ5_Ch::ModeNo_Pure, &clsRigQ5_Ch::ModeNo_Pure, 3, 3,
+         0},  // "Auto" on version 0 only
         {&clsRigQ5_Ch::ModeNo_Pure, &clsRigQ5_Ch::ModeNo_Pure, 4, 0, 0},
         {&clsRigQ5_Ch::TsNo_Pure, &clsRigQ5_Ch::TsNo_Pure, 10, 10, 0},
         {&clsRigQ5_Ch::TsNo_Pure, &clsRigQ5_Ch::TsNo_Pure, 11, 0, 0},
@@ -372,7 +383,10 @@ TEST(ChannelFields, NameIsStoredAsGivenAndReadCleaned) {
                  {"A\"B", "A B"},
                  {"  X  ", "  X"},
                  {"&<>@[\\]^`{|}\"", ""},
-                 {std::string("A\x01" "B\xE9", 4), "A B"},
+                 {std::string("A\x01"
+                              "B\xE9",
+                              4),
+                  "A B"},
                  {"AB   Z", "AB   Z"},
                  {"", ""},
                  {"a~!#$%", "a~!#$%"}};
@@ -402,8 +416,9 @@ TEST(ChannelFields, DisplayTextsOfEveryItem) {
     ch.SkipT_Pure(1);
     ch.ModeNo_Pure(3);
     ch.TsNo_Pure(10);
-    const char* want[] = {"",    "",    " 145.006250", "+Dup", "   0.600000", "CALL", "ON",   "254.1",
-                          "+2M", "Rev", "-63",         "M+P",  "Skip",        "Auto", "Auto", ""};
+    const char* want[] = {"",     "",      " 145.006250", "+Dup", "   0.600000", "CALL",
+                          "ON",   "254.1", "+2M",         "Rev",  "-63",         "M+P",
+                          "Skip", "Auto",  "Auto",        ""};
     for (int item = 0; item < 16; ++item) EXPECT_EQ(ch.ItemString(item), want[item]) << item;
     EXPECT_EQ(ch.ItemString(16), "");
     EXPECT_EQ(ch.ItemString(-1), "");
@@ -454,7 +469,8 @@ TEST(ChannelFields, StepIndexConversionsAndReferenceGrids) {
     const struct {
         std::int32_t f;
         int bits, ref;
-    } refs[] = {{0, 3, 0}, {500, 1, 0}, {625, 2, 1}, {1250, 2, 1}, {2500, 3, 0}, {123, 0, 0}, {14500625, 2, 1}};
+    } refs[] = {{0, 3, 0},    {500, 1, 0}, {625, 2, 1},     {1250, 2, 1},
+                {2500, 3, 0}, {123, 0, 0}, {14500625, 2, 1}};
     const auto m = MatrixOf(1);
     for (const auto& r : refs) {
         EXPECT_EQ(clsRigQ5_Ch::UsableRefFreq(r.f), r.bits) << r.f;
@@ -497,32 +513,20 @@ TEST(ChannelRules, LegalFrequencyForEachIdentity) {
         std::int32_t f;
         bool legal;
     } cases[] = {
-        {&v1, 0, 100000, true},
-        {&v1, 1, 100000, false},  // wrong band for the VFO
-        {&v1, 3, 10000000, true},
-        {&v1, 3, 12000000, false},
-        {&v1, 10, 240000000, true},
-        {&v1, 10, 14500000, false},
-        {&v1, 11, 14500000, true},
-        {&v1, 12, 14500000, true},
-        {&v1, 13, 14500000, true},
-        {&v1, 11, 40000, false},  // below the coverage
-        {&v8, 11, 14550000, true},
-        {&v8, 11, 14650000, false},
-        {&v8, 5, 14550000, true},
-        {&cell, 11, 85000000, false},
-        {&cell, 11, 81599500, true},
-        {&v1, 14, 5525000, true},     // sound 59.75 MHz
+        {&v1, 0, 100000, true},      {&v1, 1, 100000, false},  // wrong band for the VFO
+        {&v1, 3, 10000000, true},    {&v1, 3, 12000000, false},
+        {&v1, 10, 240000000, true},  {&v1, 10, 14500000, false},
+        {&v1, 11, 14500000, true},   {&v1, 12, 14500000, true},
+        {&v1, 13, 14500000, true},   {&v1, 11, 40000, false},  // below the coverage
+        {&v8, 11, 14550000, true},   {&v8, 11, 14650000, false},
+        {&v8, 5, 14550000, true},    {&cell, 11, 85000000, false},
+        {&cell, 11, 81599500, true}, {&v1, 14, 5525000, true},  // sound 59.75 MHz
         {&v8, 14, 5525000, true},     // TV channels ignore the general coverage
         {&v1, 14, 199997500, false},  // its sound lies above the TV range
-        {&v1, 14, 2500000, false},
-        {&v1, 15, 2550000, true},
-        {&v1, 15, 2500000, false},
-        {&v8, 15, 2550000, false},  // AM TV needs the coverage too
-        {&v1, 16, 90000000, true},
-        {&v1, 16, 89997500, false},
-        {&v1, 17, 14500000, false},
-        {&v1, -1, 14500000, false},
+        {&v1, 14, 2500000, false},   {&v1, 15, 2550000, true},
+        {&v1, 15, 2500000, false},   {&v8, 15, 2550000, false},  // AM TV needs the coverage too
+        {&v1, 16, 90000000, true},   {&v1, 16, 89997500, false},
+        {&v1, 17, 14500000, false},  {&v1, -1, 14500000, false},
     };
     for (const auto& c : cases) {
         auto ch = InUse(*c.m, c.ident, c.f);
@@ -553,7 +557,8 @@ TEST(ChannelRules, ItemsOfEachIdentity) {
             const clsRigQ5_Ch ch(m, ident);
             for (int item = -1; item <= 17; ++item) {
                 const bool expected = item >= 0 && item < 16 && ((want >> item) & 1);
-                EXPECT_EQ(ch.ItemExistsBase(item), expected) << "am " << amOk << " ident " << ident << " item " << item;
+                EXPECT_EQ(ch.ItemExistsBase(item), expected)
+                    << "am " << amOk << " ident " << ident << " item " << item;
             }
         }
     }
@@ -631,7 +636,8 @@ TEST(ChannelCopy, PasteIsAllowedWithinACopyClassOnly) {
         {InUse(m, 8, 90000000), InUse(m, 9, 100000000), true, "TV-option VFOs"},
         {InUse(m, 7, 50000000), InUse(m, 8, 90000000), false, "VFO without TV options to one with"},
         {InUse(m, 11, 14500000), InUse(m, 12, 14500000), true, "memory to first scan edges"},
-        {blank(m, 11), InUse(m, 12, 14500000), false, "blank onto a scan edge that cannot be cleared"},
+        {blank(m, 11), InUse(m, 12, 14500000), false,
+         "blank onto a scan edge that cannot be cleared"},
         {blank(m, 11), InUse(m, 13, 14500000), true, "blank onto a scan edge"},
         {blank(m, 14), InUse(m, 14, 5525000), true, "blank TV onto TV"},
         {InUse(m, 15, 5525000), InUse(m, 16, 9000000), false, "AM TV to FM TV"},
