@@ -20,16 +20,16 @@ namespace initial_image_desc {
 
 // The factory image of version 0 with the AM grid off, in the packed form.
 inline constexpr std::string_view kBaseText =
-    "0145F10006082AF1FF060433F10003050000082AF2FF03060145F10006082AF1FF060433F10003050000082AF2FF0306"
-    "0145F10006082AF1FF060433F10003050000082AF2FF03060145F10006082AF1FF060433F10003050000082AF2FF0306"
-    "0145F10006082AF1FF060433F10003050000082AF2FF03060145F10006082AF1FF060433F10003050000082AF2FF0306"
-    "0145F10006082AF1FF060433F10003050000082AF2FF03060145F10006082AF1FF060433F10003050000082AF2FF0306"
-    "00004950F10004882AF1FF062450F10003200000082AF1FF060144F10006082AF1FF060146F10006082AF1FF060430F1"
-    "0003050000082AF1FF060440F10003050000082AF2FF02C6000162F10005882A0005F10006882A0051F10006082A0076"
-    "F10006482A0118F10006882A0145F10006082A0370F10006082A0433F10003050000082A0850F10006082A1295F10003"
-    "200000082A2425F10003200000082AF2FF0278F13F03F1FF0700F000F1FF0972F1FF04010002040101000200010001F1"
-    "000310100101040000F1FF0E05F000006301F0007F6300B1F1000CF1FF02F10003F000F120104172646F436C6F6E6546"
-    "6F726D617433";
+    "0145F10006082AF1FF060433F10003050000082AF2FF03060145F10006082AF1FF060433F10003050000082A"
+    "F2FF03060145F10006082AF1FF060433F10003050000082AF2FF03060145F10006082AF1FF060433F1000305"
+    "0000082AF2FF03060145F10006082AF1FF060433F10003050000082AF2FF03060145F10006082AF1FF060433"
+    "F10003050000082AF2FF03060145F10006082AF1FF060433F10003050000082AF2FF03060145F10006082AF1"
+    "FF060433F10003050000082AF2FF030600004950F10004882AF1FF062450F10003200000082AF1FF060144F1"
+    "0006082AF1FF060146F10006082AF1FF060430F10003050000082AF1FF060440F10003050000082AF2FF02C6"
+    "000162F10005882A0005F10006882A0051F10006082A0076F10006482A0118F10006882A0145F10006082A03"
+    "70F10006082A0433F10003050000082A0850F10006082A1295F10003200000082A2425F10003200000082AF2"
+    "FF0278F13F03F1FF0700F000F1FF0972F1FF04010002040101000200010001F1000310100101040000F1FF0E"
+    "05F000006301F0007F6300B1F1000CF1FF02F10003F000F120104172646F436C6F6E65466F726D617433";
 
 // One form of a record's first 10 bytes and the versions that have it.
 struct RecordForm {
@@ -42,11 +42,12 @@ struct RecordForm {
 struct VariedRecord {
     std::string_view what;
     std::int32_t address;
-    int copies;            // the same record in each of this many banks
-    std::int32_t stride;   // distance between the copies
+    int copies;           // the same record in each of this many banks
+    std::int32_t stride;  // distance between the copies
     std::vector<RecordForm> forms;
 };
 
+// clang-format off
 inline const std::vector<VariedRecord> kVariedRecords = {
     {"memory channel 0 of every bank", 0x0000, 8, 800,
      {{{0}, "01 45 00 00 00 00 00 00 08 2A"},
@@ -163,6 +164,7 @@ inline const std::vector<VariedRecord> kVariedRecords = {
       {{1, 2, 3, 4, 11}, "23 20 00 00 00 20 00 00 08 06"},
       {{5, 6, 7, 8, 9, 10}, "23 05 20 00 00 20 00 00 08 06"}}},
 };
+// clang-format on
 
 // With the AM grid on, these records hold 9 kHz channel numbers in the AM
 // broadcast form (byte 0 the channel, bytes 1 to 3 0xFF), except in the
@@ -194,13 +196,15 @@ inline clsCmcEeprom DescribedImage(int version, int amFlag) {
         for (const auto& form : record.forms) {
             if (!Lists(form.versions, version)) continue;
             for (int copy = 0; copy < record.copies; ++copy) {
-                image.WriteBlock(record.address + copy * record.stride, HexStrToByteStr(form.bytes));
+                image.WriteBlock(record.address + copy * record.stride,
+                                 HexStrToByteStr(form.bytes));
             }
         }
     }
     if (amFlag != 0) {
         for (const auto& record : kAmRecords) {
-            if (!Lists(record.keptBy, version)) image.WriteBlock(record.address, HexStrToByteStr(record.bytes));
+            if (!Lists(record.keptBy, version))
+                image.WriteBlock(record.address, HexStrToByteStr(record.bytes));
         }
     }
     return image;

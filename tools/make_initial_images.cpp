@@ -19,7 +19,9 @@ std::string HexByte(int b) {
 }
 
 // One byte in the packed form: 0xF0..0xFF are escaped as F0 followed by the low digit.
-std::string PackedByte(int b) { return b >= 0xF0 ? "F0" + HexByte(b & 0x0F) : HexByte(b); }
+std::string PackedByte(int b) {
+    return b >= 0xF0 ? "F0" + HexByte(b & 0x0F) : HexByte(b);
+}
 
 // The packed text: plain bytes, the F0 escape, F1 value count (runs up to
 // 255) and F2 value count-of-four-digits. A run becomes a run token only
@@ -40,7 +42,8 @@ std::string Pack(const clsCmcEeprom& image) {
         if (run <= 0xFF) {
             text += "F1" + HexByte(bytes[i]) + HexByte(static_cast<int>(run));
         } else {
-            text += "F2" + HexByte(bytes[i]) + HexByte(static_cast<int>(run >> 8)) + HexByte(static_cast<int>(run & 0xFF));
+            text += "F2" + HexByte(bytes[i]) + HexByte(static_cast<int>(run >> 8)) +
+                    HexByte(static_cast<int>(run & 0xFF));
         }
         i += run;
     }
@@ -59,9 +62,11 @@ int main() {
         "const std::array<std::string_view, 24> kInitialImageTexts = {\n");
     for (int index = 0; index < 24; ++index) {
         const std::string text = Pack(initial_image_desc::DescribedImage(index / 2, index % 2));
-        std::printf("    // %d: version %d, AM grid %s\n", index, index / 2, index % 2 ? "on" : "off");
-        for (std::size_t pos = 0; pos < text.size(); pos += 96) {
-            std::printf("    \"%s\"%s\n", text.substr(pos, 96).c_str(), pos + 96 >= text.size() ? "," : "");
+        std::printf("    // %d: version %d, AM grid %s\n", index, index / 2,
+                    index % 2 ? "on" : "off");
+        for (std::size_t pos = 0; pos < text.size(); pos += 88) {
+            std::printf("    \"%s\"%s\n", text.substr(pos, 88).c_str(),
+                        pos + 88 >= text.size() ? "," : "");
         }
     }
     std::printf("};\n");

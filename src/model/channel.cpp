@@ -27,15 +27,18 @@ std::int64_t RoundHalfEvenDiv(std::int64_t a, std::int64_t b) {
 }
 
 std::int32_t Saturate32(std::int64_t v) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(),
-                                                               std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-std::string Text(ChTextList list, int index) { return std::string(ChTextAt(list, index)); }
+std::string Text(ChTextList list, int index) {
+    return std::string(ChTextAt(list, index));
+}
 
 }  // namespace
 
-clsRigQ5_Ch::clsRigQ5_Ch(const clsRigQ5_Matrix& matrix, int ident) : matrix_(&matrix), ident_(ident) {}
+clsRigQ5_Ch::clsRigQ5_Ch(const clsRigQ5_Matrix& matrix, int ident)
+    : matrix_(&matrix), ident_(ident) {}
 
 void clsRigQ5_Ch::ChIdent(int v) {
     ident_ = v;
@@ -59,7 +62,9 @@ void clsRigQ5_Ch::FreqOp_Pure(std::int32_t v) {
     Heal();
 }
 
-std::int32_t clsRigQ5_Ch::SoundOffset() const { return clsRigQ5_Matrix::TvSoundOffset(matrix_->MtxTvOwNo()); }
+std::int32_t clsRigQ5_Ch::SoundOffset() const {
+    return clsRigQ5_Matrix::TvSoundOffset(matrix_->MtxTvOwNo());
+}
 
 std::int32_t clsRigQ5_Ch::FreqOp_Voice() const {
     if (!IsTvIdent()) return freqOp_;
@@ -70,25 +75,35 @@ void clsRigQ5_Ch::FreqOp_Voice(std::int32_t v) {
     freqOp_ = IsTvIdent() ? Saturate32(static_cast<std::int64_t>(v) - SoundOffset()) : v;
 }
 
-std::string clsRigQ5_Ch::FreqOp_String() const { return Conv_Freq_LongToStr(FreqOp_Pure()); }
+std::string clsRigQ5_Ch::FreqOp_String() const {
+    return Conv_Freq_LongToStr(FreqOp_Pure());
+}
 
-std::int32_t clsRigQ5_Ch::FreqDup_Pure() const { return AppearCh() ? freqDup_ : 0; }
+std::int32_t clsRigQ5_Ch::FreqDup_Pure() const {
+    return AppearCh() ? freqDup_ : 0;
+}
 
 void clsRigQ5_Ch::FreqDup_Pure(std::int32_t v) {
     freqDup_ = v;
     Heal();
 }
 
-std::string clsRigQ5_Ch::FreqDup_String() const { return Conv_Freq_LongToStr(FreqDup_Pure()); }
+std::string clsRigQ5_Ch::FreqDup_String() const {
+    return Conv_Freq_LongToStr(FreqDup_Pure());
+}
 
-int clsRigQ5_Ch::DupDir_Pure() const { return AppearCh() ? LimitInt(dupDir_, 0, 2) : 0; }
+int clsRigQ5_Ch::DupDir_Pure() const {
+    return AppearCh() ? LimitInt(dupDir_, 0, 2) : 0;
+}
 
 void clsRigQ5_Ch::DupDir_Pure(int v) {
     dupDir_ = v;
     Heal();
 }
 
-std::string clsRigQ5_Ch::DupDir_String() const { return Text(ChTextList::DupDir, DupDir_Pure()); }
+std::string clsRigQ5_Ch::DupDir_String() const {
+    return Text(ChTextList::DupDir, DupDir_Pure());
+}
 
 int clsRigQ5_Ch::ModeNo_Pure() const {
     // "Auto" exists only on versions that offer it.
@@ -100,16 +115,22 @@ void clsRigQ5_Ch::ModeNo_Pure(int v) {
     Heal();
 }
 
-std::string clsRigQ5_Ch::ModeNo_String() const { return Text(ChTextList::Mode, ModeNo_Pure()); }
+std::string clsRigQ5_Ch::ModeNo_String() const {
+    return Text(ChTextList::Mode, ModeNo_Pure());
+}
 
-int clsRigQ5_Ch::ToneNo_Pure() const { return AppearCh() ? LimitInt(toneNo_, 0, 49) : 8; }
+int clsRigQ5_Ch::ToneNo_Pure() const {
+    return AppearCh() ? LimitInt(toneNo_, 0, 49) : 8;
+}
 
 void clsRigQ5_Ch::ToneNo_Pure(int v) {
     toneNo_ = v;
     Heal();
 }
 
-std::string clsRigQ5_Ch::ToneNo_String() const { return Text(ChTextList::Tone, ToneNo_Pure()); }
+std::string clsRigQ5_Ch::ToneNo_String() const {
+    return Text(ChTextList::Tone, ToneNo_Pure());
+}
 
 int clsRigQ5_Ch::TsNo_Pure() const {
     if (!AppearCh()) return 0;
@@ -124,16 +145,22 @@ void clsRigQ5_Ch::TsNo_Pure(int v) {
     Heal();
 }
 
-std::string clsRigQ5_Ch::TsNo_String() const { return Text(ChTextList::StepNorm, TsNo_Pure()); }
+std::string clsRigQ5_Ch::TsNo_String() const {
+    return Text(ChTextList::StepNorm, TsNo_Pure());
+}
 
-int clsRigQ5_Ch::TvIf_Pure() const { return AppearCh() ? LimitInt(tvIf_, 0, 4) : 0; }
+int clsRigQ5_Ch::TvIf_Pure() const {
+    return AppearCh() ? LimitInt(tvIf_, 0, 4) : 0;
+}
 
 void clsRigQ5_Ch::TvIf_Pure(int v) {
     tvIf_ = v;
     Heal();
 }
 
-std::string clsRigQ5_Ch::TvIf_String() const { return Text(ChTextList::TvIf, TvIf_Pure()); }
+std::string clsRigQ5_Ch::TvIf_String() const {
+    return Text(ChTextList::TvIf, TvIf_Pure());
+}
 
 int clsRigQ5_Ch::TvReverse_Pure() const {
     return AppearCh() && matrix_->MtxFmTvOk() != 0 ? LimitInt(tvReverse_, 0, 1) : 0;
@@ -144,7 +171,9 @@ void clsRigQ5_Ch::TvReverse_Pure(int v) {
     Heal();
 }
 
-std::string clsRigQ5_Ch::TvReverse_String() const { return Text(ChTextList::TvReverse, TvReverse_Pure()); }
+std::string clsRigQ5_Ch::TvReverse_String() const {
+    return Text(ChTextList::TvReverse, TvReverse_Pure());
+}
 
 int clsRigQ5_Ch::TvSubCarrier_Pure() const {
     return AppearCh() && matrix_->MtxFmTvOk() != 0 ? LimitInt(tvSubCarrier_, 0, 126) : 63;
@@ -159,34 +188,50 @@ std::string clsRigQ5_Ch::TvSubCarrier_String() const {
     return Text(ChTextList::SubCarrier, TvSubCarrier_Pure());
 }
 
-int clsRigQ5_Ch::TSqlOn_Pure() const { return AppearCh() ? LimitInt(tsqlOn_, 0, 1) : 0; }
+int clsRigQ5_Ch::TSqlOn_Pure() const {
+    return AppearCh() ? LimitInt(tsqlOn_, 0, 1) : 0;
+}
 
 void clsRigQ5_Ch::TSqlOn_Pure(int v) {
     tsqlOn_ = v != 0 ? 1 : 0;
     Heal();
 }
 
-std::string clsRigQ5_Ch::TSqlOn_String() const { return Text(ChTextList::TSql, TSqlOn_Pure()); }
+std::string clsRigQ5_Ch::TSqlOn_String() const {
+    return Text(ChTextList::TSql, TSqlOn_Pure());
+}
 
-int clsRigQ5_Ch::SkipM_Pure() const { return AppearCh() ? LimitInt(skipM_, 0, 2) : 0; }
+int clsRigQ5_Ch::SkipM_Pure() const {
+    return AppearCh() ? LimitInt(skipM_, 0, 2) : 0;
+}
 
 void clsRigQ5_Ch::SkipM_Pure(int v) {
     skipM_ = v;
     Heal();
 }
 
-std::string clsRigQ5_Ch::SkipM_StrList() const { return Text(ChTextList::SkipMList, SkipM_Pure()); }
-std::string clsRigQ5_Ch::SkipM_StrMenu() const { return Text(ChTextList::SkipMMenu, SkipM_Pure()); }
+std::string clsRigQ5_Ch::SkipM_StrList() const {
+    return Text(ChTextList::SkipMList, SkipM_Pure());
+}
+std::string clsRigQ5_Ch::SkipM_StrMenu() const {
+    return Text(ChTextList::SkipMMenu, SkipM_Pure());
+}
 
-int clsRigQ5_Ch::SkipT_Pure() const { return AppearCh() ? LimitInt(skipT_, 0, 1) : 0; }
+int clsRigQ5_Ch::SkipT_Pure() const {
+    return AppearCh() ? LimitInt(skipT_, 0, 1) : 0;
+}
 
 void clsRigQ5_Ch::SkipT_Pure(int v) {
     skipT_ = v;
     Heal();
 }
 
-std::string clsRigQ5_Ch::SkipT_StrList() const { return Text(ChTextList::SkipTList, SkipT_Pure()); }
-std::string clsRigQ5_Ch::SkipT_StrMenu() const { return Text(ChTextList::SkipTMenu, SkipT_Pure()); }
+std::string clsRigQ5_Ch::SkipT_StrList() const {
+    return Text(ChTextList::SkipTList, SkipT_Pure());
+}
+std::string clsRigQ5_Ch::SkipT_StrMenu() const {
+    return Text(ChTextList::SkipTMenu, SkipT_Pure());
+}
 
 std::string clsRigQ5_Ch::Name() const {
     if (!AppearCh()) return {};
@@ -196,7 +241,8 @@ std::string clsRigQ5_Ch::Name() const {
     std::string s = name_.substr(0, 6);
     for (char& c : s) {
         const auto code = static_cast<unsigned char>(c);
-        if (code < 0x20 || code > 0x7E || kNameInvalidChars.find(c) != std::string_view::npos) c = ' ';
+        if (code < 0x20 || code > 0x7E || kNameInvalidChars.find(c) != std::string_view::npos)
+            c = ' ';
     }
     while (!s.empty() && s.back() == ' ') s.pop_back();
     return s;
@@ -209,20 +255,34 @@ void clsRigQ5_Ch::Name(const std::string& v) {
 
 std::string clsRigQ5_Ch::ItemString(int item) const {
     switch (item) {
-        case kItemFreq: return FreqOp_String();
-        case kItemDupDir: return DupDir_String();
-        case kItemFreqDup: return FreqDup_String();
-        case kItemName: return Name();
-        case kItemTSql: return TSqlOn_String();
-        case kItemTone: return ToneNo_String();
-        case kItemTvIf: return TvIf_String();
-        case kItemTvReverse: return TvReverse_String();
-        case kItemSubCarrier: return TvSubCarrier_String();
-        case kItemSkipM: return SkipM_StrList();
-        case kItemSkipT: return SkipT_StrList();
-        case kItemMode: return ModeNo_String();
-        case kItemTs: return TsNo_String();
-        default: return {};
+        case kItemFreq:
+            return FreqOp_String();
+        case kItemDupDir:
+            return DupDir_String();
+        case kItemFreqDup:
+            return FreqDup_String();
+        case kItemName:
+            return Name();
+        case kItemTSql:
+            return TSqlOn_String();
+        case kItemTone:
+            return ToneNo_String();
+        case kItemTvIf:
+            return TvIf_String();
+        case kItemTvReverse:
+            return TvReverse_String();
+        case kItemSubCarrier:
+            return TvSubCarrier_String();
+        case kItemSkipM:
+            return SkipM_StrList();
+        case kItemSkipT:
+            return SkipT_StrList();
+        case kItemMode:
+            return ModeNo_String();
+        case kItemTs:
+            return TsNo_String();
+        default:
+            return {};
     }
 }
 
@@ -268,7 +328,8 @@ std::int32_t clsRigQ5_Ch::Conv_Freq_StrToLong(std::string_view text, int kind) c
 
     const std::string mhzPart = s.substr(0, point);
     std::int64_t mhz = 3000;
-    if (mhzPart.size() <= 4) mhz = std::min<std::int64_t>(mhzPart.empty() ? 0 : std::stoll(mhzPart), 3000);
+    if (mhzPart.size() <= 4)
+        mhz = std::min<std::int64_t>(mhzPart.empty() ? 0 : std::stoll(mhzPart), 3000);
     const std::string fracPart = (point < s.size() ? s.substr(point + 1) : std::string()) + "00000";
     const std::int64_t hertz = std::stoll(fracPart.substr(0, 6));
 
@@ -325,7 +386,9 @@ int clsRigQ5_Ch::Conv_TsNo_NormTo24G(int n) {
     return n;
 }
 
-int clsRigQ5_Ch::Conv_TsNo_24GToNorm(int n) { return n >= 1 ? n + 1 : n; }
+int clsRigQ5_Ch::Conv_TsNo_24GToNorm(int n) {
+    return n >= 1 ? n + 1 : n;
+}
 
 int clsRigQ5_Ch::UsableRefFreq(std::int32_t f) {
     return (f % 500 == 0 ? 1 : 0) | (f % 625 == 0 ? 2 : 0);
@@ -341,7 +404,9 @@ int clsRigQ5_Ch::Ref_FreqDup() const {
     return (bits & 1) ? 0 : (bits & 2) ? 1 : 0;
 }
 
-bool clsRigQ5_Ch::Usable() const { return IsVfoIdent() ? matrix_->VfoAppear(ident_) : true; }
+bool clsRigQ5_Ch::Usable() const {
+    return IsVfoIdent() ? matrix_->VfoAppear(ident_) : true;
+}
 
 bool clsRigQ5_Ch::ItemExistsBase(int item) const {
     const int id = ident_;
@@ -388,15 +453,21 @@ bool clsRigQ5_Ch::IsNeverAm() const {
     return matrix_->MtxAmOk() == 0 || (ident_ >= 1 && ident_ <= 10) || IsTvIdent();
 }
 
-bool clsRigQ5_Ch::IsMustAm() const { return matrix_->MtxAmOk() != 0 && ident_ == 0; }
+bool clsRigQ5_Ch::IsMustAm() const {
+    return matrix_->MtxAmOk() != 0 && ident_ == 0;
+}
 
 bool clsRigQ5_Ch::IsAmOnly() const {
     return (matrix_->IfAmOnlyArea(FreqOp_Voice()) || IsMustAm()) && !IsNeverAm();
 }
 
-bool clsRigQ5_Ch::IsNever24G() const { return (ident_ >= 0 && ident_ <= 9) || ident_ == kIdentTv; }
+bool clsRigQ5_Ch::IsNever24G() const {
+    return (ident_ >= 0 && ident_ <= 9) || ident_ == kIdentTv;
+}
 
-bool clsRigQ5_Ch::IsMust24G() const { return ident_ == kIdentVfo24G; }
+bool clsRigQ5_Ch::IsMust24G() const {
+    return ident_ == kIdentVfo24G;
+}
 
 bool clsRigQ5_Ch::Is24G() const {
     return (matrix_->GetBandNoOfFreq(FreqOp_Voice()) == 10 || IsMust24G()) && !IsNever24G();
@@ -412,9 +483,12 @@ bool clsRigQ5_Ch::IsLegalFreqOp() const {
     if (ident_ != kIdentTv && !matrix_->EdgeOk().InsideEdge(sound)) return false;
     if (IsVfoIdent()) return matrix_->GetBandNoOfFreq(sound) == ident_;
     switch (ident_) {
-        case kIdentTv: return matrix_->EdgeTvCh().InsideEdge(sound);
-        case kIdentAmTv: return matrix_->EdgeTvAm().InsideEdge(sound);
-        case kIdentFmTv: return matrix_->EdgeTvFm().InsideEdge(sound);
+        case kIdentTv:
+            return matrix_->EdgeTvCh().InsideEdge(sound);
+        case kIdentAmTv:
+            return matrix_->EdgeTvAm().InsideEdge(sound);
+        case kIdentFmTv:
+            return matrix_->EdgeTvFm().InsideEdge(sound);
         case kIdentMemory:
         case kIdentPScanFirst:
         case kIdentPScan:
@@ -431,10 +505,14 @@ int clsRigQ5_Ch::CopyClass() const {
         case kIdentPScanFirst:
         case kIdentPScan:
             return 2;
-        case kIdentTv: return 3;
-        case kIdentAmTv: return 4;
-        case kIdentFmTv: return 5;
-        default: return -1;
+        case kIdentTv:
+            return 3;
+        case kIdentAmTv:
+            return 4;
+        case kIdentFmTv:
+            return 5;
+        default:
+            return -1;
     }
 }
 
@@ -478,7 +556,8 @@ void clsRigQ5_Ch::CopyFull(const clsRigQ5_Ch& other) {
 void clsRigQ5_Ch::Heal() {
     if (!AppearCh()) return;
     // TV channels sit on a 25 kHz raster of picture carriers.
-    if (ident_ == kIdentTv) freqOp_ = Saturate32(FloorDiv(static_cast<std::int64_t>(freqOp_) + 1250, 2500) * 2500);
+    if (ident_ == kIdentTv)
+        freqOp_ = Saturate32(FloorDiv(static_cast<std::int64_t>(freqOp_) + 1250, 2500) * 2500);
     // Snap what is listened to; a TV picture carrier moves with its sound.
     FreqOp_Voice(AdjustFreq(FreqOp_Voice(), 0));
     const std::int32_t upper = ident_ == kIdentTv ? kTvFreqMax : kFreqMax;

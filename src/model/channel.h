@@ -18,10 +18,10 @@
 #include "image/matrix.h"
 
 class clsRigQ5_Ch {
-public:
+  public:
     // Identities (ChIdent).
-    static constexpr int kIdentVfoFirst = 0;   // 0..10: VFO of band 0..10
-    static constexpr int kIdentVfo24G = 10;    // VFO of the 2.4 GHz band
+    static constexpr int kIdentVfoFirst = 0;  // 0..10: VFO of band 0..10
+    static constexpr int kIdentVfo24G = 10;   // VFO of the 2.4 GHz band
     static constexpr int kIdentMemory = 11;
     static constexpr int kIdentPScanFirst = 12;  // program scan edges 0 and 1
     static constexpr int kIdentPScan = 13;       // program scan edges 2..49
@@ -32,9 +32,8 @@ public:
     // Item numbers of the displayable fields.
     static constexpr int kItemChNo = 0, kItemBand = 1, kItemFreq = 2, kItemDupDir = 3,
                          kItemFreqDup = 4, kItemName = 5, kItemTSql = 6, kItemTone = 7,
-                         kItemTvIf = 8, kItemTvReverse = 9, kItemSubCarrier = 10,
-                         kItemSkipM = 11, kItemSkipT = 12, kItemMode = 13, kItemTs = 14,
-                         kItemLast = 15;
+                         kItemTvIf = 8, kItemTvReverse = 9, kItemSubCarrier = 10, kItemSkipM = 11,
+                         kItemSkipT = 12, kItemMode = 13, kItemTs = 14, kItemLast = 15;
 
     // Limits in the stored 10 Hz unit.
     static constexpr std::int32_t kFreqMax = 300000000;    // 3000 MHz
@@ -156,8 +155,10 @@ public:
     // Blanks the channel when its frequency is outside the coverage.
     void FullCare();
 
-private:
-    bool IsTvIdent() const { return ident_ == kIdentTv || ident_ == kIdentAmTv || ident_ == kIdentFmTv; }
+  private:
+    bool IsTvIdent() const {
+        return ident_ == kIdentTv || ident_ == kIdentAmTv || ident_ == kIdentFmTv;
+    }
     bool IsVfoIdent() const { return ident_ >= 0 && ident_ <= 10; }
     std::int32_t SoundOffset() const;
     // Paste class; -1 for an identity that has none.

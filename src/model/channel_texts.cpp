@@ -43,26 +43,41 @@ std::span<const std::string_view> SubCarrierTexts() {
 
 std::span<const std::string_view> Table(ChTextList list) {
     switch (list) {
-        case ChTextList::DupDir: return kDupDir;
-        case ChTextList::Mode: return kMode;
-        case ChTextList::Tone: return kTone;
-        case ChTextList::StepNorm: return kStepNorm;
-        case ChTextList::Step24G: return kStep24G;
-        case ChTextList::TvIf: return kTvIf;
-        case ChTextList::TSql: return kTSql;
-        case ChTextList::TvReverse: return kTvReverse;
-        case ChTextList::SubCarrier: return SubCarrierTexts();
-        case ChTextList::SkipMList: return kSkipMList;
-        case ChTextList::SkipMMenu: return kSkipMMenu;
-        case ChTextList::SkipTList: return kSkipTList;
-        case ChTextList::SkipTMenu: return kSkipTMenu;
+        case ChTextList::DupDir:
+            return kDupDir;
+        case ChTextList::Mode:
+            return kMode;
+        case ChTextList::Tone:
+            return kTone;
+        case ChTextList::StepNorm:
+            return kStepNorm;
+        case ChTextList::Step24G:
+            return kStep24G;
+        case ChTextList::TvIf:
+            return kTvIf;
+        case ChTextList::TSql:
+            return kTSql;
+        case ChTextList::TvReverse:
+            return kTvReverse;
+        case ChTextList::SubCarrier:
+            return SubCarrierTexts();
+        case ChTextList::SkipMList:
+            return kSkipMList;
+        case ChTextList::SkipMMenu:
+            return kSkipMMenu;
+        case ChTextList::SkipTList:
+            return kSkipTList;
+        case ChTextList::SkipTMenu:
+            return kSkipTMenu;
     }
     return {};
 }
 
 }  // namespace
 
-int ChTextCount(ChTextList list) { return static_cast<int>(Table(list).size()); }
+int ChTextCount(ChTextList list) {
+    return static_cast<int>(Table(list).size());
+}
 
 std::string_view ChTextAt(ChTextList list, int index) {
     const auto table = Table(list);

@@ -19,7 +19,8 @@ clsCmcEeprom Unpacked(std::string_view text) {
     return image;
 }
 
-int CountDifferences(const clsCmcEeprom& a, const clsCmcEeprom& b, std::int32_t from, std::int32_t to) {
+int CountDifferences(const clsCmcEeprom& a, const clsCmcEeprom& b, std::int32_t from,
+                     std::int32_t to) {
     int n = 0;
     for (std::int32_t adr = from; adr < to; ++adr) n += a.ReadByte(adr) != b.ReadByte(adr);
     return n;
@@ -45,7 +46,8 @@ TEST(InitialImages, EveryTextUnpacksToExactlyItsDescribedImage) {
         EXPECT_EQ(large.ReadBlock(0, 8064), expected.bytes()) << "index " << index;
 
         ASSERT_GE(text.size(), kFormatTagHex.size());
-        EXPECT_EQ(text.substr(text.size() - kFormatTagHex.size()), kFormatTagHex) << "index " << index;
+        EXPECT_EQ(text.substr(text.size() - kFormatTagHex.size()), kFormatTagHex)
+            << "index " << index;
         EXPECT_EQ(ByteStrToStr(expected.ReadBlock(0x1F70, 16)), "ArdoCloneFormat3");
         EXPECT_EQ(expected.ReadBlock(0x1F60, 16), ByteStr(16, 0x20));
     }
@@ -54,14 +56,15 @@ TEST(InitialImages, EveryTextUnpacksToExactlyItsDescribedImage) {
 TEST(InitialImages, ReferenceTextOfVersionZeroGivesTheSameImage) {
     const clsCmcEeprom reference = Unpacked(desc::kBaseText);
     EXPECT_TRUE(Unpacked(kInitialImageTexts[0]).IsSameAs(reference));
-    EXPECT_EQ(reference.ReadBlock(0, 16),
-              (ByteStr{0x01, 0x45, 0, 0, 0, 0, 0, 0, 0x08, 0x2A, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(reference.ReadBlock(0, 16), (ByteStr{0x01, 0x45, 0, 0, 0, 0, 0, 0, 0x08, 0x2A, 0xFF,
+                                                   0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
     // The version-0 rows of the description are what the reference holds.
     for (const auto& record : desc::kVariedRecords) {
         for (const auto& form : record.forms) {
             if (!desc::Lists(form.versions, 0)) continue;
             for (int copy = 0; copy < record.copies; ++copy) {
-                EXPECT_EQ(reference.ReadBlock(record.address + copy * record.stride, 10), HexStrToByteStr(form.bytes))
+                EXPECT_EQ(reference.ReadBlock(record.address + copy * record.stride, 10),
+                          HexStrToByteStr(form.bytes))
                     << record.what;
             }
         }
@@ -75,7 +78,8 @@ TEST(InitialImages, DescriptionGivesEveryVersionExactlyOneFormOfEachRecord) {
             for (const auto& form : record.forms) forms += desc::Lists(form.versions, version);
             EXPECT_EQ(forms, 1) << record.what << " version " << version;
         }
-        for (const auto& form : record.forms) EXPECT_EQ(HexStrToByteStr(form.bytes).size(), 10u) << record.what;
+        for (const auto& form : record.forms)
+            EXPECT_EQ(HexStrToByteStr(form.bytes).size(), 10u) << record.what;
     }
 }
 
@@ -85,12 +89,16 @@ TEST(InitialImages, ImagesDifferOnlyInTheirChannelRecords) {
     for (int index = 0; index < 24; ++index) {
         const clsCmcEeprom image = Unpacked(kInitialImageTexts[static_cast<std::size_t>(index)]);
         // TV lists, option bytes, settings, comment and tag are common to all.
-        EXPECT_EQ(image.ReadBlock(0x1C8E, 0x1F80 - 0x1C8E), base.ReadBlock(0x1C8E, 0x1F80 - 0x1C8E)) << index;
+        EXPECT_EQ(image.ReadBlock(0x1C8E, 0x1F80 - 0x1C8E), base.ReadBlock(0x1C8E, 0x1F80 - 0x1C8E))
+            << index;
         for (int bank = 1; bank < 8; ++bank) {
-            EXPECT_EQ(image.ReadBlock(800 * bank, 800), image.ReadBlock(0, 800)) << index << " bank " << bank;
+            EXPECT_EQ(image.ReadBlock(800 * bank, 800), image.ReadBlock(0, 800))
+                << index << " bank " << bank;
         }
-        for (int ch = 2; ch < 50; ++ch) EXPECT_EQ(image.ReadBlock(16 * ch, 16), blank) << index << " ch " << ch;
-        for (int edge = 6; edge < 50; ++edge) EXPECT_EQ(image.ReadBlock(0x1900 + 16 * edge, 16), blank) << index;
+        for (int ch = 2; ch < 50; ++ch)
+            EXPECT_EQ(image.ReadBlock(16 * ch, 16), blank) << index << " ch " << ch;
+        for (int edge = 6; edge < 50; ++edge)
+            EXPECT_EQ(image.ReadBlock(0x1900 + 16 * edge, 16), blank) << index;
         for (std::int32_t adr : {0x0000, 0x0010, 0x1900, 0x1910, 0x1920, 0x1930, 0x1940, 0x1950}) {
             EXPECT_EQ(image.ReadBlock(adr + 10, 6), ByteStr(6, 0xFF)) << index << " at " << adr;
         }
@@ -101,14 +109,19 @@ TEST(InitialImages, ImagesDifferOnlyInTheirChannelRecords) {
 
 TEST(InitialImages, AmGridChangesOnlyTheFirstScanEdgeAndTheBandZeroVfo) {
     for (int version = 0; version < 12; ++version) {
-        const clsCmcEeprom off = Unpacked(kInitialImageTexts[static_cast<std::size_t>(2 * version)]);
-        const clsCmcEeprom on = Unpacked(kInitialImageTexts[static_cast<std::size_t>(2 * version + 1)]);
-        EXPECT_EQ(on.ReadBlock(0x1C20, 10), (ByteStr{0x7D, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0x88, 0x0F}));
+        const clsCmcEeprom off =
+            Unpacked(kInitialImageTexts[static_cast<std::size_t>(2 * version)]);
+        const clsCmcEeprom on =
+            Unpacked(kInitialImageTexts[static_cast<std::size_t>(2 * version + 1)]);
+        EXPECT_EQ(on.ReadBlock(0x1C20, 10),
+                  (ByteStr{0x7D, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0x88, 0x0F}));
         const bool keepsScanEdge = version == 6 || version == 8 || version == 9;
         if (keepsScanEdge) {
             EXPECT_EQ(on.ReadBlock(0x1900, 10), off.ReadBlock(0x1900, 10)) << version;
         } else {
-            EXPECT_EQ(on.ReadBlock(0x1900, 10), (ByteStr{0x00, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0x88, 0x0F})) << version;
+            EXPECT_EQ(on.ReadBlock(0x1900, 10),
+                      (ByteStr{0x00, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0x88, 0x0F}))
+                << version;
         }
         // Bytes 0x1901-0x1903, 0x1909, 0x1C20-0x1C23 and 0x1C29 at most.
         int differing = 0;
@@ -127,8 +140,8 @@ TEST(InitialImages, TextSelectionNormalisesItsArguments) {
     const struct {
         int version, amFlag;
         int wantVersion, wantAm;
-    } cases[] = {{0, 0, 0, 0},   {11, 1, 11, 1}, {12, 0, 5, 0}, {12, 1, 5, 1}, {20, 0, 5, 0},
-                 {-3, 0, 0, 0},  {4, -1, 4, 0},  {4, 5, 4, 1},  {7, 1, 7, 1}};
+    } cases[] = {{0, 0, 0, 0},  {11, 1, 11, 1}, {12, 0, 5, 0}, {12, 1, 5, 1}, {20, 0, 5, 0},
+                 {-3, 0, 0, 0}, {4, -1, 4, 0},  {4, 5, 4, 1},  {7, 1, 7, 1}};
     for (const auto& c : cases) {
         int version = c.version;
         int amFlag = c.amFlag;
