@@ -74,7 +74,7 @@ TEST(CloneProgress, FollowsTheLastAddressAndIsFullAtTheEndOfAWrite) {
     const std::vector<Case> cases = {
         {kWorkRead, 0, 0},      {kWorkRead, 79, 0},       {kWorkRead, 80, 1},
         {kWorkRead, 4031, 50},  {kWorkRead, 0x1F7F, 100}, {kWorkWriteData, 0x1F7F, 100},
-        {kWorkWriteData, 7983, 99}, {kWorkWriteData, 7984, 100}, {kWorkWriteEnd, 0, 100}, {kWorkRead, -5, 0},
+        {kWorkWriteData, 7984, 99}, {kWorkWriteData, 7985, 100}, {kWorkWriteEnd, 0, 100}, {kWorkRead, -5, 0},
         {kWorkRead, 20000, 100},
     };
     for (const auto& c : cases)
