@@ -76,12 +76,14 @@ void clsCmcAcf3Drv::cloneWriteAdrList(const std::string& list) {
     adrList_ = list;
     // A list without one whole entry has nothing to write: go straight to
     // the end frame instead of inventing a range.
-    nextWriteAdr_ = adrList_.size() >= 10 ? static_cast<std::int32_t>(HexPrefixValue(adrList_.substr(0, 4)))
-                                          : -1;
+    nextWriteAdr_ = adrList_.size() >= 10
+                        ? static_cast<std::int32_t>(HexPrefixValue(adrList_.substr(0, 4)))
+                        : -1;
 }
 
 void clsCmcAcf3Drv::ChkBlock_Clear() {
-    received_.assign(static_cast<std::size_t>(eep_ ? eep_->eeSize() : clsCmcEeprom::kReceiverSize), false);
+    received_.assign(static_cast<std::size_t>(eep_ ? eep_->eeSize() : clsCmcEeprom::kReceiverSize),
+                     false);
 }
 
 void clsCmcAcf3Drv::nowError(int value) {
@@ -156,7 +158,8 @@ void clsCmcAcf3Drv::readEcho(ByteStr& k) {
     if (txFrame_.empty() || found == rxBuf_.end()) {
         // Keep enough of the tail for an echo split across chunks.
         const std::size_t keep = std::max(kEchoSearchTail, txFrame_.size());
-        if (rxBuf_.size() > keep) rxBuf_.erase(rxBuf_.begin(), rxBuf_.end() - static_cast<std::ptrdiff_t>(keep));
+        if (rxBuf_.size() > keep)
+            rxBuf_.erase(rxBuf_.begin(), rxBuf_.end() - static_cast<std::ptrdiff_t>(keep));
         return;
     }
     ByteStr rest(found + static_cast<std::ptrdiff_t>(txFrame_.size()), rxBuf_.end());
@@ -313,7 +316,8 @@ bool clsCmcAcf3Drv::storeReadData(const ByteStr& a) {
     if (count < 0) return false;
     ByteStr data;
     data.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) data.push_back(static_cast<std::uint8_t>(HexPairValue(a, 9 + 2 * i)));
+    for (int i = 0; i < count; ++i)
+        data.push_back(static_cast<std::uint8_t>(HexPairValue(a, 9 + 2 * i)));
     if (eep_->WriteBlock(address, data) != 0) return false;
     for (int i = 0; i < count; ++i) {
         const auto at = static_cast<std::size_t>(address + i);
@@ -325,11 +329,13 @@ bool clsCmcAcf3Drv::storeReadData(const ByteStr& a) {
 
 ByteStr clsCmcAcf3Drv::makeWriteFrame() {
     const std::int32_t start = nextWriteAdr_;
-    const auto end = static_cast<std::int32_t>(HexPrefixValue(adrList_.size() >= 9 ? adrList_.substr(5, 4) : ""));
+    const auto end = static_cast<std::int32_t>(
+        HexPrefixValue(adrList_.size() >= 9 ? adrList_.substr(5, 4) : ""));
     // The count travels in one byte.
     std::int32_t size = std::clamp(sizDataOfPacket_, 1, 255);
     if (start + size - 1 > end) size = std::max<std::int32_t>(end - start + 1, 1);
-    const ByteStr data = eep_ ? eep_->ReadBlock(start, size) : ByteStr(static_cast<std::size_t>(size), 0);
+    const ByteStr data =
+        eep_ ? eep_->ReadBlock(start, size) : ByteStr(static_cast<std::size_t>(size), 0);
     ByteStr payload{0xE4};
     const ByteStr text = StrToByteStr(CloneDataBlockText(start, data));
     payload.insert(payload.end(), text.begin(), text.end());
@@ -338,7 +344,9 @@ ByteStr clsCmcAcf3Drv::makeWriteFrame() {
         nextWriteAdr_ = start + size;
     } else {
         adrList_.erase(0, std::min<std::size_t>(10, adrList_.size()));
-        nextWriteAdr_ = adrList_.size() >= 10 ? static_cast<std::int32_t>(HexPrefixValue(adrList_.substr(0, 4))) : -1;
+        nextWriteAdr_ = adrList_.size() >= 10
+                            ? static_cast<std::int32_t>(HexPrefixValue(adrList_.substr(0, 4)))
+                            : -1;
     }
     return payload;
 }

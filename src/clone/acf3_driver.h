@@ -20,27 +20,27 @@
 // Outcome codes of a piece of driver work (nowError / lastError).
 enum DrvErrorCode : int {
     kDrvOk = 0,
-    kDrvNoEcho = 1,         // the echo of a sent frame did not come back in time
-    kDrvNoAnswer = 2,       // no answer in time and no resend left
-    kDrvBadAnswer = 3,      // an answer failed the form check
-    kDrvMissingData = 4,    // clone read ended with image bytes never received
-    kDrvDataOverflow = 5,   // a clone-read data frame does not fit the image
-    kDrvWriteRefused = 7,   // the receiver reported a failed clone write
-    kDrvCannotSend = 8,     // the next clone-write frame could not be sent
+    kDrvNoEcho = 1,        // the echo of a sent frame did not come back in time
+    kDrvNoAnswer = 2,      // no answer in time and no resend left
+    kDrvBadAnswer = 3,     // an answer failed the form check
+    kDrvMissingData = 4,   // clone read ended with image bytes never received
+    kDrvDataOverflow = 5,  // a clone-read data frame does not fit the image
+    kDrvWriteRefused = 7,  // the receiver reported a failed clone write
+    kDrvCannotSend = 8,    // the next clone-write frame could not be sent
 };
 
 // Work modes: what the driver does after the echo of the frame it sends.
 enum DrvWorkMode : int {
     kWorkNone = 0,
-    kWorkInfo = 1,        // identification: wait for 0xE1
-    kWorkRead = 2,        // clone read: 0xE4 data frames until 0xE5
-    kWorkWriteData = 3,   // clone write: send data frames, one per echo
-    kWorkWriteEnd = 4,    // clone write: end frame sent, wait for 0xE6
-    kWorkExtended = 5,    // extended command 0xE8
+    kWorkInfo = 1,       // identification: wait for 0xE1
+    kWorkRead = 2,       // clone read: 0xE4 data frames until 0xE5
+    kWorkWriteData = 3,  // clone write: send data frames, one per echo
+    kWorkWriteEnd = 4,   // clone write: end frame sent, wait for 0xE6
+    kWorkExtended = 5,   // extended command 0xE8
 };
 
 class clsCmcAcf3Drv {
-public:
+  public:
     static constexpr std::int32_t kEchoTimeMs = 1000;
     static constexpr std::int32_t kAnswerTimeMs = 1200;
     static constexpr std::int32_t kWriteResultTimeMs = 20000;
@@ -94,7 +94,7 @@ public:
     const ByteStr& transmitFrame() const { return txFrame_; }
     int waitState() const { return waitMode_; }
 
-private:
+  private:
     int RealSend(const ByteStr& payload);
     void setWaitMode(int mode);
     void endWork();

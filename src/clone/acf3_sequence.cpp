@@ -171,15 +171,18 @@ int clsCmcAcf3Sequence::decide() {
     switch (operation_) {
         case kOpInitInfo:
             if (stepCounter_ == 0) return kStepInfo;
-            if (stepCounter_ == 1) return afterInfo(&CloneChecks::RigOpFunc_CheckInfoToInitInfo, kStepFinish);
+            if (stepCounter_ == 1)
+                return afterInfo(&CloneChecks::RigOpFunc_CheckInfoToInitInfo, kStepFinish);
             return kStepNone;
         case kOpInfo:
             if (stepCounter_ == 0) return kStepInfo;
-            if (stepCounter_ == 1) return afterInfo(&CloneChecks::RigOpFunc_CheckInfoToReadOrInfo, kStepFinish);
+            if (stepCounter_ == 1)
+                return afterInfo(&CloneChecks::RigOpFunc_CheckInfoToReadOrInfo, kStepFinish);
             return kStepNone;
         case kOpRead:
             if (stepCounter_ == 0) return kStepInfo;
-            if (stepCounter_ == 1) return afterInfo(&CloneChecks::RigOpFunc_CheckInfoToReadOrInfo, kStepRead);
+            if (stepCounter_ == 1)
+                return afterInfo(&CloneChecks::RigOpFunc_CheckInfoToReadOrInfo, kStepRead);
             if (drv().lastError() == 0) {
                 error_ = checks_.RigOpFunc_CheckReadedData();
                 if (error_ == 0) return kStepFinish;
@@ -187,7 +190,8 @@ int clsCmcAcf3Sequence::decide() {
             return kStepFail;
         case kOpWrite:
             if (stepCounter_ == 0) return kStepInfo;
-            if (stepCounter_ == 1) return afterInfo(&CloneChecks::RigOpFunc_CheckInfoToWrite, kStepWrite);
+            if (stepCounter_ == 1)
+                return afterInfo(&CloneChecks::RigOpFunc_CheckInfoToWrite, kStepWrite);
             return drv().lastError() == 0 ? kStepFinish : kStepFail;
         case kOpExtended:
             if (stepCounter_ == 0) return kStepExtended;

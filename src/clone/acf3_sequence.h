@@ -27,14 +27,16 @@ enum CloneOperation : int {
 };
 
 class clsCmcAcf3Sequence {
-public:
+  public:
     clsCmcAcf3Sequence(frmCom& com, clsCmcRadio& radio, CloneChecks& checks,
                        const MsClock& clock = SystemMsClock());
 
     // Called with this sequence when an operation fails; it reports the
     // failure and must reset the sequence (easyReset). Without one, the
     // sequence resets itself.
-    void failureReport(std::function<void(clsCmcAcf3Sequence&)> report) { report_ = std::move(report); }
+    void failureReport(std::function<void(clsCmcAcf3Sequence&)> report) {
+        report_ = std::move(report);
+    }
 
     frmCom& com() { return com_; }
     const frmCom& com() const { return com_; }
@@ -80,7 +82,7 @@ public:
 
     void task();
 
-private:
+  private:
     void prepareOp();
     void issueStep();
     int decide();

@@ -24,7 +24,8 @@ std::vector<std::string> HintsA() {
 
 std::vector<std::string> HintsB() {
     auto lines = HintsA();
-    lines.push_back(std::string("- Appropriate cloning software for the ") + kReceiver + " is being used.");
+    lines.push_back(std::string("- Appropriate cloning software for the ") + kReceiver +
+                    " is being used.");
     lines.push_back(std::string("- The revision number of the ") + kReceiver + ".");
     return lines;
 }
@@ -75,9 +76,9 @@ std::string SequenceErrorText(int code) {
         case kInfoMalformed:
             return WithHints("Illegal Information.", HintsB());
         case kInfoVersionDiffers:
-            return std::string("Version number does not match.") + kCrLf + kCrLf + "The " + kReceiver +
-                   " cannot be programmed with the current setting." + kCrLf + "The " + kReceiver +
-                   "'s version does not match the initial setup.";
+            return std::string("Version number does not match.") + kCrLf + kCrLf + "The " +
+                   kReceiver + " cannot be programmed with the current setting." + kCrLf + "The " +
+                   kReceiver + "'s version does not match the initial setup.";
         case kInfoReadImageBad:
             return WithHints("Illegal data.", HintsA());
         default:
@@ -100,7 +101,8 @@ CloneFailure CloneFailureOf(const clsCmcAcf3Sequence& sequence) {
 
 std::string CloneFailureText(const CloneFailure& f) {
     if (f.errCannotOpen) {
-        const std::string port = f.portDevice.empty() ? "COM " + std::to_string(f.portNum) : f.portDevice;
+        const std::string port =
+            f.portDevice.empty() ? "COM " + std::to_string(f.portNum) : f.portDevice;
         return WithHints("Cannot access " + port + ".", HintsA());
     }
     if (f.errOverflow) return WithHints("COM buffer Overflow.", HintsA());
@@ -113,4 +115,8 @@ int CloneProgressValue(int workMode, std::int32_t lastEeAdr, int maximum) {
     const std::int64_t value =
         (static_cast<std::int64_t>(maximum) + 1) * lastEeAdr / clsCmcEeprom::kReceiverSize;
     return static_cast<int>(std::clamp<std::int64_t>(value, 0, maximum));
+}
+
+int CloneProgressValue(const clsCmcAcf3Drv& driver, int maximum) {
+    return CloneProgressValue(driver.workMode(), driver.lastEeAdr(), maximum);
 }

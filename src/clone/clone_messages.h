@@ -13,12 +13,12 @@ class clsCmcAcf3Sequence;
 
 // What is known about a failure when it is reported.
 struct CloneFailure {
-    bool errCannotOpen = false;   // the serial service could not open the port
-    bool errOverflow = false;     // its receive buffer overflowed
-    int driverLastError = 0;      // the frame driver's last error
-    int sequenceError = 0;        // the result of the last clone-information check
-    int portNum = 1;              // the COM slot
-    std::string portDevice;       // a device path given instead of a slot
+    bool errCannotOpen = false;  // the serial service could not open the port
+    bool errOverflow = false;    // its receive buffer overflowed
+    int driverLastError = 0;     // the frame driver's last error
+    int sequenceError = 0;       // the result of the last clone-information check
+    int portNum = 1;             // the COM slot
+    std::string portDevice;      // a device path given instead of a slot
 };
 
 // The state of the sequence, its serial service and driver, right now
@@ -34,3 +34,7 @@ std::string CloneFailureText(const CloneFailure& failure);
 // image address it handled: full while a write waits for its result,
 // otherwise in proportion to the address over the 8064-byte image.
 int CloneProgressValue(int workMode, std::int32_t lastEeAdr, int maximum = 100);
+
+class clsCmcAcf3Drv;
+// The same, from the driver's state now.
+int CloneProgressValue(const clsCmcAcf3Drv& driver, int maximum = 100);

@@ -14,16 +14,20 @@ std::string Trim(const std::string& text) {
 
 // (family rank, name stem, number, full path) for sorting "ttyUSB10" after "ttyUSB2".
 std::tuple<int, std::string, long long, std::string> SortKey(const std::string& path) {
-    const std::string name = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
+    const std::string name =
+        path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
     std::size_t digits = name.size();
     while (digits > 0 && name[digits - 1] >= '0' && name[digits - 1] <= '9') --digits;
     const std::string stem = name.substr(0, digits);
     const std::string tail = name.substr(digits).substr(0, 15);
     const long long number = tail.empty() ? -1 : std::stoll(tail);
     int rank = 3;
-    if (stem == "ttyUSB") rank = 0;
-    else if (stem == "ttyACM") rank = 1;
-    else if (stem == "ttyS") rank = 2;
+    if (stem == "ttyUSB")
+        rank = 0;
+    else if (stem == "ttyACM")
+        rank = 1;
+    else if (stem == "ttyS")
+        rank = 2;
     return {rank, stem, number, path};
 }
 
@@ -44,7 +48,8 @@ std::string ResolveComDevice(int slot, const std::map<int, std::string>& configu
                              const std::vector<std::string>& found) {
     if (const auto it = configured.find(slot); it != configured.end()) {
         const std::string device = Trim(it->second);
-        if (!device.empty()) return device.find('/') == std::string::npos ? "/dev/" + device : device;
+        if (!device.empty())
+            return device.find('/') == std::string::npos ? "/dev/" + device : device;
     }
     const auto ordered = OrderSerialPorts(found);
     if (slot < 1 || static_cast<std::size_t>(slot) > ordered.size()) return {};

@@ -17,7 +17,7 @@
 #include "image/clock.h"
 
 class frmCom {
-public:
+  public:
     explicit frmCom(SerialLine& line, const MsClock& clock = SystemMsClock());
     frmCom(const frmCom&) = delete;
     frmCom& operator=(const frmCom&) = delete;
@@ -74,7 +74,7 @@ public:
     void timSolid_Timer();
     static constexpr int kTickMs = 50;
 
-private:
+  private:
     SerialLine& line_;
     clsCmcAcf3Drv drv_;
     int comPortNum_ = 1;

@@ -16,7 +16,7 @@ inline constexpr int kSerialOutBufferSize = 1024;
 inline constexpr int kSerialInBufferSize = 16384;
 
 class SerialLine {
-public:
+  public:
     virtual ~SerialLine() = default;
 
     // Opens the device at the bit rate with 8 data bits, no parity, 1 stop

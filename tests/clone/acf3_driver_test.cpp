@@ -31,7 +31,7 @@ ByteStr InfoBody() {
 const ByteStr kEndMark = StrToByteStr("Ardo Inc.");
 
 class DriverTest : public ::testing::Test {
-protected:
+  protected:
     DriverTest() : drv(clock) {
         drv.form(&line);
         line.Open("/dev/ttyUSB0", 9600);
@@ -84,8 +84,8 @@ TEST_F(DriverTest, WriteFrameOfTheWorkedExampleIs18Bytes) {
     drv.cloneWriteAdrList("0120-0121,");
     drv.sizDataOfPacket(32);
     SendEchoed(kWorkWriteData, {0xE3, 0x23, 0x04, 0x00, 0x01});
-    const ByteStr expected{0xFE, 0xFE, 0xEE, 0xEF, 0xE4, 0x30, 0x31, 0x32, 0x30, 0x30,
-                           0x32, 0x31, 0x32, 0x33, 0x34, 0x39, 0x37, 0xFD};
+    const ByteStr expected{0xFE, 0xFE, 0xEE, 0xEF, 0xE4, 0x30, 0x31, 0x32, 0x30,
+                           0x30, 0x32, 0x31, 0x32, 0x33, 0x34, 0x39, 0x37, 0xFD};
     ASSERT_EQ(line.writes.size(), 2u);
     EXPECT_EQ(line.writes[1], expected);
 }
@@ -127,13 +127,15 @@ TEST_F(DriverTest, AnswerIsAssembledAroundStrayPreamblesAndTerminators) {
     const ByteStr answer = Answer(0xE1, InfoBody());
     const std::vector<std::vector<ByteStr>> deliveries = {
         {answer},
-        {Cat({{0x11, 0x22}, answer})},                        // noise before the frame
-        {Cat({{0xFD}, answer})},                              // stray terminator, same chunk
-        {Cat({{0x33, 0xFD, 0x44}, answer, {0x55}})},          // noise around a terminator
-        {Cat({{0xFE, 0xFE, 0xFE}, answer})},                  // extra preambles restart the frame
-        {Cat({{0xFE, 0xFE, 0xEF, 0x01}}), answer},            // a cut frame is replaced by a new one
+        {Cat({{0x11, 0x22}, answer})},                // noise before the frame
+        {Cat({{0xFD}, answer})},                      // stray terminator, same chunk
+        {Cat({{0x33, 0xFD, 0x44}, answer, {0x55}})},  // noise around a terminator
+        {Cat({{0xFE, 0xFE, 0xFE}, answer})},          // extra preambles restart the frame
+        {Cat({{0xFE, 0xFE, 0xEF, 0x01}}), answer},    // a cut frame is replaced by a new one
         {ByteStr(answer.begin(), answer.begin() + 7), ByteStr(answer.begin() + 7, answer.end())},
-        {{0xFD}, ByteStr(answer.begin(), answer.begin() + 2), ByteStr(answer.begin() + 2, answer.end())},
+        {{0xFD},
+         ByteStr(answer.begin(), answer.begin() + 2),
+         ByteStr(answer.begin() + 2, answer.end())},
     };
     for (std::size_t i = 0; i < deliveries.size(); ++i) {
         SendEchoed(kWorkInfo, kInfoRequest);
@@ -147,8 +149,8 @@ TEST_F(DriverTest, AnswerIsAssembledAroundStrayPreamblesAndTerminators) {
 TEST_F(DriverTest, FramesNotForTheComputerOrUnexpectedAreIgnored) {
     SendEchoed(kWorkInfo, kInfoRequest);
     Receive(Cat({{0xFE, 0xFE, 0xEE, 0xEF, 0xE1}, InfoBody(), {0xFD}}));  // our own direction
-    Receive(Answer(0xE6, {0x00}));                                      // wrong command for the mode
-    Receive({0xFE, 0xFE, 0xEF, 0xFD});                                  // too short
+    Receive(Answer(0xE6, {0x00}));      // wrong command for the mode
+    Receive({0xFE, 0xFE, 0xEF, 0xFD});  // too short
     EXPECT_TRUE(drv.Running());
     Receive(Answer(0xE1, InfoBody()));
     EXPECT_FALSE(drv.Running());
@@ -180,11 +182,11 @@ TEST_F(DriverTest, IdentificationCodesMustReadAsDecimal) {
         int error;
     };
     const std::vector<Case> cases = {
-        {{0x23, 0x04, 0x00, 0x01}, 0},  {{0x23, 0x04, 0x0E, 0x01}, 0},  // one E between digits
-        {{0x23, 0x0D, 0x00, 0x01}, 0},  {{0x23, 0x0A, 0x00, 0x01}, 3},
-        {{0x2B, 0x04, 0x00, 0x01}, 3},  {{0x23, 0x04, 0x0C, 0x01}, 3},
-        {{0x23, 0x04, 0x00, 0x0F}, 3},  {{0xD3, 0x04, 0x00, 0x01}, 3},  // letter at the start
-        {{0x23, 0x04, 0x00, 0x0E}, 3},  {{0x23, 0x0D, 0x0E, 0x01}, 3},  // at the end; two letters
+        {{0x23, 0x04, 0x00, 0x01}, 0}, {{0x23, 0x04, 0x0E, 0x01}, 0},  // one E between digits
+        {{0x23, 0x0D, 0x00, 0x01}, 0}, {{0x23, 0x0A, 0x00, 0x01}, 3},
+        {{0x2B, 0x04, 0x00, 0x01}, 3}, {{0x23, 0x04, 0x0C, 0x01}, 3},
+        {{0x23, 0x04, 0x00, 0x0F}, 3}, {{0xD3, 0x04, 0x00, 0x01}, 3},  // letter at the start
+        {{0x23, 0x04, 0x00, 0x0E}, 3}, {{0x23, 0x0D, 0x0E, 0x01}, 3},  // at the end; two letters
     };
     for (const auto& c : cases) {
         drv.lastError(0);
@@ -208,11 +210,11 @@ TEST_F(DriverTest, MalformedDataFramesGiveError3) {
     std::string badCount = CloneDataBlockText(0x0010, {0x01, 0x02});
     badCount.replace(4, 2, "03");
     const std::vector<ByteStr> bodies = {
-        StrToByteStr(good + "0"),          // even frame length
-        StrToByteStr("00100101"),          // shorter than 13
-        StrToByteStr(badSum),              // checksum does not add up
-        StrToByteStr(badCount),            // count does not match the length
-        StrToByteStr("0010020G0200"),      // not hexadecimal text
+        StrToByteStr(good + "0"),      // even frame length
+        StrToByteStr("00100101"),      // shorter than 13
+        StrToByteStr(badSum),          // checksum does not add up
+        StrToByteStr(badCount),        // count does not match the length
+        StrToByteStr("0010020G0200"),  // not hexadecimal text
     };
     for (const auto& body : bodies) {
         drv.lastError(0);
@@ -232,8 +234,25 @@ TEST_F(DriverTest, ReadEndingWithMissingBytesGivesError4) {
     EXPECT_EQ(drv.lastError(), kDrvMissingData);
 }
 
+TEST_F(DriverTest, LongDataFrameSplitAcrossChunksIsAssembledWhole) {
+    // 128 data bytes make a 267-byte frame: longer than a 256-byte buffer.
+    drv.ChkBlock_Clear();
+    SendEchoed(kWorkRead, {0xE2, 0x23, 0x04, 0x00, 0x01});
+    ByteStr data(128);
+    for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 3);
+    const ByteStr frame = DataFrame(0x0200, data);
+    for (std::size_t at = 0; at < frame.size(); at += 40)
+        Receive(
+            ByteStr(frame.begin() + static_cast<std::ptrdiff_t>(at),
+                    frame.begin() + static_cast<std::ptrdiff_t>(std::min(at + 40, frame.size()))));
+    EXPECT_EQ(drv.nowError(), 0);
+    EXPECT_EQ(eep.ReadBlock(0x0200, 128), data);
+    EXPECT_EQ(drv.lastEeAdr(), 0x027F);
+}
+
 TEST_F(DriverTest, DataFrameOutsideTheImageGivesError5) {
-    for (const auto& frame : {DataFrame(0x1F70, ByteStr(32, 1)), DataFrame(0x8000, ByteStr(4, 1))}) {
+    for (const auto& frame :
+         {DataFrame(0x1F70, ByteStr(32, 1)), DataFrame(0x8000, ByteStr(4, 1))}) {
         drv.lastError(0);
         drv.ChkBlock_Clear();
         SendEchoed(kWorkRead, {0xE2, 0x23, 0x04, 0x00, 0x01});
@@ -302,7 +321,8 @@ TEST_F(DriverTest, WriteListOfSeveralRangesAndShortRanges) {
         const ByteStr block = HexStrToByteStr(ByteStrToStr(ByteStr(w.begin() + 5, w.end() - 1)));
         blocks.emplace_back(block[0] * 256 + block[1], block[2]);
     }
-    const std::vector<std::pair<int, int>> expected = {{0x0000, 5}, {0x0100, 32}, {0x0120, 32}, {0x0140, 1}};
+    const std::vector<std::pair<int, int>> expected = {
+        {0x0000, 5}, {0x0100, 32}, {0x0120, 32}, {0x0140, 1}};
     EXPECT_EQ(blocks, expected);
 }
 
@@ -364,8 +384,8 @@ TEST_F(DriverTest, ResendIsNotMatchedByThePreviousEcho) {
     drv.retryCount(1);
     drv.Send({0xE8, 0x23, 0x04, 0x00, 0x01, 0x42});
     Receive(line.writes.back());
-    Receive({0x00});   // a stray byte while the answer is awaited
-    Tick(1200);        // no answer: resend
+    Receive({0x00});  // a stray byte while the answer is awaited
+    Tick(1200);       // no answer: resend
     ASSERT_EQ(line.writes.size(), 2u);
     Receive({0x00});
     EXPECT_EQ(drv.waitState(), 1);  // still waiting for the new echo

@@ -24,17 +24,23 @@ ByteStr Answer(std::uint8_t command, const ByteStr& body) {
 
 // The version checks of the receiver model, answering what the test says.
 class FakeChecks : public CloneChecks {
-public:
-    int RigOpFunc_CheckInfoToInitInfo(const ByteStr& a) override { return Note("init", a, initResult); }
-    int RigOpFunc_CheckInfoToReadOrInfo(const ByteStr& a) override { return Note("read", a, readResult); }
-    int RigOpFunc_CheckInfoToWrite(const ByteStr& a) override { return Note("write", a, writeResult); }
+  public:
+    int RigOpFunc_CheckInfoToInitInfo(const ByteStr& a) override {
+        return Note("init", a, initResult);
+    }
+    int RigOpFunc_CheckInfoToReadOrInfo(const ByteStr& a) override {
+        return Note("read", a, readResult);
+    }
+    int RigOpFunc_CheckInfoToWrite(const ByteStr& a) override {
+        return Note("write", a, writeResult);
+    }
     int RigOpFunc_CheckReadedData() override { return Note("data", {}, dataResult); }
 
     int initResult = 0, readResult = 0, writeResult = 0, dataResult = 0;
     std::vector<std::string> calls;
     ByteStr lastAnswer;
 
-private:
+  private:
     int Note(const char* name, const ByteStr& a, int result) {
         calls.emplace_back(name);
         lastAnswer = a;
@@ -45,7 +51,7 @@ private:
 // A receiver at the end of the cloning cable: the cable echoes every sent
 // byte, and the receiver answers each request it understands.
 class FakeReceiver {
-public:
+  public:
     explicit FakeReceiver(FakeSerialLine& line) : line_(line) {
         for (std::int32_t a = 0; a < image.eeSize(); ++a) image.WriteByte(a, (a * 13 + 1) & 0xFF);
         line_.echo = true;
@@ -63,7 +69,7 @@ public:
         return b;
     }();
 
-private:
+  private:
     void Answer(const ByteStr& frame) {
         if (frame.size() < 6) return;
         switch (frame[4]) {
@@ -73,7 +79,8 @@ private:
             case 0xE2:
                 for (std::int32_t a = 0; a < image.eeSize(); a += 32) {
                     if (!sendsAllData && a == 0x1000) continue;
-                    line_.Feed(::Answer(0xE4, StrToByteStr(CloneDataBlockText(a, image.ReadBlock(a, 32)))));
+                    line_.Feed(::Answer(
+                        0xE4, StrToByteStr(CloneDataBlockText(a, image.ReadBlock(a, 32)))));
                 }
                 line_.Feed(::Answer(0xE5, StrToByteStr("Ardo Inc.")));
                 break;
@@ -81,7 +88,8 @@ private:
                 line_.Feed(::Answer(0xE6, {static_cast<std::uint8_t>(writeResult)}));
                 break;
             case 0xE8:
-                if (answersE8 && frame.size() > 10) line_.Feed(::Answer(0xE8, {0x23, 0x04, 0x00, 0x01, frame[9], 0x77}));
+                if (answersE8 && frame.size() > 10)
+                    line_.Feed(::Answer(0xE8, {0x23, 0x04, 0x00, 0x01, frame[9], 0x77}));
                 break;
             default:
                 break;
@@ -91,7 +99,7 @@ private:
 };
 
 class SequenceTest : public ::testing::Test {
-protected:
+  protected:
     SequenceTest() : com(line, clock), receiver(line), seq(com, radio, checks, clock) {
         com.comResolver([](int n) { return "/dev/ttyUSB" + std::to_string(n - 1); });
         radio.radioNameM("2304");
@@ -119,7 +127,8 @@ protected:
     std::vector<std::uint8_t> Commands() const {
         std::vector<std::uint8_t> out;
         for (const auto& w : line.writes)
-            if (w.size() > 4 && (out.empty() || out.back() != w[4] || w[4] != 0xE4)) out.push_back(w[4]);
+            if (w.size() > 4 && (out.empty() || out.back() != w[4] || w[4] != 0xE4))
+                out.push_back(w[4]);
         return out;
     }
     std::string FirstLine(std::size_t i = 0) const {
@@ -156,7 +165,8 @@ TEST_F(SequenceTest, IdentificationsCallTheirCheckAndLeaveThePortOpen) {
         EXPECT_EQ(seq.ansNameM(), "2304");
         EXPECT_EQ(seq.ansNameS(), "0001");
         ASSERT_EQ(line.writes.size(), 1u);
-        EXPECT_EQ(line.writes[0], (ByteStr{0xFE, 0xFE, 0xEE, 0xEF, 0xE0, 0x23, 0x04, 0x00, 0x00, 0xFD}));
+        EXPECT_EQ(line.writes[0],
+                  (ByteStr{0xFE, 0xFE, 0xEE, 0xEF, 0xE0, 0x23, 0x04, 0x00, 0x00, 0xFD}));
         EXPECT_EQ(line.lastDevice, "/dev/ttyUSB1");
         EXPECT_TRUE(com.comOpen());  // until the caller resets the sequence
         EXPECT_EQ(seq.Operation(), kOpIdle);
@@ -171,7 +181,8 @@ TEST_F(SequenceTest, CloneReadFillsTheImageAndChecksIt) {
     EXPECT_TRUE(reports.empty());
     EXPECT_EQ(checks.calls, (std::vector<std::string>{"read", "data"}));
     EXPECT_EQ(Commands(), (std::vector<std::uint8_t>{0xE0, 0xE2}));
-    EXPECT_EQ(line.writes[1], (ByteStr{0xFE, 0xFE, 0xEE, 0xEF, 0xE2, 0x23, 0x04, 0x00, 0x01, 0xFD}));
+    EXPECT_EQ(line.writes[1],
+              (ByteStr{0xFE, 0xFE, 0xEE, 0xEF, 0xE2, 0x23, 0x04, 0x00, 0x01, 0xFD}));
     EXPECT_TRUE(radio.eepImage.IsSameAs(receiver.image));
     EXPECT_EQ(seq.error(), 0);
 }
@@ -281,7 +292,8 @@ TEST_F(SequenceTest, ExtendedCommands) {
     EXPECT_FALSE(seq.easySendE8NoAnswer("4207"));
     RunToEnd();
     ASSERT_EQ(line.writes.size(), 1u);
-    EXPECT_EQ(line.writes[0], (ByteStr{0xFE, 0xFE, 0xEE, 0xEF, 0xE8, 0x23, 0x04, 0x00, 0x01, 0x42, 0x07, 0xFD}));
+    EXPECT_EQ(line.writes[0],
+              (ByteStr{0xFE, 0xFE, 0xEE, 0xEF, 0xE8, 0x23, 0x04, 0x00, 0x01, 0x42, 0x07, 0xFD}));
     EXPECT_TRUE(reports.empty());
 
     EXPECT_FALSE(seq.easySendE8ReqAnswer("42"));

@@ -54,7 +54,8 @@ TEST(CloneFailureText, EveryCauseInItsOrder) {
          "Version number does not match.\r\n\r\nThe receiver cannot be programmed with the current "
          "setting.\r\nThe receiver's version does not match the initial setup."},
     };
-    for (std::size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(CloneFailureText(cases[i].failure), cases[i].text) << i;
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        EXPECT_EQ(CloneFailureText(cases[i].failure), cases[i].text) << i;
 }
 
 TEST(CloneFailureText, PortIsNamedBySlotOrByDevicePath) {
@@ -72,11 +73,12 @@ TEST(CloneProgress, FollowsTheLastAddressAndIsFullAtTheEndOfAWrite) {
         int value;
     };
     const std::vector<Case> cases = {
-        {kWorkRead, 0, 0},      {kWorkRead, 79, 0},       {kWorkRead, 80, 1},
-        {kWorkRead, 4031, 50},  {kWorkRead, 0x1F7F, 100}, {kWorkWriteData, 0x1F7F, 100},
-        {kWorkWriteData, 7984, 99}, {kWorkWriteData, 7985, 100}, {kWorkWriteEnd, 0, 100}, {kWorkRead, -5, 0},
-        {kWorkRead, 20000, 100},
+        {kWorkRead, 0, 0},          {kWorkRead, 79, 0},          {kWorkRead, 80, 1},
+        {kWorkRead, 4031, 50},      {kWorkRead, 0x1F7F, 100},    {kWorkWriteData, 0x1F7F, 100},
+        {kWorkWriteData, 7984, 99}, {kWorkWriteData, 7985, 100}, {kWorkWriteEnd, 0, 100},
+        {kWorkRead, -5, 0},         {kWorkRead, 20000, 100},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CloneProgressValue(c.workMode, c.lastEeAdr), c.value) << c.workMode << " " << c.lastEeAdr;
+        EXPECT_EQ(CloneProgressValue(c.workMode, c.lastEeAdr), c.value)
+            << c.workMode << " " << c.lastEeAdr;
 }

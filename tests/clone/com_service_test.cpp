@@ -12,7 +12,7 @@
 namespace {
 
 class ComServiceTest : public ::testing::Test {
-protected:
+  protected:
     ComServiceTest() : com(line, clock) {
         line.echo = false;
         com.comResolver([](int n) { return "/dev/ttyUSB" + std::to_string(n - 1); });
@@ -154,11 +154,11 @@ TEST_F(ComServiceTest, ReenteredTickReturnsAtOnce) {
 }
 
 TEST(ComPorts, SlotsMapToConfiguredOrFoundDevices) {
-    const std::vector<std::string> found = {"/dev/ttyS1", "/dev/ttyUSB10", "/dev/ttyS0", "/dev/ttyACM0",
-                                            "/dev/ttyUSB2", "/dev/rfcomm0"};
+    const std::vector<std::string> found = {"/dev/ttyS1",   "/dev/ttyUSB10", "/dev/ttyS0",
+                                            "/dev/ttyACM0", "/dev/ttyUSB2",  "/dev/rfcomm0"};
     EXPECT_EQ(OrderSerialPorts(found),
-              (std::vector<std::string>{"/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0", "/dev/ttyS0",
-                                        "/dev/ttyS1", "/dev/rfcomm0"}));
+              (std::vector<std::string>{"/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0",
+                                        "/dev/ttyS0", "/dev/ttyS1", "/dev/rfcomm0"}));
     const std::map<int, std::string> configured = {{2, "/dev/pts/4"}, {3, " ttyS5 "}, {4, ""}};
     struct Case {
         int slot;
@@ -166,10 +166,16 @@ TEST(ComPorts, SlotsMapToConfiguredOrFoundDevices) {
         std::string device;
     };
     const std::vector<Case> cases = {
-        {1, found, "/dev/ttyUSB2"},  {2, found, "/dev/pts/4"},   {3, found, "/dev/ttyS5"},
-        {4, found, "/dev/ttyS0"},    {1, {}, ""},                {4, {"/dev/ttyS0"}, ""},
-        {0, found, ""},              {2, {}, "/dev/pts/4"},
+        {1, found, "/dev/ttyUSB2"},
+        {2, found, "/dev/pts/4"},
+        {3, found, "/dev/ttyS5"},
+        {4, found, "/dev/ttyS0"},
+        {1, {}, ""},
+        {4, {"/dev/ttyS0"}, ""},
+        {0, found, ""},
+        {2, {}, "/dev/pts/4"},
     };
-    for (const auto& c : cases) EXPECT_EQ(ResolveComDevice(c.slot, configured, c.found), c.device) << c.slot;
+    for (const auto& c : cases)
+        EXPECT_EQ(ResolveComDevice(c.slot, configured, c.found), c.device) << c.slot;
     EXPECT_EQ(ComDeviceProfileKey(3), "ComDevice(3)");
 }

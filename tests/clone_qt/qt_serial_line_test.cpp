@@ -2,6 +2,7 @@
 // the master side and plays the cloning cable (echo) and the receiver.
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <pty.h>
 #include <unistd.h>
 
@@ -9,7 +10,6 @@
 #include <QDeadlineTimer>
 #include <QSocketNotifier>
 #include <algorithm>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "clone/acf3_sequence.h"
@@ -19,7 +19,7 @@
 namespace {
 
 class AcceptingChecks : public CloneChecks {
-public:
+  public:
     int RigOpFunc_CheckInfoToInitInfo(const ByteStr&) override { return 0; }
     int RigOpFunc_CheckInfoToReadOrInfo(const ByteStr&) override { return 0; }
     int RigOpFunc_CheckInfoToWrite(const ByteStr&) override { return 0; }
@@ -29,7 +29,7 @@ public:
 // The master side of a pseudo-terminal: echoes what the program sends and
 // answers an identification request.
 class PtyReceiver {
-public:
+  public:
     PtyReceiver() {
         char name[128] = {};
         if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) return;
@@ -49,7 +49,7 @@ public:
     bool answers = true;
     ByteStr received;
 
-private:
+  private:
     void Serve() {
         std::uint8_t buf[512];
         const ssize_t n = ::read(master_, buf, sizeof buf);
@@ -79,7 +79,8 @@ private:
 template <typename Cond>
 bool WaitFor(Cond cond) {
     QDeadlineTimer deadline(5000);
-    while (!cond() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    while (!cond() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
     return cond();
 }
 

@@ -11,7 +11,7 @@
 #include "clone/serial_line.h"
 
 class FakeSerialLine : public SerialLine {
-public:
+  public:
     bool Open(const std::string& device, std::int32_t baud) override {
         ++openCount;
         lastDevice = device;
@@ -49,6 +49,6 @@ public:
     // Called after each write (and after its echo was fed).
     std::function<void(const ByteStr&)> onWrite;
 
-private:
+  private:
     bool open_ = false;
 };

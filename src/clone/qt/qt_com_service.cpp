@@ -11,7 +11,8 @@ QtComService::QtComService(const MsClock& clock)
     line_.onLineError = [this] { com_->OnLineError(); };
     comDevices({});
     timer_->setInterval(frmCom::kTickMs);
-    QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] { com_->timSolid_Timer(); });
+    QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(),
+                     [this] { com_->timSolid_Timer(); });
 }
 
 QtComService::~QtComService() {

@@ -13,7 +13,7 @@
 class QTimer;
 
 class QtComService {
-public:
+  public:
     explicit QtComService(const MsClock& clock = SystemMsClock());
     ~QtComService();
     QtComService(const QtComService&) = delete;
@@ -31,7 +31,7 @@ public:
     // Stops the heartbeat and closes the port (program end).
     void Stop();
 
-private:
+  private:
     QtSerialLine line_;
     std::unique_ptr<frmCom> com_;
     std::unique_ptr<QTimer> timer_;

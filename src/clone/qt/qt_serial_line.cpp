@@ -2,7 +2,6 @@
 
 #include <QSerialPort>
 #include <QSerialPortInfo>
-
 #include <algorithm>
 #include <limits>
 
@@ -16,8 +15,9 @@ QtSerialLine::QtSerialLine() : port_(std::make_unique<QSerialPort>()) {
         }
         if (onReceive) onReceive();
     });
-    QObject::connect(port_.get(), &QSerialPort::errorOccurred, port_.get(),
-                     [this](QSerialPort::SerialPortError error) { HandleError(static_cast<int>(error)); });
+    QObject::connect(
+        port_.get(), &QSerialPort::errorOccurred, port_.get(),
+        [this](QSerialPort::SerialPortError error) { HandleError(static_cast<int>(error)); });
 }
 
 QtSerialLine::~QtSerialLine() {
@@ -42,7 +42,9 @@ bool QtSerialLine::Open(const std::string& device, std::int32_t baud) {
         port_->clearError();
         return true;
     };
-    if (ok) ok = modemLineSet(port_->setDataTerminalReady(true)) && modemLineSet(port_->setRequestToSend(true));
+    if (ok)
+        ok = modemLineSet(port_->setDataTerminalReady(true)) &&
+             modemLineSet(port_->setRequestToSend(true));
     opening_ = false;
     if (!ok && port_->isOpen()) port_->close();
     return ok;
@@ -67,7 +69,8 @@ void QtSerialLine::Write(const ByteStr& bytes) {
 
 int QtSerialLine::BytesWaiting() const {
     if (!port_->isOpen()) return 0;
-    return static_cast<int>(std::min<qint64>(port_->bytesAvailable(), std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::min<qint64>(port_->bytesAvailable(), std::numeric_limits<int>::max()));
 }
 
 ByteStr QtSerialLine::ReadAll() {
@@ -79,7 +82,8 @@ ByteStr QtSerialLine::ReadAll() {
 
 int QtSerialLine::BytesToWrite() const {
     if (!port_->isOpen()) return 0;
-    return static_cast<int>(std::min<qint64>(port_->bytesToWrite(), std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::min<qint64>(port_->bytesToWrite(), std::numeric_limits<int>::max()));
 }
 
 std::string QtSerialLine::errorText() const {

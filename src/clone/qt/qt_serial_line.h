@@ -14,7 +14,7 @@
 class QSerialPort;
 
 class QtSerialLine : public SerialLine {
-public:
+  public:
     QtSerialLine();
     ~QtSerialLine() override;
     QtSerialLine(const QtSerialLine&) = delete;
@@ -39,7 +39,7 @@ public:
     // The text of the last error the port reported (for diagnostics).
     std::string errorText() const;
 
-private:
+  private:
     void HandleError(int error);
 
     std::unique_ptr<QSerialPort> port_;
