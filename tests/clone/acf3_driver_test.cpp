@@ -410,16 +410,3 @@ TEST_F(DriverTest, SendIsRefusedWhileAFrameIsOutstandingOrTheLineCannotTakeIt) {
     EXPECT_EQ(drv.Send(kInfoRequest), 1);
     EXPECT_EQ(line.writes.size(), 2u);
 }
-
-TEST_F(DriverTest, ResetAbandonsTheWorkButKeepsTheLastError) {
-    drv.workMode(kWorkInfo);
-    drv.Send(kInfoRequest);
-    Tick(1000);
-    ASSERT_EQ(drv.lastError(), kDrvNoEcho);
-    drv.Send(kInfoRequest);
-    drv.Reset();
-    EXPECT_FALSE(drv.Running());
-    EXPECT_EQ(drv.nowError(), 0);
-    EXPECT_EQ(drv.lastError(), kDrvNoEcho);
-    EXPECT_TRUE(drv.transmitFrame().empty());
-}

@@ -119,18 +119,6 @@ TEST_F(ComServiceTest, TickRunsInItsFixedOrderAndClosesOnAPersistingError) {
     EXPECT_FALSE(com.comOpen());  // the report did not clear the error
 }
 
-TEST_F(ComServiceTest, ReceiveEventTicksOnlyWithBytesWaiting) {
-    int ticks = 0;
-    com.mainTask([&] { ++ticks; });
-    com.comOpen(true);
-    com.OnReceive();
-    EXPECT_EQ(ticks, 0);
-    line.Feed({0x00});
-    com.OnReceive();
-    EXPECT_EQ(ticks, 1);
-    EXPECT_TRUE(line.input.empty());
-}
-
 TEST_F(ComServiceTest, ReenteredTickReturnsAtOnce) {
     int tasks = 0;
     int reports = 0;
