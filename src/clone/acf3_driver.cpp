@@ -137,23 +137,26 @@ int clsCmcAcf3Drv::RealSend(const ByteStr& payload) {
 }
 
 void clsCmcAcf3Drv::read(const ByteStr& chunk) {
+    // k is worked through from pos on; only a found echo replaces it (by the
+    // bytes after the echo), so a large chunk is handled in one pass.
     ByteStr k = chunk;
-    while (!k.empty()) {
+    std::size_t pos = 0;
+    while (pos < k.size()) {
         if (waitMode_ == 1) {
-            readEcho(k);
+            readEcho(k, pos);
         } else if (waitMode_ == 2) {
-            readAnswer(k);
+            readAnswer(k, pos);
         } else {
-            k.clear();
+            pos = k.size();
         }
     }
 }
 
-void clsCmcAcf3Drv::readEcho(ByteStr& k) {
+void clsCmcAcf3Drv::readEcho(ByteStr& k, std::size_t& pos) {
     // One read returns everything waiting, so the echo may be followed in the
     // same chunk by a long answer: search all of it, not only a tail.
-    rxBuf_.insert(rxBuf_.end(), k.begin(), k.end());
-    k.clear();
+    rxBuf_.insert(rxBuf_.end(), k.begin() + static_cast<std::ptrdiff_t>(pos), k.end());
+    pos = k.size();
     const auto found = std::search(rxBuf_.begin(), rxBuf_.end(), txFrame_.begin(), txFrame_.end());
     if (txFrame_.empty() || found == rxBuf_.end()) {
         // Keep enough of the tail for an echo split across chunks.
@@ -167,6 +170,7 @@ void clsCmcAcf3Drv::readEcho(ByteStr& k) {
     frameReceived({});
     outsideFrame_ = true;
     k = std::move(rest);
+    pos = 0;
 }
 
 void clsCmcAcf3Drv::appendBounded(ByteStr::const_iterator first, ByteStr::const_iterator last) {
@@ -175,29 +179,32 @@ void clsCmcAcf3Drv::appendBounded(ByteStr::const_iterator first, ByteStr::const_
         rxBuf_.erase(rxBuf_.begin(), rxBuf_.end() - static_cast<std::ptrdiff_t>(kMaxAnswerBytes));
 }
 
-void clsCmcAcf3Drv::readAnswer(ByteStr& k) {
-    const auto fe = std::find(k.begin(), k.end(), kPreamble);
-    const auto fd = std::find(k.begin(), k.end(), kEnd);
+void clsCmcAcf3Drv::readAnswer(const ByteStr& k, std::size_t& pos) {
+    const auto from = k.begin() + static_cast<std::ptrdiff_t>(pos);
+    const auto fe = std::find(from, k.end(), kPreamble);
+    const auto fd = std::find(from, k.end(), kEnd);
+    const auto after = [&](ByteStr::const_iterator it) {
+        return static_cast<std::size_t>(it - k.begin()) + 1;
+    };
     bool complete = false;
-    ByteStr rest;
     if (fe != k.end() && (fd == k.end() || fe < fd)) {
         // A frame starts (again): any number of preamble bytes restart it.
-        rest.assign(fe + 1, k.end());
+        pos = after(fe);
         outsideFrame_ = false;
         rxBuf_.clear();
     } else if (fd == k.end()) {
         // Neither preamble nor terminator: the middle of a frame, or noise.
-        if (!outsideFrame_) appendBounded(k.begin(), k.end());
+        if (!outsideFrame_) appendBounded(from, k.end());
+        pos = k.size();
     } else if (outsideFrame_) {
         // A stray terminator outside a frame: drop up to it and go on, a
         // whole answer may follow in the same chunk.
-        rest.assign(fd + 1, k.end());
+        pos = after(fd);
     } else {
-        appendBounded(k.begin(), fd);
+        appendBounded(from, fd);
         complete = true;
-        rest.assign(fd + 1, k.end());
+        pos = after(fd);
     }
-    k = std::move(rest);
     if (complete) {
         const ByteStr frame = rxBuf_;
         frameReceived(frame);

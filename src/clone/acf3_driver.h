@@ -98,8 +98,8 @@ class clsCmcAcf3Drv {
     int RealSend(const ByteStr& payload);
     void setWaitMode(int mode);
     void endWork();
-    void readEcho(ByteStr& chunk);
-    void readAnswer(ByteStr& chunk);
+    void readEcho(ByteStr& chunk, std::size_t& pos);
+    void readAnswer(const ByteStr& chunk, std::size_t& pos);
     void frameReceived(const ByteStr& frame);
     bool parseAnswer(const ByteStr& answer);
     bool checkAnswer(const ByteStr& answer) const;
