@@ -310,3 +310,34 @@ TEST(AcfFile, ErrorMessagesNameTheFile) {
     };
     for (const auto& [code, text] : cases) EXPECT_EQ(AcfFileErrorMessage(code, "/x/a.acf"), text);
 }
+
+TEST(AcfFile, RandomlyDamagedFilesGiveAResultCodeAndNeverReadOutside) {
+    const clsCmcRadio doc = MakeDoc();
+    const std::string good = AcfFileText(doc, "c");
+    std::mt19937 gen(2024);
+    using namespace std::string_literals;
+    const std::string alphabet = "0123456789ABCDEFabcdef#\r\n \0\xFFG"s;
+    for (int round = 0; round < 300; ++round) {
+        std::string text = good;
+        const int edits = 1 + static_cast<int>(gen() % 8);
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t at = gen() % text.size();
+            const char c = alphabet[gen() % alphabet.size()];
+            switch (gen() % 3) {
+                case 0:
+                    text[at] = c;
+                    break;
+                case 1:
+                    text.insert(at, 1, c);
+                    break;
+                default:
+                    text.erase(at, 1 + gen() % 40);
+                    break;
+            }
+        }
+        clsCmcRadio loaded = BlankLike(doc);
+        const int result = AcfTextLoad(loaded, text);
+        EXPECT_TRUE(result == kAcfOk || result == kAcfIllegalData || result == kAcfNotEnough)
+            << round << ": " << result;
+    }
+}
