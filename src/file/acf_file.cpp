@@ -197,10 +197,12 @@ int AcfTextLoad(clsCmcRadio& doc, std::string_view content) {
 }
 
 int AcfFileLoad(clsCmcRadio& doc, const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Only a regular file is a data file: a folder, a pipe or a device (one
+    // that never ends, or blocks the program while waiting) is not opened.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return kAcfCannotOpen;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return kAcfCannotOpen;
     }

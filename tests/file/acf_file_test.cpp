@@ -231,6 +231,9 @@ TEST(AcfFile, LoadReportsFilesThatCannotBeOpenedOrRead) {
     clsCmcRadio doc = MakeDoc();
     EXPECT_EQ(AcfFileLoad(doc, dir.file("missing.acf")), kAcfCannotOpen);
     EXPECT_EQ(AcfFileLoad(doc, dir.path().string()), kAcfCannotOpen);
+    EXPECT_EQ(AcfFileLoad(doc, "/dev/zero"), kAcfCannotOpen);  // would never end
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(AcfFileLoad(doc, dir.file("pipe")), kAcfCannotOpen);  // would wait for a writer
     WriteFile(dir.file("empty.acf"), "");
     EXPECT_EQ(AcfFileLoad(doc, dir.file("empty.acf")), kAcfReadError);
     WriteFile(dir.file("junk.acf"), "junk");
