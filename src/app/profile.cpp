@@ -186,7 +186,8 @@ bool clsCmcProfileIO::Flush() {
 }
 
 bool clsCmcProfileIO::WriteText(const std::string& key, const std::string& text) {
-    cache_->Refresh(GetMyProfile());
+    // Values collected for one write stay until that write.
+    if (!pendingWrite_) cache_->Refresh(GetMyProfile());
     // A line break in a value would start a new line of the file, which
     // would read back as another key or section; such a value is not kept.
     const bool oneLine = text.find_first_of("\r\n") == std::string::npos;
@@ -213,7 +214,8 @@ bool clsCmcProfileIO::WriteText(const std::string& key, const std::string& text)
 
 bool clsCmcProfileIO::ReadText(const std::string& key, const std::string& defaultText,
                                std::string& text) {
-    cache_->Refresh(GetMyProfile());
+    // Values collected for one write stay until that write.
+    if (!pendingWrite_) cache_->Refresh(GetMyProfile());
     const char* value = cache_->ini.GetValue(section_.c_str(), key.c_str(), nullptr);
     std::string got = StripTerminator(value != nullptr ? std::string(value) : defaultText);
     if (got.size() > kValueMax) got.resize(kValueMax);

@@ -206,6 +206,7 @@ TEST_F(ProfileFixture, UpdateWritesTheFileOnceAtTheEnd) {
     EXPECT_TRUE(p.saveData("A", 1));
     EXPECT_TRUE(p.saveData("B", 2));
     EXPECT_FALSE(fs::exists(file()));
+    WriteFile(file(), "[S]\nC=3\n");  // written by someone else meanwhile
     int b = 0;
     EXPECT_TRUE(p.loadData("B", b));  // pending values read back
     EXPECT_EQ(b, 2);
