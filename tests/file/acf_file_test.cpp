@@ -12,6 +12,8 @@
 #include <sstream>
 #include <vector>
 
+#include "image/matrix.h"
+#include "image/rigq5_table.h"
 #include "temp_dir.h"
 
 namespace {
@@ -342,5 +344,24 @@ TEST(AcfFile, RandomlyDamagedFilesGiveAResultCodeAndNeverReadOutside) {
         const int result = AcfTextLoad(loaded, text);
         EXPECT_TRUE(result == kAcfOk || result == kAcfIllegalData || result == kAcfNotEnough)
             << round << ": " << result;
+    }
+}
+
+TEST(AcfFile, FactoryImagesOfEveryVersionSaveAndLoad) {
+    TempDir dir;
+    for (int version = 0; version <= 11; ++version) {
+        clsRigQ5_Matrix matrix;
+        matrix.MtxVerNo(version);
+        clsCmcRadio doc;
+        doc.radioNameM("2304");
+        doc.radionameS("0001");
+        doc.cloneWriteAdrList_Add(0, 8063);
+        MakeInitialImage(doc.eepInitial, matrix);
+        doc.Eep_InitAll();
+        const std::string path = dir.file("v" + std::to_string(version) + ".acf");
+        ASSERT_EQ(AcfFileSave(doc, "factory", path), kAcfOk);
+        clsCmcRadio loaded = BlankLike(doc);
+        EXPECT_EQ(AcfFileLoad(loaded, path), kAcfOk) << version;
+        EXPECT_TRUE(loaded.eepImage.IsSameAs(doc.eepInitial)) << version;
     }
 }
