@@ -164,15 +164,15 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
     reopenFlag_ = false;
     ResetRig();
     AdjustRecentFile();
-    task();
+    AdjustPortMarks();
     timMain_->start();
 }
 
 frmMain::~frmMain() = default;
 
 void frmMain::setModel(MainWindowModel* model) {
-    model_ = model ? model : ownModel_ ? ownModel_.get()
-                                        : (ownModel_ = std::make_unique<MainWindowModel>()).get();
+    if (!model && !ownModel_) ownModel_ = std::make_unique<MainWindowModel>();
+    model_ = model ? model : ownModel_.get();
     ResetRig();
     AdjustRecentFile();
 }
@@ -542,7 +542,7 @@ void frmMain::mnuHelp_Click(int index) {
 
 void frmMain::Toolbar1_ButtonClick(const QString& key) {
     if (modalFlag_) {
-        task();  // a port button pressed meanwhile springs back
+        AdjustPortMarks();  // a port button pressed meanwhile springs back
         return;
     }
     static const struct {
@@ -596,8 +596,10 @@ void frmMain::WindowUpkeep() {
     for (int c = 0; c + 1 < columns; ++c)
         if (mfgCh_->columnWidth(c) < kMinColumnPixels) mfgCh_->setColumnWidth(c, kMinColumnPixels);
     AdjustMnuEdit();
-    // Until the serial tick drives task(), the window tick keeps the marks.
-    task();
+    // The port marks and the toolbar check also follow here, so that they are
+    // right even while no serial tick runs; the clone itself is stepped only
+    // by the serial tick through task().
+    AdjustPortMarks();
 }
 
 void frmMain::task() {
@@ -611,6 +613,10 @@ void frmMain::task() {
             progress_->Value(CloneProgressValue(model_->CloneWorkMode(), model_->CloneLastEeAdr(),
                                                 progress_->Maximum()));
     }
+    AdjustPortMarks();
+}
+
+void frmMain::AdjustPortMarks() {
     for (int p = 1; p <= 4; ++p) {
         const bool on = p == comPortNo_;
         if (com_[p]->isChecked() != on) com_[p]->setChecked(on);
@@ -851,20 +857,24 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == area_ && event->type() == QEvent::Resize) {
         Form_Resize();
     } else if (watched == fraSeparator_) {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+            type != QEvent::MouseButtonRelease)
+            return QMainWindow::eventFilter(watched, event);
         auto* me = static_cast<QMouseEvent*>(event);
         const double tx = TwipsPerPixelX();
-        if (event->type() == QEvent::MouseButtonPress && me->button() == Qt::LeftButton) {
+        if (type == QEvent::MouseButtonPress && me->button() == Qt::LeftButton) {
             grabOffset_ = PixelsToTwips(int(me->position().x()), tx);
             dragging_ = true;
             return true;
         }
-        if (event->type() == QEvent::MouseMove && dragging_ && (me->buttons() & Qt::LeftButton)) {
+        if (type == QEvent::MouseMove && dragging_ && (me->buttons() & Qt::LeftButton)) {
             const std::int32_t sepLeft = PixelsToTwips(fraSeparator_->x(), tx) +
                                          PixelsToTwips(int(me->position().x()), tx) - grabOffset_;
             TreeWidth(sepLeft - PixelsToTwips(trvChList_->x(), tx));
             return true;
         }
-        if (event->type() == QEvent::MouseButtonRelease) {
+        if (type == QEvent::MouseButtonRelease) {
             dragging_ = false;
             return true;
         }
@@ -918,7 +928,7 @@ void frmMain::LoadSettings(const MainSettings& s) {
     for (int i = 0; i < int(s.cellWidth.size()); ++i) itemWidth_[i] = s.cellWidth[i];
     grid_SetColumns();
     DispChList();
-    task();
+    AdjustPortMarks();
 }
 
 MainSettings frmMain::SaveSettings() const {

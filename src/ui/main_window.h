@@ -87,6 +87,8 @@ public:
     // The window's part of the serial tick: one step of the clone, the
     // progress display and the COM port marks.
     void task();
+    // The COM port menu checks, the pressed port button and the toolbar check.
+    void AdjustPortMarks();
     void AdjustMnuEdit();
     void AdjustRecentFile();
 

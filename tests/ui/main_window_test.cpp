@@ -470,6 +470,53 @@ private slots:
         w.Help().close();
     }
 
+    void TheWindowTickDoesNotRunInsideItself() {
+        // A model call that opens a message box runs a nested event loop in
+        // which the timer fires again; the tick must not start over.
+        struct NestingModel : SmallModel {
+            frmMain* window = nullptr;
+            mutable int calls = 0;
+            ChEditState EditStateOf(int key, int row) const override {
+                ++calls;
+                if (window && calls < 50) window->timMain_Timer();
+                return SmallModel::EditStateOf(key, row);
+            }
+        } m;
+        frmMain w(&m);
+        auto* tree = w.findChild<QTreeWidget*>("trvChList");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0)->child(0));
+        m.window = &w;
+        m.calls = 0;
+        w.timMain_Timer();
+        QCOMPARE(m.calls, 1);
+        w.timMain_Timer();  // and it runs again afterwards
+        QCOMPARE(m.calls, 2);
+    }
+
+    void TheCloneProgressFollowsTheOperation() {
+        struct CloneModel : SmallModel {
+            bool running = true;
+            int address = 0;
+            int steps = 0;
+            void CloneTask() override { ++steps; }
+            bool CloneOpRunning() const override { return running; }
+            int CloneWorkMode() const override { return 1; }
+            int CloneLastEeAdr() const override { return address; }
+        } m;
+        frmMain w(&m);
+        frmCloneProgress& p = w.CloneProgress();
+        p.show();
+        m.address = 4032;
+        w.task();
+        QCOMPARE(p.Value(), 50);
+        QCOMPARE(m.steps, 1);
+        w.timMain_Timer();  // the window tick never steps the clone
+        QCOMPARE(m.steps, 1);
+        m.running = false;
+        w.task();
+        QVERIFY(!p.isVisible());
+    }
+
     void TheProgressDialogIsClosedByTheTask() {
         frmMain w;
         frmCloneProgress& p = w.CloneProgress();
