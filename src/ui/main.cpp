@@ -2,10 +2,21 @@
 
 #include <QApplication>
 
+#include "image/radio.h"
+#include "model/master.h"
 #include "ui/caption.h"
 #include "ui/main_window.h"
+#include "ui/master_model.h"
 #include "ui/msgbox.h"
 #include "ui/single_instance.h"
+
+namespace {
+// The receiver's model and sub code as its identification answer and the
+// data files carry them, and the part of the image a clone write sends.
+constexpr const char* kModelName = "2304";
+constexpr const char* kSubName = "0001";
+constexpr std::int32_t kImageLast = 0x1F7F;
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -17,7 +28,19 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    frmMain window;
+    clsCmcRadio radio;
+    radio.radioNameM(kModelName);
+    radio.radionameS(kSubName);
+    radio.cloneWriteAdrList_Clear();
+    radio.cloneWriteAdrList_Add(0, kImageLast);
+    clsRigQ5_Master master(radio);
+    // The profile is not read yet: the version stays unknown and the
+    // document is the initial image of that state.
+    master.Init_MakeInitial();
+
+    MasterWindowModel model(master);
+    frmMain window(&model, &radio);
+    model.dialogParent(&window);
     window.LoadSettings(MainSettings());
     // "/S" asks for the initial setup; it opens before the main window once
     // that dialog exists. Until then the main window opens either way.

@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 
 #include "app/common.h"
+#include "model/grid_texts.h"
 #include "ui/about_box.h"
 #include "ui/caption.h"
 #include "ui/clone_progress.h"
@@ -32,6 +33,7 @@
 namespace {
 constexpr int kTickMs = 200;
 constexpr int kGroupListType = 6;
+constexpr int kTvListType = 3;
 constexpr int kFillerItem = 15;
 constexpr int kMinColumnPixels = 4;
 constexpr int kTreeIndentTwips = 200;
@@ -516,10 +518,18 @@ void frmMain::mnuClone_Click(int index) {
 
 void frmMain::mnuOptPresetTv_Click(int index) {
     if (index < 0 || index >= int(presetTv_.size())) return;
-    const bool wasModal = modalFlag_;
-    modalFlag_ = true;
+    // Show the TV list before asking, so the user sees what is replaced.
+    for (QTreeWidgetItemIterator it(trvChList_); *it; ++it) {
+        const int key = (*it)->data(0, Qt::UserRole).toInt();
+        if (ChListOfTreeKey(key) != kTvListType) continue;
+        trvChList_->setCurrentItem(*it);
+        WindowUpkeep();
+    }
+    const std::string table = presetTv_[index]->text().toStdString();
+    if (MsgBoxOkCancel("All TV CH will be replaced with '" + table + "' table.\\nSure ?", this) !=
+        kMsgOk)
+        return;
     model_->PresetTv(index);
-    modalFlag_ = wasModal;
     DispChList();
 }
 
@@ -677,23 +687,18 @@ void frmMain::BuildChTree() {
     QTreeWidgetItem* second = nullptr;
     int count = 0;
     for (int i = 0; i < kNumTreeKeys; ++i) {
-        const QString s = FromModel(model_->TreeKeyStr(i));
-        if (s.isEmpty()) break;
-        const QStringList parts = s.split(QLatin1Char(','));
-        if (parts.size() < 3) continue;
-        const QString image = parts[0];
-        const QString rest = s.section(QLatin1Char(','), 2);
-        const int bar = rest.indexOf(QLatin1Char('|'));
-        const QString head = bar >= 0 ? rest.left(bar) : rest;
-        const QString text = bar >= 0 ? rest.mid(bar + 1) : QString();
-        const int arrow = head.indexOf(QStringLiteral("->"));
-        const QString parentKey = arrow >= 0 ? head.left(arrow) : QString();
-        const QString key = arrow >= 0 ? head.mid(arrow + 2) : head;
-        QTreeWidgetItem* parent = arrow >= 0 ? byKey.value(parentKey, nullptr) : nullptr;
+        const std::string def = model_->TreeKeyStr(i);
+        if (def.empty()) break;
+        const TreeKeyParts parts = ParseTreeKeyStr(def);
+        const QString image = QString::number(parts.image);
+        const QString text = FromModel(parts.caption);
+        const QString key = FromModel(parts.key);
+        QTreeWidgetItem* parent =
+            parts.parent.empty() ? nullptr : byKey.value(FromModel(parts.parent), nullptr);
         auto* node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(trvChList_);
         node->setText(0, text);
         node->setData(0, Qt::UserRole, i);
-        node->setIcon(0, QIcon(QStringLiteral(":/icons/Tree_%1.svg").arg(image.trimmed())));
+        node->setIcon(0, QIcon(QStringLiteral(":/icons/Tree_%1.svg").arg(image)));
         byKey.insert(key, node);
         node->setExpanded(true);
         if (++count == 2) second = node;
@@ -791,10 +796,9 @@ void frmMain::DispChList() {
 }
 
 void frmMain::DispChRow(int key, int row) {
-    const int listType = ChListOfTreeKey(key);
+    const std::vector<std::string> texts = model_->ChRowTexts(key, row);
     for (int c = 0; c < mfgCh_->columnCount(); ++c) {
-        const int item = model_->ItemNoOfChListType(listType, c);
-        const QString text = FromModel(model_->ChCellText(key, row, item));
+        const QString text = c < int(texts.size()) ? FromModel(texts[c]) : QString();
         QTableWidgetItem* cell = mfgCh_->item(row, c);
         if (!cell) {
             cell = new QTableWidgetItem();

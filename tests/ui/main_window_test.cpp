@@ -26,16 +26,20 @@ public:
     std::vector<std::string> loaded, saved;
     std::vector<std::pair<int, int>> editCommands;  // index, row
     std::vector<int> cloneCommands;
+    std::vector<int> presets;
     bool clipboard = false;
 
     std::string TreeKeyStr(int key) const override {
         static const char* const keys[] = {"3,3,R|RX-Q5", "2,2,R->Mch|Memory CH",
-                                           "1,1,Mch->BankA|Bank A", "1,1,Mch->BankB|Bank B"};
-        return key >= 0 && key < 4 ? keys[key] : "";
+                                           "1,1,Mch->BankA|Bank A", "1,1,Mch->BankB|Bank B",
+                                           "1,1,R->MnTV|TV"};
+        return key >= 0 && key < 5 ? keys[key] : "";
     }
-    int TreeKeyChListType(int key) const override { return key >= 2 && key <= 3 ? 1 : 6; }
-    int NumChOfChListType(int t) const override { return t == 1 ? 5 : 0; }
-    int NumItemOfChListType(int t) const override { return t == 1 ? 3 : 0; }
+    int TreeKeyChListType(int key) const override {
+        return key >= 2 && key <= 3 ? 1 : key == 4 ? 3 : 6;
+    }
+    int NumChOfChListType(int t) const override { return t == 1 ? 5 : t == 3 ? 2 : 0; }
+    int NumItemOfChListType(int t) const override { return t == 1 || t == 3 ? 3 : 0; }
     int ItemNoOfChListType(int, int c) const override {
         static const int items[] = {0, 2, 15};
         return c >= 0 && c < 3 ? items[c] : 15;
@@ -43,10 +47,8 @@ public:
     std::string ChItemName(int item) const override {
         return item == 0 ? "CH " : item == 2 ? "Frequency     " : "";
     }
-    std::string ChCellText(int key, int row, int item) const override {
-        if (item == 15) return "";
-        if (item == 0) return std::to_string((key - 2) * 5 + row);
-        return row < 3 ? "145.000.00" : "";
+    std::vector<std::string> ChRowTexts(int key, int row) const override {
+        return {std::to_string((key - 2) * 5 + row), row < 3 ? "145.000.00" : ""};
     }
     ChEditState EditStateOf(int, int row) const override {
         return ChEditState{true, true, true, clipboard && row >= 0};
@@ -72,6 +74,7 @@ public:
     }
     void EditCommand(int index, int, int row) override { editCommands.push_back({index, row}); }
     void CloneCommand(int index, int) override { cloneCommands.push_back(index); }
+    void PresetTv(int table) override { presets.push_back(table); }
 };
 
 QString ShortcutOf(QAction* a) { return a->shortcut().toString(QKeySequence::PortableText); }
@@ -468,6 +471,21 @@ private slots:
         QVERIFY(w.Help().isVisible());
         QCOMPARE(w.Help().CurrentPage(), QUrl("qrc:/help/index.html"));
         w.Help().close();
+    }
+
+    void APresetShowsTheTvListAndAsksFirst() {
+        SmallModel m;
+        frmMain w(&m);
+        FakeDialogs fake;
+        fake.answers = {kMsgCancel, kMsgOk};
+        w.mnuOptPresetTv_Click(7);
+        QCOMPARE(w.CurrentTreeKey(), 4);  // the TV list is in view
+        QCOMPARE(fake.messages.back().text,
+                 QStringLiteral("All TV CH will be replaced with 'NEW ZEALAND' table.\nSure ?"));
+        QCOMPARE(int(fake.messages.back().buttons), int(MsgButtons::OkCancel));
+        QVERIFY(m.presets.empty());
+        w.MenuItem("mnuOptPresetTv", 9)->trigger();
+        QCOMPARE(m.presets, std::vector<int>{9});
     }
 
     void TheWindowTickDoesNotRunInsideItself() {
