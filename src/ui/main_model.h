@@ -13,14 +13,14 @@
 #include <vector>
 
 struct ChEditState {
-    bool exists = false;       // a channel is under the cursor (not a group node)
-    bool usable = false;       // the receiver version has this channel
-    bool clearEnable = false;  // the channel may be blanked (not a VFO)
-    bool pasteAllowed = false; // a copied channel exists and may be pasted here
+    bool exists = false;        // a channel is under the cursor (not a group node)
+    bool usable = false;        // the receiver version has this channel
+    bool clearEnable = false;   // the channel may be blanked (not a VFO)
+    bool pasteAllowed = false;  // a copied channel exists and may be pasted here
 };
 
 class MainWindowModel {
-public:
+  public:
     virtual ~MainWindowModel() = default;
 
     // --- Tree and grid (memory map) ---

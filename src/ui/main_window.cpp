@@ -85,7 +85,9 @@ QRect ToRect(const PlaceRect& r, double tppX, double tppY) {
 }
 
 // The receiver's sample data carry single-byte text; show it as Latin-1.
-QString FromModel(const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
+QString FromModel(const std::string& s) {
+    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+}
 }  // namespace
 
 frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
@@ -239,7 +241,8 @@ void frmMain::BuildMenus() {
     QMenu* mCom = bar->addMenu(QStringLiteral("COM &Port"));
     mCom->setObjectName(QStringLiteral("mnuCom"));
     for (int p = 1; p <= 4; ++p) {
-        com_[p] = AddItem(mCom, QStringLiteral("mnuCom_Com%1").arg(p), QStringLiteral("COM &%1").arg(p));
+        com_[p] =
+            AddItem(mCom, QStringLiteral("mnuCom_Com%1").arg(p), QStringLiteral("COM &%1").arg(p));
         com_[p]->setCheckable(true);
         connect(com_[p], &QAction::triggered, this, [this, p] { mnuCom_Click(p); });
     }
@@ -322,9 +325,8 @@ void frmMain::ResetRig() {
 }
 
 int frmMain::CheckEditedAndSave() {
-    const std::string prompt =
-        reopenFlag_ ? std::string("Save changes ?")
-                    : "Save changes to " + fileTitle_.toStdString() + " ?";
+    const std::string prompt = reopenFlag_ ? std::string("Save changes ?")
+                                           : "Save changes to " + fileTitle_.toStdString() + " ?";
     if (!radio_->EditOn()) return 1;
     const int answer = MsgBoxYesNoCancel(prompt, this);
     if (answer == kMsgYes) {
@@ -349,12 +351,21 @@ void frmMain::MsgBoxFileError(int code, const QString& name) {
     std::string text;
     switch (code) {
         case 1:
-        case 2: text = "Cannot save file."; break;
+        case 2:
+            text = "Cannot save file.";
+            break;
         case 3:
-        case 4: text = "Cannot open file."; break;
-        case 5: text = "Illegal data."; break;
-        case 6: text = "There is not enough data."; break;
-        default: return;
+        case 4:
+            text = "Cannot open file.";
+            break;
+        case 5:
+            text = "Illegal data.";
+            break;
+        case 6:
+            text = "There is not enough data.";
+            break;
+        default:
+            return;
     }
     MsgBoxOk(text + "\r\n\r\n" + name.toStdString(), this);
 }
@@ -444,8 +455,11 @@ void frmMain::FileCommand(int index) {
                             QString::fromStdString(model_->RecentFileTitle(i)));
             break;
         }
-        case 10: close(); break;
-        default: break;
+        case 10:
+            close();
+            break;
+        default:
+            break;
     }
 }
 
@@ -507,9 +521,9 @@ void frmMain::mnuClone_Click(int index) {
     const bool wasModal = modalFlag_;
     modalFlag_ = true;
     const QRect g = frameGeometry();
-    const PlaceRect c = CentreOver({g.left(), g.top(), g.width(), g.height()},
-                                   progress_->frameGeometry().width(),
-                                   progress_->frameGeometry().height());
+    const PlaceRect c =
+        CentreOver({g.left(), g.top(), g.width(), g.height()}, progress_->frameGeometry().width(),
+                   progress_->frameGeometry().height());
     progress_->move(c.left, c.top);
     model_->CloneCommand(index, comPortNo_);
     modalFlag_ = wasModal;
@@ -540,8 +554,8 @@ void frmMain::mnuHelp_Click(int index) {
         frmAbout about(this);
         about.adjustSize();
         const QRect g = frameGeometry();
-        const PlaceRect c = CentreOver({g.left(), g.top(), g.width(), g.height()}, about.width(),
-                                       about.height());
+        const PlaceRect c =
+            CentreOver({g.left(), g.top(), g.width(), g.height()}, about.width(), about.height());
         about.move(c.left, c.top);
         const bool wasModal = modalFlag_;
         modalFlag_ = true;
@@ -560,22 +574,34 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
         int menu;  // 0 file, 1 edit, 2 view, 3 com, 4 clone, 5 help
         int index;
     } kCommands[] = {
-        {"Bar_File_New", 0, 0},    {"Bar_File_Open", 0, 1},    {"Bar_File_Save", 0, 2},
-        {"Bar_Edit_Ch", 1, 0},     {"Bar_Edit_Copy", 1, 2},    {"Bar_Edit_Paste", 1, 3},
-        {"Bar_Edit_Clear", 1, 5},  {"Bar_View_Common", 2, 0},  {"Bar_Port_Com1", 3, 1},
-        {"Bar_Port_Com2", 3, 2},   {"Bar_Port_Com3", 3, 3},    {"Bar_Port_Com4", 3, 4},
-        {"Bar_Clone_Read", 4, 0},  {"Bar_Clone_Write", 4, 1},  {"Bar_Clone_Info", 4, 3},
+        {"Bar_File_New", 0, 0},      {"Bar_File_Open", 0, 1},   {"Bar_File_Save", 0, 2},
+        {"Bar_Edit_Ch", 1, 0},       {"Bar_Edit_Copy", 1, 2},   {"Bar_Edit_Paste", 1, 3},
+        {"Bar_Edit_Clear", 1, 5},    {"Bar_View_Common", 2, 0}, {"Bar_Port_Com1", 3, 1},
+        {"Bar_Port_Com2", 3, 2},     {"Bar_Port_Com3", 3, 3},   {"Bar_Port_Com4", 3, 4},
+        {"Bar_Clone_Read", 4, 0},    {"Bar_Clone_Write", 4, 1}, {"Bar_Clone_Info", 4, 3},
         {"Bar_Help_Contents", 5, 0},
     };
     for (const auto& c : kCommands) {
         if (key != QLatin1String(c.key)) continue;
         switch (c.menu) {
-            case 0: mnuFile_Click(c.index); break;
-            case 1: mnuEdit_Click(c.index); break;
-            case 2: mnuView_Click(c.index); break;
-            case 3: mnuCom_Click(c.index); break;
-            case 4: mnuClone_Click(c.index); break;
-            case 5: mnuHelp_Click(c.index); break;
+            case 0:
+                mnuFile_Click(c.index);
+                break;
+            case 1:
+                mnuEdit_Click(c.index);
+                break;
+            case 2:
+                mnuView_Click(c.index);
+                break;
+            case 3:
+                mnuCom_Click(c.index);
+                break;
+            case 4:
+                mnuClone_Click(c.index);
+                break;
+            case 5:
+                mnuHelp_Click(c.index);
+                break;
         }
         return;
     }
@@ -656,7 +682,8 @@ void frmMain::AdjustMnuEdit() {
         {"Bar_Edit_Ch", 0}, {"Bar_Edit_Copy", 2}, {"Bar_Edit_Paste", 3}, {"Bar_Edit_Clear", 5}};
     for (const auto& [name, item] : buttons) {
         auto* a = findChild<QAction*>(QString::fromLatin1(name));
-        if (a && a->isEnabled() != edit_[item]->isEnabled()) a->setEnabled(edit_[item]->isEnabled());
+        if (a && a->isEnabled() != edit_[item]->isEnabled())
+            a->setEnabled(edit_[item]->isEnabled());
     }
 }
 
@@ -712,7 +739,9 @@ int frmMain::SelectedTreeKey() const {
     return selected.front()->data(0, Qt::UserRole).toInt();
 }
 
-int frmMain::ChListOfTreeKey(int key) const { return model_->TreeKeyChListType(key); }
+int frmMain::ChListOfTreeKey(int key) const {
+    return model_->TreeKeyChListType(key);
+}
 
 void frmMain::ChangeTreeKey(int key) {
     GetItemWidth();
@@ -837,9 +866,13 @@ void frmMain::GetItemWidth() {
     }
 }
 
-int frmMain::CurChNo() const { return std::max(mfgCh_->currentRow(), 0); }
+int frmMain::CurChNo() const {
+    return std::max(mfgCh_->currentRow(), 0);
+}
 
-int frmMain::CurChList() const { return ChListOfTreeKey(curTreeKey_); }
+int frmMain::CurChList() const {
+    return ChListOfTreeKey(curTreeKey_);
+}
 
 void frmMain::Form_Resize() {
     const double tx = TwipsPerPixelX();
@@ -852,9 +885,9 @@ void frmMain::Form_Resize() {
     mfgCh_->setGeometry(ToRect(l.grid, tx, ty));
     txtShield_->setGeometry(ToRect(l.grid, tx, ty));
     const QRect sep = ToRect(l.separator, tx, ty);
-    fraSeparator_->setGeometry(QRect(trvChList_->geometry().right() + 1, sep.top(),
-                                     std::max(mfgCh_->geometry().left() - trvChList_->geometry().right() - 1, 1),
-                                     sep.height()));
+    fraSeparator_->setGeometry(QRect(
+        trvChList_->geometry().right() + 1, sep.top(),
+        std::max(mfgCh_->geometry().left() - trvChList_->geometry().right() - 1, 1), sep.height()));
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -894,7 +927,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 // ----------------------------------------------------------- properties
 
-void frmMain::ComPortNo(int port) { comPortNo_ = LimitInt(port, 1, 4); }
+void frmMain::ComPortNo(int port) {
+    comPortNo_ = LimitInt(port, 1, 4);
+}
 
 void frmMain::ToolBarFlag(int flag) {
     toolBarFlag_ = LimitInt(flag, 0, 1);
@@ -914,9 +949,13 @@ void frmMain::ItemWidth(int item, std::int32_t twips) {
     if (item >= 0 && item < kNumItems) itemWidth_[item] = twips;
 }
 
-double frmMain::TwipsPerPixelX() const { return TwipsPerPixel(logicalDpiX()); }
+double frmMain::TwipsPerPixelX() const {
+    return TwipsPerPixel(logicalDpiX());
+}
 
-double frmMain::TwipsPerPixelY() const { return TwipsPerPixel(logicalDpiY()); }
+double frmMain::TwipsPerPixelY() const {
+    return TwipsPerPixel(logicalDpiY());
+}
 
 // -------------------------------------------------------------- settings
 
@@ -960,7 +999,9 @@ void frmMain::ShowPlaced() {
         show();
 }
 
-frmCloneProgress& frmMain::CloneProgress() { return *progress_; }
+frmCloneProgress& frmMain::CloneProgress() {
+    return *progress_;
+}
 
 HelpWindow& frmMain::Help() {
     if (!help_) help_ = new HelpWindow(this);

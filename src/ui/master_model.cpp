@@ -11,9 +11,13 @@ enum EditIndex { kEditMemory = 0, kCopy = 2, kPaste = 3, kClear = 5, kDelete = 6
 MasterWindowModel::MasterWindowModel(clsRigQ5_Master& master, QWidget* dialogParent)
     : master_(master), dialogParent_(dialogParent) {}
 
-std::string MasterWindowModel::TreeKeyStr(int key) const { return master_.TreeKeyStr(key); }
+std::string MasterWindowModel::TreeKeyStr(int key) const {
+    return master_.TreeKeyStr(key);
+}
 
-int MasterWindowModel::TreeKeyChListType(int key) const { return master_.TreeKeyChListType(key); }
+int MasterWindowModel::TreeKeyChListType(int key) const {
+    return master_.TreeKeyChListType(key);
+}
 
 int MasterWindowModel::NumChOfChListType(int listType) const {
     return master_.NumChOfChListType(listType);
@@ -46,34 +50,53 @@ ChEditState MasterWindowModel::EditStateOf(int key, int row) const {
     return st;
 }
 
-void MasterWindowModel::ResetMap() { master_.Reset(); }
+void MasterWindowModel::ResetMap() {
+    master_.Reset();
+}
 
-void MasterWindowModel::WriteToEep() { master_.WriteToEep(); }
+void MasterWindowModel::WriteToEep() {
+    master_.WriteToEep();
+}
 
-void MasterWindowModel::ReadFromEep(int flag) { master_.ReadFromEep(flag); }
+void MasterWindowModel::ReadFromEep(int flag) {
+    master_.ReadFromEep(flag);
+}
 
-void MasterWindowModel::InitReload() { master_.init_Reload(); }
+void MasterWindowModel::InitReload() {
+    master_.init_Reload();
+}
 
-void MasterWindowModel::PresetTv(int table) { master_.PresetTv(table); }
+void MasterWindowModel::PresetTv(int table) {
+    master_.PresetTv(table);
+}
 
 void MasterWindowModel::EditCommand(int index, int key, int row) {
     clsRigQ5_Ch* ch = master_.ChUnit(key, row);
     if (!ch) return;
     switch (index) {
-        case kEditMemory: EditMemory(key, row); break;
+        case kEditMemory:
+            EditMemory(key, row);
+            break;
         case kCopy:
             if (!clipboard_) clipboard_ = std::make_unique<clsRigQ5_Ch>(master_.MatrixObj());
             clipboard_->CopyFull(*ch);
             clipboardFlag_ = true;
             break;
-        case kPaste: Paste(*ch); break;
+        case kPaste:
+            Paste(*ch);
+            break;
         case kClear:
             ch->AppearCh(false);
             master_.Radio().EditOn(true);
             break;
-        case kDelete: Delete(key, row); break;
-        case kInsert: Insert(key, row); break;
-        default: break;
+        case kDelete:
+            Delete(key, row);
+            break;
+        case kInsert:
+            Insert(key, row);
+            break;
+        default:
+            break;
     }
 }
 

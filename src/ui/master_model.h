@@ -14,7 +14,7 @@
 class QWidget;
 
 class MasterWindowModel : public MainWindowModel {
-public:
+  public:
     // The memory map must outlive this object. Message boxes are owned by
     // dialogParent.
     explicit MasterWindowModel(clsRigQ5_Master& master, QWidget* dialogParent = nullptr);
@@ -41,7 +41,7 @@ public:
 
     bool ClipboardFlag() const { return clipboardFlag_; }
 
-private:
+  private:
     void EditMemory(int key, int row);
     void Paste(clsRigQ5_Ch& ch);
     void Delete(int key, int row);

@@ -2,6 +2,8 @@
 // rules, the caption, the COM port marks, the separator clamp and the File
 // menu's flows, with a small channel model and answered dialogs.
 
+#include "ui/main_window.h"
+
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,12 +16,11 @@
 #include "fake_dialogs.h"
 #include "ui/clone_progress.h"
 #include "ui/help_window.h"
-#include "ui/main_window.h"
 
 namespace {
 // Two banks of five channels under a group node; rows 0..2 in use.
 class SmallModel : public MainWindowModel {
-public:
+  public:
     std::vector<std::string> recentNames, recentTitles;
     int loadResult = 0;
     int saveResult = 0;
@@ -77,12 +78,14 @@ public:
     void PresetTv(int table) override { presets.push_back(table); }
 };
 
-QString ShortcutOf(QAction* a) { return a->shortcut().toString(QKeySequence::PortableText); }
+QString ShortcutOf(QAction* a) {
+    return a->shortcut().toString(QKeySequence::PortableText);
+}
 }  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void MenusCarryTheirTextsAndShortcutsInOrder() {
         frmMain w;
         const struct {
@@ -124,10 +127,10 @@ private slots:
             QCOMPARE(ShortcutOf(a), QString::fromLatin1(it.shortcut));
             QCOMPARE(w.findChild<QAction*>(it.name), a);
         }
-        for (const auto& [menu, index] : {std::pair{"mnuFile", 4}, std::pair{"mnuFile", 9},
-                                          std::pair{"mnuEdit", 1}, std::pair{"mnuEdit", 4},
-                                          std::pair{"mnuView", 1}, std::pair{"mnuClone", 2},
-                                          std::pair{"mnuHelp", 1}})
+        for (const auto& [menu, index] :
+             {std::pair{"mnuFile", 4}, std::pair{"mnuFile", 9}, std::pair{"mnuEdit", 1},
+              std::pair{"mnuEdit", 4}, std::pair{"mnuView", 1}, std::pair{"mnuClone", 2},
+              std::pair{"mnuHelp", 1}})
             QVERIFY(w.MenuItem(menu, index)->isSeparator());
 
         QStringList bar;
@@ -297,8 +300,9 @@ private slots:
         auto* tree = w.findChild<QWidget*>("trvChList");
         auto* grid = w.findChild<QTableWidget*>("mfgCh");
         QTest::mousePress(sep, Qt::LeftButton, {}, QPoint(2, 10));
-        QMouseEvent move(QEvent::MouseMove, QPointF(2 + 5000, 10), sep->mapToGlobal(QPointF(5002, 10)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(2 + 5000, 10),
+                         sep->mapToGlobal(QPointF(5002, 10)), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(sep, &move);
         QTest::mouseRelease(sep, Qt::LeftButton, {}, QPoint(5002, 10));
         const int areaWidth = w.centralWidget()->width();

@@ -1,6 +1,8 @@
 // The main window on the real memory map: the tree and grid it shows and
 // the Edit commands on the channel records, with answered message boxes.
 
+#include "ui/master_model.h"
+
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QtTest>
@@ -8,7 +10,6 @@
 #include "fake_dialogs.h"
 #include "model/grid_texts.h"
 #include "ui/main_window.h"
-#include "ui/master_model.h"
 
 namespace {
 constexpr int kBankA = 3;
@@ -42,7 +43,7 @@ struct Rig {
 
 class MasterModelTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void DeleteMovesTheRestOfTheGroupUp() {
         Rig rig;
         const std::int32_t f2 = rig.Freq(kBankA, 2);
