@@ -84,9 +84,9 @@ QRect ToRect(const PlaceRect& r, double tppX, double tppY) {
     return QRect(left, top, std::max(right - left, 1), std::max(bottom - top, 1));
 }
 
-// The receiver's sample data carry single-byte text; show it as Latin-1.
+// The model's texts are UTF-8 (plain ASCII for what the receiver stores).
 QString FromModel(const std::string& s) {
-    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 }  // namespace
 
