@@ -1,5 +1,7 @@
 #include "ui/master_model.h"
 
+#include "app/recent_file.h"
+#include "file/acf_file.h"
 #include "model/grid_texts.h"
 #include "ui/dialogs.h"
 #include "ui/msgbox.h"
@@ -68,6 +70,30 @@ void MasterWindowModel::InitReload() {
 
 void MasterWindowModel::PresetTv(int table) {
     master_.PresetTv(table);
+}
+
+int MasterWindowModel::FileLoad(const std::string& path) {
+    return AcfFileLoad(master_.Radio(), path);
+}
+
+int MasterWindowModel::FileSave(const std::string& path) {
+    return AcfFileSave(master_.Radio(), master_.CommonObj().Comment(), path);
+}
+
+int MasterWindowModel::RecentCount() const {
+    return recent_ ? recent_->NumIndex() : 0;
+}
+
+std::string MasterWindowModel::RecentFileName(int index) const {
+    return recent_ ? recent_->filename(index) : std::string();
+}
+
+std::string MasterWindowModel::RecentFileTitle(int index) const {
+    return recent_ ? recent_->fileTitle(index) : std::string();
+}
+
+void MasterWindowModel::RecentAdd(const std::string& path, const std::string& title) {
+    if (recent_) recent_->AddItem(path, title);
 }
 
 void MasterWindowModel::EditCommand(int index, int key, int row) {

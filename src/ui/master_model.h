@@ -12,6 +12,7 @@
 #include "ui/main_model.h"
 
 class QWidget;
+class clsCmcRecentFile;
 
 class MasterWindowModel : public MainWindowModel {
   public:
@@ -20,6 +21,8 @@ class MasterWindowModel : public MainWindowModel {
     explicit MasterWindowModel(clsRigQ5_Master& master, QWidget* dialogParent = nullptr);
 
     void dialogParent(QWidget* parent) { dialogParent_ = parent; }
+    // The recent file list of the File menu; none: the menu stays empty.
+    void recentFiles(clsCmcRecentFile* list) { recent_ = list; }
     // Opens the channel edit dialog on a record; runs for Edit Memory.
     void editChannel(std::function<void(clsRigQ5_Ch&)> open) { editChannel_ = std::move(open); }
 
@@ -37,6 +40,12 @@ class MasterWindowModel : public MainWindowModel {
     void ReadFromEep(int flag) override;
     void InitReload() override;
     void PresetTv(int table) override;
+    int FileLoad(const std::string& path) override;
+    int FileSave(const std::string& path) override;
+    int RecentCount() const override;
+    std::string RecentFileName(int index) const override;
+    std::string RecentFileTitle(int index) const override;
+    void RecentAdd(const std::string& path, const std::string& title) override;
     void EditCommand(int index, int key, int row) override;
 
     bool ClipboardFlag() const { return clipboardFlag_; }
@@ -52,4 +61,5 @@ class MasterWindowModel : public MainWindowModel {
     std::unique_ptr<clsRigQ5_Ch> clipboard_;
     bool clipboardFlag_ = false;
     std::function<void(clsRigQ5_Ch&)> editChannel_;
+    clsCmcRecentFile* recent_ = nullptr;
 };
