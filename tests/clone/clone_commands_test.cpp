@@ -63,7 +63,8 @@ class Receiver {
                 Send(Frame(0xE5, StrToByteStr("Ardo Inc.")));
                 break;
             case 0xE4: {
-                const ByteStr block = HexStrToByteStr(ByteStrToStr(ByteStr(f.begin() + 5, f.end() - 1)));
+                const ByteStr block =
+                    HexStrToByteStr(ByteStrToStr(ByteStr(f.begin() + 5, f.end() - 1)));
                 const std::int32_t adr = block[0] * 256 + block[1];
                 written.WriteBlock(adr, ByteStr(block.begin() + 3, block.end() - 1));
                 writtenBytes += block[2];
@@ -118,7 +119,9 @@ std::string FirstLine(const std::string& text) {
 class CloneCommandsTest : public ::testing::Test {
   public:
     CloneCommandsTest()
-        : com(line, clock), receiver(line), seq(com, radio, master, clock),
+        : com(line, clock),
+          receiver(line),
+          seq(com, radio, master, clock),
           clone(seq, master, doc, ui) {
         com.comResolver([](int n) { return "/dev/ttyUSB" + std::to_string(n - 1); });
         radio.radioNameM("2304");
@@ -403,7 +406,8 @@ TEST_F(CloneCommandsTest, OneCommandAtATimeAndThePortStaysInRange) {
     EXPECT_FALSE(clone.Write());
     EXPECT_FALSE(clone.InitialSetup());
     RunToEnd();
-    for (const auto& [in, out] : std::vector<std::pair<int, int>>{{0, 1}, {-3, 1}, {4, 4}, {9, 4}}) {
+    for (const auto& [in, out] :
+         std::vector<std::pair<int, int>>{{0, 1}, {-3, 1}, {4, 4}, {9, 4}}) {
         clone.ComPortNo(in);
         EXPECT_EQ(clone.ComPortNo(), out) << in;
     }
