@@ -4,18 +4,23 @@
 #include <fstream>
 #include <vector>
 
+#include "image/matrix.h"
+#include "image/rigq5_table.h"
+
 namespace {
 constexpr const char* kModelAndSub = "23040001";
 constexpr std::size_t kRecordBytes = 16;
 }  // namespace
 
-void MakeStartImage(const ReceiverSetup& /*setup*/, clsCmcEeprom& image) {
-    // A receiver with every channel blank, an empty comment and its format
-    // tag.
-    image.eeSize(clsCmcEeprom::kReceiverSize);
-    image.FillBlock(0, 0xFF, image.eeSize());
-    image.FillBlock(SimReceiver::kCommentAdr, 0x20, 16);
-    image.WriteBlock(kFormatTagAdr, StrToByteStr(kFormatTag));
+void MakeStartImage(const ReceiverSetup& setup, clsCmcEeprom& image) {
+    // The memory a receiver of this version leaves the factory with: the
+    // packed factory text of its version and AM grid, with the cellular
+    // block applied as the receiver reports it.
+    clsRigQ5_Matrix matrix;
+    matrix.MtxVerNo(LimitInt(setup.version, 0, 12));
+    matrix.MtxAmOk(setup.amOk ? 1 : 0);
+    matrix.MtxCellerNg(setup.cellerNg ? 1 : 0);
+    MakeInitialImage(image, matrix);
 }
 
 bool SaveImageFile(const std::string& path, const clsCmcEeprom& image) {

@@ -25,12 +25,43 @@ std::string ReadText(const std::string& path) {
 
 }  // namespace
 
-TEST(SimImage, StartImageIsBlankWithCommentAndFormatTag) {
-    clsCmcEeprom image;
-    MakeStartImage({}, image);
-    EXPECT_EQ(image.ReadByte(0), 0xFF);
-    EXPECT_EQ(ByteStrToStr(image.ReadBlock(0x1F60, 16)), std::string(16, ' '));
-    EXPECT_EQ(ByteStrToStr(image.ReadBlock(0x1F70, 16)), "ArdoCloneFormat3");
+TEST(SimImage, StartImageIsTheFactoryImageOfTheReceiversSetup) {
+    struct Case {
+        int version;
+        bool amOk, cellerNg;
+        ByteStr first, vfo0, vfo8;  // 4 bytes at 0x0000, 0x1C20 and 0x1C70
+    };
+    const std::vector<Case> cases = {
+        {0,
+         false,
+         false,
+         {0x01, 0x45, 0x00, 0x00},
+         {0x00, 0x01, 0x62, 0x00},
+         {0x08, 0x50, 0x00, 0x00}},
+        {0,
+         true,
+         false,
+         {0x01, 0x45, 0x00, 0x00},
+         {0x7D, 0xFF, 0xFF, 0xFF},
+         {0x08, 0x50, 0x00, 0x00}},
+        {5,
+         false,
+         true,
+         {0x01, 0x46, 0x01, 0x00},
+         {0x00, 0x01, 0x62, 0x00},
+         {0x08, 0x00, 0x00, 0x00}},
+    };
+    for (const auto& c : cases) {
+        ReceiverSetup setup;
+        setup.version = c.version, setup.amOk = c.amOk, setup.cellerNg = c.cellerNg;
+        clsCmcEeprom image;
+        MakeStartImage(setup, image);
+        EXPECT_EQ(image.ReadBlock(0x0000, 4), c.first) << c.version;
+        EXPECT_EQ(image.ReadBlock(0x1C20, 4), c.vfo0) << c.version;
+        EXPECT_EQ(image.ReadBlock(0x1C70, 4), c.vfo8) << c.version;
+        EXPECT_EQ(ByteStrToStr(image.ReadBlock(0x1F60, 16)), std::string(16, ' '));
+        EXPECT_EQ(ByteStrToStr(image.ReadBlock(0x1F70, 16)), "ArdoCloneFormat3");
+    }
 }
 
 TEST(SimImage, SaveThenLoadRoundTrips) {
