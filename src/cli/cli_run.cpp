@@ -16,7 +16,7 @@
 #include "clone/qt/qt_com_service.h"
 #include "file/acf_file.h"
 #include "file/document_commands.h"
-#include "image/matrix_profile.h"
+#include "model/master_profile.h"
 #include "model/common_settings.h"
 #include "model/grid_texts.h"
 #include "model/master.h"
@@ -98,7 +98,7 @@ struct Program {
             profile.Name(file.filename().string());
         }
         clsRigQ5_Matrix& m = master.MatrixObj();
-        MatrixLoadData(m, profile);
+        MasterLoadData(master, profile);
         if (o.ver) m.MtxVerNo(*o.ver);
         if (o.am) m.MtxAmOk(*o.am);
         if (o.exp) m.MtxExpOn(*o.exp);
@@ -232,7 +232,7 @@ int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
     switch (o.command) {
         case CliCommand::Setup:
             p.profile.BeginUpdate();
-            MatrixSaveData(p.master.MatrixObj(), p.profile);
+            MasterSaveData(p.master, p.profile);
             if (!p.profile.EndUpdate()) {
                 std::cerr << "Cannot save the profile " << p.profile.GetMyProfile() << ".\n";
                 return kExitFailure;
