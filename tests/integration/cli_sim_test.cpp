@@ -186,10 +186,6 @@ TEST_F(CliSimTest, ReceiverAndLineFaultsGiveTheirMessagesAndNoFile) {
         std::chrono::seconds bound = 10s;  // the protocol's time-outs bound every wait
     };
     const std::string doc = MakeDocument();
-    // A receiver whose memory lacks the format tag of this model.
-    const std::string foreign = Path("foreign.acf");
-    WriteFile(foreign,
-              WithRecord(ReadFile(doc), "1F7010", "1F70104172646F436C6F6E65466F726D617434"));
     const std::string version =
         "Version number does not match.\n\nThe receiver cannot be programmed with the current "
         "setting.\nThe receiver's version does not match the initial setup.\n";
@@ -203,7 +199,6 @@ TEST_F(CliSimTest, ReceiverAndLineFaultsGiveTheirMessagesAndNoFile) {
         {{"--fault", "drop-frame:5"}, "read", Failure("There is not enough data.", kSetA)},
         {{"--fault", "stall:5"}, "read", Failure("No answer from receiver.", kSetA)},
         {{"--fault", "hangup:5"}, "read", Failure("No answer from receiver.", kSetA)},
-        {{"--image", foreign}, "read", Failure("Illegal data.", kSetA)},
         {{"--ver", "3"}, "info", version},
         {{"--fault", "no-answer"}, "setup", Failure("No answer from receiver.", kSetA)},
         {{"--fault", "illegal-sub"}, "write", Failure("Illegal Information.", kSetB)},
