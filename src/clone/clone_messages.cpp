@@ -96,6 +96,7 @@ CloneFailure CloneFailureOf(const clsCmcAcf3Sequence& sequence) {
     f.sequenceError = sequence.error();
     f.portNum = sequence.ComPortNo();
     f.portDevice = sequence.ComDevice();
+    f.permissionDeniedDevice = sequence.com().errPermissionDevice();
     return f;
 }
 
@@ -103,7 +104,13 @@ std::string CloneFailureText(const CloneFailure& f) {
     if (f.errCannotOpen) {
         const std::string port =
             f.portDevice.empty() ? "COM " + std::to_string(f.portNum) : f.portDevice;
-        return WithHints("Cannot access " + port + ".", HintsA());
+        auto hints = HintsA();
+        // Serial devices belong to the group dialout; a user outside it
+        // gets the same refusal as for a port in use, so say which it was.
+        if (!f.permissionDeniedDevice.empty())
+            hints.push_back("- Permission to use " + f.permissionDeniedDevice +
+                            " (membership of the dialout group).");
+        return WithHints("Cannot access " + port + ".", hints);
     }
     if (f.errOverflow) return WithHints("COM buffer Overflow.", HintsA());
     if (f.driverLastError != 0) return DriverErrorText(f.driverLastError);

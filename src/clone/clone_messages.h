@@ -19,6 +19,9 @@ struct CloneFailure {
     int sequenceError = 0;       // the result of the last clone-information check
     int portNum = 1;             // the COM slot
     std::string portDevice;      // a device path given instead of a slot
+    // The device that could not be opened for lack of permission; empty
+    // when that was not the cause.
+    std::string permissionDeniedDevice;
 };
 
 // The state of the sequence, its serial service and driver, right now
@@ -27,7 +30,9 @@ CloneFailure CloneFailureOf(const clsCmcAcf3Sequence& sequence);
 
 // The message for a failed clone operation, lines joined by CR LF. The
 // cause is the first that applies: port not opened, receive overflow, the
-// driver's error, the sequence's error.
+// driver's error, the sequence's error. A port refused for lack of
+// permission adds a last hint naming the device and the group that
+// grants it.
 std::string CloneFailureText(const CloneFailure& failure);
 
 // Progress bar value (0..maximum) from the driver's work mode and the last

@@ -11,6 +11,7 @@ void frmCom::Reset() {
     comBaud_ = 9600;
     comDevice_.clear();
     errCannotOpen_ = false;
+    errPermissionDevice_.clear();
     errOverflow_ = false;
 }
 
@@ -33,6 +34,8 @@ void frmCom::comOpen(bool wanted) {
         if (wanted) {
             const std::string device = comDeviceToOpen();
             if (device.empty() || !line_.Open(device, comBaud_)) {
+                if (!device.empty() && line_.LastOpenFault() == SerialOpenFault::PermissionDenied)
+                    errPermissionDevice_ = device;
                 line_.Close();
                 errCannotOpen_ = true;
             }
@@ -58,6 +61,11 @@ void frmCom::OnOverflow() {
 
 void frmCom::OnLineError() {
     drv_.ClearRxBuffer();
+}
+
+void frmCom::OnDeviceLost() {
+    errCannotOpen_ = true;
+    comOpen(false);
 }
 
 void frmCom::timSolid_Timer() {

@@ -58,6 +58,9 @@ class frmCom {
     bool errCannotOpen() const { return errCannotOpen_; }
     void errCannotOpen(bool value) { errCannotOpen_ = value; }
     bool totalError() const;
+    // The device a failed open was refused for lack of permission; empty
+    // when that was not the cause. Cleared with errCannotOpen by Reset.
+    const std::string& errPermissionDevice() const { return errPermissionDevice_; }
 
     // The main window's part of the tick, and its clone error report.
     void mainTask(std::function<void()> task) { mainTask_ = std::move(task); }
@@ -67,6 +70,9 @@ class frmCom {
     void OnReceive();    // bytes arrived
     void OnOverflow();   // the receive buffer overflowed
     void OnLineError();  // framing, parity, overrun, break and the like
+    // The device went away while open (a USB adapter unplugged): nothing
+    // more can pass, so the port counts as no longer accessible.
+    void OnDeviceLost();
 
     // The heartbeat, every 50 ms and on every receive event. A tick that
     // starts while another runs (a message box's event loop inside the main
@@ -83,6 +89,7 @@ class frmCom {
     std::function<std::string(int)> resolver_;
     bool errOverflow_ = false;
     bool errCannotOpen_ = false;
+    std::string errPermissionDevice_;
     bool inTick_ = false;
     std::function<void()> mainTask_;
     std::function<void()> errorReport_;

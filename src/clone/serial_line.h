@@ -15,6 +15,13 @@ inline constexpr int kSerialOutBufferSize = 1024;
 // Bytes the receive buffer holds before it counts as overflowed.
 inline constexpr int kSerialInBufferSize = 16384;
 
+// Why the last open failed, as far as the platform tells.
+enum class SerialOpenFault {
+    None,              // the last open succeeded, or no reason is known
+    NotFound,          // no device at that path (an adapter unplugged)
+    PermissionDenied,  // the device exists but this user may not use it
+};
+
 class SerialLine {
   public:
     virtual ~SerialLine() = default;
@@ -34,4 +41,7 @@ class SerialLine {
     virtual ByteStr ReadAll() = 0;
     // Bytes written but still queued for sending.
     virtual int BytesToWrite() const = 0;
+    // Why the last Open returned False. On Linux a serial device usually
+    // belongs to the group dialout, and a user outside it is refused.
+    virtual SerialOpenFault LastOpenFault() const { return SerialOpenFault::None; }
 };

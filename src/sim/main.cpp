@@ -24,6 +24,7 @@
 #include "sim/sim_frame.h"
 #include "sim/sim_image.h"
 #include "sim/sim_options.h"
+#include "sim/sim_pty.h"
 #include "sim/sim_receiver.h"
 
 namespace {
@@ -48,53 +49,6 @@ bool SetNonBlockCloExec(int fd) {
     if (fl < 0 || fcntl(fd, F_SETFL, fl | O_NONBLOCK) < 0) return false;
     return fcntl(fd, F_SETFD, FD_CLOEXEC) == 0;
 }
-
-// The pty: the master we talk through, and the slave held open by us so the
-// master never sees a hang-up while the computer side closes and reopens it.
-struct Pty {
-    int master = -1;
-    int slave = -1;
-    std::string slaveName;
-
-    bool Open(std::string& error) {
-        master = posix_openpt(O_RDWR | O_NOCTTY);
-        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
-            error = std::string("cannot create a pseudo-terminal: ") + std::strerror(errno);
-            return false;
-        }
-        const char* name = ptsname(master);
-        if (!name) {
-            error = "cannot name the pseudo-terminal";
-            return false;
-        }
-        slaveName = name;
-        slave = open(name, O_RDWR | O_NOCTTY);
-        if (slave < 0) {
-            error = "cannot open " + slaveName + ": " + std::strerror(errno);
-            return false;
-        }
-        // Raw bytes both ways: no echo by the terminal itself (the cable's
-        // echo is ours to make), no line editing, no character mapping.
-        termios tio{};
-        if (tcgetattr(slave, &tio) == 0) {
-            cfmakeraw(&tio);
-            cfsetispeed(&tio, B9600);
-            cfsetospeed(&tio, B9600);
-            tcsetattr(slave, TCSANOW, &tio);
-        }
-        fcntl(slave, F_SETFD, FD_CLOEXEC);
-        if (!SetNonBlockCloExec(master)) {
-            error = std::string("cannot set up the pseudo-terminal: ") + std::strerror(errno);
-            return false;
-        }
-        return true;
-    }
-    void Close() {
-        if (master >= 0) close(master);
-        if (slave >= 0) close(slave);
-        master = slave = -1;
-    }
-};
 
 // The symlink of --link, removed at the end only if it is still ours.
 struct Link {
@@ -135,11 +89,11 @@ struct Link {
 // slave's input queue must read empty three times in a row (bytes pass
 // through the kernel's flip buffer before they are counted). Waits at most
 // two seconds, and not past a signal.
-void WaitUntilTaken(const Pty& pty) {
+void WaitUntilTaken(const SimPty& pty) {
     int emptyInARow = 0;
     for (int i = 0; i < 200 && emptyInARow < 3; ++i) {
         int pending = 0;
-        if (ioctl(pty.slave, TIOCINQ, &pending) != 0) return;
+        if (ioctl(pty.Slave(), TIOCINQ, &pending) != 0) return;
         emptyInARow = pending > 0 ? 0 : emptyInARow + 1;
         pollfd fd{gSignalPipe[0], POLLIN, 0};
         if (poll(&fd, 1, 10) != 0) return;
@@ -197,15 +151,15 @@ int main(int argc, char** argv) {
     sigaction(SIGTERM, &sa, nullptr);
     signal(SIGPIPE, SIG_IGN);
 
-    Pty pty;
+    SimPty pty;
     Link link;
-    if (!pty.Open(error) || (!opt.link.empty() && !link.Make(opt.link, pty.slaveName, error))) {
+    if (!pty.Open(error) || (!opt.link.empty() && !link.Make(opt.link, pty.SlaveName(), error))) {
         std::cerr << "csq5-sim: " << error << "\n";
         pty.Close();
         return 1;
     }
-    std::cout << pty.slaveName << std::endl;
-    log("receiver version " + std::to_string(opt.setup.version) + " on " + pty.slaveName +
+    std::cout << pty.SlaveName() << std::endl;
+    log("receiver version " + std::to_string(opt.setup.version) + " on " + pty.SlaveName() +
         (opt.baud ? ", " + std::to_string(opt.baud) + " bit/s" : ", unpaced") +
         (opt.setup.fault != SimFault::None ? std::string(", fault ") + FaultName(opt.setup.fault)
                                            : std::string()));
@@ -222,7 +176,7 @@ int main(int argc, char** argv) {
             const std::size_t due = pacer.Due(NowNs());
             if (due > 0) {
                 const ByteStr chunk = pacer.Front(due);
-                const ssize_t w = write(pty.master, chunk.data(), chunk.size());
+                const ssize_t w = write(pty.Master(), chunk.data(), chunk.size());
                 if (w > 0) {
                     pacer.Sent(static_cast<std::size_t>(w));
                 } else if (w < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
@@ -240,7 +194,7 @@ int main(int argc, char** argv) {
             break;
         }
 
-        pollfd fds[2] = {{gSignalPipe[0], POLLIN, 0}, {pty.master, POLLIN, 0}};
+        pollfd fds[2] = {{gSignalPipe[0], POLLIN, 0}, {pty.Master(), POLLIN, 0}};
         timespec timeout{};
         timespec* timeoutPtr = nullptr;
         if (writeBlocked) {
@@ -262,7 +216,7 @@ int main(int argc, char** argv) {
             break;
         }
         if (!(fds[1].revents & (POLLIN | POLLHUP | POLLERR))) continue;
-        const ssize_t n = read(pty.master, buf.data(), buf.size());
+        const ssize_t n = read(pty.Master(), buf.data(), buf.size());
         if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
         if (n <= 0) {
             log("the pseudo-terminal closed");

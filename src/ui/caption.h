@@ -11,9 +11,12 @@ inline const QString kReceiverModel = QStringLiteral("RX-Q5");
 // The file title of a document that has no file.
 inline const QString kUntitled = QStringLiteral("Untitled");
 
-// Caption of the main window: the file title, " - ", the program name.
-inline QString MainCaption(const QString& fileTitle) {
-    return fileTitle + QStringLiteral(" - ") + kProgramName;
+// Caption of the main window: the file title, " - ", the program name. A
+// run with the demo receiver says so, lest a clone be taken for one with
+// the real receiver.
+inline QString MainCaption(const QString& fileTitle, bool demoReceiver = false) {
+    return fileTitle + QStringLiteral(" - ") + kProgramName +
+           (demoReceiver ? QStringLiteral(" (demo receiver)") : QString());
 }
 
 // The program's version text, given by the build.

@@ -626,7 +626,7 @@ void frmMain::WindowUpkeep() {
     if (key != curTreeKey_) ChangeTreeKey(key);
     const bool gridShown = !mfgCh_->isHidden();
     if (txtShield_->isHidden() == gridShown) txtShield_->setVisible(!gridShown);
-    const QString caption = MainCaption(fileTitle_);
+    const QString caption = MainCaption(fileTitle_, demoReceiver_);
     if (windowTitle() != caption) setWindowTitle(caption);
     const int columns = mfgCh_->columnCount();
     for (int c = 0; c + 1 < columns; ++c)

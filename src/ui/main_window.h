@@ -130,6 +130,9 @@ class frmMain : public QMainWindow {
     MainSettings SaveSettings() const;
     // How the window opens after LoadSettings: normal or maximised.
     void ShowPlaced();
+    // Whether COM1 is the demo receiver in this run (the caption says so).
+    bool DemoReceiver() const { return demoReceiver_; }
+    void DemoReceiver(bool on) { demoReceiver_ = on; }
 
     frmCloneProgress& CloneProgress();
     HelpWindow& Help();
@@ -181,6 +184,7 @@ class frmMain : public QMainWindow {
     QString fileTitle_;
     QString curDir_;
     bool reopenFlag_ = false;
+    bool demoReceiver_ = false;
     int comPortNo_ = 1;
     bool lastCloneError_ = false;
     bool modalFlag_ = false;

@@ -289,6 +289,49 @@ TEST_F(CloneCommandsTest, OverflowAtTheEndOfAReadIsAFailureNotASuccess) {
     EXPECT_EQ(radio.eepImage.bytes(), before);
 }
 
+TEST_F(CloneCommandsTest, InaccessibleDeviceNamesTheSlotAndAPermissionRefusalTheGroup) {
+    const std::string permissionHint =
+        "\r\n- Permission to use /dev/ttyUSB1 (membership of the dialout group).";
+    struct Case {
+        SerialOpenFault fault;
+        bool hint;
+    };
+    clone.ComPortNo(2);
+    for (const Case c :
+         {Case{SerialOpenFault::NotFound, false}, Case{SerialOpenFault::PermissionDenied, true},
+          Case{SerialOpenFault::None, false}}) {
+        ui.errors.clear();
+        line.failOpen = true;
+        line.openFault = c.fault;
+        ASSERT_TRUE(clone.Information());
+        RunToEnd();
+        ASSERT_EQ(ui.errors.size(), 1u);
+        const std::string& text = ui.errors[0];
+        EXPECT_EQ(FirstLine(text), "Cannot access COM 2.");
+        const bool hasHint = text.size() >= permissionHint.size() &&
+                             text.compare(text.size() - permissionHint.size(),
+                                          permissionHint.size(), permissionHint) == 0;
+        EXPECT_EQ(hasHint, c.hint) << static_cast<int>(c.fault);
+        // The next attempt starts clean.
+        EXPECT_EQ(com.errPermissionDevice(), "");
+    }
+}
+
+TEST_F(CloneCommandsTest, DeviceUnpluggedDuringAReadIsReportedAsInaccessible) {
+    EditDocument();
+    const ByteStr before = radio.eepImage.bytes();
+    receiver.holdData = true;
+    ASSERT_TRUE(clone.Read());
+    clock.Advance(frmCom::kTickMs);
+    com.timSolid_Timer();  // identification answered, read request sent
+    com.OnDeviceLost();
+    RunToEnd();
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_EQ(FirstLine(ui.errors[0]), "Cannot access COM 1.");
+    EXPECT_EQ(radio.eepImage.bytes(), before);
+    EXPECT_FALSE(line.IsOpen());
+}
+
 TEST_F(CloneCommandsTest, WriteSendsThePreparedImageAndLeavesTheDocumentUnchanged) {
     EditDocument();
     doc.Save(::testing::TempDir() + "/clone_commands_write.acf");

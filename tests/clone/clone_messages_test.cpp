@@ -66,6 +66,19 @@ TEST(CloneFailureText, PortIsNamedBySlotOrByDevicePath) {
     EXPECT_EQ(CloneFailureText(f), Text("Cannot access /dev/pts/3.", kA));
 }
 
+TEST(CloneFailureText, PermissionRefusalAddsTheGroupHintToThePortMessageOnly) {
+    auto f = Failure(true, false, 0, 6);
+    f.portNum = 2;
+    f.permissionDeniedDevice = "/dev/ttyUSB0";
+    EXPECT_EQ(CloneFailureText(f),
+              Text("Cannot access COM 2.",
+                   kA + "\r\n- Permission to use /dev/ttyUSB0 (membership of the dialout group)."));
+    // Another cause comes first only when the port did open.
+    f.errCannotOpen = false;
+    f.driverLastError = 2;
+    EXPECT_EQ(CloneFailureText(f), Text("No answer from receiver.", kA));
+}
+
 TEST(CloneProgress, FollowsTheLastAddressAndIsFullAtTheEndOfAWrite) {
     struct Case {
         int workMode;

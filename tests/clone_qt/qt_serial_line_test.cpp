@@ -4,17 +4,21 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QSerialPort>
 #include <QSocketNotifier>
 #include <algorithm>
+#include <fstream>
 #include <memory>
 
 #include "clone/acf3_sequence.h"
 #include "clone/clone_messages.h"
 #include "clone/qt/qt_com_service.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -44,6 +48,13 @@ class PtyReceiver {
         if (slave_ >= 0) close(slave_);
     }
     bool ok() const { return master_ >= 0 && !path.empty(); }
+    // The far end goes away for good, as when a USB adapter is pulled out.
+    void Unplug() {
+        notifier_.reset();
+        if (master_ >= 0) close(master_);
+        if (slave_ >= 0) close(slave_);
+        master_ = slave_ = -1;
+    }
 
     std::string path;
     bool answers = true;
@@ -104,6 +115,120 @@ TEST(QtSerialLine, MissingDeviceIsAFailedOpen) {
     service.com().comOpen(true);
     EXPECT_FALSE(service.com().comOpen());
     EXPECT_TRUE(service.com().errCannotOpen());
+}
+
+// A clone sequence on the Qt service whose failures are kept as their text.
+struct SequenceRig {
+    SequenceRig() : seq(service.com(), radio, checks) {
+        radio.radioNameM("2304");
+        radio.radionameS("0001");
+        seq.failureReport([this](clsCmcAcf3Sequence& s) {
+            report = CloneFailureText(CloneFailureOf(s));
+            s.easyReset(s.ComPortNo());
+        });
+        service.com().mainTask([this] { seq.task(); });
+        service.com().errorReport([this] {
+            report = CloneFailureText(CloneFailureOf(seq));
+            seq.easyReset(seq.ComPortNo());
+        });
+        service.Start();
+    }
+    std::string FirstLine() const { return report.substr(0, report.find('\r')); }
+
+    QtComService service;
+    clsCmcRadio radio;
+    AcceptingChecks checks;
+    clsCmcAcf3Sequence seq;
+    std::string report;
+};
+
+const std::string kPermissionHintEnd = " (membership of the dialout group).";
+
+bool HasPermissionHint(const std::string& text) {
+    return text.size() > kPermissionHintEnd.size() &&
+           text.compare(text.size() - kPermissionHintEnd.size(), kPermissionHintEnd.size(),
+                        kPermissionHintEnd) == 0;
+}
+
+TEST(QtSerialLine, SlotWhoseDeviceIsMissingCannotBeAccessed) {
+    SequenceRig rig;
+    rig.service.comDevices({{3, "/dev/csq5-no-such-port"}});
+    rig.seq.easyReset(3);
+    rig.seq.easyCloneInfo();
+    ASSERT_TRUE(WaitFor([&] { return !rig.seq.OpRunning(); }));
+    EXPECT_EQ(rig.FirstLine(), "Cannot access COM 3.");
+    EXPECT_FALSE(HasPermissionHint(rig.report));
+    EXPECT_EQ(rig.service.line().LastOpenFault(), SerialOpenFault::NotFound);
+    EXPECT_FALSE(rig.service.com().comOpen());
+}
+
+TEST(QtSerialLine, DeviceUnpluggedDuringAnExchangeCannotBeAccessed) {
+    PtyReceiver pty;
+    ASSERT_TRUE(pty.ok());
+    SequenceRig rig;
+    rig.service.comDevices({{1, pty.path}});
+    pty.answers = false;  // the exchange waits for an answer
+    rig.seq.easyReset(1);
+    rig.seq.easyCloneInfo();
+    ASSERT_TRUE(WaitFor([&] { return rig.service.com().comOpen(); }));
+    pty.Unplug();
+    ASSERT_TRUE(WaitFor([&] { return !rig.seq.OpRunning(); }));
+    EXPECT_EQ(rig.FirstLine(), "Cannot access COM 1.");
+    EXPECT_FALSE(rig.service.com().comOpen());
+}
+
+TEST(QtSerialLine, OpenRefusalsAreToldApart) {
+    TempDir dir;
+    const std::string file = dir.file("device");
+    std::ofstream(file) << "";
+    struct Case {
+        QSerialPort::SerialPortError error;
+        std::string path;
+        SerialOpenFault fault;
+    };
+    const std::vector<Case> cases = {
+        {QSerialPort::DeviceNotFoundError, "/dev/csq5-no-such-port", SerialOpenFault::NotFound},
+        {QSerialPort::PermissionError, "/dev/csq5-no-such-port", SerialOpenFault::NotFound},
+        // A device this user may use but that is locked by another program.
+        {QSerialPort::PermissionError, file, SerialOpenFault::None},
+        {QSerialPort::OpenError, file, SerialOpenFault::None},
+        {QSerialPort::UnknownError, file, SerialOpenFault::None},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OpenFaultOf(static_cast<int>(c.error), c.path), c.fault)
+            << c.error << " " << c.path;
+}
+
+TEST(QtSerialLine, DeviceWithoutReadWritePermissionGivesTheGroupHint) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may open any device";
+    TempDir dir;
+    const std::string device = dir.file("ttyLocked");
+    std::ofstream(device) << "";
+    ASSERT_EQ(::chmod(device.c_str(), 0), 0);
+    SequenceRig rig;
+    rig.service.comDevices({{2, device}});
+    rig.seq.easyReset(2);
+    rig.seq.easyCloneInfo();
+    ASSERT_TRUE(WaitFor([&] { return !rig.seq.OpRunning(); }));
+    EXPECT_EQ(rig.FirstLine(), "Cannot access COM 2.");
+    EXPECT_TRUE(HasPermissionHint(rig.report)) << rig.report;
+    EXPECT_NE(rig.report.find("- Permission to use " + device), std::string::npos);
+}
+
+TEST(QtComService, OverrideReplacesOneSlotForTheRunOnly) {
+    QtComService service;
+    const std::map<int, std::string> configured{{1, "/dev/ttyUSB7"}, {2, "ttyS9"}};
+    service.comDevices(configured);
+    service.comOverride(1, "/dev/pts/42");
+    EXPECT_EQ(service.comDeviceOf(1), "/dev/pts/42");
+    EXPECT_EQ(service.comDeviceOf(2), "/dev/ttyS9");
+    EXPECT_EQ(service.comDevices(), configured);
+    EXPECT_EQ(service.com().comDeviceToOpen(), "/dev/pts/42");
+    // New configured devices (the device dialog) keep the override.
+    service.comDevices({{1, "/dev/ttyUSB0"}});
+    EXPECT_EQ(service.comDeviceOf(1), "/dev/pts/42");
+    service.comOverride(1, "");
+    EXPECT_EQ(service.comDeviceOf(1), "/dev/ttyUSB0");
 }
 
 TEST(QtSerialLine, IdentificationRunsOnTheHeartbeat) {

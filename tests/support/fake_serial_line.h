@@ -34,10 +34,15 @@ class FakeSerialLine : public SerialLine {
         return out;
     }
     int BytesToWrite() const override { return queued; }
+    SerialOpenFault LastOpenFault() const override {
+        return open_ ? SerialOpenFault::None : openFault;
+    }
 
     void Feed(const ByteStr& bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
 
     bool failOpen = false;
+    // The reason a failed open gives.
+    SerialOpenFault openFault = SerialOpenFault::None;
     bool echo = true;
     int queued = 0;
     int openCount = 0;

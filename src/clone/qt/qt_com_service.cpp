@@ -9,6 +9,7 @@ QtComService::QtComService(const MsClock& clock)
     line_.onReceive = [this] { com_->OnReceive(); };
     line_.onOverflow = [this] { com_->OnOverflow(); };
     line_.onLineError = [this] { com_->OnLineError(); };
+    line_.onDeviceLost = [this] { com_->OnDeviceLost(); };
     comDevices({});
     timer_->setInterval(frmCom::kTickMs);
     QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(),
@@ -20,9 +21,25 @@ QtComService::~QtComService() {
 }
 
 void QtComService::comDevices(std::map<int, std::string> configured) {
-    com_->comResolver([configured = std::move(configured)](int slot) {
-        return ResolveComDevice(slot, configured, ListSerialPorts());
-    });
+    configured_ = std::move(configured);
+    InstallResolver();
+}
+
+void QtComService::comOverride(int slot, const std::string& path) {
+    if (path.empty())
+        overrides_.erase(slot);
+    else
+        overrides_[slot] = path;
+    InstallResolver();
+}
+
+std::string QtComService::comDeviceOf(int slot) const {
+    if (const auto it = overrides_.find(slot); it != overrides_.end()) return it->second;
+    return ResolveComDevice(slot, configured_, ListSerialPorts());
+}
+
+void QtComService::InstallResolver() {
+    com_->comResolver([this](int slot) { return comDeviceOf(slot); });
 }
 
 void QtComService::Start() {

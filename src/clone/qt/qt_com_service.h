@@ -25,6 +25,13 @@ class QtComService {
     // COM slots resolve through the profile's "ComDevice(n)" entries, then
     // the serial ports found when a port is opened.
     void comDevices(std::map<int, std::string> configured);
+    const std::map<int, std::string>& comDevices() const { return configured_; }
+    // A device that stands in for a slot's device for this run only (the
+    // demo receiver's pseudo-terminal on COM1); the configured devices, and
+    // so the profile, are left as they are. An empty path removes it.
+    void comOverride(int slot, const std::string& path);
+    // The device slot n opens now.
+    std::string comDeviceOf(int slot) const;
 
     // Starts the heartbeat; it runs until Stop.
     void Start();
@@ -32,7 +39,11 @@ class QtComService {
     void Stop();
 
   private:
+    void InstallResolver();
+
     QtSerialLine line_;
+    std::map<int, std::string> configured_;
+    std::map<int, std::string> overrides_;
     std::unique_ptr<frmCom> com_;
     std::unique_ptr<QTimer> timer_;
 };

@@ -1,8 +1,11 @@
 #include "clone/qt/qt_serial_line.h"
 
+#include <unistd.h>
+
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <algorithm>
+#include <cerrno>
 #include <limits>
 
 QtSerialLine::QtSerialLine() : port_(std::make_unique<QSerialPort>()) {
@@ -33,7 +36,9 @@ bool QtSerialLine::Open(const std::string& device, std::int32_t baud) {
     port_->setStopBits(QSerialPort::OneStop);
     port_->setFlowControl(QSerialPort::NoFlowControl);
     opening_ = true;
+    openFault_ = SerialOpenFault::None;
     bool ok = port_->open(QIODevice::ReadWrite);
+    if (!ok) openFault_ = OpenFaultOf(static_cast<int>(port_->error()), device);
     // A pseudo-terminal has no modem lines: setting them fails with an
     // unsupported operation, which is no reason to refuse the port.
     const auto modemLineSet = [this](bool set) {
@@ -107,13 +112,28 @@ void QtSerialLine::HandleError(int error) {
             return;
         case QSerialPort::ResourceError:
             // The device went away (an adapter unplugged): nothing more will
-            // come; the exchange ends by its time-out.
-            if (onLineError) onLineError();
+            // pass, so the port is given up at once rather than waiting for
+            // the exchange's time-out.
             port_->close();
+            if (onDeviceLost) onDeviceLost();
             return;
         default:  // read, write, time-out and unknown faults of the line
             if (onLineError) onLineError();
             return;
+    }
+}
+
+SerialOpenFault OpenFaultOf(int portError, const std::string& device) {
+    switch (static_cast<QSerialPort::SerialPortError>(portError)) {
+        case QSerialPort::DeviceNotFoundError:
+            return SerialOpenFault::NotFound;
+        case QSerialPort::PermissionError:
+            if (::access(device.c_str(), F_OK) != 0) return SerialOpenFault::NotFound;
+            if (::access(device.c_str(), R_OK | W_OK) != 0 && errno == EACCES)
+                return SerialOpenFault::PermissionDenied;
+            return SerialOpenFault::None;  // in use by another program
+        default:
+            return SerialOpenFault::None;
     }
 }
 

@@ -28,6 +28,7 @@ class QtSerialLine : public SerialLine {
     int BytesWaiting() const override;
     ByteStr ReadAll() override;
     int BytesToWrite() const override;
+    SerialOpenFault LastOpenFault() const override { return openFault_; }
 
     // Bytes arrived.
     std::function<void()> onReceive;
@@ -35,6 +36,9 @@ class QtSerialLine : public SerialLine {
     std::function<void()> onOverflow;
     // A read, write or line fault; the partly received frame is worthless.
     std::function<void()> onLineError;
+    // The device went away while open (an adapter unplugged); the line is
+    // closed by then.
+    std::function<void()> onDeviceLost;
 
     // The text of the last error the port reported (for diagnostics).
     std::string errorText() const;
@@ -44,7 +48,15 @@ class QtSerialLine : public SerialLine {
 
     std::unique_ptr<QSerialPort> port_;
     bool opening_ = false;
+    SerialOpenFault openFault_ = SerialOpenFault::None;
 };
+
+// The reason for a refused open, from the port's error (a
+// QSerialPort::SerialPortError) and the device path. The port reports a
+// device locked by another program as a permission error too; only a
+// device this user may not read and write counts as refused for lack of
+// permission.
+SerialOpenFault OpenFaultOf(int portError, const std::string& device);
 
 // System paths of the serial ports found on this computer. A pseudo-
 // terminal is never among them; it is opened by its path.

@@ -1,0 +1,29 @@
+#pragma once
+// What the window program is asked to do at start by its command line.
+//
+//   csq5                 the main window (or the initial setup when no
+//                        receiver version is known yet)
+//   csq5 /S              the initial setup; exactly "/S", case-sensitive,
+//                        as the only argument
+//   csq5 FILE            opens the data file FILE
+//   csq5 --demo [/S | FILE]
+//                        the same, with a simulated receiver in the program
+//                        on COM1 for this run (try cloning without one)
+//
+// "--demo" may stand anywhere; the rest is judged without it. Another
+// option (beginning with "--") is no file name, and two or more remaining
+// arguments ask for nothing.
+
+#include <string>
+#include <vector>
+
+struct StartupRequest {
+    bool demo = false;   // run the demo receiver on COM1
+    bool setup = false;  // open the initial setup
+    std::string file;    // a data file to open; empty for none
+};
+
+inline constexpr const char* kDemoOption = "--demo";
+
+// arguments: the arguments after the program name.
+StartupRequest ParseStartupCommandLine(const std::vector<std::string>& arguments);
