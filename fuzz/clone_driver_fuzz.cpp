@@ -48,8 +48,12 @@ ByteStr Request(FuzzedDataProvider& in, int mode) {
             return Cat({command, 0x23, 0x04, 0x00, 0x01}, Bytes(in, 4));
         }
         default:
-            return {static_cast<std::uint8_t>(0xE0 + in.ConsumeIntegralInRange<int>(0, 8)), 0x23,
-                    0x04, 0x00, 0x01, in.ConsumeIntegral<std::uint8_t>()};
+            return {static_cast<std::uint8_t>(0xE0 + in.ConsumeIntegralInRange<int>(0, 8)),
+                    0x23,
+                    0x04,
+                    0x00,
+                    0x01,
+                    in.ConsumeIntegral<std::uint8_t>()};
     }
 }
 
@@ -143,7 +147,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const auto count = in.ConsumeIntegralInRange<std::size_t>(1, 255);
                 ByteStr bytes = in.ConsumeBytes<std::uint8_t>(count);
                 if (bytes.empty()) bytes.push_back(0);
-                const ByteStr frame = Answer(0xE4, StrToByteStr(CloneDataBlockText(address, bytes)));
+                const ByteStr frame =
+                    Answer(0xE4, StrToByteStr(CloneDataBlockText(address, bytes)));
                 feed(frame);
                 // Accepted during a clone read: exactly these bytes are stored,
                 // or the frame is refused as not fitting the image.

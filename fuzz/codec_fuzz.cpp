@@ -47,10 +47,16 @@ std::vector<std::string> Values(M& master) {
     return values;
 }
 
+bool Blank(const std::string& values) {
+    return values == "0" || values.rfind("0/", 0) == 0;
+}
+
 // A record that cannot be blank went back to its factory bytes; every other
-// record reads as before.
+// record reads as before. With onlyBlankness, a blank record only has to
+// stay blank: its other fields were not stored (a channel the preparation
+// blanked keeps its old fields in the record, the image holds 0xFF).
 void CheckSame(const clsCmcRadio& radio, const std::vector<std::string>& before,
-               std::vector<std::string> after, int flag) {
+               std::vector<std::string> after, int flag, bool onlyBlankness = false) {
     std::size_t n = 0;
     for (int type = M::kListVfo; type <= M::kListFmTv; ++type) {
         for (int k = 0; k < M::NumRecordsOfListType(type); ++k, ++n) {
@@ -62,9 +68,14 @@ void CheckSame(const clsCmcRadio& radio, const std::vector<std::string>& before,
             after[n] = "factory";
         }
     }
+    if (onlyBlankness) {
+        for (std::size_t i = 0; i < before.size(); ++i)
+            if (Blank(before[i]) && Blank(after[i])) after[i] = before[i];
+    }
     for (std::size_t i = 0; i < before.size(); ++i) {
         if (before[i] != after[i]) {
-            std::fprintf(stderr, "record %zu (flag %d): %s -> %s\n", i, flag, before[i].c_str(),
+            std::fprintf(stderr, "record %zu (flag %d%s): %s -> %s\n", i, flag,
+                         onlyBlankness ? ", clone-write form" : "", before[i].c_str(),
                          after[i].c_str());
         }
         FUZZ_REQUIRE(before[i] == after[i]);
@@ -129,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // records hold, read in receiver form as the receiver will.
     master.FullCareEepToCloneWrite();
     const std::vector<std::string> prepared = Values(master);
-    CheckSame(radio, prepared, Decode(master, M::kReceiverForm), M::kReceiverForm);
+    CheckSame(radio, prepared, Decode(master, M::kReceiverForm), M::kReceiverForm, true);
 
     FUZZ_REQUIRE(radio.eepImage.eeSize() == eeSize);
     return 0;

@@ -11,12 +11,12 @@
 #include "image/rigq5_table.h"
 
 // A broken property: print what broke and abort, so the input is kept.
-#define FUZZ_REQUIRE(cond)                                                                   \
-    do {                                                                                     \
-        if (!(cond)) {                                                                       \
+#define FUZZ_REQUIRE(cond)                                                                    \
+    do {                                                                                      \
+        if (!(cond)) {                                                                        \
             std::fprintf(stderr, "property broken: %s (%s:%d)\n", #cond, __FILE__, __LINE__); \
-            std::abort();                                                                    \
-        }                                                                                    \
+            std::abort();                                                                     \
+        }                                                                                     \
     } while (0)
 
 // The radio document as the program prepares it: model "2304", sub code
@@ -36,8 +36,8 @@ inline const std::string& ScratchFile(const char* name) {
     static std::string folder;
     if (folder.empty()) {
         const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp != nullptr && tmp[0] == '/' ? tmp : "/tmp") +
-                              "/csq5-fuzz-XXXXXX";
+        std::string pattern =
+            std::string(tmp != nullptr && tmp[0] == '/' ? tmp : "/tmp") + "/csq5-fuzz-XXXXXX";
         if (::mkdtemp(pattern.data()) == nullptr) std::abort();
         folder = pattern;
         static struct Cleanup {
