@@ -10,6 +10,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 
+scripts/deps.sh || exit 2  # clang-14 and libclang-rt-14-dev (libFuzzer) among them
 cxx=${CXX_FUZZ:-clang++-14}
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
