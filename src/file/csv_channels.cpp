@@ -6,8 +6,8 @@
 
 #include <array>
 #include <cerrno>
-#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <set>
 
@@ -20,7 +20,8 @@ using M = clsRigQ5_Master;
 
 // The receiver's tuning steps in kHz, index = the record's step number;
 // step 10 ("Auto") has no size and travels as the word.
-constexpr std::array<double, 10> kStepKhz = {5, 6.25, 10, 12.5, 15, 20, 25, 30, 50, 100};
+constexpr std::array<std::int64_t, 10> kStepHz = {5000,  6250,  10000, 12500, 15000,
+                                                  20000, 25000, 30000, 50000, 100000};
 constexpr int kStepAuto = 10;
 constexpr int kDefaultTone = 8;  // 88.5 Hz, the tone of a new channel
 
@@ -35,9 +36,8 @@ std::string MhzText(std::int32_t f) {
 }
 
 std::string StepText(int tsNo) {
-    if (tsNo < 0 || tsNo >= static_cast<int>(kStepKhz.size())) return "Auto";
-    const int hundredths =
-        static_cast<int>(std::lround(kStepKhz[static_cast<std::size_t>(tsNo)] * 100));
+    if (tsNo < 0 || tsNo >= static_cast<int>(kStepHz.size())) return "Auto";
+    const std::int64_t hundredths = kStepHz[static_cast<std::size_t>(tsNo)] / 10;
     std::string frac = std::to_string(hundredths % 100);
     frac.insert(0, 2 - frac.size(), '0');
     return std::to_string(hundredths / 100) + "." + frac;
@@ -195,36 +195,56 @@ std::optional<std::string> DecimalText(const std::string& cell) {
     return s;
 }
 
-// The index of a CTCSS tone text; exact is false when only the nearest one
-// was found.
+// The value of a decimal text (of DecimalText) in thousandths, digits after
+// the third decimal dropped; a huge value saturates. Not strtod: a program
+// with a locale set would read the point by the locale's rules.
+std::int64_t Thousandths(const std::string& decimal) {
+    std::int64_t whole = 0, frac = 0;
+    int fracDigits = 0;
+    bool point = false;
+    for (const char c : decimal) {
+        if (c == '.') {
+            point = true;
+        } else if (!point) {
+            whole = std::min<std::int64_t>(whole * 10 + (c - '0'), 1000000000);
+        } else if (fracDigits < 3) {
+            frac = frac * 10 + (c - '0');
+            ++fracDigits;
+        }
+    }
+    for (; fracDigits < 3; ++fracDigits) frac *= 10;
+    return whole * 1000 + frac;
+}
+
+// The index of the CTCSS tone nearest to the text; exact is false when it
+// is more than 0.05 Hz away.
 std::optional<int> ToneIndex(const std::string& cell, bool& exact) {
     const auto text = DecimalText(cell);
-    if (!text || text->size() > 12) return std::nullopt;
-    const double hz = std::strtod(text->c_str(), nullptr);
+    if (!text) return std::nullopt;
+    const std::int64_t hz = Thousandths(*text);
     int best = 0;
-    double bestError = 1e9;
+    std::int64_t bestError = std::numeric_limits<std::int64_t>::max();
     for (int i = 0; i < ChTextCount(ChTextList::Tone); ++i) {
-        const double tone =
-            std::strtod(std::string(ChTextAt(ChTextList::Tone, i)).c_str(), nullptr);
-        const double error = std::fabs(tone - hz);
+        const std::int64_t error =
+            std::abs(Thousandths(std::string(ChTextAt(ChTextList::Tone, i))) - hz);
         if (error < bestError) {
             bestError = error;
             best = i;
         }
     }
-    exact = bestError <= 0.05;
+    exact = bestError <= 50;
     return best;
 }
 
 std::optional<int> StepIndex(const std::string& cell) {
     if (Lower(Trim(cell)) == "auto") return kStepAuto;
     const auto text = DecimalText(cell);
-    if (!text || text->size() > 12) return std::nullopt;
-    const double khz = std::strtod(text->c_str(), nullptr);
+    if (!text) return std::nullopt;
+    const std::int64_t hz = Thousandths(*text);
     int best = 0;
-    for (int i = 1; i < static_cast<int>(kStepKhz.size()); ++i) {
-        if (std::fabs(kStepKhz[static_cast<std::size_t>(i)] - khz) <
-            std::fabs(kStepKhz[static_cast<std::size_t>(best)] - khz))
+    for (int i = 1; i < static_cast<int>(kStepHz.size()); ++i) {
+        if (std::abs(kStepHz[static_cast<std::size_t>(i)] - hz) <
+            std::abs(kStepHz[static_cast<std::size_t>(best)] - hz))
             best = i;
     }
     return best;
