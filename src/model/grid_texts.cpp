@@ -1,0 +1,46 @@
+#include "model/grid_texts.h"
+
+namespace {
+
+constexpr const char* kNotApplicable = "---";
+
+bool IsNumberItem(int item) { return item == clsRigQ5_Ch::kItemChNo || item == clsRigQ5_Ch::kItemBand; }
+
+std::string CellText(const clsRigQ5_Master& master, const clsRigQ5_Ch& ch, int type, int row, int item) {
+    // A VFO band the receiver version lacks shows nothing but its number.
+    if (!IsNumberItem(item) && !ch.Usable()) return kNotApplicable;
+    if (!IsNumberItem(item) && !ch.AppearCh()) return "";
+    if (ch.ItemExistsNow(item)) {
+        if (IsNumberItem(item)) return clsRigQ5_Master::ChNoStr(type, row);
+        if (item == clsRigQ5_Ch::kItemFreq) {
+            // A frequency outside the coverage is kept but marked; it is
+            // blanked before the image goes to the receiver.
+            return ch.FreqOp_String() + (ch.IsLegalFreqOp() ? "" : "?");
+        }
+        return ch.ItemString(item);
+    }
+    if (master.MatrixObj().NumModeNo() > 1 && item == clsRigQ5_Ch::kItemMode && ch.IsAmOnly()) return "AM";
+    return kNotApplicable;
+}
+
+}  // namespace
+
+std::vector<std::string> ChannelColumnTitles(const clsRigQ5_Master& master, int treeKey) {
+    std::vector<std::string> titles;
+    const int type = master.TreeKeyChListType(treeKey);
+    for (int c = 0; c < master.NumItemNoOfChListType(type); ++c) {
+        titles.push_back(clsRigQ5_Master::ChItemName(master.ItemNoOfChListType(type, c)));
+    }
+    return titles;
+}
+
+std::vector<std::string> ChannelRowTexts(const clsRigQ5_Master& master, int treeKey, int row) {
+    std::vector<std::string> cells;
+    const clsRigQ5_Ch* ch = master.ChUnit(treeKey, row);
+    if (ch == nullptr) return cells;
+    const int type = master.TreeKeyChListType(treeKey);
+    for (int c = 0; c < master.NumItemNoOfChListType(type); ++c) {
+        cells.push_back(CellText(master, *ch, type, row, master.ItemNoOfChListType(type, c)));
+    }
+    return cells;
+}
