@@ -123,6 +123,8 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
     mfgCh_->setSelectionBehavior(QAbstractItemView::SelectRows);
     mfgCh_->setSelectionMode(QAbstractItemView::SingleSelection);
     mfgCh_->verticalHeader()->setVisible(false);
+    mfgCh_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    mfgCh_->verticalHeader()->setDefaultSectionSize(mfgCh_->fontMetrics().height() + 4);
     mfgCh_->horizontalHeader()->setMinimumSectionSize(kMinColumnPixels);
     mfgCh_->horizontalHeader()->setStretchLastSection(true);
     mfgCh_->horizontalHeader()->setSectionsMovable(false);
@@ -725,8 +727,10 @@ void frmMain::grid_Init() {
     QPalette pal = mfgCh_->palette();
     // Without focus the chosen row shows in button face, as in a list that
     // is not being worked in.
-    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Button));
-    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::WindowText));
+    pal.setColor(QPalette::Inactive, QPalette::Highlight,
+                 pal.color(QPalette::Active, QPalette::Button));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                 pal.color(QPalette::Active, QPalette::WindowText));
     mfgCh_->setPalette(pal);
     grid_SetColumns();
     if (mfgCh_->rowCount() > 0) mfgCh_->setCurrentCell(0, 0);

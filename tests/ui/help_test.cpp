@@ -45,7 +45,7 @@ private slots:
     }
 
     void LinksBetweenPagesResolve() {
-        const QRegularExpression href(QStringLiteral("href=\"([a-z]+\\.(html|css))(#[a-z]+)?\""));
+        const QRegularExpression href(QStringLiteral("href=\"([a-z]+\\.(html))(#[a-z]+)?\""));
         for (const char* name :
              {"index.html", "setup.html", "cloning.html", "editing.html", "files.html",
               "serial.html", "menus.html"}) {
