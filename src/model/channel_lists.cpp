@@ -47,9 +47,11 @@ void clsRigQ5_Master::Reset() {
     // Tree keys; the empty entry ends the table.
     for (auto& k : treeKeys_) k = TreeKey{};
     int n = 0;
-    for (const auto& d : kTreeKeys) treeKeys_[static_cast<std::size_t>(n++)] = {d.str, d.listType, d.topChNo};
+    for (const auto& d : kTreeKeys)
+        treeKeys_[static_cast<std::size_t>(n++)] = {d.str, d.listType, d.topChNo};
     if (matrix_.MtxFmTvOk() != 0) {
-        treeKeys_[static_cast<std::size_t>(n++)] = {kFmTvKey.str, kFmTvKey.listType, kFmTvKey.topChNo};
+        treeKeys_[static_cast<std::size_t>(n++)] = {kFmTvKey.str, kFmTvKey.listType,
+                                                    kFmTvKey.topChNo};
     }
     numTreeKey_ = n;
 
@@ -115,7 +117,8 @@ int clsRigQ5_Master::TreeKeyTopChNo(int key) const {
 }
 
 int clsRigQ5_Master::ItemNoOfChListType(int type, int position) const {
-    if (type < 0 || type >= kNumListTypes || position < 0 || position >= kItemsPerList) return kNoItem;
+    if (type < 0 || type >= kNumListTypes || position < 0 || position >= kItemsPerList)
+        return kNoItem;
     return items_[static_cast<std::size_t>(type * kItemsPerList + position)];
 }
 
@@ -127,10 +130,10 @@ int clsRigQ5_Master::NumItemNoOfChListType(int type) const {
 std::string clsRigQ5_Master::ChItemName(int item) {
     // The trailing blanks give each column its default width.
     static const char* const titles[] = {
-        "CH   ",       "BAND ",           "Frequency        ", "Duplex   ",
+        "CH   ",           "BAND ",         "Frequency        ", "Duplex   ",
         "Offset Freq.   ", "Name         ", "TSQL   ",           "CTCSS Freq. ",
-        "IF Shift   ", "Reverse   ",      "Sub Carrier   ",    "Skip   ",
-        "Skip   ",     "Mode   ",         "TS     ",           ""};
+        "IF Shift   ",     "Reverse   ",    "Sub Carrier   ",    "Skip   ",
+        "Skip   ",         "Mode   ",       "TS     ",           ""};
     if (item < 0 || item > 15) return "*Error   ";
     return titles[item];
 }
@@ -159,13 +162,20 @@ std::string clsRigQ5_Master::ChNoStr(int type, int number) {
 
 std::vector<clsRigQ5_Ch>* clsRigQ5_Master::Store(int type) {
     switch (type) {
-        case kListVfo: return &vfo_;
-        case kListMemory: return &memory_;
-        case kListPScan: return &pscan_;
-        case kListTv: return &tv_;
-        case kListAmTv: return &amTv_;
-        case kListFmTv: return &fmTv_;
-        default: return nullptr;
+        case kListVfo:
+            return &vfo_;
+        case kListMemory:
+            return &memory_;
+        case kListPScan:
+            return &pscan_;
+        case kListTv:
+            return &tv_;
+        case kListAmTv:
+            return &amTv_;
+        case kListFmTv:
+            return &fmTv_;
+        default:
+            return nullptr;
     }
 }
 
@@ -175,19 +185,27 @@ const std::vector<clsRigQ5_Ch>* clsRigQ5_Master::Store(int type) const {
 
 int clsRigQ5_Master::NumRecordsOfListType(int type) {
     switch (type) {
-        case kListVfo: return kNumVfo;
-        case kListMemory: return kNumMemory;
-        case kListPScan: return kNumPScan;
-        case kListTv: return kNumTv;
-        case kListAmTv: return kNumAmTv;
-        case kListFmTv: return kNumFmTv;
-        default: return 0;
+        case kListVfo:
+            return kNumVfo;
+        case kListMemory:
+            return kNumMemory;
+        case kListPScan:
+            return kNumPScan;
+        case kListTv:
+            return kNumTv;
+        case kListAmTv:
+            return kNumAmTv;
+        case kListFmTv:
+            return kNumFmTv;
+        default:
+            return 0;
     }
 }
 
 clsRigQ5_Ch* clsRigQ5_Master::ListCh(int type, int index) {
     auto* store = Store(type);
-    if (store == nullptr || index < 0 || static_cast<std::size_t>(index) >= store->size()) return nullptr;
+    if (store == nullptr || index < 0 || static_cast<std::size_t>(index) >= store->size())
+        return nullptr;
     return &(*store)[static_cast<std::size_t>(index)];
 }
 

@@ -13,8 +13,8 @@ namespace {
 
 using Ch = clsRigQ5_Ch;
 
-constexpr std::int32_t kAdrVfo = 0x1C20, kAdrMemory = 0x0000, kAdrPScan = 0x1900,
-                       kAdrTv = 0x1C98, kAdrAmTv = 0x1DE4, kAdrFmTv = 0x1E0C;
+constexpr std::int32_t kAdrVfo = 0x1C20, kAdrMemory = 0x0000, kAdrPScan = 0x1900, kAdrTv = 0x1C98,
+                       kAdrAmTv = 0x1DE4, kAdrFmTv = 0x1E0C;
 constexpr std::uint8_t kBlank = 0xFF;
 
 // The AM broadcast grid: channel n is 495 kHz + n × 9 kHz.
@@ -25,8 +25,12 @@ constexpr int kAmGridLast = 125;  // 1620 kHz
 // IF shift choice (OFF, -3M, -2M, +2M, +3M) to the code in bits 7..5 of a TV record.
 constexpr int kTvIfCode[] = {0, 6, 7, 5, 4};
 
-int Hi(std::uint8_t b) { return b >> 4; }
-int Lo(std::uint8_t b) { return b & 0x0F; }
+int Hi(std::uint8_t b) {
+    return b >> 4;
+}
+int Lo(std::uint8_t b) {
+    return b & 0x0F;
+}
 
 // Digits 5..0 of a frequency from bytes 1..3 (high nibble first) with digits
 // 7 and 6 given; the value in 100 Hz units.
@@ -55,19 +59,28 @@ bool IsTvIdent(int ident) {
     return ident == Ch::kIdentTv || ident == Ch::kIdentAmTv || ident == Ch::kIdentFmTv;
 }
 
-bool HasOptionByte(int ident) { return ident == 8 || ident == 9 || ident == 10 || ident == Ch::kIdentFmTv; }
+bool HasOptionByte(int ident) {
+    return ident == 8 || ident == 9 || ident == 10 || ident == Ch::kIdentFmTv;
+}
 
 }  // namespace
 
 std::int32_t clsRigQ5_Master::EeAdr_Ch(int type, int index) {
     switch (type) {
-        case kListVfo: return kAdrVfo + 10 * index;
-        case kListMemory: return kAdrMemory + 16 * index;
-        case kListPScan: return kAdrPScan + 16 * index;
-        case kListTv: return kAdrTv + 4 * index;
-        case kListAmTv: return kAdrAmTv + 4 * index;
-        case kListFmTv: return kAdrFmTv + 4 * index;
-        default: return 0;
+        case kListVfo:
+            return kAdrVfo + 10 * index;
+        case kListMemory:
+            return kAdrMemory + 16 * index;
+        case kListPScan:
+            return kAdrPScan + 16 * index;
+        case kListTv:
+            return kAdrTv + 4 * index;
+        case kListAmTv:
+            return kAdrAmTv + 4 * index;
+        case kListFmTv:
+            return kAdrFmTv + 4 * index;
+        default:
+            return 0;
     }
 }
 
@@ -108,11 +121,21 @@ void clsRigQ5_Master::GetTvCh(clsRigQ5_Ch& ch, int index, const std::uint8_t* b,
     if (ident == Ch::kIdentTv) {
         int tvIf = 0;
         switch (b[0] >> 5) {
-            case 4: tvIf = 4; break;
-            case 5: tvIf = 3; break;
-            case 6: tvIf = 1; break;
-            case 7: tvIf = 2; break;
-            default: tvIf = 0; break;
+            case 4:
+                tvIf = 4;
+                break;
+            case 5:
+                tvIf = 3;
+                break;
+            case 6:
+                tvIf = 1;
+                break;
+            case 7:
+                tvIf = 2;
+                break;
+            default:
+                tvIf = 0;
+                break;
         }
         ch.TvIf_Pure(tvIf);
         ch.SkipT_Pure(radio_.eepImage.ReadBit(kAdrTvSkip + index / 8, index % 8));
@@ -222,7 +245,8 @@ void clsRigQ5_Master::SetStdCh(const clsRigQ5_Ch& ch, int index, std::int32_t ad
         } else {
             // A VFO or the first program scan edge pair cannot be blank in
             // the receiver: it goes back to its factory content.
-            for (int i = 0; i < length; ++i) b[i] = static_cast<std::uint8_t>(radio_.eepInitial.ReadByte(adr + i));
+            for (int i = 0; i < length; ++i)
+                b[i] = static_cast<std::uint8_t>(radio_.eepInitial.ReadByte(adr + i));
         }
         for (int i = 0; i < length; ++i) image.WriteByte(adr + i, b[i]);
         return;
@@ -271,14 +295,16 @@ void clsRigQ5_Master::SetStdCh(const clsRigQ5_Ch& ch, int index, std::int32_t ad
 void clsRigQ5_Master::ReadFromEep(int flag) {
     for (int type = kListVfo; type <= kListFmTv; ++type) {
         auto& store = *Store(type);
-        for (std::size_t i = 0; i < store.size(); ++i) Get1Ch(store[i], type, static_cast<int>(i), flag);
+        for (std::size_t i = 0; i < store.size(); ++i)
+            Get1Ch(store[i], type, static_cast<int>(i), flag);
     }
 }
 
 void clsRigQ5_Master::WriteToEep() {
     for (int type = kListVfo; type <= kListFmTv; ++type) {
         const auto& store = *Store(type);
-        for (std::size_t i = 0; i < store.size(); ++i) Set1Ch(store[i], type, static_cast<int>(i), kProgramForm);
+        for (std::size_t i = 0; i < store.size(); ++i)
+            Set1Ch(store[i], type, static_cast<int>(i), kProgramForm);
     }
 }
 
@@ -307,7 +333,8 @@ void clsRigQ5_Master::FullCareEepToCloneWrite() {
     for (int bit : {7, 6, 5, 4, 3, 1, 0}) radio_.Eep_InitBit(0x1F5C, bit);
 
     // The receiver starts each list at its first channel in use.
-    auto firstInUse = [](const std::vector<clsRigQ5_Ch>& store, std::size_t from, std::size_t count) {
+    auto firstInUse = [](const std::vector<clsRigQ5_Ch>& store, std::size_t from,
+                         std::size_t count) {
         for (std::size_t i = 0; i < count; ++i) {
             if (store[from + i].AppearCh()) return static_cast<int>(i);
         }
@@ -318,8 +345,9 @@ void clsRigQ5_Master::FullCareEepToCloneWrite() {
     image.WriteByte(kAdrAmTvFirst, firstInUse(amTv_, 0, amTv_.size()));
     image.WriteByte(kAdrFmTvFirst, firstInUse(fmTv_, 0, fmTv_.size()));
     for (int bank = 0; bank < kNumBanks; ++bank) {
-        image.WriteByte(kAdrBankFirst + bank,
-                        firstInUse(memory_, static_cast<std::size_t>(bank * kChPerBank), kChPerBank));
+        image.WriteByte(
+            kAdrBankFirst + bank,
+            firstInUse(memory_, static_cast<std::size_t>(bank * kChPerBank), kChPerBank));
     }
     image.WriteByte(kAdrZero, 0);
     image.WriteBit(kAdrExpOn, 7, matrix_.MtxExpOn());

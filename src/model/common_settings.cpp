@@ -19,7 +19,9 @@ constexpr int kMaxLevel = 32;  // contrast and brightness steps
 constexpr int kMaxBackColor = 7;
 
 // A printable 7-bit character, or a blank in its place.
-int PrintableOrBlank(int code) { return (code < 32 || code >= 127) ? 32 : code; }
+int PrintableOrBlank(int code) {
+    return (code < 32 || code >= 127) ? 32 : code;
+}
 
 std::vector<std::string> Numbered(const std::string& prefix, int first, int last) {
     std::vector<std::string> out;
@@ -46,44 +48,108 @@ void clsRigQ5_Common::WriteSetting(int address, int maximum, int v) {
     radio_.eepImage.WriteByte(address, LimitInt(v, 0, maximum));
 }
 
-int clsRigQ5_Common::ScanResume_Pure() const { return ReadSetting(kAdrScanResume, kMaxScanResume); }
-void clsRigQ5_Common::ScanResume_Pure(int v) { WriteSetting(kAdrScanResume, kMaxScanResume, v); }
-int clsRigQ5_Common::PauseScan_Pure() const { return ReadSetting(kAdrPauseScan, kMaxPauseScan); }
-void clsRigQ5_Common::PauseScan_Pure(int v) { WriteSetting(kAdrPauseScan, kMaxPauseScan, v); }
-int clsRigQ5_Common::BeepAudio_Pure() const { return ReadSetting(kAdrBeepAudio, kMaxBeepAudio); }
-void clsRigQ5_Common::BeepAudio_Pure(int v) { WriteSetting(kAdrBeepAudio, kMaxBeepAudio, v); }
-int clsRigQ5_Common::Backlight_Pure() const { return ReadSetting(kAdrBacklight, kMaxBacklight); }
-void clsRigQ5_Common::Backlight_Pure(int v) { WriteSetting(kAdrBacklight, kMaxBacklight, v); }
+int clsRigQ5_Common::ScanResume_Pure() const {
+    return ReadSetting(kAdrScanResume, kMaxScanResume);
+}
+void clsRigQ5_Common::ScanResume_Pure(int v) {
+    WriteSetting(kAdrScanResume, kMaxScanResume, v);
+}
+int clsRigQ5_Common::PauseScan_Pure() const {
+    return ReadSetting(kAdrPauseScan, kMaxPauseScan);
+}
+void clsRigQ5_Common::PauseScan_Pure(int v) {
+    WriteSetting(kAdrPauseScan, kMaxPauseScan, v);
+}
+int clsRigQ5_Common::BeepAudio_Pure() const {
+    return ReadSetting(kAdrBeepAudio, kMaxBeepAudio);
+}
+void clsRigQ5_Common::BeepAudio_Pure(int v) {
+    WriteSetting(kAdrBeepAudio, kMaxBeepAudio, v);
+}
+int clsRigQ5_Common::Backlight_Pure() const {
+    return ReadSetting(kAdrBacklight, kMaxBacklight);
+}
+void clsRigQ5_Common::Backlight_Pure(int v) {
+    WriteSetting(kAdrBacklight, kMaxBacklight, v);
+}
 int clsRigQ5_Common::AutoPowerOff_Pure() const {
     return ReadSetting(kAdrAutoPowerOff, kMaxAutoPowerOff);
 }
 void clsRigQ5_Common::AutoPowerOff_Pure(int v) {
     WriteSetting(kAdrAutoPowerOff, kMaxAutoPowerOff, v);
 }
-int clsRigQ5_Common::MonitorSel_Pure() const { return ReadSetting(kAdrMonitorSel, kMaxOnOff); }
-void clsRigQ5_Common::MonitorSel_Pure(int v) { WriteSetting(kAdrMonitorSel, kMaxOnOff, v); }
-int clsRigQ5_Common::KeyLock_Pure() const { return ReadSetting(kAdrKeyLock, kMaxKeyLock); }
-void clsRigQ5_Common::KeyLock_Pure(int v) { WriteSetting(kAdrKeyLock, kMaxKeyLock, v); }
-int clsRigQ5_Common::Contrast_Pure() const { return ReadSetting(kAdrContrast, kMaxLevel); }
-void clsRigQ5_Common::Contrast_Pure(int v) { WriteSetting(kAdrContrast, kMaxLevel, v); }
-int clsRigQ5_Common::Bright_Pure() const { return ReadSetting(kAdrBright, kMaxLevel); }
-void clsRigQ5_Common::Bright_Pure(int v) { WriteSetting(kAdrBright, kMaxLevel, v); }
-int clsRigQ5_Common::BackColor_Pure() const { return ReadSetting(kAdrBackColor, kMaxBackColor); }
-void clsRigQ5_Common::BackColor_Pure(int v) { WriteSetting(kAdrBackColor, kMaxBackColor, v); }
-int clsRigQ5_Common::DialSelect_Pure() const { return ReadSetting(kAdrDialSelect, kMaxDialSelect); }
-void clsRigQ5_Common::DialSelect_Pure(int v) { WriteSetting(kAdrDialSelect, kMaxDialSelect, v); }
-int clsRigQ5_Common::MemoryScan_Pure() const { return ReadSetting(kAdrMemoryScan, kMaxOnOff); }
-void clsRigQ5_Common::MemoryScan_Pure(int v) { WriteSetting(kAdrMemoryScan, kMaxOnOff, v); }
-int clsRigQ5_Common::VfoScan_Pure() const { return ReadSetting(kAdrVfoScan, kMaxVfoScan); }
-void clsRigQ5_Common::VfoScan_Pure(int v) { WriteSetting(kAdrVfoScan, kMaxVfoScan, v); }
-int clsRigQ5_Common::AttSel_Pure() const { return ReadSetting(kAdrAttSel, kMaxAttSel); }
-void clsRigQ5_Common::AttSel_Pure(int v) { WriteSetting(kAdrAttSel, kMaxAttSel, v); }
-int clsRigQ5_Common::PowerSave_Pure() const { return ReadSetting(kAdrPowerSave, kMaxOnOff); }
-void clsRigQ5_Common::PowerSave_Pure(int v) { WriteSetting(kAdrPowerSave, kMaxOnOff, v); }
-int clsRigQ5_Common::DialSpeedup_Pure() const { return ReadSetting(kAdrDialSpeedup, kMaxOnOff); }
-void clsRigQ5_Common::DialSpeedup_Pure(int v) { WriteSetting(kAdrDialSpeedup, kMaxOnOff, v); }
-int clsRigQ5_Common::SkipScan_Pure() const { return ReadSetting(kAdrSkipScan, kMaxOnOff); }
-void clsRigQ5_Common::SkipScan_Pure(int v) { WriteSetting(kAdrSkipScan, kMaxOnOff, v); }
+int clsRigQ5_Common::MonitorSel_Pure() const {
+    return ReadSetting(kAdrMonitorSel, kMaxOnOff);
+}
+void clsRigQ5_Common::MonitorSel_Pure(int v) {
+    WriteSetting(kAdrMonitorSel, kMaxOnOff, v);
+}
+int clsRigQ5_Common::KeyLock_Pure() const {
+    return ReadSetting(kAdrKeyLock, kMaxKeyLock);
+}
+void clsRigQ5_Common::KeyLock_Pure(int v) {
+    WriteSetting(kAdrKeyLock, kMaxKeyLock, v);
+}
+int clsRigQ5_Common::Contrast_Pure() const {
+    return ReadSetting(kAdrContrast, kMaxLevel);
+}
+void clsRigQ5_Common::Contrast_Pure(int v) {
+    WriteSetting(kAdrContrast, kMaxLevel, v);
+}
+int clsRigQ5_Common::Bright_Pure() const {
+    return ReadSetting(kAdrBright, kMaxLevel);
+}
+void clsRigQ5_Common::Bright_Pure(int v) {
+    WriteSetting(kAdrBright, kMaxLevel, v);
+}
+int clsRigQ5_Common::BackColor_Pure() const {
+    return ReadSetting(kAdrBackColor, kMaxBackColor);
+}
+void clsRigQ5_Common::BackColor_Pure(int v) {
+    WriteSetting(kAdrBackColor, kMaxBackColor, v);
+}
+int clsRigQ5_Common::DialSelect_Pure() const {
+    return ReadSetting(kAdrDialSelect, kMaxDialSelect);
+}
+void clsRigQ5_Common::DialSelect_Pure(int v) {
+    WriteSetting(kAdrDialSelect, kMaxDialSelect, v);
+}
+int clsRigQ5_Common::MemoryScan_Pure() const {
+    return ReadSetting(kAdrMemoryScan, kMaxOnOff);
+}
+void clsRigQ5_Common::MemoryScan_Pure(int v) {
+    WriteSetting(kAdrMemoryScan, kMaxOnOff, v);
+}
+int clsRigQ5_Common::VfoScan_Pure() const {
+    return ReadSetting(kAdrVfoScan, kMaxVfoScan);
+}
+void clsRigQ5_Common::VfoScan_Pure(int v) {
+    WriteSetting(kAdrVfoScan, kMaxVfoScan, v);
+}
+int clsRigQ5_Common::AttSel_Pure() const {
+    return ReadSetting(kAdrAttSel, kMaxAttSel);
+}
+void clsRigQ5_Common::AttSel_Pure(int v) {
+    WriteSetting(kAdrAttSel, kMaxAttSel, v);
+}
+int clsRigQ5_Common::PowerSave_Pure() const {
+    return ReadSetting(kAdrPowerSave, kMaxOnOff);
+}
+void clsRigQ5_Common::PowerSave_Pure(int v) {
+    WriteSetting(kAdrPowerSave, kMaxOnOff, v);
+}
+int clsRigQ5_Common::DialSpeedup_Pure() const {
+    return ReadSetting(kAdrDialSpeedup, kMaxOnOff);
+}
+void clsRigQ5_Common::DialSpeedup_Pure(int v) {
+    WriteSetting(kAdrDialSpeedup, kMaxOnOff, v);
+}
+int clsRigQ5_Common::SkipScan_Pure() const {
+    return ReadSetting(kAdrSkipScan, kMaxOnOff);
+}
+void clsRigQ5_Common::SkipScan_Pure(int v) {
+    WriteSetting(kAdrSkipScan, kMaxOnOff, v);
+}
 
 int clsRigQ5_Common::DispSel_Pure() const {
     // The receiver keeps "Auto" in its own byte; the manual choice lives in
@@ -207,9 +273,8 @@ const std::vector<CommonSettingDef>& CommonSettingDefs() {
          static_cast<Wr>(&C::BeepAudio_Pure), &BeepAudio_Texts()},
         {"cboEditCom_Backlight", "LCD Back Light", false, static_cast<Rd>(&C::Backlight_Pure),
          static_cast<Wr>(&C::Backlight_Pure), &Backlight_Texts()},
-        {"cboEditCom_AutoPowerOff", "Auto Power-OFF", false,
-         static_cast<Rd>(&C::AutoPowerOff_Pure), static_cast<Wr>(&C::AutoPowerOff_Pure),
-         &AutoPowerOff_Texts()},
+        {"cboEditCom_AutoPowerOff", "Auto Power-OFF", false, static_cast<Rd>(&C::AutoPowerOff_Pure),
+         static_cast<Wr>(&C::AutoPowerOff_Pure), &AutoPowerOff_Texts()},
         {"cboEditCom_MonitorSel", "Monitor", false, static_cast<Rd>(&C::MonitorSel_Pure),
          static_cast<Wr>(&C::MonitorSel_Pure), &MonitorSel_Texts()},
         {"cboEditCom_KeyLock", "Key Lock", false, static_cast<Rd>(&C::KeyLock_Pure),
@@ -220,9 +285,8 @@ const std::vector<CommonSettingDef>& CommonSettingDefs() {
          static_cast<Wr>(&C::Contrast_Pure), &Contrast_Texts()},
         {"cboEditCom_Bright", "Display Bright", false, static_cast<Rd>(&C::Bright_Pure),
          static_cast<Wr>(&C::Bright_Pure), &Bright_Texts()},
-        {"cboEditCom_BackColor", "Display Back Color", false,
-         static_cast<Rd>(&C::BackColor_Pure), static_cast<Wr>(&C::BackColor_Pure),
-         &BackColor_Texts()},
+        {"cboEditCom_BackColor", "Display Back Color", false, static_cast<Rd>(&C::BackColor_Pure),
+         static_cast<Wr>(&C::BackColor_Pure), &BackColor_Texts()},
         {"cboEditCom_DialSelect", "Dial Select", false, static_cast<Rd>(&C::DialSelect_Pure),
          static_cast<Wr>(&C::DialSelect_Pure), &DialSelect_Texts()},
         {"cboEditCom_MemoryScan", "Memory Scan", false, static_cast<Rd>(&C::MemoryScan_Pure),

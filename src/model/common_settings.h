@@ -12,7 +12,7 @@
 #include "image/radio.h"
 
 class clsRigQ5_Common {
-public:
+  public:
     // Image addresses of the settings; each numeric setting is one whole byte
     // holding the index of its choice.
     static constexpr int kAdrDialSelect = 0x1F20;
@@ -31,8 +31,8 @@ public:
     static constexpr int kAdrAttSel = 0x1F2E;
     static constexpr int kAdrContrast = 0x1F2F;
     static constexpr int kAdrBright = 0x1F30;
-    static constexpr int kAdrDispAuto = 0x1F31;   // non-zero: display mode "Auto"
-    static constexpr int kAdrDispManual = 0x1F5C; // bit 2 set: "Manual-OFF"
+    static constexpr int kAdrDispAuto = 0x1F31;    // non-zero: display mode "Auto"
+    static constexpr int kAdrDispManual = 0x1F5C;  // bit 2 set: "Manual-OFF"
     static constexpr int kBitDispManual = 2;
     static constexpr int kAdrBackColor = 0x1F33;
     static constexpr int kAdrComment = 0x1F60;
@@ -82,7 +82,7 @@ public:
     // Padded with blanks to 16 characters, cut beyond them.
     void Comment(const std::string& text);
 
-private:
+  private:
     int ReadSetting(int address, int maximum) const;
     void WriteSetting(int address, int maximum, int v);
 

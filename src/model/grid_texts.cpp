@@ -4,9 +4,12 @@ namespace {
 
 constexpr const char* kNotApplicable = "---";
 
-bool IsNumberItem(int item) { return item == clsRigQ5_Ch::kItemChNo || item == clsRigQ5_Ch::kItemBand; }
+bool IsNumberItem(int item) {
+    return item == clsRigQ5_Ch::kItemChNo || item == clsRigQ5_Ch::kItemBand;
+}
 
-std::string CellText(const clsRigQ5_Master& master, const clsRigQ5_Ch& ch, int type, int row, int item) {
+std::string CellText(const clsRigQ5_Master& master, const clsRigQ5_Ch& ch, int type, int row,
+                     int item) {
     // A VFO band the receiver version lacks shows nothing but its number.
     if (!IsNumberItem(item) && !ch.Usable()) return kNotApplicable;
     if (!IsNumberItem(item) && !ch.AppearCh()) return "";
@@ -19,7 +22,8 @@ std::string CellText(const clsRigQ5_Master& master, const clsRigQ5_Ch& ch, int t
         }
         return ch.ItemString(item);
     }
-    if (master.MatrixObj().NumModeNo() > 1 && item == clsRigQ5_Ch::kItemMode && ch.IsAmOnly()) return "AM";
+    if (master.MatrixObj().NumModeNo() > 1 && item == clsRigQ5_Ch::kItemMode && ch.IsAmOnly())
+        return "AM";
     return kNotApplicable;
 }
 

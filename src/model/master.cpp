@@ -4,7 +4,9 @@
 #include "image/rigq5_table.h"
 #include "model/tv_presets.h"
 
-clsRigQ5_Master::clsRigQ5_Master(clsCmcRadio& radio) : radio_(radio), common_(radio) { Reset(); }
+clsRigQ5_Master::clsRigQ5_Master(clsCmcRadio& radio) : radio_(radio), common_(radio) {
+    Reset();
+}
 
 void clsRigQ5_Master::Init_MakeInitial() {
     MakeInitialImage(radio_.eepInitial, matrix_);
@@ -37,12 +39,17 @@ void clsRigQ5_Master::PresetTv(int index) {
         if (freqs.size() >= 6 * i + 5) {
             // Entries are five digits in 10 kHz units.
             std::int32_t value = 0;
-            for (char c : freqs.substr(6 * i, 5)) value = value * 10 + (c >= '0' && c <= '9' ? c - '0' : 0);
+            for (char c : freqs.substr(6 * i, 5))
+                value = value * 10 + (c >= '0' && c <= '9' ? c - '0' : 0);
             ch.FreqOp_Pure(value * 1000);
             ch.AppearCh(value >= 1);
             if (ifs.size() >= 2 * (i + 1)) {
                 const std::string_view code = ifs.substr(2 * i, 2);
-                ch.TvIf_Pure(code == "-3" ? 1 : code == "-2" ? 2 : code == "+2" ? 3 : code == "+3" ? 4 : 0);
+                ch.TvIf_Pure(code == "-3"   ? 1
+                             : code == "-2" ? 2
+                             : code == "+2" ? 3
+                             : code == "+3" ? 4
+                                            : 0);
             }
             if (skip.size() >= i + 1 && skip[i] == 'S') ch.SkipT_Pure(1);
         }
@@ -55,14 +62,26 @@ void clsRigQ5_Master::PresetTv(int index) {
 namespace {
 
 // Positions count from 1 on the identification answer.
-int At(const ByteStr& answer, std::size_t position) { return answer.at(position - 1); }
+int At(const ByteStr& answer, std::size_t position) {
+    return answer.at(position - 1);
+}
 
 // Capability bits of position 25 and option bits of position 26.
-int AmOkOf(const ByteStr& a) { return 1 - ((At(a, 25) >> 3) & 1); }
-int CellerNgOf(const ByteStr& a) { return (At(a, 25) >> 5) & 1; }
-int FmTvOkOf(const ByteStr& a) { return (At(a, 25) >> 6) & 1; }
-int ExpOnOf(const ByteStr& a) { return At(a, 26) & 1; }
-int TvOwNoOf(const ByteStr& a) { return (At(a, 26) >> 1) & 3; }
+int AmOkOf(const ByteStr& a) {
+    return 1 - ((At(a, 25) >> 3) & 1);
+}
+int CellerNgOf(const ByteStr& a) {
+    return (At(a, 25) >> 5) & 1;
+}
+int FmTvOkOf(const ByteStr& a) {
+    return (At(a, 25) >> 6) & 1;
+}
+int ExpOnOf(const ByteStr& a) {
+    return At(a, 26) & 1;
+}
+int TvOwNoOf(const ByteStr& a) {
+    return (At(a, 26) >> 1) & 3;
+}
 
 }  // namespace
 
@@ -105,5 +124,6 @@ int clsRigQ5_Master::RigOpFunc_CheckInfoToWrite(const ByteStr& answer) {
 }
 
 int clsRigQ5_Master::RigOpFunc_CheckReadedData() {
-    return radio_.Eep_SameAsInitBlock(kAdrFormatTag, kFormatTagLength) ? kInfoOk : kInfoReadImageBad;
+    return radio_.Eep_SameAsInitBlock(kAdrFormatTag, kFormatTagLength) ? kInfoOk
+                                                                       : kInfoReadImageBad;
 }

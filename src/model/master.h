@@ -20,10 +20,10 @@
 #include "model/common_settings.h"
 
 class clsRigQ5_Master : public CloneChecks {
-public:
+  public:
     // Channel list types.
-    static constexpr int kListVfo = 0, kListMemory = 1, kListPScan = 2, kListTv = 3,
-                         kListAmTv = 4, kListFmTv = 5, kListFolder = 6;
+    static constexpr int kListVfo = 0, kListMemory = 1, kListPScan = 2, kListTv = 3, kListAmTv = 4,
+                         kListFmTv = 5, kListFolder = 6;
     static constexpr int kNumListTypes = 7;
     static constexpr int kMaxTreeKeys = 28;
     static constexpr int kItemsPerList = 16;
@@ -32,8 +32,8 @@ public:
     static constexpr int kChPerBank = 50;
 
     // Record counts of the six channel stores (list types 0..5).
-    static constexpr int kNumVfo = 11, kNumMemory = 400, kNumPScan = 50, kNumTv = 83,
-                         kNumAmTv = 10, kNumFmTv = 50;
+    static constexpr int kNumVfo = 11, kNumMemory = 400, kNumPScan = 50, kNumTv = 83, kNumAmTv = 10,
+                         kNumFmTv = 50;
 
     // The flag of Get1Ch/Set1Ch: receiver form holds TV sound carriers.
     static constexpr int kProgramForm = 0;
@@ -126,7 +126,7 @@ public:
     int RigOpFunc_CheckInfoToWrite(const ByteStr& answer) override;
     int RigOpFunc_CheckReadedData() override;
 
-private:
+  private:
     struct TreeKey {
         std::string str;
         int listType = kListFolder;

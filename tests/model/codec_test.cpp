@@ -39,8 +39,8 @@ TEST(Codec, MemoryChannelAt145MHzIsStoredAsPackedDigits) {
     ch.DupDir_Pure(0);
     ch.Name("ABC");
     f.master.Set1Ch(ch, M::kListMemory, 0, M::kProgramForm);
-    EXPECT_EQ(Bytes(f.radio, 0, 16), (ByteStr{0x01, 0x45, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x08, 0x10,
-                                              0x41, 0x42, 0x43, 0x20, 0x20, 0x20}));
+    EXPECT_EQ(Bytes(f.radio, 0, 16), (ByteStr{0x01, 0x45, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x08,
+                                              0x10, 0x41, 0x42, 0x43, 0x20, 0x20, 0x20}));
 }
 
 TEST(Codec, RecordFieldsOccupyTheirBits) {
@@ -59,8 +59,9 @@ TEST(Codec, RecordFieldsOccupyTheirBits) {
     ch.Name("Z");
     f.master.Set1Ch(ch, M::kListMemory, 53, M::kProgramForm);
     EXPECT_EQ(M::EeAdr_Ch(M::kListMemory, 53), 53 * 16);
-    EXPECT_EQ(Bytes(f.radio, 53 * 16, 16), (ByteStr{0x12, 0x95, 0x50, 0x00, 0x30, 0x20, 0x00, 0x00, 0x71, 0x49,
-                                                    0x5A, 0x20, 0x20, 0x20, 0x20, 0x20}));
+    EXPECT_EQ(Bytes(f.radio, 53 * 16, 16),
+              (ByteStr{0x12, 0x95, 0x50, 0x00, 0x30, 0x20, 0x00, 0x00, 0x71, 0x49, 0x5A, 0x20, 0x20,
+                       0x20, 0x20, 0x20}));
     clsRigQ5_Ch back(f.master.MatrixObj(), clsRigQ5_Ch::kIdentMemory);
     f.master.Get1Ch(back, M::kListMemory, 53, M::kProgramForm);
     EXPECT_EQ(ReadValues(back), ReadValues(ch));
@@ -109,8 +110,8 @@ TEST(Codec, AmBroadcastChannelUsesTheNineKilohertzForm) {
     ch.Name("AM");
     EXPECT_EQ(ch.FreqOp_Pure(), 99900);
     f.master.Set1Ch(ch, M::kListMemory, 2, M::kProgramForm);
-    EXPECT_EQ(Bytes(f.radio, 32, 16), (ByteStr{56, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0x80, 0x80, 0x41, 0x4D, 0x20,
-                                               0x20, 0x20, 0x20}));
+    EXPECT_EQ(Bytes(f.radio, 32, 16), (ByteStr{56, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0x80, 0x80, 0x41,
+                                               0x4D, 0x20, 0x20, 0x20, 0x20}));
     clsRigQ5_Ch back(f.master.MatrixObj(), clsRigQ5_Ch::kIdentMemory);
     f.master.Get1Ch(back, M::kListMemory, 2, M::kProgramForm);
     EXPECT_EQ(back.FreqOp_Pure(), 99900);
@@ -222,25 +223,31 @@ TEST(Codec, AddressesOfEachList) {
     const struct {
         int type, index;
         std::int32_t adr;
-    } cases[] = {{M::kListVfo, 0, 0x1C20},   {M::kListVfo, 10, 0x1C84}, {M::kListMemory, 399, 0x18F0},
-                 {M::kListPScan, 0, 0x1900}, {M::kListPScan, 49, 0x1C10}, {M::kListTv, 82, 0x1DE0},
-                 {M::kListAmTv, 9, 0x1E08},  {M::kListFmTv, 49, 0x1ED0}, {M::kListFolder, 0, 0},
-                 {-1, 3, 0}};
-    for (const auto& c : cases) EXPECT_EQ(M::EeAdr_Ch(c.type, c.index), c.adr) << c.type << "/" << c.index;
+    } cases[] = {{M::kListVfo, 0, 0x1C20},      {M::kListVfo, 10, 0x1C84},
+                 {M::kListMemory, 399, 0x18F0}, {M::kListPScan, 0, 0x1900},
+                 {M::kListPScan, 49, 0x1C10},   {M::kListTv, 82, 0x1DE0},
+                 {M::kListAmTv, 9, 0x1E08},     {M::kListFmTv, 49, 0x1ED0},
+                 {M::kListFolder, 0, 0},        {-1, 3, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(M::EeAdr_Ch(c.type, c.index), c.adr) << c.type << "/" << c.index;
 }
 
 TEST(Codec, BlankRecordsAreClearedOrReturnToTheirFactoryContent) {
     Fixture f(1);
     for (int i = 0; i < 8064; ++i) f.radio.eepInitial.WriteByte(i, (i * 7 + 3) & 0x7F);
     f.radio.eepImage.FillBlock(0, 0x11, 8064);
-    for (auto [type, index] : {std::pair{M::kListVfo, 4}, {M::kListPScan, 0}, {M::kListPScan, 1},
-                               {M::kListPScan, 2}, {M::kListMemory, 7}}) {
+    for (auto [type, index] : {std::pair{M::kListVfo, 4},
+                               {M::kListPScan, 0},
+                               {M::kListPScan, 1},
+                               {M::kListPScan, 2},
+                               {M::kListMemory, 7}}) {
         auto& ch = f.Ch(type, index);
         ch.AppearCh(false);
         f.master.Set1Ch(ch, type, index, M::kProgramForm);
         const std::int32_t adr = M::EeAdr_Ch(type, index);
         const int length = type == M::kListVfo ? 10 : 16;
-        const ByteStr expected = ch.ClearEnable() ? ByteStr(16, 0xFF) : f.radio.eepInitial.ReadBlock(adr, length);
+        const ByteStr expected =
+            ch.ClearEnable() ? ByteStr(16, 0xFF) : f.radio.eepInitial.ReadBlock(adr, length);
         EXPECT_EQ(Bytes(f.radio, adr, length), expected) << type << "/" << index;
         EXPECT_EQ(f.radio.eepImage.ReadByte(adr + length), 0x11) << "nothing beyond the record";
     }
@@ -263,7 +270,8 @@ TEST(Codec, EncodeThenDecodeKeepsEveryReadValue) {
                     // Channels that cannot be blank come back from the initial image instead.
                     ch.AppearCh(!ch.ClearEnable() || pick(0, 5) != 0);
                     // Mostly realistic frequencies, some far out of range.
-                    std::int32_t freq = pick(0, 9) == 0 ? pick(-1000000, 400000000) : pick(0, 260000000);
+                    std::int32_t freq =
+                        pick(0, 9) == 0 ? pick(-1000000, 400000000) : pick(0, 260000000);
                     if (type == M::kListVfo && pick(0, 1) == 0) {
                         freq = f.master.MatrixObj().BandLowerEdge(i) + pick(0, 100000);
                     }
@@ -281,7 +289,8 @@ TEST(Codec, EncodeThenDecodeKeepsEveryReadValue) {
                     ch.ModeNo_Pure(pick(0, 4));
                     ch.TsNo_Pure(pick(0, 12));
                     std::string name;
-                    for (int k = pick(0, 8); k > 0; --k) name += static_cast<char>(pick(0x20, 0x7E));
+                    for (int k = pick(0, 8); k > 0; --k)
+                        name += static_cast<char>(pick(0x20, 0x7E));
                     ch.Name(name);
                     f.master.Set1Ch(ch, type, i, M::kProgramForm);
                     clsRigQ5_Ch back(f.master.MatrixObj(), ch.ChIdent());

@@ -14,14 +14,14 @@ struct Plain {
 
 // Every numeric setting but the composite display mode: control, byte, maximum.
 const Plain kPlain[] = {
-    {"cboEditCom_ScanResume", 0x1F22, 6},  {"cboEditCom_PauseScan", 0x1F23, 10},
-    {"cboEditCom_BeepAudio", 0x1F26, 32},  {"cboEditCom_Backlight", 0x1F27, 2},
+    {"cboEditCom_ScanResume", 0x1F22, 6},   {"cboEditCom_PauseScan", 0x1F23, 10},
+    {"cboEditCom_BeepAudio", 0x1F26, 32},   {"cboEditCom_Backlight", 0x1F27, 2},
     {"cboEditCom_AutoPowerOff", 0x1F28, 4}, {"cboEditCom_MonitorSel", 0x1F2A, 1},
-    {"cboEditCom_KeyLock", 0x1F2D, 3},     {"cboEditCom_Contrast", 0x1F2F, 32},
-    {"cboEditCom_Bright", 0x1F30, 32},     {"cboEditCom_BackColor", 0x1F33, 7},
-    {"cboEditCom_DialSelect", 0x1F20, 2},  {"cboEditCom_MemoryScan", 0x1F25, 1},
-    {"cboEditCom_VfoScan", 0x1F2C, 26},    {"cboEditCom_AttSel", 0x1F2E, 4},
-    {"chkEditCom_PowerSave", 0x1F29, 1},   {"chkEditCom_DialSpeedup", 0x1F2B, 1},
+    {"cboEditCom_KeyLock", 0x1F2D, 3},      {"cboEditCom_Contrast", 0x1F2F, 32},
+    {"cboEditCom_Bright", 0x1F30, 32},      {"cboEditCom_BackColor", 0x1F33, 7},
+    {"cboEditCom_DialSelect", 0x1F20, 2},   {"cboEditCom_MemoryScan", 0x1F25, 1},
+    {"cboEditCom_VfoScan", 0x1F2C, 26},     {"cboEditCom_AttSel", 0x1F2E, 4},
+    {"chkEditCom_PowerSave", 0x1F29, 1},    {"chkEditCom_DialSpeedup", 0x1F2B, 1},
     {"chkEditCom_SkipScan", 0x1F24, 1},
 };
 
@@ -91,9 +91,9 @@ TEST(CommonSettings, ChoiceTexts) {
 }
 
 TEST(CommonSettings, DialogOrderAndLabels) {
-    const char* order[] = {"ScanResume", "PauseScan", "BeepAudio", "Backlight", "AutoPowerOff",
-                           "MonitorSel", "KeyLock",   "DispSel",   "Contrast",  "Bright",
-                           "BackColor",  "DialSelect", "MemoryScan", "VfoScan", "AttSel",
+    const char* order[] = {"ScanResume", "PauseScan",   "BeepAudio",  "Backlight", "AutoPowerOff",
+                           "MonitorSel", "KeyLock",     "DispSel",    "Contrast",  "Bright",
+                           "BackColor",  "DialSelect",  "MemoryScan", "VfoScan",   "AttSel",
                            "PowerSave",  "DialSpeedup", "SkipScan"};
     const auto& defs = CommonSettingDefs();
     ASSERT_EQ(defs.size(), std::size(order));
@@ -142,7 +142,9 @@ TEST(CommonSettings, CommentIsSixteenPrintableCharactersPaddedWithBlanks) {
     EXPECT_EQ(common.Comment(), "ABC" + std::string(13, ' '));
     EXPECT_EQ(radio.eepImage.ReadByte(0x1F6F), 0x20);
 
-    common.Comment("A\tB\x7F" "C\xC3\xA9");
+    common.Comment(
+        "A\tB\x7F"
+        "C\xC3\xA9");
     EXPECT_EQ(common.Comment(), "A B C" + std::string(11, ' '));
 
     common.Comment("0123456789ABCDEFGHIJ");

@@ -53,7 +53,8 @@ TEST(Master, ReloadGivesACleanNormalisedCopyOfTheInitialImage) {
             view.ReadFromEep(M::kProgramForm);
             for (int type = M::kListVfo; type <= M::kListFmTv; ++type) {
                 for (int i = 0; i < M::NumRecordsOfListType(type); ++i) {
-                    ASSERT_EQ(ReadValues(*d.master.ListCh(type, i)), ReadValues(*view.ListCh(type, i)))
+                    ASSERT_EQ(ReadValues(*d.master.ListCh(type, i)),
+                              ReadValues(*view.ListCh(type, i)))
                         << "version " << version << " am " << amOk << " list " << type << " #" << i;
                 }
             }
@@ -117,7 +118,8 @@ TEST(Master, CloneWriteImageBlanksIllegalChannelsAndSetsTheListHeads) {
     const auto& init = d.radio.eepInitial;
     EXPECT_EQ(img.ReadBlock(0, 16), ByteStr(16, 0xFF));
     EXPECT_EQ(img.ReadBlock(7 * 16, 4), (ByteStr{0x01, 0x45, 0x00, 0x00}));
-    EXPECT_EQ(img.ReadBlock(M::EeAdr_Ch(M::kListVfo, 5), 10), init.ReadBlock(M::EeAdr_Ch(M::kListVfo, 5), 10));
+    EXPECT_EQ(img.ReadBlock(M::EeAdr_Ch(M::kListVfo, 5), 10),
+              init.ReadBlock(M::EeAdr_Ch(M::kListVfo, 5), 10));
     EXPECT_EQ(img.ReadBlock(0x1900, 16), init.ReadBlock(0x1900, 16));
     EXPECT_EQ(img.ReadBlock(0x1920, 16), ByteStr(16, 0xFF));
     // TV channels travel as sound carriers: 55.25 + 4.5 MHz.
@@ -126,7 +128,9 @@ TEST(Master, CloneWriteImageBlanksIllegalChannelsAndSetsTheListHeads) {
     for (int a : {0x1F21, 0x1F32, 0x1F34}) EXPECT_EQ(img.ReadByte(a), init.ReadByte(a)) << a;
     for (int a = 0x1F35; a < 0x1F5C; ++a) {
         // Skipped: the list heads, 0x1F58 and the expanded coverage byte.
-        if (a == 0x1F46 || a == 0x1F4A || a == 0x1F4E || a == 0x1F4F || (a >= 0x1F50 && a <= 0x1F58)) continue;
+        if (a == 0x1F46 || a == 0x1F4A || a == 0x1F4E || a == 0x1F4F ||
+            (a >= 0x1F50 && a <= 0x1F58))
+            continue;
         EXPECT_EQ(img.ReadByte(a), init.ReadByte(a)) << a;
     }
     EXPECT_EQ(img.ReadBlock(0x1F5D, 3), init.ReadBlock(0x1F5D, 3));
@@ -172,7 +176,8 @@ TEST(Master, TreeKeysAndColumnsFollowFmTv) {
     EXPECT_EQ(without.master.TreeKeyStr(15), "");
     const int vfo[] = {1, 2, 3, 4, 6, 7, 13, 14, 15};
     ASSERT_EQ(without.master.NumItemNoOfChListType(M::kListVfo), 9);
-    for (int c = 0; c < 9; ++c) EXPECT_EQ(without.master.ItemNoOfChListType(M::kListVfo, c), vfo[c]);
+    for (int c = 0; c < 9; ++c)
+        EXPECT_EQ(without.master.ItemNoOfChListType(M::kListVfo, c), vfo[c]);
     EXPECT_EQ(without.master.ItemNoOfChListType(M::kListVfo, 9), 16);
 
     const struct {
@@ -197,7 +202,7 @@ TEST(Master, ChannelNumberTextsAndTitles) {
     const struct {
         int type, number;
         const char* text;
-    } cases[] = {{2, 49, "24B"}, {2, 0, "00A"}, {2, 3, "01B"}, {3, 0, "01"}, {3, 82, "83"},
+    } cases[] = {{2, 49, "24B"}, {2, 0, "00A"}, {2, 3, "01B"}, {3, 0, "01"},  {3, 82, "83"},
                  {1, 7, "07"},   {0, 10, "10"}, {4, 9, "09"},  {5, 49, "49"}, {6, 0, ""}};
     for (const auto& c : cases) EXPECT_EQ(M::ChNoStr(c.type, c.number), c.text);
     EXPECT_EQ(M::ChItemName(16), "*Error   ");
@@ -275,12 +280,12 @@ TEST(Master, ReadAndWriteNeedTheSameReceiverButFollowItsOptions) {
         ByteStr answer;
         int code;
     } cases[] = {
-        {Answer(4, 0x40, 0), kInfoVersionDiffers},         // other version
-        {Answer(3, 0x48, 0), kInfoVersionDiffers},         // AM not allowed
-        {Answer(3, 0x00, 0), kInfoVersionDiffers},         // no FM TV
-        {Answer(3, 0x60, 0), kInfoVersionDiffers},         // cellular blocked
-        {ByteStr(25, 0), kInfoMalformed},                  // general checks first
-        {Answer(3, 0x40 | 0x97, 0), kInfoOk},              // bits nobody reads
+        {Answer(4, 0x40, 0), kInfoVersionDiffers},  // other version
+        {Answer(3, 0x48, 0), kInfoVersionDiffers},  // AM not allowed
+        {Answer(3, 0x00, 0), kInfoVersionDiffers},  // no FM TV
+        {Answer(3, 0x60, 0), kInfoVersionDiffers},  // cellular blocked
+        {ByteStr(25, 0), kInfoMalformed},           // general checks first
+        {Answer(3, 0x40 | 0x97, 0), kInfoOk},       // bits nobody reads
     };
     for (const auto& c : cases) EXPECT_EQ(master.RigOpFunc_CheckInfoToReadOrInfo(c.answer), c.code);
     EXPECT_EQ(master.MatrixObj().MtxExpOn(), 0);
