@@ -57,12 +57,13 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
     txtSetupText_->setObjectName(QStringLiteral("txtSetupText"));
     txtSetupText_->setReadOnly(true);
     txtSetupText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtSetupText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtSetupText_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // The text box shows line breaks, not the CR of each CR LF pair.
     QString shown = SetupText();
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txtSetupText_->setPlainText(shown);
-    txtSetupText_->setMinimumSize(380, 260);
+    txtSetupText_->setMinimumSize(440, 280);
     (new QVBoxLayout(fraText))->addWidget(txtSetupText_);
 
     auto* fraMain = new QGroupBox(this);
