@@ -92,6 +92,9 @@ std::int32_t clsRigQ5_Master::EeAdr_TvFmOpt(int ident, int index) {
 // ---- Decoding ----
 
 void clsRigQ5_Master::Get1Ch(clsRigQ5_Ch& ch, int type, int index, int flag) {
+    // A list without records has no address; decoding it would read memory
+    // channel 0 in its place.
+    if (index < 0 || index >= NumRecordsOfListType(type)) return;
     // 16 bytes also for the shorter records; what lies beyond is not used,
     // except the name bytes of a VFO, which are decoded but never shown.
     std::uint8_t b[16];
@@ -195,6 +198,9 @@ void clsRigQ5_Master::GetStdCh(clsRigQ5_Ch& ch, const std::uint8_t* b, int index
 // ---- Encoding ----
 
 void clsRigQ5_Master::Set1Ch(const clsRigQ5_Ch& ch, int type, int index, int flag) {
+    // Nothing to write for a list without records (a folder node): the
+    // address 0 it would get belongs to memory channel 0.
+    if (index < 0 || index >= NumRecordsOfListType(type)) return;
     const std::int32_t adr = EeAdr_Ch(type, index);
     if (IsTvIdent(ch.ChIdent())) {
         SetTvCh(ch, index, adr, flag);

@@ -178,10 +178,19 @@ std::string clsRigQ5_Common::Comment() const {
 }
 
 void clsRigQ5_Common::Comment(const std::string& text) {
+    // Text arrives as UTF-8: a character outside 7-bit ASCII takes one
+    // position (as one blank), however many bytes it has.
+    std::size_t at = 0;
     for (int i = 0; i < kCommentLength; ++i) {
-        const int code = static_cast<std::size_t>(i) < text.size()
-                             ? static_cast<unsigned char>(text[static_cast<std::size_t>(i)])
-                             : 32;
+        int code = 32;
+        if (at < text.size()) {
+            const auto lead = static_cast<unsigned char>(text[at++]);
+            code = lead;
+            if (lead >= 0xC0) {
+                while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
+                    ++at;
+            }
+        }
         radio_.eepImage.WriteByte(kAdrComment + i, PrintableOrBlank(code));
     }
 }

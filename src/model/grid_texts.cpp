@@ -2,6 +2,24 @@
 
 namespace {
 
+// The leading decimal digits of a text; 0 when there are none.
+int LeadingNumber(std::string_view text) {
+    int v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9' || v > 100000) break;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
+
+// The text before the first separator; the rest after it (empty when absent).
+std::string_view TakeUntil(std::string_view& rest, std::string_view separator) {
+    const auto at = rest.find(separator);
+    const std::string_view head = rest.substr(0, at);
+    rest = at == std::string_view::npos ? std::string_view{} : rest.substr(at + separator.size());
+    return head;
+}
+
 constexpr const char* kNotApplicable = "---";
 
 bool IsNumberItem(int item) {
@@ -47,4 +65,23 @@ std::vector<std::string> ChannelRowTexts(const clsRigQ5_Master& master, int tree
         cells.push_back(CellText(master, *ch, type, row, master.ItemNoOfChListType(type, c)));
     }
     return cells;
+}
+
+TreeKeyParts ParseTreeKeyStr(std::string_view definition) {
+    TreeKeyParts parts;
+    std::string_view rest = definition;
+    parts.image = LeadingNumber(TakeUntil(rest, ","));
+    parts.selectedImage = LeadingNumber(TakeUntil(rest, ","));
+    const auto bar = rest.find('|');
+    const std::string_view node = rest.substr(0, bar);
+    parts.caption =
+        bar == std::string_view::npos ? std::string{} : std::string(rest.substr(bar + 1));
+    const auto arrow = node.find("->");
+    if (arrow != std::string_view::npos) {
+        parts.parent = std::string(node.substr(0, arrow));
+        parts.key = std::string(node.substr(arrow + 2));
+    } else {
+        parts.key = std::string(node);
+    }
+    return parts;
 }

@@ -4,6 +4,7 @@
 // command-line tool both print these, so they show the same cells.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/master.h"
@@ -19,3 +20,16 @@ std::vector<std::string> ChannelColumnTitles(const clsRigQ5_Master& master, int 
 // frequency with a trailing "?" when the receiver cannot receive it. Empty
 // for a folder node or a row beyond the list.
 std::vector<std::string> ChannelRowTexts(const clsRigQ5_Master& master, int treeKey, int row);
+
+// One tree node as its definition string describes it:
+// image "," selected image "," [parent "->"] key "|" caption.
+struct TreeKeyParts {
+    int image = 0;
+    int selectedImage = 0;
+    std::string parent;  // empty for a root node
+    std::string key;
+    std::string caption;
+};
+
+// Splits a definition string (TreeKeyStr); missing parts come back empty or 0.
+TreeKeyParts ParseTreeKeyStr(std::string_view definition);

@@ -5,6 +5,6 @@
 
 class frmAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmAbout(QWidget* parent = nullptr);
 };

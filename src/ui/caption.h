@@ -17,7 +17,9 @@ inline QString MainCaption(const QString& fileTitle) {
 }
 
 // The program's version text, given by the build.
-inline QString ProgramVersion() { return QStringLiteral(CSQ5_VERSION); }
+inline QString ProgramVersion() {
+    return QStringLiteral(CSQ5_VERSION);
+}
 
 // Exactly "/S" as the only argument (case matters, no blanks around it)
 // asks for the initial setup at start.

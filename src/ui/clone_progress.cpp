@@ -43,9 +43,13 @@ void frmCloneProgress::Value(int value) {
     pgbClone_->setValue(LimitInt(value, pgbClone_->minimum(), pgbClone_->maximum()));
 }
 
-int frmCloneProgress::Value() const { return pgbClone_->value(); }
+int frmCloneProgress::Value() const {
+    return pgbClone_->value();
+}
 
-int frmCloneProgress::Maximum() const { return pgbClone_->maximum(); }
+int frmCloneProgress::Maximum() const {
+    return pgbClone_->maximum();
+}
 
 void frmCloneProgress::Terminate() {
     resetPending_ = true;

@@ -15,7 +15,7 @@ int CloneProgressValue(int workMode, std::int32_t lastEeAdr, int maximum = 100);
 
 class frmCloneProgress : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmCloneProgress(QWidget* parent = nullptr);
 
     // Shows a value limited to the bar's range.
@@ -29,14 +29,14 @@ public:
 
     QProgressBar* pgbClone() const { return pgbClone_; }
 
-public slots:
+  public slots:
     void reject() override;  // Escape does not close it
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QProgressBar* pgbClone_;
     bool resetPending_ = true;
     bool terminating_ = false;

@@ -29,10 +29,14 @@ int QtDialogService::MessageBox(QWidget* parent, const QString& text, const QStr
     box.exec();
     auto* clicked = box.clickedButton();
     switch (box.standardButton(clicked)) {
-        case QMessageBox::Ok: return kMsgOk;
-        case QMessageBox::Yes: return kMsgYes;
-        case QMessageBox::No: return kMsgNo;
-        default: return buttons == MsgButtons::Ok ? kMsgOk : kMsgCancel;
+        case QMessageBox::Ok:
+            return kMsgOk;
+        case QMessageBox::Yes:
+            return kMsgYes;
+        case QMessageBox::No:
+            return kMsgNo;
+        default:
+            return buttons == MsgButtons::Ok ? kMsgOk : kMsgCancel;
     }
 }
 
@@ -52,7 +56,9 @@ QString QtDialogService::SaveFileName(QWidget* parent, const QString& suggestedP
     return dialog.selectedFiles().front();
 }
 
-int QtDialogService::ShowModal(QDialog& dialog) { return dialog.exec(); }
+int QtDialogService::ShowModal(QDialog& dialog) {
+    return dialog.exec();
+}
 
 namespace {
 QtDialogService& QtService() {
@@ -62,6 +68,10 @@ QtDialogService& QtService() {
 DialogService* current = nullptr;
 }  // namespace
 
-DialogService& Dialogs() { return current ? *current : QtService(); }
+DialogService& Dialogs() {
+    return current ? *current : QtService();
+}
 
-void SetDialogs(DialogService* service) { current = service; }
+void SetDialogs(DialogService* service) {
+    current = service;
+}

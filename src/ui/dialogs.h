@@ -16,7 +16,7 @@ enum class MsgIcon { None, Exclamation };
 enum MsgResult : int { kMsgOk = 1, kMsgCancel = 2, kMsgYes = 6, kMsgNo = 7 };
 
 class DialogService {
-public:
+  public:
     virtual ~DialogService() = default;
 
     // Shows a message box; text lines are separated by "\n". Returns a
@@ -37,7 +37,7 @@ public:
 
 // The Qt dialogs.
 class QtDialogService : public DialogService {
-public:
+  public:
     int MessageBox(QWidget* parent, const QString& text, const QString& title, MsgButtons buttons,
                    MsgIcon icon) override;
     QString OpenFileName(QWidget* parent, const QString& folder, const QString& filter) override;

@@ -169,7 +169,9 @@ void HelpWindow::ShowPage(const QString& page) {
     browser_->setSource(QUrl(QString::fromLatin1(kBase) + page));
 }
 
-QUrl HelpWindow::CurrentPage() const { return browser_->source(); }
+QUrl HelpWindow::CurrentPage() const {
+    return browser_->source();
+}
 
 void HelpWindow::FilterIndex(const QString& text) {
     const QString t = text.trimmed();

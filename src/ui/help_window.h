@@ -13,7 +13,7 @@ class QTreeWidget;
 
 class HelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     // Opens the window on the first page with the contents in view.
@@ -26,7 +26,7 @@ public:
     void FilterIndex(const QString& text);
     int IndexCount() const;
 
-private:
+  private:
     void OpenIndexEntry(int row);
 
     QTabWidget* tabs_;

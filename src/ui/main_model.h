@@ -10,16 +10,17 @@
 // program's real implementation overrides them.
 
 #include <string>
+#include <vector>
 
 struct ChEditState {
-    bool exists = false;       // a channel is under the cursor (not a group node)
-    bool usable = false;       // the receiver version has this channel
-    bool clearEnable = false;  // the channel may be blanked (not a VFO)
-    bool pasteAllowed = false; // a copied channel exists and may be pasted here
+    bool exists = false;        // a channel is under the cursor (not a group node)
+    bool usable = false;        // the receiver version has this channel
+    bool clearEnable = false;   // the channel may be blanked (not a VFO)
+    bool pasteAllowed = false;  // a copied channel exists and may be pasted here
 };
 
 class MainWindowModel {
-public:
+  public:
     virtual ~MainWindowModel() = default;
 
     // --- Tree and grid (memory map) ---
@@ -34,8 +35,9 @@ public:
     virtual int ItemNoOfChListType(int /*listType*/, int /*column*/) const { return 15; }
     // Column title of an item (trailing blanks set the default width).
     virtual std::string ChItemName(int /*item*/) const { return {}; }
-    // Text of one grid cell: channel row (0-based) of a tree key, item.
-    virtual std::string ChCellText(int /*key*/, int /*row*/, int /*item*/) const { return {}; }
+    // The cells of one grid row, one per column: channel row (0-based) of a
+    // tree key. Missing cells show empty.
+    virtual std::vector<std::string> ChRowTexts(int /*key*/, int /*row*/) const { return {}; }
     // What the Edit commands may do with the channel at a row of a key.
     virtual ChEditState EditStateOf(int /*key*/, int /*row*/) const { return {}; }
 
@@ -66,7 +68,7 @@ public:
     virtual void EditCommand(int /*index*/, int /*key*/, int /*row*/) {}
     // View > Common Setting.
     virtual void CommonSetting() {}
-    // Option > Preset TV CH, table 0..9.
+    // Fills the TV channels from national table 0..9 (asked for already).
     virtual void PresetTv(int /*table*/) {}
     // Cloning menu item (0 read, 1 write, 3 information) on a COM port.
     virtual void CloneCommand(int /*index*/, int /*comPort*/) {}

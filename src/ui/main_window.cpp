@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 
 #include "app/common.h"
+#include "model/grid_texts.h"
 #include "ui/about_box.h"
 #include "ui/caption.h"
 #include "ui/clone_progress.h"
@@ -32,6 +33,7 @@
 namespace {
 constexpr int kTickMs = 200;
 constexpr int kGroupListType = 6;
+constexpr int kTvListType = 3;
 constexpr int kFillerItem = 15;
 constexpr int kMinColumnPixels = 4;
 constexpr int kTreeIndentTwips = 200;
@@ -82,8 +84,10 @@ QRect ToRect(const PlaceRect& r, double tppX, double tppY) {
     return QRect(left, top, std::max(right - left, 1), std::max(bottom - top, 1));
 }
 
-// The receiver's sample data carry single-byte text; show it as Latin-1.
-QString FromModel(const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
+// The model's texts are UTF-8 (plain ASCII for what the receiver stores).
+QString FromModel(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 }  // namespace
 
 frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
@@ -164,15 +168,15 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
     reopenFlag_ = false;
     ResetRig();
     AdjustRecentFile();
-    task();
+    AdjustPortMarks();
     timMain_->start();
 }
 
 frmMain::~frmMain() = default;
 
 void frmMain::setModel(MainWindowModel* model) {
-    model_ = model ? model : ownModel_ ? ownModel_.get()
-                                        : (ownModel_ = std::make_unique<MainWindowModel>()).get();
+    if (!model && !ownModel_) ownModel_ = std::make_unique<MainWindowModel>();
+    model_ = model ? model : ownModel_.get();
     ResetRig();
     AdjustRecentFile();
 }
@@ -237,7 +241,8 @@ void frmMain::BuildMenus() {
     QMenu* mCom = bar->addMenu(QStringLiteral("COM &Port"));
     mCom->setObjectName(QStringLiteral("mnuCom"));
     for (int p = 1; p <= 4; ++p) {
-        com_[p] = AddItem(mCom, QStringLiteral("mnuCom_Com%1").arg(p), QStringLiteral("COM &%1").arg(p));
+        com_[p] =
+            AddItem(mCom, QStringLiteral("mnuCom_Com%1").arg(p), QStringLiteral("COM &%1").arg(p));
         com_[p]->setCheckable(true);
         connect(com_[p], &QAction::triggered, this, [this, p] { mnuCom_Click(p); });
     }
@@ -320,9 +325,8 @@ void frmMain::ResetRig() {
 }
 
 int frmMain::CheckEditedAndSave() {
-    const std::string prompt =
-        reopenFlag_ ? std::string("Save changes ?")
-                    : "Save changes to " + fileTitle_.toStdString() + " ?";
+    const std::string prompt = reopenFlag_ ? std::string("Save changes ?")
+                                           : "Save changes to " + fileTitle_.toStdString() + " ?";
     if (!radio_->EditOn()) return 1;
     const int answer = MsgBoxYesNoCancel(prompt, this);
     if (answer == kMsgYes) {
@@ -347,12 +351,21 @@ void frmMain::MsgBoxFileError(int code, const QString& name) {
     std::string text;
     switch (code) {
         case 1:
-        case 2: text = "Cannot save file."; break;
+        case 2:
+            text = "Cannot save file.";
+            break;
         case 3:
-        case 4: text = "Cannot open file."; break;
-        case 5: text = "Illegal data."; break;
-        case 6: text = "There is not enough data."; break;
-        default: return;
+        case 4:
+            text = "Cannot open file.";
+            break;
+        case 5:
+            text = "Illegal data.";
+            break;
+        case 6:
+            text = "There is not enough data.";
+            break;
+        default:
+            return;
     }
     MsgBoxOk(text + "\r\n\r\n" + name.toStdString(), this);
 }
@@ -442,8 +455,11 @@ void frmMain::FileCommand(int index) {
                             QString::fromStdString(model_->RecentFileTitle(i)));
             break;
         }
-        case 10: close(); break;
-        default: break;
+        case 10:
+            close();
+            break;
+        default:
+            break;
     }
 }
 
@@ -505,9 +521,9 @@ void frmMain::mnuClone_Click(int index) {
     const bool wasModal = modalFlag_;
     modalFlag_ = true;
     const QRect g = frameGeometry();
-    const PlaceRect c = CentreOver({g.left(), g.top(), g.width(), g.height()},
-                                   progress_->frameGeometry().width(),
-                                   progress_->frameGeometry().height());
+    const PlaceRect c =
+        CentreOver({g.left(), g.top(), g.width(), g.height()}, progress_->frameGeometry().width(),
+                   progress_->frameGeometry().height());
     progress_->move(c.left, c.top);
     model_->CloneCommand(index, comPortNo_);
     modalFlag_ = wasModal;
@@ -516,10 +532,18 @@ void frmMain::mnuClone_Click(int index) {
 
 void frmMain::mnuOptPresetTv_Click(int index) {
     if (index < 0 || index >= int(presetTv_.size())) return;
-    const bool wasModal = modalFlag_;
-    modalFlag_ = true;
+    // Show the TV list before asking, so the user sees what is replaced.
+    for (QTreeWidgetItemIterator it(trvChList_); *it; ++it) {
+        const int key = (*it)->data(0, Qt::UserRole).toInt();
+        if (ChListOfTreeKey(key) != kTvListType) continue;
+        trvChList_->setCurrentItem(*it);
+        WindowUpkeep();
+    }
+    const std::string table = presetTv_[index]->text().toStdString();
+    if (MsgBoxOkCancel("All TV CH will be replaced with '" + table + "' table.\\nSure ?", this) !=
+        kMsgOk)
+        return;
     model_->PresetTv(index);
-    modalFlag_ = wasModal;
     DispChList();
 }
 
@@ -530,8 +554,8 @@ void frmMain::mnuHelp_Click(int index) {
         frmAbout about(this);
         about.adjustSize();
         const QRect g = frameGeometry();
-        const PlaceRect c = CentreOver({g.left(), g.top(), g.width(), g.height()}, about.width(),
-                                       about.height());
+        const PlaceRect c =
+            CentreOver({g.left(), g.top(), g.width(), g.height()}, about.width(), about.height());
         about.move(c.left, c.top);
         const bool wasModal = modalFlag_;
         modalFlag_ = true;
@@ -542,7 +566,7 @@ void frmMain::mnuHelp_Click(int index) {
 
 void frmMain::Toolbar1_ButtonClick(const QString& key) {
     if (modalFlag_) {
-        task();  // a port button pressed meanwhile springs back
+        AdjustPortMarks();  // a port button pressed meanwhile springs back
         return;
     }
     static const struct {
@@ -550,22 +574,34 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
         int menu;  // 0 file, 1 edit, 2 view, 3 com, 4 clone, 5 help
         int index;
     } kCommands[] = {
-        {"Bar_File_New", 0, 0},    {"Bar_File_Open", 0, 1},    {"Bar_File_Save", 0, 2},
-        {"Bar_Edit_Ch", 1, 0},     {"Bar_Edit_Copy", 1, 2},    {"Bar_Edit_Paste", 1, 3},
-        {"Bar_Edit_Clear", 1, 5},  {"Bar_View_Common", 2, 0},  {"Bar_Port_Com1", 3, 1},
-        {"Bar_Port_Com2", 3, 2},   {"Bar_Port_Com3", 3, 3},    {"Bar_Port_Com4", 3, 4},
-        {"Bar_Clone_Read", 4, 0},  {"Bar_Clone_Write", 4, 1},  {"Bar_Clone_Info", 4, 3},
+        {"Bar_File_New", 0, 0},      {"Bar_File_Open", 0, 1},   {"Bar_File_Save", 0, 2},
+        {"Bar_Edit_Ch", 1, 0},       {"Bar_Edit_Copy", 1, 2},   {"Bar_Edit_Paste", 1, 3},
+        {"Bar_Edit_Clear", 1, 5},    {"Bar_View_Common", 2, 0}, {"Bar_Port_Com1", 3, 1},
+        {"Bar_Port_Com2", 3, 2},     {"Bar_Port_Com3", 3, 3},   {"Bar_Port_Com4", 3, 4},
+        {"Bar_Clone_Read", 4, 0},    {"Bar_Clone_Write", 4, 1}, {"Bar_Clone_Info", 4, 3},
         {"Bar_Help_Contents", 5, 0},
     };
     for (const auto& c : kCommands) {
         if (key != QLatin1String(c.key)) continue;
         switch (c.menu) {
-            case 0: mnuFile_Click(c.index); break;
-            case 1: mnuEdit_Click(c.index); break;
-            case 2: mnuView_Click(c.index); break;
-            case 3: mnuCom_Click(c.index); break;
-            case 4: mnuClone_Click(c.index); break;
-            case 5: mnuHelp_Click(c.index); break;
+            case 0:
+                mnuFile_Click(c.index);
+                break;
+            case 1:
+                mnuEdit_Click(c.index);
+                break;
+            case 2:
+                mnuView_Click(c.index);
+                break;
+            case 3:
+                mnuCom_Click(c.index);
+                break;
+            case 4:
+                mnuClone_Click(c.index);
+                break;
+            case 5:
+                mnuHelp_Click(c.index);
+                break;
         }
         return;
     }
@@ -596,8 +632,10 @@ void frmMain::WindowUpkeep() {
     for (int c = 0; c + 1 < columns; ++c)
         if (mfgCh_->columnWidth(c) < kMinColumnPixels) mfgCh_->setColumnWidth(c, kMinColumnPixels);
     AdjustMnuEdit();
-    // Until the serial tick drives task(), the window tick keeps the marks.
-    task();
+    // The port marks and the toolbar check also follow here, so that they are
+    // right even while no serial tick runs; the clone itself is stepped only
+    // by the serial tick through task().
+    AdjustPortMarks();
 }
 
 void frmMain::task() {
@@ -611,6 +649,10 @@ void frmMain::task() {
             progress_->Value(CloneProgressValue(model_->CloneWorkMode(), model_->CloneLastEeAdr(),
                                                 progress_->Maximum()));
     }
+    AdjustPortMarks();
+}
+
+void frmMain::AdjustPortMarks() {
     for (int p = 1; p <= 4; ++p) {
         const bool on = p == comPortNo_;
         if (com_[p]->isChecked() != on) com_[p]->setChecked(on);
@@ -640,7 +682,8 @@ void frmMain::AdjustMnuEdit() {
         {"Bar_Edit_Ch", 0}, {"Bar_Edit_Copy", 2}, {"Bar_Edit_Paste", 3}, {"Bar_Edit_Clear", 5}};
     for (const auto& [name, item] : buttons) {
         auto* a = findChild<QAction*>(QString::fromLatin1(name));
-        if (a && a->isEnabled() != edit_[item]->isEnabled()) a->setEnabled(edit_[item]->isEnabled());
+        if (a && a->isEnabled() != edit_[item]->isEnabled())
+            a->setEnabled(edit_[item]->isEnabled());
     }
 }
 
@@ -671,23 +714,18 @@ void frmMain::BuildChTree() {
     QTreeWidgetItem* second = nullptr;
     int count = 0;
     for (int i = 0; i < kNumTreeKeys; ++i) {
-        const QString s = FromModel(model_->TreeKeyStr(i));
-        if (s.isEmpty()) break;
-        const QStringList parts = s.split(QLatin1Char(','));
-        if (parts.size() < 3) continue;
-        const QString image = parts[0];
-        const QString rest = s.section(QLatin1Char(','), 2);
-        const int bar = rest.indexOf(QLatin1Char('|'));
-        const QString head = bar >= 0 ? rest.left(bar) : rest;
-        const QString text = bar >= 0 ? rest.mid(bar + 1) : QString();
-        const int arrow = head.indexOf(QStringLiteral("->"));
-        const QString parentKey = arrow >= 0 ? head.left(arrow) : QString();
-        const QString key = arrow >= 0 ? head.mid(arrow + 2) : head;
-        QTreeWidgetItem* parent = arrow >= 0 ? byKey.value(parentKey, nullptr) : nullptr;
+        const std::string def = model_->TreeKeyStr(i);
+        if (def.empty()) break;
+        const TreeKeyParts parts = ParseTreeKeyStr(def);
+        const QString image = QString::number(parts.image);
+        const QString text = FromModel(parts.caption);
+        const QString key = FromModel(parts.key);
+        QTreeWidgetItem* parent =
+            parts.parent.empty() ? nullptr : byKey.value(FromModel(parts.parent), nullptr);
         auto* node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(trvChList_);
         node->setText(0, text);
         node->setData(0, Qt::UserRole, i);
-        node->setIcon(0, QIcon(QStringLiteral(":/icons/Tree_%1.svg").arg(image.trimmed())));
+        node->setIcon(0, QIcon(QStringLiteral(":/icons/Tree_%1.svg").arg(image)));
         byKey.insert(key, node);
         node->setExpanded(true);
         if (++count == 2) second = node;
@@ -701,7 +739,9 @@ int frmMain::SelectedTreeKey() const {
     return selected.front()->data(0, Qt::UserRole).toInt();
 }
 
-int frmMain::ChListOfTreeKey(int key) const { return model_->TreeKeyChListType(key); }
+int frmMain::ChListOfTreeKey(int key) const {
+    return model_->TreeKeyChListType(key);
+}
 
 void frmMain::ChangeTreeKey(int key) {
     GetItemWidth();
@@ -785,10 +825,9 @@ void frmMain::DispChList() {
 }
 
 void frmMain::DispChRow(int key, int row) {
-    const int listType = ChListOfTreeKey(key);
+    const std::vector<std::string> texts = model_->ChRowTexts(key, row);
     for (int c = 0; c < mfgCh_->columnCount(); ++c) {
-        const int item = model_->ItemNoOfChListType(listType, c);
-        const QString text = FromModel(model_->ChCellText(key, row, item));
+        const QString text = c < int(texts.size()) ? FromModel(texts[c]) : QString();
         QTableWidgetItem* cell = mfgCh_->item(row, c);
         if (!cell) {
             cell = new QTableWidgetItem();
@@ -827,9 +866,13 @@ void frmMain::GetItemWidth() {
     }
 }
 
-int frmMain::CurChNo() const { return std::max(mfgCh_->currentRow(), 0); }
+int frmMain::CurChNo() const {
+    return std::max(mfgCh_->currentRow(), 0);
+}
 
-int frmMain::CurChList() const { return ChListOfTreeKey(curTreeKey_); }
+int frmMain::CurChList() const {
+    return ChListOfTreeKey(curTreeKey_);
+}
 
 void frmMain::Form_Resize() {
     const double tx = TwipsPerPixelX();
@@ -842,29 +885,33 @@ void frmMain::Form_Resize() {
     mfgCh_->setGeometry(ToRect(l.grid, tx, ty));
     txtShield_->setGeometry(ToRect(l.grid, tx, ty));
     const QRect sep = ToRect(l.separator, tx, ty);
-    fraSeparator_->setGeometry(QRect(trvChList_->geometry().right() + 1, sep.top(),
-                                     std::max(mfgCh_->geometry().left() - trvChList_->geometry().right() - 1, 1),
-                                     sep.height()));
+    fraSeparator_->setGeometry(QRect(
+        trvChList_->geometry().right() + 1, sep.top(),
+        std::max(mfgCh_->geometry().left() - trvChList_->geometry().right() - 1, 1), sep.height()));
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == area_ && event->type() == QEvent::Resize) {
         Form_Resize();
     } else if (watched == fraSeparator_) {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+            type != QEvent::MouseButtonRelease)
+            return QMainWindow::eventFilter(watched, event);
         auto* me = static_cast<QMouseEvent*>(event);
         const double tx = TwipsPerPixelX();
-        if (event->type() == QEvent::MouseButtonPress && me->button() == Qt::LeftButton) {
+        if (type == QEvent::MouseButtonPress && me->button() == Qt::LeftButton) {
             grabOffset_ = PixelsToTwips(int(me->position().x()), tx);
             dragging_ = true;
             return true;
         }
-        if (event->type() == QEvent::MouseMove && dragging_ && (me->buttons() & Qt::LeftButton)) {
+        if (type == QEvent::MouseMove && dragging_ && (me->buttons() & Qt::LeftButton)) {
             const std::int32_t sepLeft = PixelsToTwips(fraSeparator_->x(), tx) +
                                          PixelsToTwips(int(me->position().x()), tx) - grabOffset_;
             TreeWidth(sepLeft - PixelsToTwips(trvChList_->x(), tx));
             return true;
         }
-        if (event->type() == QEvent::MouseButtonRelease) {
+        if (type == QEvent::MouseButtonRelease) {
             dragging_ = false;
             return true;
         }
@@ -880,7 +927,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 // ----------------------------------------------------------- properties
 
-void frmMain::ComPortNo(int port) { comPortNo_ = LimitInt(port, 1, 4); }
+void frmMain::ComPortNo(int port) {
+    comPortNo_ = LimitInt(port, 1, 4);
+}
 
 void frmMain::ToolBarFlag(int flag) {
     toolBarFlag_ = LimitInt(flag, 0, 1);
@@ -900,9 +949,13 @@ void frmMain::ItemWidth(int item, std::int32_t twips) {
     if (item >= 0 && item < kNumItems) itemWidth_[item] = twips;
 }
 
-double frmMain::TwipsPerPixelX() const { return TwipsPerPixel(logicalDpiX()); }
+double frmMain::TwipsPerPixelX() const {
+    return TwipsPerPixel(logicalDpiX());
+}
 
-double frmMain::TwipsPerPixelY() const { return TwipsPerPixel(logicalDpiY()); }
+double frmMain::TwipsPerPixelY() const {
+    return TwipsPerPixel(logicalDpiY());
+}
 
 // -------------------------------------------------------------- settings
 
@@ -918,7 +971,7 @@ void frmMain::LoadSettings(const MainSettings& s) {
     for (int i = 0; i < int(s.cellWidth.size()); ++i) itemWidth_[i] = s.cellWidth[i];
     grid_SetColumns();
     DispChList();
-    task();
+    AdjustPortMarks();
 }
 
 MainSettings frmMain::SaveSettings() const {
@@ -946,7 +999,9 @@ void frmMain::ShowPlaced() {
         show();
 }
 
-frmCloneProgress& frmMain::CloneProgress() { return *progress_; }
+frmCloneProgress& frmMain::CloneProgress() {
+    return *progress_;
+}
 
 HelpWindow& frmMain::Help() {
     if (!help_) help_ = new HelpWindow(this);

@@ -43,7 +43,7 @@ struct MainSettings {
 
 class frmMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     static constexpr int kNumTreeKeys = 28;
     static constexpr int kNumItems = 17;
 
@@ -87,6 +87,8 @@ public:
     // The window's part of the serial tick: one step of the clone, the
     // progress display and the COM port marks.
     void task();
+    // The COM port menu checks, the pressed port button and the toolbar check.
+    void AdjustPortMarks();
     void AdjustMnuEdit();
     void AdjustRecentFile();
 
@@ -132,16 +134,16 @@ public:
     frmCloneProgress& CloneProgress();
     HelpWindow& Help();
 
-signals:
+  signals:
     // The window is about to close for good: the port is to be closed and
     // the settings saved (the column widths are already captured).
     void Closing();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildMenus();
     void BuildToolbar();
     QAction* AddItem(QMenu* menu, const QString& name, const QString& text,

@@ -16,7 +16,9 @@ int Show(const std::string& text, MsgButtons buttons, QWidget* parent) {
 }
 }  // namespace
 
-int MsgBoxOk(const std::string& text, QWidget* parent) { return Show(text, MsgButtons::Ok, parent); }
+int MsgBoxOk(const std::string& text, QWidget* parent) {
+    return Show(text, MsgButtons::Ok, parent);
+}
 
 int MsgBoxOkCancel(const std::string& text, QWidget* parent) {
     return Show(text, MsgButtons::OkCancel, parent);

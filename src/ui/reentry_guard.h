@@ -5,7 +5,7 @@
 // serial tick) would start again before the first run has finished.
 
 class ReentryGuard {
-public:
+  public:
     explicit ReentryGuard(bool& busy) : busy_(busy), entered_(!busy) {
         if (entered_) busy_ = true;
     }
@@ -18,7 +18,7 @@ public:
     // False when the handler is already running further up the stack.
     explicit operator bool() const { return entered_; }
 
-private:
+  private:
     bool& busy_;
     bool entered_;
 };

@@ -9,7 +9,7 @@
 #include <memory>
 
 class SingleInstance {
-public:
+  public:
     // folder empty: the user's runtime folder.
     explicit SingleInstance(const QString& folder = QString());
 
@@ -18,7 +18,7 @@ public:
     bool IsLocked() const { return locked_; }
     QString LockFilePath() const { return path_; }
 
-private:
+  private:
     QString path_;
     std::unique_ptr<QLockFile> lock_;
     bool locked_ = false;

@@ -326,3 +326,18 @@ TEST(Codec, DecodedAndEncodedImageIsAFixedPoint) {
         EXPECT_EQ(f.radio.eepImage.ReadBlock(0, 8064), once) << "version " << version;
     }
 }
+
+TEST(Codec, ListsWithoutRecordsAreNeitherReadNorWritten) {
+    Fixture f(1);
+    f.radio.eepImage.FillBlock(0, 0x11, 16);
+    auto& ch = f.Ch(M::kListMemory, 0);
+    ch.AppearCh(true);
+    ch.FreqOp_Pure(14500000);
+    for (auto [type, index] :
+         {std::pair{M::kListFolder, 0}, {-1, 0}, {M::kListMemory, 400}, {M::kListTv, -1}}) {
+        f.master.Set1Ch(ch, type, index, M::kProgramForm);
+        EXPECT_EQ(Bytes(f.radio, 0, 16), ByteStr(16, 0x11)) << type << "/" << index;
+        f.master.Get1Ch(ch, type, index, M::kProgramForm);
+        EXPECT_EQ(ch.FreqOp_Pure(), 14500000) << type << "/" << index;
+    }
+}

@@ -147,6 +147,12 @@ TEST(CommonSettings, CommentIsSixteenPrintableCharactersPaddedWithBlanks) {
         "C\xC3\xA9");
     EXPECT_EQ(common.Comment(), "A B C" + std::string(11, ' '));
 
+    // One blank per character, also for a character of several UTF-8 bytes.
+    common.Comment(
+        "\xC3\xA9t\xC3\xA9 2026 \xE2\x82\xAC"
+        "5");
+    EXPECT_EQ(common.Comment(), " t  2026  5     ");
+
     common.Comment("0123456789ABCDEFGHIJ");
     EXPECT_EQ(common.Comment(), "0123456789ABCDEF");
     EXPECT_EQ(radio.eepImage.ReadByte(0x1F70), 0);  // nothing past the comment

@@ -203,3 +203,31 @@ TEST(TvPresets, PlansHaveOneIfShiftPerFrequencyEntry) {
     EXPECT_EQ(TvPresetOf(10), nullptr);
     EXPECT_EQ(TvPresetOf(-1), nullptr);
 }
+
+TEST(GridTexts, TreeKeyDefinitionsSplitIntoNodes) {
+    Doc d(0);
+    const struct {
+        int key;
+        int image;
+        const char* parent;
+        const char* name;
+        const char* caption;
+    } cases[] = {{0, 3, "", "R", "RX-Q5"},
+                 {2, 2, "R", "Mch", "Memory CH"},
+                 {10, 1, "Mch", "BankH", "Bank H"},
+                 {11, 1, "R", "Pch", "Program scan edge"},
+                 {15, 1, "TV", "FmTV", "FM TV"}};
+    for (const auto& c : cases) {
+        const TreeKeyParts p = ParseTreeKeyStr(d.master.TreeKeyStr(c.key));
+        EXPECT_EQ(p.image, c.image) << c.key;
+        EXPECT_EQ(p.selectedImage, c.image) << c.key;
+        EXPECT_EQ(p.parent, c.parent) << c.key;
+        EXPECT_EQ(p.key, c.name) << c.key;
+        EXPECT_EQ(p.caption, c.caption) << c.key;
+    }
+    const TreeKeyParts odd = ParseTreeKeyStr("x,,A->B|C|D");
+    EXPECT_EQ(odd.image, 0);
+    EXPECT_EQ(odd.key, "B");
+    EXPECT_EQ(odd.caption, "C|D");
+    EXPECT_EQ(ParseTreeKeyStr("").key, "");
+}

@@ -11,7 +11,7 @@
 #include "ui/dialogs.h"
 
 class FakeDialogs : public DialogService {
-public:
+  public:
     struct Message {
         QString text;
         QString title;
@@ -19,10 +19,10 @@ public:
         MsgIcon icon;
     };
     std::vector<Message> messages;
-    std::deque<int> answers;           // message box answers; OK/Cancel default: Cancel
-    std::deque<QString> openNames;     // empty string: the user cancels
+    std::deque<int> answers;        // message box answers; OK/Cancel default: Cancel
+    std::deque<QString> openNames;  // empty string: the user cancels
     std::deque<QString> saveNames;
-    QStringList shownDialogs;          // objectName of every dialog shown modally
+    QStringList shownDialogs;  // objectName of every dialog shown modally
     int openCalls = 0;
     int saveCalls = 0;
     std::function<void(QDialog&)> onShowModal;
@@ -54,7 +54,7 @@ public:
         return QDialog::Accepted;
     }
 
-private:
+  private:
     static QString Pop(std::deque<QString>& q) {
         if (q.empty()) return QString();
         QString s = q.front();

@@ -24,7 +24,7 @@ QString ReadPage(const QString& file) {
 
 class HelpTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void EveryContentsAndIndexEntryLeadsToAnExistingAnchor() {
         HelpWindow help;
         QStringList targets;
@@ -46,9 +46,8 @@ private slots:
 
     void LinksBetweenPagesResolve() {
         const QRegularExpression href(QStringLiteral("href=\"([a-z]+\\.(html))(#[a-z]+)?\""));
-        for (const char* name :
-             {"index.html", "setup.html", "cloning.html", "editing.html", "files.html",
-              "serial.html", "menus.html"}) {
+        for (const char* name : {"index.html", "setup.html", "cloning.html", "editing.html",
+                                 "files.html", "serial.html", "menus.html"}) {
             const QString page = ReadPage(QStringLiteral(":/help/") + name);
             QVERIFY2(!page.isEmpty(), name);
             auto matches = href.globalMatch(page);
@@ -57,8 +56,9 @@ private slots:
                 const QString target = ReadPage(QStringLiteral(":/help/") + m.captured(1));
                 QVERIFY2(!target.isEmpty(), qPrintable(m.captured(0)));
                 if (m.hasCaptured(3))
-                    QVERIFY2(target.contains(QStringLiteral("name=\"%1\"").arg(m.captured(3).mid(1))),
-                             qPrintable(m.captured(0)));
+                    QVERIFY2(
+                        target.contains(QStringLiteral("name=\"%1\"").arg(m.captured(3).mid(1))),
+                        qPrintable(m.captured(0)));
             }
         }
     }

@@ -2,6 +2,8 @@
 // rules, the caption, the COM port marks, the separator clamp and the File
 // menu's flows, with a small channel model and answered dialogs.
 
+#include "ui/main_window.h"
+
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,28 +16,31 @@
 #include "fake_dialogs.h"
 #include "ui/clone_progress.h"
 #include "ui/help_window.h"
-#include "ui/main_window.h"
 
 namespace {
 // Two banks of five channels under a group node; rows 0..2 in use.
 class SmallModel : public MainWindowModel {
-public:
+  public:
     std::vector<std::string> recentNames, recentTitles;
     int loadResult = 0;
     int saveResult = 0;
     std::vector<std::string> loaded, saved;
     std::vector<std::pair<int, int>> editCommands;  // index, row
     std::vector<int> cloneCommands;
+    std::vector<int> presets;
     bool clipboard = false;
 
     std::string TreeKeyStr(int key) const override {
         static const char* const keys[] = {"3,3,R|RX-Q5", "2,2,R->Mch|Memory CH",
-                                           "1,1,Mch->BankA|Bank A", "1,1,Mch->BankB|Bank B"};
-        return key >= 0 && key < 4 ? keys[key] : "";
+                                           "1,1,Mch->BankA|Bank A", "1,1,Mch->BankB|Bank B",
+                                           "1,1,R->MnTV|TV"};
+        return key >= 0 && key < 5 ? keys[key] : "";
     }
-    int TreeKeyChListType(int key) const override { return key >= 2 && key <= 3 ? 1 : 6; }
-    int NumChOfChListType(int t) const override { return t == 1 ? 5 : 0; }
-    int NumItemOfChListType(int t) const override { return t == 1 ? 3 : 0; }
+    int TreeKeyChListType(int key) const override {
+        return key >= 2 && key <= 3 ? 1 : key == 4 ? 3 : 6;
+    }
+    int NumChOfChListType(int t) const override { return t == 1 ? 5 : t == 3 ? 2 : 0; }
+    int NumItemOfChListType(int t) const override { return t == 1 || t == 3 ? 3 : 0; }
     int ItemNoOfChListType(int, int c) const override {
         static const int items[] = {0, 2, 15};
         return c >= 0 && c < 3 ? items[c] : 15;
@@ -43,10 +48,8 @@ public:
     std::string ChItemName(int item) const override {
         return item == 0 ? "CH " : item == 2 ? "Frequency     " : "";
     }
-    std::string ChCellText(int key, int row, int item) const override {
-        if (item == 15) return "";
-        if (item == 0) return std::to_string((key - 2) * 5 + row);
-        return row < 3 ? "145.000.00" : "";
+    std::vector<std::string> ChRowTexts(int key, int row) const override {
+        return {std::to_string((key - 2) * 5 + row), row < 3 ? "145.000.00" : ""};
     }
     ChEditState EditStateOf(int, int row) const override {
         return ChEditState{true, true, true, clipboard && row >= 0};
@@ -72,14 +75,17 @@ public:
     }
     void EditCommand(int index, int, int row) override { editCommands.push_back({index, row}); }
     void CloneCommand(int index, int) override { cloneCommands.push_back(index); }
+    void PresetTv(int table) override { presets.push_back(table); }
 };
 
-QString ShortcutOf(QAction* a) { return a->shortcut().toString(QKeySequence::PortableText); }
+QString ShortcutOf(QAction* a) {
+    return a->shortcut().toString(QKeySequence::PortableText);
+}
 }  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void MenusCarryTheirTextsAndShortcutsInOrder() {
         frmMain w;
         const struct {
@@ -121,10 +127,10 @@ private slots:
             QCOMPARE(ShortcutOf(a), QString::fromLatin1(it.shortcut));
             QCOMPARE(w.findChild<QAction*>(it.name), a);
         }
-        for (const auto& [menu, index] : {std::pair{"mnuFile", 4}, std::pair{"mnuFile", 9},
-                                          std::pair{"mnuEdit", 1}, std::pair{"mnuEdit", 4},
-                                          std::pair{"mnuView", 1}, std::pair{"mnuClone", 2},
-                                          std::pair{"mnuHelp", 1}})
+        for (const auto& [menu, index] :
+             {std::pair{"mnuFile", 4}, std::pair{"mnuFile", 9}, std::pair{"mnuEdit", 1},
+              std::pair{"mnuEdit", 4}, std::pair{"mnuView", 1}, std::pair{"mnuClone", 2},
+              std::pair{"mnuHelp", 1}})
             QVERIFY(w.MenuItem(menu, index)->isSeparator());
 
         QStringList bar;
@@ -294,8 +300,9 @@ private slots:
         auto* tree = w.findChild<QWidget*>("trvChList");
         auto* grid = w.findChild<QTableWidget*>("mfgCh");
         QTest::mousePress(sep, Qt::LeftButton, {}, QPoint(2, 10));
-        QMouseEvent move(QEvent::MouseMove, QPointF(2 + 5000, 10), sep->mapToGlobal(QPointF(5002, 10)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(2 + 5000, 10),
+                         sep->mapToGlobal(QPointF(5002, 10)), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(sep, &move);
         QTest::mouseRelease(sep, Qt::LeftButton, {}, QPoint(5002, 10));
         const int areaWidth = w.centralWidget()->width();
@@ -468,6 +475,68 @@ private slots:
         QVERIFY(w.Help().isVisible());
         QCOMPARE(w.Help().CurrentPage(), QUrl("qrc:/help/index.html"));
         w.Help().close();
+    }
+
+    void APresetShowsTheTvListAndAsksFirst() {
+        SmallModel m;
+        frmMain w(&m);
+        FakeDialogs fake;
+        fake.answers = {kMsgCancel, kMsgOk};
+        w.mnuOptPresetTv_Click(7);
+        QCOMPARE(w.CurrentTreeKey(), 4);  // the TV list is in view
+        QCOMPARE(fake.messages.back().text,
+                 QStringLiteral("All TV CH will be replaced with 'NEW ZEALAND' table.\nSure ?"));
+        QCOMPARE(int(fake.messages.back().buttons), int(MsgButtons::OkCancel));
+        QVERIFY(m.presets.empty());
+        w.MenuItem("mnuOptPresetTv", 9)->trigger();
+        QCOMPARE(m.presets, std::vector<int>{9});
+    }
+
+    void TheWindowTickDoesNotRunInsideItself() {
+        // A model call that opens a message box runs a nested event loop in
+        // which the timer fires again; the tick must not start over.
+        struct NestingModel : SmallModel {
+            frmMain* window = nullptr;
+            mutable int calls = 0;
+            ChEditState EditStateOf(int key, int row) const override {
+                ++calls;
+                if (window && calls < 50) window->timMain_Timer();
+                return SmallModel::EditStateOf(key, row);
+            }
+        } m;
+        frmMain w(&m);
+        auto* tree = w.findChild<QTreeWidget*>("trvChList");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0)->child(0));
+        m.window = &w;
+        m.calls = 0;
+        w.timMain_Timer();
+        QCOMPARE(m.calls, 1);
+        w.timMain_Timer();  // and it runs again afterwards
+        QCOMPARE(m.calls, 2);
+    }
+
+    void TheCloneProgressFollowsTheOperation() {
+        struct CloneModel : SmallModel {
+            bool running = true;
+            int address = 0;
+            int steps = 0;
+            void CloneTask() override { ++steps; }
+            bool CloneOpRunning() const override { return running; }
+            int CloneWorkMode() const override { return 1; }
+            int CloneLastEeAdr() const override { return address; }
+        } m;
+        frmMain w(&m);
+        frmCloneProgress& p = w.CloneProgress();
+        p.show();
+        m.address = 4032;
+        w.task();
+        QCOMPARE(p.Value(), 50);
+        QCOMPARE(m.steps, 1);
+        w.timMain_Timer();  // the window tick never steps the clone
+        QCOMPARE(m.steps, 1);
+        m.running = false;
+        w.task();
+        QVERIFY(!p.isVisible());
     }
 
     void TheProgressDialogIsClosedByTheTask() {

@@ -1,14 +1,15 @@
 // Window geometry rules: twips, the main window's placement from the
 // profile, the main layout and the keep-on-screen rule.
 
+#include "ui/placement.h"
+
 #include <QtTest>
 
 #include "ui/clone_progress.h"
-#include "ui/placement.h"
 
 class PlacementTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void TwipsFollowTheLogicalResolution() {
         QCOMPARE(TwipsPerPixel(96.0), 15.0);
         QCOMPARE(TwipsPerPixel(144.0), 10.0);
@@ -66,8 +67,8 @@ private slots:
         QFETCH(int, height);
         QFETCH(int, expLeft);
         QFETCH(int, expTop);
-        const WindowPlacement p =
-            PlacementFromProfile(StoredPlacement{kStateNormal, left, top, width, height}, 1280, 1024);
+        const WindowPlacement p = PlacementFromProfile(
+            StoredPlacement{kStateNormal, left, top, width, height}, 1280, 1024);
         QCOMPARE(p.normal.left, expLeft);
         QCOMPARE(p.normal.top, expTop);
         QCOMPARE(p.normal.width, width);
@@ -110,8 +111,8 @@ private slots:
     }
 
     void ATinyWindowKeepsEveryControlAtLeastOneTwip() {
-        for (const auto& [w, h, tree] : {std::tuple{0, 0, 3100}, std::tuple{100, 50, -500},
-                                         std::tuple{-10, -10, 0}}) {
+        for (const auto& [w, h, tree] :
+             {std::tuple{0, 0, 3100}, std::tuple{100, 50, -500}, std::tuple{-10, -10, 0}}) {
             const MainLayout l = ComputeMainLayout(w, h, 0, tree);
             QVERIFY(l.tree.width >= 1);
             QVERIFY(l.tree.height >= 1);
@@ -137,8 +138,8 @@ private slots:
         const struct {
             int workMode, address, value;
         } cases[] = {
-            {1, 0, 0}, {1, 4032, 50}, {1, 7984, 99}, {1, 8063, 100}, {1, 8064, 100}, {1, -5, 0},
-            {1, 999999, 100}, {4, 0, 100},  // the end of a write shows full
+            {1, 0, 0},  {1, 4032, 50},    {1, 7984, 99}, {1, 8063, 100}, {1, 8064, 100},
+            {1, -5, 0}, {1, 999999, 100}, {4, 0, 100},  // the end of a write shows full
         };
         for (const auto& c : cases) QCOMPARE(CloneProgressValue(c.workMode, c.address), c.value);
     }

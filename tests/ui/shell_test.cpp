@@ -12,7 +12,7 @@
 
 class ShellTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void ASecondInstanceCannotTakeTheLock() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -54,8 +54,8 @@ private slots:
             QStringList args;
             bool setup;
         } cases[] = {
-            {{"/S"}, true},       {{"/s"}, false},     {{" /S"}, false},  {{"/S "}, false},
-            {{"/S", "x"}, false}, {{}, false},         {{"S"}, false},    {{"-S"}, false},
+            {{"/S"}, true},       {{"/s"}, false}, {{" /S"}, false}, {{"/S "}, false},
+            {{"/S", "x"}, false}, {{}, false},     {{"S"}, false},   {{"-S"}, false},
         };
         for (const auto& c : cases) QCOMPARE(IsSetupCommandLine(c.args), c.setup);
     }

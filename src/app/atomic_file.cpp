@@ -1,0 +1,91 @@
+#include "app/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The temporary file's name: hidden, beside the target, unique per process
+// and attempt, so two programs saving the same file never share one.
+std::string TempNameFor(const fs::path& target, int attempt) {
+    static unsigned serial = 0;
+    const fs::path folder = target.parent_path();
+    const std::string name = "." + target.filename().string() + ".tmp" +
+                             std::to_string(static_cast<long>(::getpid())) + "-" +
+                             std::to_string(++serial) + "-" + std::to_string(attempt);
+    return (folder / name).string();
+}
+
+bool WriteAll(int fd, std::string_view content) {
+    std::size_t done = 0;
+    while (done < content.size()) {
+        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view content,
+                                      bool flushToDisk) {
+    if (path.empty()) return kAtomicWriteCannotCreate;
+    fs::path target(path);
+    std::error_code ec;
+    // Replace what a symbolic link points at, not the link itself.
+    if (fs::is_symlink(fs::symlink_status(target, ec))) {
+        const fs::path resolved = fs::weakly_canonical(target, ec);
+        if (ec) return kAtomicWriteCannotCreate;
+        target = resolved;
+    }
+    if (!target.has_filename()) return kAtomicWriteCannotCreate;
+
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists) {
+        if (S_ISDIR(old.st_mode)) return kAtomicWriteCannotCreate;
+        if (::access(target.c_str(), W_OK) != 0) return kAtomicWriteCannotCreate;
+    }
+
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temp = TempNameFor(target, attempt);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return kAtomicWriteCannotCreate;
+
+    bool ok = WriteAll(fd, content);
+    if (ok && exists) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    if (ok && flushToDisk) ok = ::fsync(fd) == 0;
+    if (::close(fd) != 0) ok = false;
+    if (ok) ok = std::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return kAtomicWriteFailed;
+    }
+    if (flushToDisk) {
+        // Make the rename itself durable.
+        const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+        const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dirFd >= 0) {
+            (void)::fsync(dirFd);
+            ::close(dirFd);
+        }
+    }
+    return kAtomicWriteOk;
+}

@@ -1,0 +1,122 @@
+#include "clone/clone_messages.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "clone/acf3_sequence.h"
+#include "clone/info_checks.h"
+#include "image/eeprom.h"
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+constexpr const char* kReceiver = "receiver";
+
+std::string PowerLine() {
+    std::string name = kReceiver;
+    name[0] = static_cast<char>(name[0] - 'a' + 'A');
+    return "- " + name + " power is ON.";
+}
+
+std::vector<std::string> HintsA() {
+    return {"- The COM port settings.", "- Cloning cable connections.", PowerLine()};
+}
+
+std::vector<std::string> HintsB() {
+    auto lines = HintsA();
+    lines.push_back(std::string("- Appropriate cloning software for the ") + kReceiver +
+                    " is being used.");
+    lines.push_back(std::string("- The revision number of the ") + kReceiver + ".");
+    return lines;
+}
+
+std::vector<std::string> HintsC() {
+    auto lines = HintsA();
+    lines.push_back(std::string("- The revision number of the ") + kReceiver + ".");
+    return lines;
+}
+
+std::vector<std::string> HintsD() {
+    return {"- Cloning cable connections.", PowerLine()};
+}
+
+std::string WithHints(const std::string& first, const std::vector<std::string>& hints) {
+    std::string text = first + kCrLf + kCrLf + "Check the following:" + kCrLf + kCrLf;
+    for (std::size_t i = 0; i < hints.size(); ++i) {
+        if (i > 0) text += kCrLf;
+        text += hints[i];
+    }
+    return text;
+}
+
+std::string DriverErrorText(int code) {
+    switch (code) {
+        case kDrvNoEcho:
+            return WithHints("Cannot access COM port.", HintsA());
+        case kDrvNoAnswer:
+            return WithHints(std::string("No answer from ") + kReceiver + ".", HintsA());
+        case kDrvBadAnswer:
+            return WithHints("Illegal data.", HintsA());
+        case kDrvMissingData:
+            return WithHints("There is not enough data.", HintsA());
+        case kDrvDataOverflow:
+            return WithHints("Data Overflow.", HintsA());
+        case kDrvWriteRefused:
+            return WithHints("Cannot write cloning data.", HintsD());
+        default:
+            return WithHints("Cannot Clone.", HintsA());
+    }
+}
+
+std::string SequenceErrorText(int code) {
+    switch (code) {
+        case kInfoOk:
+            return WithHints("Cannot Clone.", HintsA());
+        case kInfoIllegalSub:
+        case kInfoMalformed:
+            return WithHints("Illegal Information.", HintsB());
+        case kInfoVersionDiffers:
+            return std::string("Version number does not match.") + kCrLf + kCrLf + "The " +
+                   kReceiver + " cannot be programmed with the current setting." + kCrLf + "The " +
+                   kReceiver + "'s version does not match the initial setup.";
+        case kInfoReadImageBad:
+            return WithHints("Illegal data.", HintsA());
+        default:
+            return WithHints("Cannot Clone.", HintsC());
+    }
+}
+
+}  // namespace
+
+CloneFailure CloneFailureOf(const clsCmcAcf3Sequence& sequence) {
+    CloneFailure f;
+    f.errCannotOpen = sequence.com().errCannotOpen();
+    f.errOverflow = sequence.com().errOverflow();
+    f.driverLastError = sequence.drv().lastError();
+    f.sequenceError = sequence.error();
+    f.portNum = sequence.ComPortNo();
+    f.portDevice = sequence.ComDevice();
+    return f;
+}
+
+std::string CloneFailureText(const CloneFailure& f) {
+    if (f.errCannotOpen) {
+        const std::string port =
+            f.portDevice.empty() ? "COM " + std::to_string(f.portNum) : f.portDevice;
+        return WithHints("Cannot access " + port + ".", HintsA());
+    }
+    if (f.errOverflow) return WithHints("COM buffer Overflow.", HintsA());
+    if (f.driverLastError != 0) return DriverErrorText(f.driverLastError);
+    return SequenceErrorText(f.sequenceError);
+}
+
+int CloneProgressValue(int workMode, std::int32_t lastEeAdr, int maximum) {
+    if (workMode == kWorkWriteEnd) return maximum;
+    const std::int64_t value =
+        (static_cast<std::int64_t>(maximum) + 1) * lastEeAdr / clsCmcEeprom::kReceiverSize;
+    return static_cast<int>(std::clamp<std::int64_t>(value, 0, maximum));
+}
+
+int CloneProgressValue(const clsCmcAcf3Drv& driver, int maximum) {
+    return CloneProgressValue(driver.workMode(), driver.lastEeAdr(), maximum);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The user's side of a clone failure and of the progress display: the one
+// text that names the cause of a failed clone operation, and the value of
+// the progress bar. Both the window program and the command-line tool use
+// these, so every failure reads the same everywhere.
+
+#include <cstdint>
+#include <string>
+
+#include "app/common.h"
+
+class clsCmcAcf3Sequence;
+
+// What is known about a failure when it is reported.
+struct CloneFailure {
+    bool errCannotOpen = false;  // the serial service could not open the port
+    bool errOverflow = false;    // its receive buffer overflowed
+    int driverLastError = 0;     // the frame driver's last error
+    int sequenceError = 0;       // the result of the last clone-information check
+    int portNum = 1;             // the COM slot
+    std::string portDevice;      // a device path given instead of a slot
+};
+
+// The state of the sequence, its serial service and driver, right now
+// (before the sequence is reset).
+CloneFailure CloneFailureOf(const clsCmcAcf3Sequence& sequence);
+
+// The message for a failed clone operation, lines joined by CR LF. The
+// cause is the first that applies: port not opened, receive overflow, the
+// driver's error, the sequence's error.
+std::string CloneFailureText(const CloneFailure& failure);
+
+// Progress bar value (0..maximum) from the driver's work mode and the last
+// image address it handled: full while a write waits for its result,
+// otherwise in proportion to the address over the 8064-byte image.
+int CloneProgressValue(int workMode, std::int32_t lastEeAdr, int maximum = 100);
+
+class clsCmcAcf3Drv;
+// The same, from the driver's state now.
+int CloneProgressValue(const clsCmcAcf3Drv& driver, int maximum = 100);

@@ -1,0 +1,57 @@
+#include "clone/com_ports.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+std::string Trim(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+// (family rank, name stem, number, full path) for sorting "ttyUSB10" after "ttyUSB2".
+std::tuple<int, std::string, long long, std::string> SortKey(const std::string& path) {
+    const std::string name =
+        path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
+    std::size_t digits = name.size();
+    while (digits > 0 && name[digits - 1] >= '0' && name[digits - 1] <= '9') --digits;
+    const std::string stem = name.substr(0, digits);
+    const std::string tail = name.substr(digits).substr(0, 15);
+    const long long number = tail.empty() ? -1 : std::stoll(tail);
+    int rank = 3;
+    if (stem == "ttyUSB")
+        rank = 0;
+    else if (stem == "ttyACM")
+        rank = 1;
+    else if (stem == "ttyS")
+        rank = 2;
+    return {rank, stem, number, path};
+}
+
+}  // namespace
+
+std::string ComDeviceProfileKey(int slot) {
+    return "ComDevice(" + std::to_string(slot) + ")";
+}
+
+std::vector<std::string> OrderSerialPorts(std::vector<std::string> found) {
+    std::sort(found.begin(), found.end(),
+              [](const std::string& a, const std::string& b) { return SortKey(a) < SortKey(b); });
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+}
+
+std::string ResolveComDevice(int slot, const std::map<int, std::string>& configured,
+                             const std::vector<std::string>& found) {
+    if (const auto it = configured.find(slot); it != configured.end()) {
+        const std::string device = Trim(it->second);
+        if (!device.empty())
+            return device.find('/') == std::string::npos ? "/dev/" + device : device;
+    }
+    const auto ordered = OrderSerialPorts(found);
+    if (slot < 1 || static_cast<std::size_t>(slot) > ordered.size()) return {};
+    return ordered[static_cast<std::size_t>(slot) - 1];
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Which device a COM slot stands for. The program offers four slots, COM1
+// to COM4; on Linux a slot is either the device the profile names for it or
+// the n-th serial port found on the system, USB adapters first (they are
+// what a cloning cable usually is), then the built-in ports.
+
+#include <map>
+#include <string>
+#include <vector>
+
+// The profile key (section "OPTION") naming slot n's device.
+std::string ComDeviceProfileKey(int slot);
+
+// The found device paths in slot order: /dev/ttyUSB*, /dev/ttyACM*,
+// /dev/ttyS*, then any other; numbers in numeric order within each family.
+std::vector<std::string> OrderSerialPorts(std::vector<std::string> found);
+
+// Slot n's device: configured[n] when set (a bare name like "ttyUSB0" means
+// /dev/ttyUSB0), else the n-th of the ordered found ports, else empty
+// (nothing to open).
+std::string ResolveComDevice(int slot, const std::map<int, std::string>& configured,
+                             const std::vector<std::string>& found);

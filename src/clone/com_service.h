@@ -1,0 +1,89 @@
+#pragma once
+// The serial port service: everything below the clone protocol. It owns the
+// clone frame driver and the port settings (port number, bit rate, the two
+// port-level error flags), opens and closes the line, hands every received
+// byte to the driver, and runs the 50 ms heartbeat that drives the whole
+// clone machinery: received bytes, driver time-outs, the main window's task,
+// then the port-level error check. The platform supplies the serial line,
+// the timer and the receive and error events; the main window supplies its
+// task and its error report as callbacks.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "clone/acf3_driver.h"
+#include "clone/serial_line.h"
+#include "image/clock.h"
+
+class frmCom {
+  public:
+    explicit frmCom(SerialLine& line, const MsClock& clock = SystemMsClock());
+    frmCom(const frmCom&) = delete;
+    frmCom& operator=(const frmCom&) = delete;
+
+    clsCmcAcf3Drv& drv() { return drv_; }
+    const clsCmcAcf3Drv& drv() const { return drv_; }
+    SerialLine& line() { return line_; }
+
+    // Port closed, port 1, 9600 bit/s, no explicit device, flags cleared.
+    void Reset();
+
+    static int imdMinComPortNum() { return 1; }
+    static int imdmaxComPortNum() { return 10; }
+    int comPortNum() const { return comPortNum_; }
+    // Values outside 1..10 are ignored.
+    void comPortNum(int value);
+    std::int32_t comBaud() const { return comBaud_; }
+    void comBaud(std::int32_t value) { comBaud_ = value; }
+    // A device path that replaces the port number's device (a pseudo-
+    // terminal, or a port given on the command line); empty for none.
+    const std::string& comDevice() const { return comDevice_; }
+    void comDevice(const std::string& path) { comDevice_ = path; }
+    // Maps a port number to its device; set by the platform layer.
+    void comResolver(std::function<std::string(int)> resolver) { resolver_ = std::move(resolver); }
+    // The device the next open uses.
+    std::string comDeviceToOpen() const;
+    // The line settings text, "9600,N,8,1" at the default rate.
+    std::string comSettings() const;
+
+    bool comOpen() const { return line_.IsOpen(); }
+    // Opens or closes; either way pending output is discarded and the driver
+    // reset. A failed open sets errCannotOpen and leaves the port closed.
+    void comOpen(bool wanted);
+    bool comSendEnable() const { return comOpen(); }
+
+    bool errOverflow() const { return errOverflow_; }
+    void errOverflow(bool value) { errOverflow_ = value; }
+    bool errCannotOpen() const { return errCannotOpen_; }
+    void errCannotOpen(bool value) { errCannotOpen_ = value; }
+    bool totalError() const;
+
+    // The main window's part of the tick, and its clone error report.
+    void mainTask(std::function<void()> task) { mainTask_ = std::move(task); }
+    void errorReport(std::function<void()> report) { errorReport_ = std::move(report); }
+
+    // Events of the serial line, called by the platform layer.
+    void OnReceive();    // bytes arrived
+    void OnOverflow();   // the receive buffer overflowed
+    void OnLineError();  // framing, parity, overrun, break and the like
+
+    // The heartbeat, every 50 ms and on every receive event. A tick that
+    // starts while another runs (a message box's event loop inside the main
+    // window's task) returns at once.
+    void timSolid_Timer();
+    static constexpr int kTickMs = 50;
+
+  private:
+    SerialLine& line_;
+    clsCmcAcf3Drv drv_;
+    int comPortNum_ = 1;
+    std::int32_t comBaud_ = 9600;
+    std::string comDevice_;
+    std::function<std::string(int)> resolver_;
+    bool errOverflow_ = false;
+    bool errCannotOpen_ = false;
+    bool inTick_ = false;
+    std::function<void()> mainTask_;
+    std::function<void()> errorReport_;
+};

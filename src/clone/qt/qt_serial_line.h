@@ -1,0 +1,51 @@
+#pragma once
+// The cloning cable's serial line on a QSerialPort: 8 data bits, no parity,
+// 1 stop bit, DTR and RTS asserted (the cable draws its power from them).
+// Received bytes, a receive-buffer overflow and line errors are passed on
+// through callbacks to the serial port service.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "clone/serial_line.h"
+
+class QSerialPort;
+
+class QtSerialLine : public SerialLine {
+  public:
+    QtSerialLine();
+    ~QtSerialLine() override;
+    QtSerialLine(const QtSerialLine&) = delete;
+    QtSerialLine& operator=(const QtSerialLine&) = delete;
+
+    bool Open(const std::string& device, std::int32_t baud) override;
+    void Close() override;
+    bool IsOpen() const override;
+    void DiscardOutput() override;
+    void Write(const ByteStr& bytes) override;
+    int BytesWaiting() const override;
+    ByteStr ReadAll() override;
+    int BytesToWrite() const override;
+
+    // Bytes arrived.
+    std::function<void()> onReceive;
+    // More than the receive buffer holds is waiting unread.
+    std::function<void()> onOverflow;
+    // A read, write or line fault; the partly received frame is worthless.
+    std::function<void()> onLineError;
+
+    // The text of the last error the port reported (for diagnostics).
+    std::string errorText() const;
+
+  private:
+    void HandleError(int error);
+
+    std::unique_ptr<QSerialPort> port_;
+    bool opening_ = false;
+};
+
+// System paths of the serial ports found on this computer. A pseudo-
+// terminal is never among them; it is opened by its path.
+std::vector<std::string> ListSerialPorts();

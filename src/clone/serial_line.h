@@ -1,0 +1,37 @@
+#pragma once
+// The serial line to the cloning cable, as the clone machinery needs it:
+// open with the fixed line settings, write, read everything waiting, and
+// look at the transmit queue. The Qt program gives it a QSerialPort; tests
+// give it a fake that records what was sent and feeds bytes by hand.
+
+#include <cstdint>
+#include <string>
+
+#include "app/common.h"
+
+// Bytes the platform's transmit buffer holds; a frame is only sent while
+// more than 256 of them are free.
+inline constexpr int kSerialOutBufferSize = 1024;
+// Bytes the receive buffer holds before it counts as overflowed.
+inline constexpr int kSerialInBufferSize = 16384;
+
+class SerialLine {
+  public:
+    virtual ~SerialLine() = default;
+
+    // Opens the device at the bit rate with 8 data bits, no parity, 1 stop
+    // bit, DTR and RTS asserted. False when the device cannot be opened; the
+    // line is closed then.
+    virtual bool Open(const std::string& device, std::int32_t baud) = 0;
+    virtual void Close() = 0;
+    virtual bool IsOpen() const = 0;
+    // Throws away bytes written but not yet sent.
+    virtual void DiscardOutput() = 0;
+    virtual void Write(const ByteStr& bytes) = 0;
+    // Received bytes not yet read.
+    virtual int BytesWaiting() const = 0;
+    // Every received byte waiting, in one piece.
+    virtual ByteStr ReadAll() = 0;
+    // Bytes written but still queued for sending.
+    virtual int BytesToWrite() const = 0;
+};

@@ -1,0 +1,54 @@
+#pragma once
+// A serial line that lives in memory: it records every write, holds the
+// bytes a test feeds as "received", and can play the cloning cable's echo
+// (every written byte comes back on the receive side) and a receiver that
+// answers each written frame.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "clone/serial_line.h"
+
+class FakeSerialLine : public SerialLine {
+  public:
+    bool Open(const std::string& device, std::int32_t baud) override {
+        ++openCount;
+        lastDevice = device;
+        lastBaud = baud;
+        open_ = !failOpen;
+        return open_;
+    }
+    void Close() override { open_ = false; }
+    bool IsOpen() const override { return open_; }
+    void DiscardOutput() override { ++discards; }
+    void Write(const ByteStr& bytes) override {
+        writes.push_back(bytes);
+        if (echo) Feed(bytes);
+        if (onWrite) onWrite(bytes);
+    }
+    int BytesWaiting() const override { return static_cast<int>(input.size()); }
+    ByteStr ReadAll() override {
+        ByteStr out;
+        out.swap(input);
+        return out;
+    }
+    int BytesToWrite() const override { return queued; }
+
+    void Feed(const ByteStr& bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
+
+    bool failOpen = false;
+    bool echo = true;
+    int queued = 0;
+    int openCount = 0;
+    int discards = 0;
+    std::string lastDevice;
+    std::int32_t lastBaud = 0;
+    std::vector<ByteStr> writes;
+    ByteStr input;
+    // Called after each write (and after its echo was fed).
+    std::function<void(const ByteStr&)> onWrite;
+
+  private:
+    bool open_ = false;
+};
