@@ -1,9 +1,6 @@
 #include "ui/edit_commands.h"
 
-#include <string>
-
 #include "model/master.h"
-#include "model/tv_presets.h"
 #include "ui/dialog_place.h"
 #include "ui/dialogs.h"
 #include "ui/edit_channel_dialog.h"
@@ -44,7 +41,7 @@ void EditCommands::Run(int index, int key, int row) {
     if (!grid_.Enabled(index, key, row)) return;
     switch (index) {
         case GridEdit::kEditMemory:
-            EditMemory(key, row);
+            EditChannel(key, row);
             break;
         case GridEdit::kCopy:
             grid_.Copy(key, row);
@@ -70,18 +67,22 @@ void EditCommands::Run(int index, int key, int row) {
     }
 }
 
-void EditCommands::EditMemory(int key, int row) {
+void EditCommands::EditChannel(int key, int row) {
     clsRigQ5_Ch* ch = master_.ChUnit(key, row);
     if (ch == nullptr) return;
+    OpenChannelDialog(*ch);
+    // OK or Cancel: the record goes into the image and is read back, so the
+    // grid shows exactly what the receiver will get.
+    grid_.StoreEdited(key, row);
+}
+
+void EditCommands::OpenChannelDialog(clsRigQ5_Ch& ch) {
     frmEditCh& dialog = ChannelDialog();
-    dialog.CurCh(*ch);
+    dialog.CurCh(ch);
     dialog.adjustSize();
     if (window_) CentreDialogOver(dialog, *window_);
     dialog.FormAdjust();
     Dialogs().ShowModal(dialog);
-    // OK or Cancel: the record goes into the image and is read back, so the
-    // grid shows exactly what the receiver will get.
-    grid_.StoreEdited(key, row);
 }
 
 void EditCommands::CommonSetting() {
@@ -91,19 +92,4 @@ void EditCommands::CommonSetting() {
     if (window_) CentreDialogOver(dialog, *window_);
     dialog.FormAdjust();
     Dialogs().ShowModal(dialog);
-}
-
-bool EditCommands::PresetTv(int table) {
-    const TvPresetTable* preset = TvPresetOf(table);
-    if (preset == nullptr) return false;
-    // The user sees the list that is about to be replaced while answering.
-    if (showTreeKey_) {
-        for (int key = 0; key < master_.NumTreeKey(); ++key)
-            if (master_.TreeKeyChListType(key) == clsRigQ5_Master::kListTv) showTreeKey_(key);
-    }
-    const std::string question =
-        "All TV CH will be replaced with '" + std::string(preset->caption) + "' table.\\nSure ?";
-    if (MsgBoxOkCancel(question, window_) != kMsgOk) return false;
-    master_.PresetTv(table);
-    return true;
 }

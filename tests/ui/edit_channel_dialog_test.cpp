@@ -14,8 +14,8 @@
 #include <QtTest>
 
 #include "../model/read_values.h"
+#include "edit_test_window.h"
 #include "fake_dialogs.h"
-#include "master_model.h"
 #include "model/channel_texts.h"
 
 namespace {

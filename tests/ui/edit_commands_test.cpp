@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "edit_test_window.h"
 #include "fake_dialogs.h"
-#include "master_model.h"
 #include "model/tv_presets.h"
 #include "ui/edit_channel_dialog.h"
 

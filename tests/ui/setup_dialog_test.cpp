@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "edit_test_window.h"
 #include "fake_dialogs.h"
-#include "master_model.h"
 #include "ui/msgbox.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // Test glue: a document (radio, memory map at a receiver version) shown by
-// the real main window, with the Edit, Common Setting and Preset TV
-// commands wired to EditCommands as the program wires them.
+// the real main window, with the Edit and Common Setting commands wired to
+// EditCommands and the TV preset to the memory map.
 
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -26,9 +26,9 @@ struct TestDoc {
     clsRigQ5_Ch& Ch(int type, int index) { return *master.ListCh(type, index); }
 };
 
-class MasterModel : public MainWindowModel {
+class EditTestModel : public MainWindowModel {
   public:
-    MasterModel(clsRigQ5_Master& master, EditCommands& commands)
+    EditTestModel(clsRigQ5_Master& master, EditCommands& commands)
         : master_(master), commands_(commands) {}
 
     int resets = 0;
@@ -39,12 +39,8 @@ class MasterModel : public MainWindowModel {
     int NumItemOfChListType(int t) const override { return master_.NumItemNoOfChListType(t); }
     int ItemNoOfChListType(int t, int c) const override { return master_.ItemNoOfChListType(t, c); }
     std::string ChItemName(int item) const override { return clsRigQ5_Master::ChItemName(item); }
-    std::string ChCellText(int key, int row, int item) const override {
-        const int type = master_.TreeKeyChListType(key);
-        const auto cells = ChannelRowTexts(master_, key, row);
-        for (int c = 0; c < master_.NumItemNoOfChListType(type) && c < int(cells.size()); ++c)
-            if (master_.ItemNoOfChListType(type, c) == item) return cells[std::size_t(c)];
-        return {};
+    std::vector<std::string> ChRowTexts(int key, int row) const override {
+        return ChannelRowTexts(master_, key, row);
     }
     ChEditState EditStateOf(int key, int row) const override {
         return commands_.EditStateOf(key, row);
@@ -55,7 +51,7 @@ class MasterModel : public MainWindowModel {
     }
     void EditCommand(int index, int key, int row) override { commands_.Run(index, key, row); }
     void CommonSetting() override { commands_.CommonSetting(); }
-    void PresetTv(int table) override { commands_.PresetTv(table); }
+    void PresetTv(int table) override { master_.PresetTv(table); }
 
   private:
     clsRigQ5_Master& master_;
@@ -78,13 +74,12 @@ inline void SelectTreeKey(frmMain& w, int key) {
 struct TestWindow {
     TestDoc doc;
     EditCommands commands{doc.master};
-    MasterModel model{doc.master, commands};
+    EditTestModel model{doc.master, commands};
     std::unique_ptr<frmMain> window;
 
     explicit TestWindow(int version, int fmTv = 1) : doc(version, fmTv) {
         window = std::make_unique<frmMain>(&model, &doc.radio);
         commands.Window(window.get());
-        commands.ShowTreeKey([this](int key) { SelectTreeKey(*window, key); });
     }
     ~TestWindow() {
         commands.Window(nullptr);
