@@ -123,33 +123,14 @@ TEST(GridEdit, InsertIsRefusedWhenTheGroupsLastChannelIsInUse) {
     EXPECT_STREQ(G::kMsgInsertRefused, "The last CH is not blank. Cannot insert a blank channel.");
 }
 
-TEST(GridEdit, PasteAsksOnlyOverAChannelInUse) {
-    Doc d;
-    EXPECT_EQ(d.edit.Paste(kKeyBankA, 20), G::kDisabled);  // nothing copied yet
-    EXPECT_FALSE(d.edit.ClipboardFlag());
-    EXPECT_FALSE(d.edit.Enabled(G::kPaste, kKeyBankA, 20));
-
-    d.master.ListCh(M::kListMemory, 2)->Name("ABC");
-    EXPECT_EQ(d.edit.Copy(kKeyBankA, 2), G::kDone);
-    EXPECT_TRUE(d.edit.ClipboardFlag());
-    EXPECT_FALSE(d.radio.EditOn());  // a copy changes nothing
-
-    EXPECT_FALSE(d.edit.PasteNeedsQuestion(kKeyBankA, 20));
-    EXPECT_TRUE(d.edit.PasteNeedsQuestion(kKeyBankA, 5));
-    EXPECT_STREQ(G::kMsgOverwrite, "Overwrite here ?");
-
-    EXPECT_EQ(d.edit.Paste(kKeyBankB, 0), G::kDone);
-    EXPECT_EQ(d.Mem(50), d.Mem(2));
-    EXPECT_EQ(d.master.ListCh(M::kListMemory, 50)->ChIdent(), clsRigQ5_Ch::kIdentMemory);
-    EXPECT_TRUE(d.radio.EditOn());
-}
-
 TEST(GridEdit, ClipboardHoldsASnapshot) {
     Doc d;
     auto& ch = *d.master.ListCh(M::kListMemory, 4);
     ch.Name("SNAP");
     const std::string before = d.Mem(4);
+    EXPECT_FALSE(d.edit.Enabled(G::kPaste, kKeyBankA, 4));  // nothing copied yet
     d.edit.Copy(kKeyBankA, 4);
+    EXPECT_FALSE(d.radio.EditOn());  // a copy changes nothing
     d.edit.Clear(kKeyBankA, 4);
     EXPECT_FALSE(ch.AppearCh());
     ch.FreqOp_Pure(43000000);
@@ -188,43 +169,4 @@ TEST(GridEdit, PasteFollowsTheCopyClasses) {
             EXPECT_EQ(ReadValues(*target), before);
         }
     }
-}
-
-TEST(GridEdit, VfoRowsCanBeEditedAndCopiedButNeverBlanked) {
-    Doc d;
-    const int band = 1;
-    ASSERT_TRUE(d.master.ChUnit(kKeyVfo, band)->Usable());
-    EXPECT_TRUE(d.edit.Enabled(G::kEditMemory, kKeyVfo, band));
-    EXPECT_TRUE(d.edit.Enabled(G::kCopy, kKeyVfo, band));
-    const std::string before = ReadValues(*d.master.ChUnit(kKeyVfo, band));
-    for (const int index : {G::kClear, G::kDelete, G::kInsert}) {
-        EXPECT_FALSE(d.edit.Enabled(index, kKeyVfo, band)) << index;
-    }
-    EXPECT_EQ(d.edit.Clear(kKeyVfo, band), G::kDisabled);
-    EXPECT_EQ(d.edit.Delete(kKeyVfo, band), G::kDisabled);
-    EXPECT_EQ(d.edit.Insert(kKeyVfo, band), G::kDisabled);
-    EXPECT_EQ(ReadValues(*d.master.ChUnit(kKeyVfo, band)), before);
-    EXPECT_FALSE(d.radio.EditOn());
-    // A group node or a row beyond the list has no channel at all.
-    for (const int index : {0, 2, 3, 5, 6, 7}) {
-        EXPECT_FALSE(d.edit.Enabled(index, 2, 0));
-        EXPECT_FALSE(d.edit.Enabled(index, kKeyBankA, 50));
-    }
-}
-
-TEST(GridEdit, StoringAnEditedChannelWritesItsOwnPlaceInTheImage) {
-    Doc d;
-    auto& ch = *d.master.ChUnit(kKeyBankB, 3);
-    ASSERT_EQ(&ch, d.master.ListCh(M::kListMemory, 53));
-    const auto at3 = d.radio.eepImage.ReadBlock(M::EeAdr_Ch(M::kListMemory, 3), 16);
-    ch.AppearCh(true);
-    ch.FreqOp_Pure(43312500);
-    ch.Name("BANKB3");
-    EXPECT_EQ(d.edit.StoreEdited(kKeyBankB, 3), G::kDone);
-    EXPECT_EQ(d.radio.eepImage.ReadBlock(M::EeAdr_Ch(M::kListMemory, 3), 16), at3);
-    clsRigQ5_Ch fromImage(d.master.MatrixObj(), clsRigQ5_Ch::kIdentMemory);
-    d.master.Get1Ch(fromImage, M::kListMemory, 53, M::kProgramForm);
-    EXPECT_EQ(ReadValues(fromImage), ReadValues(ch));
-    EXPECT_EQ(fromImage.Name(), "BANKB3");
-    EXPECT_TRUE(d.radio.EditOn());  // seen by the image comparison
 }

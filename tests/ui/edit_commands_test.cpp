@@ -191,23 +191,6 @@ class EditCommandsTest : public QObject {
             }
         }
     }
-
-    void PresetTvTablesAsTheGridShowsThem() {
-        FakeDialogs dialogs;
-        TestWindow t(1);
-        dialogs.answers = {kMsgOk, kMsgOk, kMsgOk};
-        t.window->mnuOptPresetTv_Click(9);  // USA
-        QCOMPARE(t.Cell(0, 1), QString());
-        // (a "?" follows a frequency outside this version's TV coverage)
-        QVERIFY(t.Cell(1, 1).trimmed().startsWith(QStringLiteral("55.250000")));
-        QVERIFY(t.Cell(68, 1).trimmed().startsWith(QStringLiteral("801.250000")));
-        QCOMPARE(t.Cell(69, 1), QString());
-        t.window->mnuOptPresetTv_Click(3);  // FOT: channels 4 to 9 only
-        for (int row = 0; row < 83; ++row) QCOMPARE(t.Cell(row, 1).isEmpty(), row < 3 || row > 8);
-        t.window->mnuOptPresetTv_Click(6);  // JAPAN: skip from channel 13 to 62
-        for (int row = 0; row < 83; ++row)
-            QCOMPARE(t.doc.Ch(M::kListTv, row).SkipT_Pure(), row >= 12 && row <= 61 ? 1 : 0);
-    }
 };
 
 QTEST_MAIN(EditCommandsTest)
