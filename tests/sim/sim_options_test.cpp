@@ -1,0 +1,57 @@
+#include "sim/sim_options.h"
+
+#include <gtest/gtest.h>
+
+TEST(SimOptions, FaultSpellings) {
+    struct Case {
+        std::vector<std::string> args;
+        SimFault fault;
+        int frame;
+    };
+    const std::vector<Case> cases = {
+        {{"--fault", "no-echo"}, SimFault::NoEcho, 0},
+        {{"--fault", "no-answer"}, SimFault::NoAnswer, 0},
+        {{"--fault=wrong-model"}, SimFault::WrongModel, 0},
+        {{"--fault", "illegal-sub"}, SimFault::IllegalSub, 0},
+        {{"--fault", "other-version"}, SimFault::OtherVersion, 0},
+        {{"--fault", "bad-checksum:5"}, SimFault::BadChecksum, 5},
+        {{"--fault", "drop-frame", "252"}, SimFault::DropFrame, 252},
+        {{"--fault", "write-failed"}, SimFault::WriteFailed, 0},
+        {{"--fault=stall:0"}, SimFault::Stall, 0},
+        {{"--fault", "hangup", "3"}, SimFault::Hangup, 3},
+    };
+    for (const auto& c : cases) {
+        SimOptions o;
+        std::string error;
+        ASSERT_TRUE(ParseSimOptions(c.args, o, error)) << c.args[0] << " " << error;
+        EXPECT_EQ(o.setup.fault, c.fault) << error;
+        EXPECT_EQ(o.setup.faultFrame, c.frame);
+        EXPECT_NE(SimUsage().find(FaultName(c.fault)), std::string::npos);
+    }
+}
+
+TEST(SimOptions, RefusesBadArguments) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"--ver", "13"},
+        {"--ver", "-1"},
+        {"--ver", "x"},
+        {"--ver"},
+        {"--am", "2"},
+        {"--tvow", "4"},
+        {"--block", "0"},
+        {"--block", "113"},
+        {"--baud", "9600x"},
+        {"--fault", "fire"},
+        {"--fault", "stall"},
+        {"--fault", "stall:x"},
+        {"--fault", "no-echo:3"},
+        {"--bogus"},
+        {"extra"},
+    };
+    for (const auto& args : cases) {
+        SimOptions o;
+        std::string error;
+        EXPECT_FALSE(ParseSimOptions(args, o, error)) << args[0];
+        EXPECT_FALSE(error.empty());
+    }
+}
