@@ -1,0 +1,37 @@
+#pragma once
+// What the document and clone commands need from whoever runs them: the
+// user's answer to a question, a place to show a message, the progress of a
+// clone operation, and a redraw of the channel views. The window program
+// answers with message boxes and a modal progress dialog; the command-line
+// tool with its arguments, its output streams and a percentage on the
+// terminal. Every text is built by the commands; texts may hold CR LF line
+// breaks.
+
+#include <string>
+
+class CommandUi {
+  public:
+    virtual ~CommandUi() = default;
+
+    // An OK/Cancel question (exclamation icon, title "CS-Q5"); True = OK.
+    virtual bool AskOkCancel(const std::string& text) = 0;
+    // A failure the user must read (exclamation icon, OK, title "CS-Q5").
+    virtual void ShowError(const std::string& text) = 0;
+    // A success notice in the same kind of box as ShowError.
+    virtual void ShowNotice(const std::string& text) = 0;
+    // A plain box without icon, with its own title.
+    virtual void ShowInformation(const std::string& title, const std::string& text) = 0;
+
+    // The clone progress display: shown when an operation starts (the
+    // window program shows it modally), its bar 0..100, and closed by the
+    // serial tick when the operation ends or fails.
+    virtual void ProgressShow() {}
+    virtual void ProgressValue(int /*value*/) {}
+    virtual void ProgressClose() {}
+
+    // The channel data changed: show the current channel list again.
+    virtual void DispChList() {}
+    // The receiver version changed: lists, tree and grid are built anew
+    // (the memory map itself has been reset already).
+    virtual void ResetViews() {}
+};

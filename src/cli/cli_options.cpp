@@ -1,0 +1,214 @@
+#include "cli/cli_options.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+namespace {
+
+struct CommandSpelling {
+    CliCommand command;
+    const char* name;
+    bool needsFile;
+    bool needsOutput;
+    bool needsPort;
+};
+
+constexpr CommandSpelling kCommands[] = {
+    {CliCommand::New, "new", false, true, false},
+    {CliCommand::Initial, "initial", false, true, false},
+    {CliCommand::Check, "check", true, false, false},
+    {CliCommand::Show, "show", true, false, false},
+    {CliCommand::Settings, "settings", true, false, false},
+    {CliCommand::Setup, "setup", false, false, true},
+    {CliCommand::Info, "info", false, false, true},
+    {CliCommand::Read, "read", false, true, true},
+    {CliCommand::Write, "write", true, false, true},
+};
+
+bool ParseInt(const std::string& text, int lower, int upper, int& value) {
+    int v = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, v);
+    if (text.empty() || ec != std::errc() || ptr != end || v < lower || v > upper) return false;
+    value = v;
+    return true;
+}
+
+}  // namespace
+
+int CliPortSlot(const std::string& port) {
+    std::string upper = port;
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    if (upper.size() == 4 && upper.rfind("COM", 0) == 0 && upper[3] >= '1' && upper[3] <= '4')
+        return upper[3] - '0';
+    return port.find('/') != std::string::npos ? 0 : -1;
+}
+
+bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std::string& error) {
+    std::vector<std::string> positional;
+    const CommandSpelling* spelling = nullptr;
+    bool outputGiven = false, portGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        std::string name = arg, value;
+        bool inlineValue = false;
+        if (arg.rfind("--", 0) == 0) {
+            const auto eq = arg.find('=');
+            if (eq != std::string::npos) {
+                name = arg.substr(0, eq);
+                value = arg.substr(eq + 1);
+                inlineValue = true;
+            }
+        }
+        const auto takeValue = [&](std::string& v) {
+            if (!inlineValue) {
+                if (i + 1 >= args.size()) {
+                    error = name + " needs a value";
+                    return false;
+                }
+                value = args[++i];
+            }
+            v = value;
+            return true;
+        };
+        const auto takeInt = [&](int lower, int upper, std::optional<int>& v) {
+            std::string text;
+            if (!takeValue(text)) return false;
+            int n = 0;
+            if (!ParseInt(text, lower, upper, n)) {
+                error = name + ": " + text + " is not a number from " + std::to_string(lower) +
+                        " to " + std::to_string(upper);
+                return false;
+            }
+            v = n;
+            return true;
+        };
+        bool ok = true;
+        if (name == "-h" || name == "--help") {
+            out.help = true;
+        } else if (name == "--version") {
+            out.version = true;
+        } else if (name == "--profile") {
+            ok = takeValue(out.profile);
+            if (ok && out.profile.empty()) {
+                error = "--profile needs a file name";
+                ok = false;
+            }
+        } else if (name == "--ver") {
+            ok = takeInt(0, 12, out.ver);
+        } else if (name == "--am") {
+            ok = takeInt(0, 1, out.am);
+        } else if (name == "--exp") {
+            ok = takeInt(0, 1, out.exp);
+        } else if (name == "--celler") {
+            ok = takeInt(0, 1, out.celler);
+        } else if (name == "--fmtv") {
+            ok = takeInt(0, 1, out.fmtv);
+        } else if (name == "--tvow") {
+            ok = takeInt(0, 3, out.tvow);
+        } else if (name == "-o" || name == "--output") {
+            ok = takeValue(out.output);
+            outputGiven = true;
+        } else if (name == "--port") {
+            ok = takeValue(out.port);
+            portGiven = true;
+        } else if (name == "--list") {
+            ok = takeValue(out.list);
+            out.listGiven = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option " + arg;
+            ok = false;
+        } else {
+            positional.push_back(arg);
+        }
+        if (!ok) return false;
+    }
+    if (out.help || out.version) return true;
+
+    if (positional.empty()) {
+        error = "no command given";
+        return false;
+    }
+    for (const auto& c : kCommands)
+        if (positional[0] == c.name) spelling = &c;
+    if (!spelling) {
+        error = "unknown command " + positional[0];
+        return false;
+    }
+    out.command = spelling->command;
+    const std::string cmd = spelling->name;
+    const std::size_t files = spelling->needsFile ? 1 : 0;
+    if (positional.size() - 1 < files) {
+        error = cmd + " needs a data file";
+        return false;
+    }
+    if (positional.size() - 1 > files) {
+        error = cmd + ": unexpected argument " + positional[files + 1];
+        return false;
+    }
+    if (files) out.file = positional[1];
+    if (spelling->needsOutput && (!outputGiven || out.output.empty())) {
+        error = cmd + " needs -o FILE";
+        return false;
+    }
+    if (!spelling->needsOutput && outputGiven) {
+        error = cmd + " takes no -o";
+        return false;
+    }
+    if (spelling->needsPort) {
+        if (!portGiven || out.port.empty()) {
+            error = cmd + " needs --port PORT";
+            return false;
+        }
+        if (CliPortSlot(out.port) < 0) {
+            error = "--port: " + out.port + " is neither COM1 to COM4 nor a device path";
+            return false;
+        }
+    } else if (portGiven) {
+        error = cmd + " takes no --port";
+        return false;
+    }
+    if (out.listGiven && out.command != CliCommand::Show) {
+        error = cmd + " takes no --list";
+        return false;
+    }
+    return true;
+}
+
+std::string CliUsage() {
+    return R"USAGE(Usage: csq5-cli [OPTIONS] COMMAND ...
+Clones the memory of an RX-Q5 receiver and works with its .acf data files.
+
+Commands:
+  new -o FILE               a new document (File > New) saved as FILE
+  initial -o FILE           the factory image of the receiver version as FILE
+  check FILE                load FILE as File > Open does; silent when it loads
+  show FILE [--list KEY]    the channel grid of one list, tab-separated; KEY is
+                            VFO, BankA to BankH, Pch, MnTV, AmTV or FmTV
+                            (default BankA)
+  settings FILE             the common settings and the comment of FILE
+  setup --port PORT         initial setup: learn the receiver's version and
+                            store it in the profile
+  info --port PORT          the receiver's model and comment
+  read --port PORT -o FILE  clone read, saved as FILE
+  write --port PORT FILE    clone write of FILE
+
+PORT is COM1 to COM4 (the profile's "ComDevice(n)" in section OPTION, else
+the n-th serial port found) or a device path such as /dev/ttyUSB0.
+
+Options:
+  --profile FILE   the profile holding the receiver version (section
+                   M_Property); default: the program's own CSQ5.rs
+  --ver N          receiver version 0..11 (12 = none) for this run
+  --am 0|1, --exp 0|1, --celler 0|1, --fmtv 0|1, --tvow 0..3
+                   the other version values for this run; the profile is
+                   not changed
+  -h, --help       this text
+  --version        the program's version
+
+Exit status: 0 success, 1 failure (the program's message on stderr),
+2 usage error.
+)USAGE";
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The command line of csq5-cli: the global options (profile, version matrix
+// overrides) and one command with its own arguments.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class CliCommand {
+    None,
+    New,       // new -o FILE
+    Initial,   // initial -o FILE
+    Check,     // check FILE
+    Show,      // show FILE [--list KEY]
+    Settings,  // settings FILE
+    Setup,     // setup --port PORT
+    Info,      // info --port PORT
+    Read,      // read --port PORT -o FILE
+    Write,     // write --port PORT FILE
+};
+
+struct CliOptions {
+    std::string profile;  // empty: the program's own profile
+    // Version matrix values that replace the profile's for this run.
+    std::optional<int> ver, am, exp, celler, fmtv, tvow;
+    CliCommand command = CliCommand::None;
+    std::string file;    // the command's data file argument
+    std::string output;  // -o
+    std::string port;    // --port
+    std::string list = "BankA";
+    bool listGiven = false;
+    bool help = false;
+    bool version = false;
+};
+
+// Parses the arguments after the program name. False with a message in
+// error on a usage error.
+bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std::string& error);
+
+// The text of --help.
+std::string CliUsage();
+
+// A port argument: the COM slot 1..4 for "COM1".."COM4" (letter case
+// ignored), 0 for a device path (anything holding a "/"), -1 otherwise.
+int CliPortSlot(const std::string& port);

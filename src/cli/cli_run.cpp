@@ -1,0 +1,293 @@
+#include "cli/cli_run.h"
+
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <filesystem>
+#include <iostream>
+#include <map>
+
+#include "app/command_ui.h"
+#include "app/profile.h"
+#include "clone/acf3_sequence.h"
+#include "clone/clone_commands.h"
+#include "clone/com_ports.h"
+#include "clone/qt/qt_com_service.h"
+#include "file/acf_file.h"
+#include "file/document_commands.h"
+#include "model/master_profile.h"
+#include "model/common_settings.h"
+#include "model/grid_texts.h"
+#include "model/master.h"
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+constexpr int kNumComSlots = 4;
+
+// The commands' questions and messages on a terminal: the command line is
+// the user's confirmation, failures go to stderr, results to stdout, and the
+// clone progress shows as a percentage when stderr is a terminal.
+class CliUi : public CommandUi {
+  public:
+    bool AskOkCancel(const std::string&) override { return true; }
+    void ShowError(const std::string& text) override {
+        ClearProgressLine();
+        std::cerr << RealLineBreaks(text) << "\n";
+    }
+    void ShowNotice(const std::string& text) override {
+        ClearProgressLine();
+        std::cout << RealLineBreaks(text) << "\n";
+    }
+    void ShowInformation(const std::string&, const std::string& text) override {
+        ClearProgressLine();
+        std::cout << RealLineBreaks(text) << "\n";
+    }
+    void ProgressShow() override {
+        shown_ = isatty(STDERR_FILENO) != 0;
+        last_ = -1;
+        ProgressValue(0);
+    }
+    void ProgressValue(int value) override {
+        if (!shown_ || value == last_) return;
+        last_ = value;
+        std::cerr << "\rCloning " << value << "%" << std::flush;
+        drawn_ = true;
+    }
+    void ProgressClose() override {
+        ClearProgressLine();
+        shown_ = false;
+    }
+
+  private:
+    void ClearProgressLine() {
+        if (!drawn_) return;
+        std::cerr << "\r" << std::string(16, ' ') << "\r" << std::flush;
+        drawn_ = false;
+    }
+    bool shown_ = false;
+    bool drawn_ = false;
+    int last_ = -1;
+};
+
+// The program's long-lived objects, set up as the start-up does: the
+// document with the receiver's model names and the one clone-write range,
+// the memory map with the version from the profile (and the command line's
+// overrides), the initial image of that version as the working image.
+struct Program {
+    clsCmcRadio radio;
+    clsRigQ5_Master master{radio};
+    clsCmcProfileIO profile;
+    CliUi ui;
+    DocumentCommands doc{master, ui};
+
+    explicit Program(const CliOptions& o) {
+        radio.radioNameM("2304");
+        radio.radionameS("0001");
+        radio.cloneWriteAdrList_Clear();
+        radio.cloneWriteAdrList_Add(0x0000, 0x1F7F);
+        if (o.profile.empty()) {
+            profile.SetDefaultProfile();
+        } else {
+            const std::filesystem::path file(o.profile);
+            const std::string folder = file.parent_path().string();
+            profile.Path(folder.empty() ? std::string() : folder + "/");
+            profile.Name(file.filename().string());
+        }
+        clsRigQ5_Matrix& m = master.MatrixObj();
+        MasterLoadData(master, profile);
+        if (o.ver) m.MtxVerNo(*o.ver);
+        if (o.am) m.MtxAmOk(*o.am);
+        if (o.exp) m.MtxExpOn(*o.exp);
+        if (o.celler) m.MtxCellerNg(*o.celler);
+        if (o.fmtv) m.MtxFmTvOk(*o.fmtv);
+        if (o.tvow) m.MtxTvOwNo(*o.tvow);
+        master.Init_MakeInitial();
+        master.Reset();
+    }
+
+    // The profile's devices for the COM slots.
+    std::map<int, std::string> ComDevices() {
+        std::map<int, std::string> devices;
+        profile.Section("OPTION");
+        for (int slot = 1; slot <= kNumComSlots; ++slot) {
+            std::string device;
+            profile.loadData(ComDeviceProfileKey(slot), device, std::string());
+            if (!device.empty()) devices[slot] = device;
+        }
+        return devices;
+    }
+};
+
+// The tree key whose node key is `key`; -1 when there is none or it is a
+// group node without a channel list.
+int FindListKey(const clsRigQ5_Master& master, const std::string& key) {
+    for (int i = 0; i < master.NumTreeKey(); ++i) {
+        if (ParseTreeKeyStr(master.TreeKeyStr(i)).key == key &&
+            master.TreeKeyChListType(i) < clsRigQ5_Master::kListFolder)
+            return i;
+    }
+    return -1;
+}
+
+std::string TrimRight(std::string text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+std::string JoinTabs(const std::vector<std::string>& cells) {
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) line += '\t';
+        line += cells[i];
+    }
+    return line;
+}
+
+int Show(Program& p, const CliOptions& o) {
+    const int key = FindListKey(p.master, o.list);
+    if (key < 0) {
+        std::cerr << "csq5-cli: --list: no channel list " << o.list
+                  << " (VFO, BankA to BankH, Pch, MnTV, AmTV, FmTV with FM TV)\n";
+        return kExitUsage;
+    }
+    if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
+    std::vector<std::string> titles = ChannelColumnTitles(p.master, key);
+    for (auto& t : titles) t = TrimRight(t);
+    std::cout << JoinTabs(titles) << "\n";
+    const int rows = p.master.NumChOfChListType(p.master.TreeKeyChListType(key));
+    for (int r = 0; r < rows; ++r) std::cout << JoinTabs(ChannelRowTexts(p.master, key, r)) << "\n";
+    return kExitOk;
+}
+
+int Settings(Program& p, const CliOptions& o) {
+    if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
+    const clsRigQ5_Common& common = p.master.CommonObj();
+    for (const CommonSettingDef& def : CommonSettingDefs()) {
+        const int value = (common.*def.read)();
+        std::string text = std::to_string(value);
+        if (!def.checkBox && def.choices && value >= 0 &&
+            value < static_cast<int>(def.choices->size()))
+            text = (*def.choices)[static_cast<std::size_t>(value)];
+        std::cout << def.label << "\t" << text << "\n";
+    }
+    std::cout << "Comment\t" << common.Comment() << "\n";
+    return kExitOk;
+}
+
+int SaveFileResult(int code) {
+    return code == kAcfOk ? kExitOk : kExitFailure;
+}
+
+// The clone commands run on the serial tick inside an event loop until the
+// command has ended.
+int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QtComService service;
+    service.comDevices(p.ComDevices());
+    clsCmcAcf3Sequence sequence(service.com(), p.radio, p.master);
+    CloneCommands clone(sequence, p.master, p.doc, p.ui);
+    service.com().mainTask([&clone] { clone.task(); });
+    service.com().errorReport([&clone] { clone.MsgBoxCloneErr(); });
+
+    const int slot = CliPortSlot(o.port);
+    if (slot > 0) {
+        clone.ComPortNo(slot);
+    } else {
+        clone.ComDevice(o.port);
+    }
+
+    if (o.command == CliCommand::Write && p.doc.Load(o.file) != kAcfOk) return kExitFailure;
+
+    bool ok = false;
+    clone.onFinished([&ok, &app](CloneCommand, bool succeeded) {
+        ok = succeeded;
+        QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+    service.Start();
+    bool started = false;
+    switch (o.command) {
+        case CliCommand::Setup:
+            started = clone.InitialSetup();
+            break;
+        case CliCommand::Info:
+            started = clone.Information();
+            break;
+        case CliCommand::Read:
+            started = clone.Read();
+            break;
+        case CliCommand::Write:
+            started = clone.Write();
+            break;
+        default:
+            break;
+    }
+    if (started && clone.Busy()) app.exec();
+    service.Stop();
+    if (!ok) return kExitFailure;
+
+    switch (o.command) {
+        case CliCommand::Setup:
+            p.profile.BeginUpdate();
+            MasterSaveData(p.master, p.profile);
+            if (!p.profile.EndUpdate()) {
+                std::cerr << "Cannot save the profile " << p.profile.GetMyProfile() << ".\n";
+                return kExitFailure;
+            }
+            return kExitOk;
+        case CliCommand::Read:
+            // As File > Save right after the read: the document has no file
+            // name yet, so it is saved under the name given.
+            return SaveFileResult(p.doc.Save(o.output));
+        default:
+            return kExitOk;
+    }
+}
+
+}  // namespace
+
+std::string RealLineBreaks(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+int RunCli(const CliOptions& o, int& argc, char** argv) {
+    Program p(o);
+    switch (o.command) {
+        case CliCommand::New:
+            p.doc.New();
+            return SaveFileResult(p.doc.Save(o.output));
+        case CliCommand::Initial: {
+            const int code = AcfImageSave(p.radio, p.radio.eepInitial, o.output);
+            if (code != kAcfOk)
+                std::cerr << RealLineBreaks(AcfFileErrorMessage(code, o.output)) << "\n";
+            return SaveFileResult(code);
+        }
+        case CliCommand::Check:
+            return SaveFileResult(p.doc.Load(o.file));
+        case CliCommand::Show:
+            return Show(p, o);
+        case CliCommand::Settings:
+            return Settings(p, o);
+        case CliCommand::Setup:
+        case CliCommand::Info:
+        case CliCommand::Read:
+        case CliCommand::Write:
+            return Clone(p, o, argc, argv);
+        case CliCommand::None:
+            break;
+    }
+    return kExitUsage;
+}

@@ -1,0 +1,203 @@
+#include "clone/clone_commands.h"
+
+#include "app/common.h"
+#include "clone/clone_messages.h"
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+constexpr const char* kModelName = "RX-Q5";
+// The receiver's comment in the identification answer: bytes 8 to 23
+// (counting from 1 at the destination address).
+constexpr std::size_t kAnswerCommentFirst = 7;
+constexpr std::size_t kAnswerCommentLength = 16;
+
+}  // namespace
+
+CloneCommands::CloneCommands(clsCmcAcf3Sequence& sequence, clsRigQ5_Master& master,
+                             DocumentCommands& document, CommandUi& ui)
+    : seq_(sequence), master_(master), doc_(document), ui_(ui) {
+    seq_.failureReport([this](clsCmcAcf3Sequence&) { MsgBoxCloneErr(); });
+}
+
+void CloneCommands::ComPortNo(int port) {
+    comPortNo_ = LimitInt(port, kMinPort, kMaxPort);
+}
+
+std::string CloneCommands::ReadEditedQuestion() {
+    return std::string("Read from ") + kReceiver + ", Data has been edited.";
+}
+
+std::string CloneCommands::WriteQuestion() {
+    return std::string("Write to ") + kReceiver + ".";
+}
+
+std::string CloneCommands::WriteSucceededText() {
+    return std::string("Clone writing succeeded.") + kCrLf + kCrLf + "Turn the " + kReceiver +
+           " power off and on to use" + kCrLf + "the " + kReceiver + " under its new conditions.";
+}
+
+std::string CloneCommands::InformationTitle() {
+    return "Information";
+}
+
+std::string CloneCommands::CommentOfAnswer(const ByteStr& answer) {
+    std::string comment;
+    for (std::size_t i = 0; i < kAnswerCommentLength; ++i) {
+        const std::size_t at = kAnswerCommentFirst + i;
+        const int code = at < answer.size() ? answer[at] : ' ';
+        comment += (code < 32 || code > 126) ? ' ' : static_cast<char>(code);
+    }
+    return comment;
+}
+
+std::string CloneCommands::InformationText(const ByteStr& answer) {
+    return std::string("Model : ") + kModelName + kCrLf + kCrLf +
+           "Comment : " + CommentOfAnswer(answer);
+}
+
+bool CloneCommands::Read() {
+    if (Busy() || seq_.OpRunning()) return false;
+    clsCmcRadio& radio = master_.Radio();
+    if (radio.EditOn() && !ui_.AskOkCancel(ReadEditedQuestion())) return false;
+    lastCloneError_ = false;
+    master_.WriteToEep();
+    radio.Eep_Backup();
+    ResetSequence();
+    seq_.easyCloneRead();
+    Begin(CloneCommand::Read);
+    return true;
+}
+
+bool CloneCommands::Write() {
+    if (Busy() || seq_.OpRunning()) return false;
+    if (!ui_.AskOkCancel(WriteQuestion())) return false;
+    clsCmcRadio& radio = master_.Radio();
+    lastCloneError_ = false;
+    master_.WriteToEep();
+    radio.Eep_Backup();
+    master_.WriteToEep();
+    ResetSequence();
+    // The identification check prepares the image for the receiver; the
+    // backup puts the document back afterwards.
+    seq_.easyCloneWrite();
+    Begin(CloneCommand::Write);
+    return true;
+}
+
+bool CloneCommands::Information() {
+    if (Busy() || seq_.OpRunning()) return false;
+    lastCloneError_ = false;
+    comment_.clear();
+    ResetSequence();
+    seq_.easyCloneInfo();
+    Begin(CloneCommand::Information);
+    return true;
+}
+
+bool CloneCommands::InitialSetup(int port) {
+    if (Busy() || seq_.OpRunning()) return false;
+    lastCloneError_ = false;
+    setupPort_ = (port >= kMinPort && port <= kMaxPort) ? port : 0;
+    ResetSequence();
+    if (setupPort_ != 0) {
+        seq_.easyReset(setupPort_);
+        seq_.ComDevice(std::string());
+    }
+    seq_.easyCloneInitInfo();
+    Begin(CloneCommand::InitialSetup);
+    return true;
+}
+
+void CloneCommands::ResetSequence() {
+    seq_.easyReset(comPortNo_);
+    seq_.ComDevice(comDevice_);
+}
+
+void CloneCommands::Begin(CloneCommand command) {
+    running_ = command;
+    progressShown_ = true;
+    ui_.ProgressShow();
+}
+
+void CloneCommands::task() {
+    seq_.task();
+    if (!Busy() || finishing_) return;
+    if (seq_.OpRunning()) {
+        ui_.ProgressValue(CloneProgressValue(seq_.drv()));
+        return;
+    }
+    // The sequence has ended. A port-level fault seen in this very tick (a
+    // receive overflow that closed the port under a finishing read) makes
+    // the command a failure, even if the sequence's own checks passed.
+    if (!lastCloneError_ && seq_.com().totalError()) MsgBoxCloneErr();
+    Finish();
+}
+
+void CloneCommands::MsgBoxCloneErr() {
+    const std::string text = CloneFailureText(CloneFailureOf(seq_));
+    lastCloneError_ = true;
+    CloseProgress();
+    seq_.easyReset(seq_.ComPortNo());
+    if (!text.empty()) ui_.ShowError(text);
+}
+
+void CloneCommands::CloseProgress() {
+    if (!progressShown_) return;
+    progressShown_ = false;
+    ui_.ProgressClose();
+}
+
+void CloneCommands::Finish() {
+    finishing_ = true;
+    const CloneCommand command = running_;
+    const bool ok = !lastCloneError_;
+    const ByteStr answer = seq_.ansInfo();
+    CloseProgress();
+    // Every command ends with the port closed.
+    ResetSequence();
+
+    clsCmcRadio& radio = master_.Radio();
+    switch (command) {
+        case CloneCommand::Read:
+            if (ok) {
+                radio.EditOn(true);
+                doc_.NoFileName();
+                // The receiver keeps TV sound carriers; the records hold
+                // picture carriers.
+                master_.ReadFromEep(clsRigQ5_Master::kReceiverForm);
+            } else {
+                radio.Eep_Restore();
+                master_.ReadFromEep(clsRigQ5_Master::kProgramForm);
+            }
+            ui_.DispChList();
+            break;
+        case CloneCommand::Write:
+            if (ok) ui_.ShowNotice(WriteSucceededText());
+            // The preparation for the receiver is undone: the document is
+            // as it was before the write.
+            radio.Eep_Restore();
+            master_.ReadFromEep(clsRigQ5_Master::kProgramForm);
+            ui_.DispChList();
+            break;
+        case CloneCommand::Information:
+            if (ok) {
+                comment_ = CommentOfAnswer(answer);
+                ui_.ShowInformation(InformationTitle(), InformationText(answer));
+            }
+            ui_.DispChList();
+            break;
+        case CloneCommand::InitialSetup:
+            if (ok) {
+                if (setupPort_ != 0) ComPortNo(setupPort_);
+                master_.Reset();
+                ui_.ResetViews();
+            }
+            break;
+        case CloneCommand::None:
+            break;
+    }
+    running_ = CloneCommand::None;
+    finishing_ = false;
+    if (finished_) finished_(command, ok);
+}

@@ -1,0 +1,114 @@
+#pragma once
+// The Cloning menu as one controller, shared by the window program and the
+// command-line tool: read the receiver's memory, write it back, ask for the
+// receiver's identification, and the initial setup's identification that
+// teaches the program the receiver's version. It protects the document (the
+// image is backed up before every clone, put back when a read fails and
+// after every write), turns every failure into the one message that names
+// its cause, and keeps the progress display current.
+//
+// Nothing here blocks. A command starts the clone sequence and returns; the
+// serial service's tick drives it through task() (install task() as the
+// service's main task and MsgBoxCloneErr() as its error report). When the
+// sequence ends, task() closes the progress display and finishes the
+// command: decoding, restoring, messages, and the finished callback.
+
+#include <functional>
+#include <string>
+
+#include "app/command_ui.h"
+#include "clone/acf3_sequence.h"
+#include "file/document_commands.h"
+#include "model/master.h"
+
+enum class CloneCommand : int {
+    None = 0,
+    Read,          // Cloning > Read <- Receiver
+    Write,         // Cloning > Write -> Receiver
+    Information,   // Cloning > Information...
+    InitialSetup,  // the initial setup's identification
+};
+
+class CloneCommands {
+  public:
+    static constexpr const char* kReceiver = "receiver";
+    static constexpr int kMinPort = 1;
+    static constexpr int kMaxPort = 4;
+
+    // The sequence's failure report is taken over by this controller.
+    CloneCommands(clsCmcAcf3Sequence& sequence, clsRigQ5_Master& master, DocumentCommands& document,
+                  CommandUi& ui);
+    CloneCommands(const CloneCommands&) = delete;
+    CloneCommands& operator=(const CloneCommands&) = delete;
+
+    // The chosen COM slot, always 1..4.
+    int ComPortNo() const { return comPortNo_; }
+    void ComPortNo(int port);
+    // A device path used instead of the slot's device (a pseudo-terminal, or
+    // a port named on the command line); empty for none.
+    const std::string& ComDevice() const { return comDevice_; }
+    void ComDevice(const std::string& path) { comDevice_ = path; }
+
+    // Set by every failure report; cleared when a command starts.
+    bool LastCloneError() const { return lastCloneError_; }
+    void LastCloneError(bool value) { lastCloneError_ = value; }
+
+    // The commands. Each returns True when the operation was started; False
+    // when the user declined the question or another command still runs.
+    bool Read();
+    bool Write();
+    bool Information();
+    // Identification on the given slot 1..4 (0 keeps the chosen slot or
+    // device). On success the version matrix and initial image are the
+    // receiver's, the memory map is reset for them, and the slot becomes
+    // the chosen one.
+    bool InitialSetup(int port = 0);
+
+    // The command in progress (None when idle).
+    CloneCommand Running() const { return running_; }
+    bool Busy() const { return running_ != CloneCommand::None; }
+    // Called when a command has ended: the command and whether it succeeded.
+    void onFinished(std::function<void(CloneCommand, bool)> callback) {
+        finished_ = std::move(callback);
+    }
+    // The identification answer's comment after Information (16 characters).
+    const std::string& ReceiverComment() const { return comment_; }
+
+    // The main window's part of the serial tick: one step of the sequence,
+    // the progress display, and the end of a command.
+    void task();
+    // The failure report: the message for the sequence's state, the
+    // progress display closed, the sequence and port reset, the message
+    // shown. Also the serial service's report of a port-level error.
+    void MsgBoxCloneErr();
+
+    // The texts of the commands.
+    static std::string ReadEditedQuestion();
+    static std::string WriteQuestion();
+    static std::string WriteSucceededText();
+    static std::string InformationTitle();
+    // "Model : RX-Q5", an empty line, "Comment : " and the 16 characters of
+    // the identification answer's bytes 8-23 (unprintable bytes as blanks).
+    static std::string InformationText(const ByteStr& answer);
+    static std::string CommentOfAnswer(const ByteStr& answer);
+
+  private:
+    void Begin(CloneCommand command);
+    void Finish();
+    void ResetSequence();
+    void CloseProgress();
+
+    clsCmcAcf3Sequence& seq_;
+    clsRigQ5_Master& master_;
+    DocumentCommands& doc_;
+    CommandUi& ui_;
+    int comPortNo_ = 1;
+    std::string comDevice_;
+    int setupPort_ = 0;
+    bool lastCloneError_ = false;
+    CloneCommand running_ = CloneCommand::None;
+    bool finishing_ = false;
+    bool progressShown_ = false;
+    std::string comment_;
+    std::function<void(CloneCommand, bool)> finished_;
+};

@@ -1,0 +1,110 @@
+#include "file/document_commands.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "app/recent_file.h"
+#include "file/acf_file.h"
+
+namespace {
+
+std::string ProcessCurrentDir() {
+    std::error_code ec;
+    const auto dir = std::filesystem::current_path(ec);
+    return ec ? std::string() : dir.string();
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::string TitleOf(const std::string& path) {
+    const std::size_t cut = path.find_last_of('/');
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace
+
+DocumentCommands::DocumentCommands(clsRigQ5_Master& master, CommandUi& ui)
+    : master_(master), ui_(ui), curDir_(ProcessCurrentDir()) {}
+
+void DocumentCommands::NoFileName() {
+    fileTitle_ = kUntitled;
+    fileName_.clear();
+}
+
+void DocumentCommands::SetCurDir(const std::string& path, const std::string& separator) {
+    const std::size_t cut = separator.empty() ? std::string::npos : path.rfind(separator);
+    curDir_ = cut == std::string::npos ? std::string() : path.substr(0, cut);
+    if (curDir_.empty()) curDir_ = ProcessCurrentDir();
+}
+
+std::string DocumentCommands::SaveChangesPrompt(bool reopening) const {
+    return reopening ? "Save changes ?" : "Save changes to " + fileTitle_ + " ?";
+}
+
+bool DocumentCommands::IsCurrentFile(const std::string& path) const {
+    return !fileName_.empty() && Lower(path) == Lower(fileName_);
+}
+
+void DocumentCommands::New() {
+    master_.init_Reload();
+    master_.Radio().EditOn(false);
+    NoFileName();
+    ui_.DispChList();
+}
+
+int DocumentCommands::Load(const std::string& path) {
+    clsCmcRadio& radio = master_.Radio();
+    master_.WriteToEep();
+    radio.Eep_Backup();
+    const int code = AcfFileLoad(radio, path);
+    if (code != kAcfOk) {
+        ui_.ShowError(AcfFileErrorMessage(code, path));
+        radio.Eep_Restore();
+        master_.ReadFromEep(clsRigQ5_Master::kProgramForm);
+        return code;
+    }
+    MakeCurrent(path);
+    master_.ReadFromEep(clsRigQ5_Master::kProgramForm);
+    master_.WriteToEep();
+    radio.EditOn(false);
+    ui_.DispChList();
+    return kAcfOk;
+}
+
+int DocumentCommands::Save(const std::string& path) {
+    master_.WriteToEep();
+    const int code = AcfFileSave(master_.Radio(), master_.CommonObj().Comment(), path);
+    if (code != kAcfOk) {
+        ui_.ShowError(AcfFileErrorMessage(code, path));
+        return code;
+    }
+    MakeCurrent(path);
+    master_.Radio().EditOn(false);
+    return kAcfOk;
+}
+
+void DocumentCommands::MakeCurrent(const std::string& path) {
+    fileName_ = path;
+    fileTitle_ = TitleOf(path);
+    SetCurDir(path);
+    if (recent_) recent_->AddItem(fileName_, fileTitle_);
+}
+
+int AcfImageSave(const clsCmcRadio& doc, const clsCmcEeprom& image, const std::string& path) {
+    clsCmcRadio copy;
+    copy.radioNameM(doc.radioNameM());
+    copy.radionameS(doc.radionameS());
+    const std::string& list = doc.cloneWriteAdrList();
+    for (std::size_t at = 0; at + 10 <= list.size(); at += 10) {
+        copy.cloneWriteAdrList_Add(std::stoi(list.substr(at, 4), nullptr, 16),
+                                   std::stoi(list.substr(at + 5, 4), nullptr, 16));
+    }
+    copy.eepImage.CopyFrom(image);
+    const clsRigQ5_Common common(copy);
+    return AcfFileSave(copy, common.Comment(), path);
+}

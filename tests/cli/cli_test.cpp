@@ -1,0 +1,303 @@
+// csq5-cli as a user runs it: every command's output and exit status, and
+// the usage and failure paths. Every run uses a profile of its own.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "run_process.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kSetA =
+    "Check the following:\n\n- The COM port settings.\n- Cloning cable connections.\n"
+    "- Receiver power is ON.\n";
+
+std::string ReadFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const fs::path& p, const std::string& text) {
+    std::ofstream(p, std::ios::binary) << text;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t nl = text.find('\n', at);
+        out.push_back(text.substr(at, nl - at));
+        if (nl == std::string::npos) break;
+        at = nl + 1;
+    }
+    return out;
+}
+
+// Replaces the data record starting with `head` (address and count).
+std::string WithRecord(std::string file, const std::string& head, const std::string& record) {
+    const std::size_t at = file.find("\r\n" + head);
+    if (at == std::string::npos) return file;
+    const std::size_t end = file.find("\r\n", at + 2);
+    return file.replace(at + 2, end - at - 2, record);
+}
+
+class CliTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir =
+            fs::path(::testing::TempDir()) /
+            ("cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        profile = (dir / "CSQ5.rs").string();
+        WriteFile(profile,
+                  "[M_Property]\r\nM_Property_V=0\r\nM_Property_A=1\r\nM_Property_F=0\r\n");
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    ProcessResult Cli(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--profile", profile});
+        return RunProcess(CSQ5_CLI_PATH, args);
+    }
+    std::string NewFile(const std::string& name, std::vector<std::string> options = {}) {
+        const std::string path = (dir / name).string();
+        options.insert(options.end(), {"new", "-o", path});
+        const ProcessResult r = Cli(options);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        return path;
+    }
+
+    fs::path dir;
+    std::string profile;
+};
+
+}  // namespace
+
+TEST_F(CliTest, HelpAndVersion) {
+    ProcessResult r = RunProcess(CSQ5_CLI_PATH, {"--help"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out.rfind("Usage: csq5-cli", 0), 0u);
+    EXPECT_TRUE(r.err.empty());
+    r = RunProcess(CSQ5_CLI_PATH, {"--version"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out.rfind("csq5-cli ", 0), 0u);
+}
+
+TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy) {
+    const std::string file = NewFile("u.acf");
+    struct Case {
+        std::vector<std::string> args;
+        std::string says;
+    };
+    const std::vector<Case> cases = {
+        {{}, "no command"},
+        {{"frobnicate"}, "unknown command frobnicate"},
+        {{"new"}, "new needs -o FILE"},
+        {{"initial", "-o"}, "-o needs a value"},
+        {{"check"}, "check needs a data file"},
+        {{"check", file, file}, "unexpected argument"},
+        {{"show", file, "--list", "BankI"}, "no channel list BankI"},
+        {{"show", file, "--list", "Mch"}, "no channel list Mch"},    // a group node
+        {{"show", file, "--list", "FmTV"}, "no channel list FmTV"},  // no FM TV in this version
+        {{"settings", file, "--list", "VFO"}, "settings takes no --list"},
+        {{"info"}, "info needs --port PORT"},
+        {{"info", "--port", "COM5"}, "neither COM1 to COM4 nor a device path"},
+        {{"info", "--port", "ttyUSB0"}, "neither COM1 to COM4 nor a device path"},
+        {{"read", "--port", "COM1"}, "read needs -o FILE"},
+        {{"write", "--port", "COM1"}, "write needs a data file"},
+        {{"check", file, "--port", "COM1"}, "check takes no --port"},
+        {{"info", "--port", "COM1", "-o", file}, "info takes no -o"},
+        {{"--ver", "13", "new", "-o", file}, "--ver: 13 is not a number from 0 to 12"},
+        {{"--am", "2", "new", "-o", file}, "--am: 2 is not a number from 0 to 1"},
+        {{"--tvow=x", "new", "-o", file}, "--tvow: x is not a number"},
+        {{"--bogus", "new", "-o", file}, "unknown option --bogus"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult r = Cli(c.args);
+        EXPECT_EQ(r.exitCode, 2) << c.says;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty()) << c.says;
+    }
+}
+
+TEST_F(CliTest, NewGivesTheVersionsCleanDocumentAndCheckAcceptsIt) {
+    const std::string path = NewFile("new.acf");
+    const std::string text = ReadFile(path);
+    const auto lines = Lines(text);
+    ASSERT_EQ(lines.size(), 506u);
+    EXPECT_EQ(lines[0], "23040001\r");
+    EXPECT_EQ(lines[1], "#                \r");
+    EXPECT_EQ(lines[2].substr(0, 26), "0000100145000000000000082A");
+
+    const ProcessResult r = Cli({"check", path});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_TRUE(r.err.empty());
+}
+
+TEST_F(CliTest, VersionComesFromTheProfileAndTheOverridesLeaveItAlone) {
+    const std::string profileText = ReadFile(profile);
+    const std::string v0 = ReadFile(NewFile("v0.acf"));
+    const std::string v8 = ReadFile(NewFile("v8.acf", {"--ver", "8"}));
+    const std::string v8am0 = ReadFile(NewFile("v8am0.acf", {"--ver", "8", "--am", "0"}));
+    EXPECT_NE(v0, v8);
+    EXPECT_EQ(ReadFile(profile), profileText);
+
+    WriteFile(profile, "[M_Property]\r\nM_Property_V=8\r\nM_Property_A=0\r\nM_Property_F=0\r\n");
+    EXPECT_EQ(ReadFile(NewFile("p8.acf")), v8am0);
+    // No version in the profile: the image of version 5 stands in.
+    WriteFile(profile, "");
+    EXPECT_EQ(ReadFile(NewFile("none.acf", {"--am", "0"})),
+              ReadFile(NewFile("v5.acf", {"--ver", "5", "--am", "0", "--fmtv", "1"})));
+}
+
+TEST_F(CliTest, InitialIsTheFactoryImageAsItStands) {
+    const std::string path = (dir / "initial.acf").string();
+    const ProcessResult r = Cli({"--am", "0", "initial", "-o", path});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const auto lines = Lines(ReadFile(path));
+    ASSERT_EQ(lines.size(), 506u);
+    EXPECT_EQ(lines[2], "0000100145000000000000082AFFFFFFFFFFFF\r");
+    EXPECT_EQ(lines[505],
+              "1F7010"
+              "41726"
+              "46F436C6F6E65466F726D617433\r");
+    EXPECT_EQ(Cli({"check", path}).exitCode, 0);
+}
+
+TEST_F(CliTest, FileFailuresPrintTheProgramsMessage) {
+    const std::string good = ReadFile(NewFile("good.acf"));
+    struct Case {
+        std::string name;
+        std::string content;  // empty: no file at all
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"missing.acf", "", "Cannot open file."},
+        {"empty.acf", "\x01", "Cannot open file."},
+        {"illegal.acf", WithRecord(good, "0000", "0000100145ZZ"), "Illegal data."},
+        {"short.acf", WithRecord(good, "0010", "001001FF"), "There is not enough data."},
+        {"model.acf", "23050001" + good.substr(8), "Illegal data."},
+    };
+    for (const auto& c : cases) {
+        const std::string path = (dir / c.name).string();
+        if (c.content == "\x01") {
+            WriteFile(path, "");
+        } else if (!c.content.empty()) {
+            WriteFile(path, c.content);
+        }
+        for (const std::string command : {"check", "show", "settings"}) {
+            const ProcessResult r = Cli({command, path});
+            EXPECT_EQ(r.exitCode, 1) << c.name << " " << command;
+            EXPECT_EQ(r.err, c.message + "\n\n" + path + "\n") << c.name << " " << command;
+            EXPECT_TRUE(r.out.empty()) << c.name;
+        }
+    }
+    const std::string unwritable = (dir / "no-such-folder" / "x.acf").string();
+    for (const std::string command : {"new", "initial"}) {
+        const ProcessResult r = Cli({command, "-o", unwritable});
+        EXPECT_EQ(r.exitCode, 1) << command;
+        EXPECT_EQ(r.err, "Cannot save file.\n\n" + unwritable + "\n") << command;
+    }
+}
+
+TEST_F(CliTest, ShowPrintsTheGridOfOneList) {
+    // Channel 00 of bank A below the coverage (AM only, "---" cells),
+    // channel 01 beyond it (a trailing "?").
+    std::string text = ReadFile(NewFile("grid.acf"));
+    text = WithRecord(text, "000010", "0000100001000000000000082A202020202020");
+    text = WithRecord(text, "001010", "0010102990000000000000082A202020202020");
+    const std::string path = (dir / "grid2.acf").string();
+    WriteFile(path, text);
+
+    ProcessResult r = Cli({"show", path});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 51u);
+    EXPECT_EQ(lines[0],
+              "CH\tFrequency\tDuplex\tOffset Freq.\tName\tTSQL\tCTCSS Freq.\tSkip\tMode\tTS\t");
+    EXPECT_EQ(lines[1], "00\t   0.999000\t---\t---\t\t---\t---\t\tAM\t---\t---");
+    EXPECT_EQ(lines[2], "01\t2990.000000?\tOFF\t   0.000000\t\tOFF\t88.5\t\tAuto\tAuto\t");
+    EXPECT_EQ(lines[3], "02\t\t\t\t\t\t\t\t\t\t");
+
+    r = Cli({"--ver", "8", "show", path, "--list", "VFO"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[0].substr(0, 14), "BAND\tFrequency");
+    EXPECT_EQ(lines[1], "00\t---\t---\t---\t---\t---\t---\t---\t---");  // a band version 8 lacks
+
+    for (const auto& [key, rows] : std::vector<std::pair<std::string, std::size_t>>{
+             {"BankH", 50}, {"Pch", 50}, {"MnTV", 83}, {"AmTV", 10}}) {
+        r = Cli({"show", path, "--list", key});
+        EXPECT_EQ(r.exitCode, 0) << key;
+        EXPECT_EQ(Lines(r.out).size(), rows + 1) << key;
+    }
+    r = Cli({"--fmtv", "1", "show", path, "--list", "FmTV"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(Lines(r.out).size(), 51u);
+}
+
+TEST_F(CliTest, SettingsListsEveryValueInTheDialogsOrder) {
+    std::string text = ReadFile(NewFile("set.acf"));
+    // Comment "Hello" with a control byte, and scan resume "Hold".
+    text = WithRecord(text, "1F6010", "1F601048656C6C6F07202020202020202020202020");
+    text = WithRecord(text, "1F2010", "1F2010020006000000000000000000000000000000");
+    const std::string path = (dir / "set2.acf").string();
+    WriteFile(path, text);
+    const ProcessResult r = Cli({"settings", path});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 19u);
+    const std::vector<std::string> labels = {
+        "Scan Resume",    "Pause Scan",         "Beep Audio",
+        "LCD Back Light", "Auto Power-OFF",     "Monitor",
+        "Key Lock",       "Display Mode",       "Display Contrast",
+        "Display Bright", "Display Back Color", "Dial Select",
+        "Memory Scan",    "VFO Scan",           "RF Attenuator",
+        "Power Save",     "Dial Speedup",       "Skip Scan",
+        "Comment"};
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        EXPECT_EQ(lines[i].substr(0, lines[i].find('\t')), labels[i]);
+    EXPECT_EQ(lines[0], "Scan Resume\tHold");
+    EXPECT_EQ(lines[17], "Skip Scan\t0");
+    EXPECT_EQ(lines[18], "Comment\tHello           ");
+}
+
+TEST_F(CliTest, ClonePortFailuresNameThePortAndWriteNoFile) {
+    const std::string file = NewFile("w.acf");
+    const std::string out = (dir / "read.acf").string();
+    const std::string absent = (dir / "no-tty").string();
+    WriteFile(profile, ReadFile(profile) + "[OPTION]\r\nComDevice(3)=" + absent + "\r\n");
+    struct Case {
+        std::vector<std::string> args;
+        std::string first;
+    };
+    const std::vector<Case> cases = {
+        {{"info", "--port", absent}, "Cannot access " + absent + "."},
+        {{"setup", "--port", "COM3"}, "Cannot access COM 3."},
+        {{"read", "--port", absent, "-o", out}, "Cannot access " + absent + "."},
+        {{"write", "--port", "com3", file}, "Cannot access COM 3."},
+    };
+    const std::string profileText = ReadFile(profile);
+    for (const auto& c : cases) {
+        const ProcessResult r = Cli(c.args);
+        EXPECT_EQ(r.exitCode, 1) << c.first;
+        EXPECT_EQ(r.err, c.first + "\n\n" + kSetA) << c.args[0];
+        EXPECT_FALSE(fs::exists(out));
+    }
+    EXPECT_EQ(ReadFile(profile), profileText);  // a failed setup stores nothing
+
+    // The data file of a write is loaded before any port is touched.
+    const std::string missing = (dir / "missing.acf").string();
+    const ProcessResult r = Cli({"write", "--port", absent, missing});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Cannot open file.\n\n" + missing + "\n");
+}

@@ -1,0 +1,404 @@
+#include "clone/clone_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "clone/acf3_driver.h"
+#include "fake_clock.h"
+#include "fake_serial_line.h"
+
+namespace {
+
+using M = clsRigQ5_Master;
+
+ByteStr Frame(std::uint8_t command, const ByteStr& body) {
+    ByteStr out = {0xFE, 0xFE, 0xEF, 0xEE, command};
+    out.insert(out.end(), body.begin(), body.end());
+    out.push_back(0xFD);
+    return out;
+}
+
+// The receiver behind the cable: answers the identification as a receiver
+// of the given version, sends its image on a read, takes one on a write.
+class Receiver {
+  public:
+    explicit Receiver(FakeSerialLine& line) : line_(line) {
+        line_.echo = true;
+        line_.onWrite = [this](const ByteStr& f) { Hear(f); };
+    }
+
+    int version = 0, amOk = 1, fmTvOk = 0;
+    // Data frames of a read are held back for the test to deliver.
+    bool holdData = false;
+    std::vector<ByteStr> held;
+    bool answers = true;
+    int writeResult = 0;
+    std::string comment = "MY RECEIVER     ";
+    clsCmcEeprom image;    // what a read sends
+    clsCmcEeprom written;  // what a write delivered
+    int writtenBytes = 0;
+
+  private:
+    ByteStr Info() const {
+        ByteStr b = {0x23, 0x04, 0x00, 0x01};
+        for (char c : comment) b.push_back(static_cast<std::uint8_t>(c));
+        b.resize(20, ' ');
+        b.push_back(static_cast<std::uint8_t>(version));
+        b.push_back(static_cast<std::uint8_t>((amOk ? 0 : 0x08) | (fmTvOk ? 0x40 : 0)));
+        b.push_back(0);
+        return b;
+    }
+    void Hear(const ByteStr& f) {
+        if (!answers || f.size() < 6) return;
+        switch (f[4]) {
+            case 0xE0:
+                line_.Feed(Frame(0xE1, Info()));
+                break;
+            case 0xE2:
+                for (std::int32_t a = 0; a < image.eeSize(); a += 32)
+                    Send(Frame(0xE4, StrToByteStr(CloneDataBlockText(a, image.ReadBlock(a, 32)))));
+                Send(Frame(0xE5, StrToByteStr("Ardo Inc.")));
+                break;
+            case 0xE4: {
+                const ByteStr block =
+                    HexStrToByteStr(ByteStrToStr(ByteStr(f.begin() + 5, f.end() - 1)));
+                const std::int32_t adr = block[0] * 256 + block[1];
+                written.WriteBlock(adr, ByteStr(block.begin() + 3, block.end() - 1));
+                writtenBytes += block[2];
+                break;
+            }
+            case 0xE5:
+                line_.Feed(Frame(0xE6, {static_cast<std::uint8_t>(writeResult)}));
+                break;
+            default:
+                break;
+        }
+    }
+    void Send(const ByteStr& frame) {
+        if (holdData) {
+            held.push_back(frame);
+        } else {
+            line_.Feed(frame);
+        }
+    }
+    FakeSerialLine& line_;
+};
+
+// Records what the commands ask and show, and answers questions as told.
+class RecordingUi : public CommandUi {
+  public:
+    bool AskOkCancel(const std::string& text) override {
+        questions.push_back(text);
+        return answerOk;
+    }
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+    void ShowNotice(const std::string& text) override { notices.push_back(text); }
+    void ShowInformation(const std::string& title, const std::string& text) override {
+        infos.push_back(title + "|" + text);
+    }
+    void ProgressShow() override { progressOpen = true; }
+    void ProgressValue(int v) override { values.push_back(v); }
+    void ProgressClose() override { progressOpen = false; }
+    void DispChList() override { ++redraws; }
+    void ResetViews() override { ++resets; }
+
+    bool answerOk = true;
+    bool progressOpen = false;
+    std::vector<std::string> questions, errors, notices, infos;
+    std::vector<int> values;
+    int redraws = 0, resets = 0;
+};
+
+std::string FirstLine(const std::string& text) {
+    return text.substr(0, text.find('\r'));
+}
+
+class CloneCommandsTest : public ::testing::Test {
+  public:
+    CloneCommandsTest()
+        : com(line, clock),
+          receiver(line),
+          seq(com, radio, master, clock),
+          clone(seq, master, doc, ui) {
+        com.comResolver([](int n) { return "/dev/ttyUSB" + std::to_string(n - 1); });
+        radio.radioNameM("2304");
+        radio.radionameS("0001");
+        radio.cloneWriteAdrList_Add(0x0000, 0x1F7F);
+        com.mainTask([this] { clone.task(); });
+        com.errorReport([this] { clone.MsgBoxCloneErr(); });
+        clone.onFinished([this](CloneCommand c, bool ok) { finished.emplace_back(c, ok); });
+        SetVersion(0, 1, 0);
+        // The receiver holds the factory image with a channel and a comment
+        // of its own.
+        receiver.image.CopyFrom(radio.eepInitial);
+        receiver.image.WriteBlock(0x0020, {0x01, 0x46, 0, 0, 0, 0, 0, 0, 0x08, 0x2A});
+        receiver.image.WriteBlock(0x1F60, StrToByteStr("FROM RECEIVER   "));
+    }
+
+    void SetVersion(int version, int amOk, int fmTv) {
+        auto& m = master.MatrixObj();
+        m.MtxVerNo(version);
+        m.MtxAmOk(amOk);
+        m.MtxFmTvOk(fmTv);
+        master.Init_MakeInitial();
+        master.Reset();
+    }
+    // Ticks every 50 ms until the command ends (bounded).
+    void RunToEnd(int maxTicks = 3000) {
+        for (int i = 0; i < maxTicks && clone.Busy(); ++i) {
+            clock.Advance(frmCom::kTickMs);
+            com.timSolid_Timer();
+        }
+        ASSERT_FALSE(clone.Busy());
+    }
+    // An edited, saved-looking document.
+    void EditDocument() {
+        master.ListCh(M::kListMemory, 5)->AppearCh(true);
+        master.ListCh(M::kListMemory, 5)->FreqOp_Pure(14550000);
+        master.WriteToEep();
+        ASSERT_TRUE(radio.EditOn());
+    }
+
+    FakeClock clock;
+    FakeSerialLine line;
+    frmCom com;
+    Receiver receiver;
+    clsCmcRadio radio;
+    clsRigQ5_Master master{radio};
+    clsCmcAcf3Sequence seq;
+    RecordingUi ui;
+    DocumentCommands doc{master, ui};
+    CloneCommands clone;
+    std::vector<std::pair<CloneCommand, bool>> finished;
+};
+
+}  // namespace
+
+TEST_F(CloneCommandsTest, ReadBringsTheReceiversImageAsAnEditedUntitledDocument) {
+    ASSERT_TRUE(clone.Read());
+    EXPECT_TRUE(ui.progressOpen);
+    RunToEnd();
+    EXPECT_EQ(radio.eepImage.bytes(), receiver.image.bytes());
+    EXPECT_TRUE(radio.EditOn());
+    EXPECT_EQ(doc.FileTitle(), "Untitled");
+    EXPECT_EQ(master.CommonObj().Comment(), "FROM RECEIVER   ");
+    EXPECT_EQ(master.ListCh(M::kListMemory, 2)->FreqOp_Pure(), 14600000);
+    EXPECT_FALSE(ui.progressOpen);
+    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_TRUE(ui.questions.empty());  // a clean document is read without asking
+    EXPECT_FALSE(line.IsOpen());
+    ASSERT_EQ(finished.size(), 1u);
+    EXPECT_EQ(finished[0], std::make_pair(CloneCommand::Read, true));
+}
+
+TEST_F(CloneCommandsTest, ReadProgressFollowsTheDataToTheFullBar) {
+    receiver.holdData = true;
+    ASSERT_TRUE(clone.Read());
+    for (int i = 0; i < 5 && receiver.held.empty(); ++i) {
+        clock.Advance(frmCom::kTickMs);
+        com.timSolid_Timer();
+    }
+    ASSERT_EQ(receiver.held.size(), 253u);  // 252 data frames and the end frame
+    for (std::size_t i = 0; i + 1 < receiver.held.size(); ++i) {
+        line.Feed(receiver.held[i]);
+        clock.Advance(10);
+        com.timSolid_Timer();
+    }
+    ASSERT_TRUE(ui.progressOpen);
+    ASSERT_FALSE(ui.values.empty());
+    EXPECT_TRUE(std::is_sorted(ui.values.begin(), ui.values.end()));
+    EXPECT_EQ(ui.values.back(), 100);  // with the last data frame
+    line.Feed(receiver.held.back());
+    RunToEnd();
+    EXPECT_FALSE(ui.progressOpen);
+    EXPECT_TRUE(ui.errors.empty());
+}
+
+TEST_F(CloneCommandsTest, ReadOverEditsAsksAndCancelTouchesNothing) {
+    EditDocument();
+    ui.answerOk = false;
+    const ByteStr before = radio.eepImage.bytes();
+    EXPECT_FALSE(clone.Read());
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0], "Read from receiver, Data has been edited.");
+    EXPECT_EQ(line.openCount, 0);
+    EXPECT_TRUE(line.writes.empty());
+    EXPECT_FALSE(clone.Busy());
+    EXPECT_EQ(radio.eepImage.bytes(), before);
+}
+
+TEST_F(CloneCommandsTest, FailedReadLeavesTheDocumentAsItWas) {
+    struct Case {
+        const char* name;
+        std::function<void(CloneCommandsTest&)> fault;
+        std::string firstLine;
+    };
+    const std::vector<Case> cases = {
+        {"receiver off", [](CloneCommandsTest& t) { t.receiver.answers = false; },
+         "No answer from receiver."},
+        {"cable absent", [](CloneCommandsTest& t) { t.line.echo = false; },
+         "Cannot access COM port."},
+        {"other version", [](CloneCommandsTest& t) { t.receiver.version = 3; },
+         "Version number does not match."},
+        {"port missing", [](CloneCommandsTest& t) { t.line.failOpen = true; },
+         "Cannot access COM 1."},
+        {"foreign image", [](CloneCommandsTest& t) { t.receiver.image.WriteByte(0x1F7F, 0x34); },
+         "Illegal data."},
+    };
+    for (const auto& c : cases) {
+        CloneCommandsTest& t = *this;
+        t.receiver.answers = true;
+        t.line.echo = true;
+        t.line.failOpen = false;
+        t.receiver.version = 0;
+        t.receiver.image.WriteByte(0x1F7F, '3');
+        t.doc.Save("/nonexistent-folder/x.acf");  // leaves the title as it is
+        t.EditDocument();
+        const ByteStr before = t.radio.eepImage.bytes();
+        t.ui.errors.clear();
+        c.fault(t);
+        ASSERT_TRUE(t.clone.Read()) << c.name;
+        t.RunToEnd();
+        ASSERT_EQ(t.ui.errors.size(), 1u) << c.name;
+        EXPECT_EQ(FirstLine(t.ui.errors[0]), c.firstLine) << c.name;
+        EXPECT_TRUE(t.clone.LastCloneError()) << c.name;
+        EXPECT_EQ(t.radio.eepImage.bytes(), before) << c.name;
+        EXPECT_TRUE(t.radio.EditOn()) << c.name;
+        EXPECT_EQ(t.master.ListCh(M::kListMemory, 5)->FreqOp_Pure(), 14550000) << c.name;
+        EXPECT_FALSE(t.line.IsOpen()) << c.name;
+        EXPECT_FALSE(t.ui.progressOpen) << c.name;
+        EXPECT_EQ(t.finished.back(), std::make_pair(CloneCommand::Read, false)) << c.name;
+    }
+}
+
+TEST_F(CloneCommandsTest, OverflowAtTheEndOfAReadIsAFailureNotASuccess) {
+    EditDocument();
+    const ByteStr before = radio.eepImage.bytes();
+    ASSERT_TRUE(clone.Read());
+    // The whole image arrives in one go, and the platform reports that its
+    // receive buffer overflowed on the way.
+    clock.Advance(frmCom::kTickMs);
+    com.timSolid_Timer();  // identification answered, read request sent
+    com.OnOverflow();
+    RunToEnd();
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_EQ(FirstLine(ui.errors[0]), "COM buffer Overflow.");
+    EXPECT_EQ(radio.eepImage.bytes(), before);
+}
+
+TEST_F(CloneCommandsTest, WriteSendsThePreparedImageAndLeavesTheDocumentUnchanged) {
+    EditDocument();
+    doc.Save(::testing::TempDir() + "/clone_commands_write.acf");
+    master.ListCh(M::kListMemory, 6)->AppearCh(true);
+    master.ListCh(M::kListMemory, 6)->FreqOp_Pure(14560000);
+    const std::string title = doc.FileTitle();
+    master.WriteToEep();
+    ASSERT_TRUE(radio.EditOn());
+    const ByteStr before = radio.eepImage.bytes();
+    // What the receiver should get: the document prepared for the receiver.
+    clsCmcRadio expectRadio;
+    expectRadio.eepImage.CopyFrom(radio.eepImage);
+    expectRadio.eepInitial.CopyFrom(radio.eepInitial);
+    clsRigQ5_Master expectMaster(expectRadio);
+    expectMaster.MatrixObj().MtxVerNo(0);
+    expectMaster.MatrixObj().MtxAmOk(1);
+    expectMaster.MatrixObj().MtxFmTvOk(0);
+    expectMaster.Reset();
+    expectMaster.ReadFromEep(M::kProgramForm);
+    expectMaster.FullCareEepToCloneWrite();
+
+    ASSERT_TRUE(clone.Write());
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0], "Write to receiver.");
+    RunToEnd();
+    EXPECT_EQ(receiver.writtenBytes, 8064);
+    EXPECT_EQ(receiver.written.bytes(), expectRadio.eepImage.bytes());
+    ASSERT_EQ(ui.notices.size(), 1u);
+    EXPECT_EQ(ui.notices[0],
+              "Clone writing succeeded.\r\n\r\nTurn the receiver power off and on to use\r\n"
+              "the receiver under its new conditions.");
+    EXPECT_EQ(radio.eepImage.bytes(), before);
+    EXPECT_TRUE(radio.EditOn());
+    EXPECT_EQ(doc.FileTitle(), title);
+    EXPECT_EQ(ui.values.back(), 100);
+    EXPECT_FALSE(line.IsOpen());
+}
+
+TEST_F(CloneCommandsTest, WriteCancelledOrRefusedChangesNothing) {
+    EditDocument();
+    const ByteStr before = radio.eepImage.bytes();
+    ui.answerOk = false;
+    EXPECT_FALSE(clone.Write());
+    EXPECT_EQ(line.openCount, 0);
+
+    ui.answerOk = true;
+    receiver.writeResult = 1;
+    ASSERT_TRUE(clone.Write());
+    RunToEnd();
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_EQ(ui.errors[0],
+              "Cannot write cloning data.\r\n\r\nCheck the following:\r\n\r\n"
+              "- Cloning cable connections.\r\n- Receiver power is ON.");
+    EXPECT_TRUE(ui.notices.empty());
+    EXPECT_EQ(radio.eepImage.bytes(), before);
+    EXPECT_TRUE(radio.EditOn());
+}
+
+TEST_F(CloneCommandsTest, InformationShowsModelAndCommentWithUnprintableBytesAsBlanks) {
+    receiver.comment = std::string("AB\x01\x7F", 4) + "CD" + std::string(10, '\x00');
+    const ByteStr before = radio.eepImage.bytes();
+    ASSERT_TRUE(clone.Information());
+    RunToEnd();
+    ASSERT_EQ(ui.infos.size(), 1u);
+    EXPECT_EQ(ui.infos[0], "Information|Model : RX-Q5\r\n\r\nComment : AB  CD          ");
+    EXPECT_EQ(clone.ReceiverComment(), "AB  CD          ");
+    EXPECT_EQ(radio.eepImage.bytes(), before);
+    EXPECT_FALSE(line.IsOpen());
+}
+
+TEST_F(CloneCommandsTest, InitialSetupAdoptsTheReceiversVersionAndPort) {
+    SetVersion(12, 0, 1);
+    receiver.version = 7;
+    receiver.amOk = 0;
+    receiver.fmTvOk = 1;
+    ASSERT_TRUE(clone.InitialSetup(3));
+    RunToEnd();
+    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_EQ(line.lastDevice, "/dev/ttyUSB2");
+    EXPECT_EQ(master.MatrixObj().MtxVerNo(), 7);
+    EXPECT_EQ(master.MatrixObj().MtxAmOk(), 0);
+    EXPECT_EQ(master.MatrixObj().MtxFmTvOk(), 1);
+    EXPECT_EQ(clone.ComPortNo(), 3);
+    EXPECT_EQ(ui.resets, 1);
+    EXPECT_FALSE(radio.EditOn());
+    EXPECT_EQ(finished.back(), std::make_pair(CloneCommand::InitialSetup, true));
+}
+
+TEST_F(CloneCommandsTest, FailedInitialSetupKeepsVersionAndPort) {
+    SetVersion(12, 0, 1);
+    receiver.answers = false;
+    clone.ComPortNo(2);
+    ASSERT_TRUE(clone.InitialSetup(4));
+    RunToEnd();
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_EQ(FirstLine(ui.errors[0]), "No answer from receiver.");
+    EXPECT_EQ(master.MatrixObj().MtxVerNo(), 12);
+    EXPECT_EQ(clone.ComPortNo(), 2);
+    EXPECT_EQ(ui.resets, 0);
+}
+
+TEST_F(CloneCommandsTest, OneCommandAtATimeAndThePortStaysInRange) {
+    ASSERT_TRUE(clone.Information());
+    EXPECT_FALSE(clone.Read());
+    EXPECT_FALSE(clone.Write());
+    EXPECT_FALSE(clone.InitialSetup());
+    RunToEnd();
+    for (const auto& [in, out] :
+         std::vector<std::pair<int, int>>{{0, 1}, {-3, 1}, {4, 4}, {9, 4}}) {
+        clone.ComPortNo(in);
+        EXPECT_EQ(clone.ComPortNo(), out) << in;
+    }
+}

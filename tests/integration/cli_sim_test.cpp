@@ -1,0 +1,258 @@
+// csq5-cli against the receiver simulator on a pseudo-terminal: the initial
+// setup, the information, clone read and clone write move the exact image,
+// and each receiver or line fault ends in its own message with no output
+// file left behind. Every run uses a profile of its own.
+
+#include <gtest/gtest.h>
+#include <pty.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "file/acf_file.h"
+#include "model/master.h"
+#include "run_process.h"
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+const std::string kSetA =
+    "- The COM port settings.\n- Cloning cable connections.\n- Receiver power is ON.";
+const std::string kSetB = kSetA +
+                          "\n- Appropriate cloning software for the receiver is being used.\n"
+                          "- The revision number of the receiver.";
+const std::string kSetC = kSetA + "\n- The revision number of the receiver.";
+const std::string kSetD = "- Cloning cable connections.\n- Receiver power is ON.";
+
+std::string Failure(const std::string& first, const std::string& hints) {
+    return first + "\n\nCheck the following:\n\n" + hints + "\n";
+}
+
+std::string ReadFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const fs::path& p, const std::string& text) {
+    std::ofstream(p, std::ios::binary) << text;
+}
+
+std::string WithRecord(std::string file, const std::string& head, const std::string& record) {
+    const std::size_t at = file.find("\r\n" + head);
+    if (at == std::string::npos) return file;
+    const std::size_t end = file.find("\r\n", at + 2);
+    return file.replace(at + 2, end - at - 2, record);
+}
+
+// The document of a version 0 receiver (AM allowed, no FM TV).
+struct Doc {
+    clsCmcRadio radio;
+    clsRigQ5_Master master{radio};
+    Doc() {
+        radio.radioNameM("2304");
+        radio.radionameS("0001");
+        radio.cloneWriteAdrList_Add(0x0000, 0x1F7F);
+        master.MatrixObj().MtxVerNo(0);
+        master.MatrixObj().MtxAmOk(1);
+        master.MatrixObj().MtxFmTvOk(0);
+        master.Init_MakeInitial();
+        master.Reset();
+    }
+    // The image of a data file; empty when it does not load.
+    ByteStr Load(const std::string& path) {
+        return AcfFileLoad(radio, path) == kAcfOk ? radio.eepImage.bytes() : ByteStr();
+    }
+};
+
+// One csq5-sim on its own pseudo-terminal.
+class Sim {
+  public:
+    explicit Sim(std::vector<std::string> args) {
+        args.insert(args.begin(), "-q");
+        if (!child_.Start(CSQ5_SIM_PATH, args)) return;
+        if (auto line = child_.ReadLine(10s)) tty_ = *line;
+    }
+    const std::string& tty() const { return tty_; }
+
+  private:
+    ChildProcess child_;  // stopped by its process id when the test ends
+    std::string tty_;
+};
+
+class CliSimTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::path(::testing::TempDir()) /
+              ("clisim_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        profile = (dir / "CSQ5.rs").string();
+        WriteFile(profile,
+                  "[M_Property]\r\nM_Property_V=0\r\nM_Property_A=1\r\nM_Property_F=0\r\n");
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    ProcessResult Cli(std::vector<std::string> args, int stderrFd = -1) {
+        args.insert(args.begin(), {"--profile", profile});
+        return RunProcess(CSQ5_CLI_PATH, args, 60s, stderrFd);
+    }
+    std::string Path(const std::string& name) const { return (dir / name).string(); }
+    // A document of our own: a channel and a comment the factory image lacks.
+    std::string MakeDocument() {
+        const std::string plain = Path("plain.acf");
+        EXPECT_EQ(Cli({"new", "-o", plain}).exitCode, 0);
+        std::string text = ReadFile(plain);
+        const std::size_t at = text.find("\r\n001010");
+        std::string ch1 = text.substr(at + 2, 38);
+        text = WithRecord(text, "002010", "002010" + ch1.substr(6));
+        text = WithRecord(text, "1F6010", "1F6010496E746567726174696F6E2031323320");
+        const std::string path = Path("doc.acf");
+        WriteFile(path, text);
+        return path;
+    }
+
+    fs::path dir;
+    std::string profile;
+};
+
+}  // namespace
+
+TEST_F(CliSimTest, SetupLearnsTheReceiversVersionAndStoresIt) {
+    WriteFile(profile, "");
+    Sim sim({"--ver", "7", "--am", "0", "--fmtv", "1", "--exp", "1", "--tvow", "2"});
+    ASSERT_FALSE(sim.tty().empty());
+    ProcessResult r = Cli({"setup", "--port", sim.tty()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(r.err.empty());
+    const std::string stored = ReadFile(profile);
+    for (const char* line : {"M_Property_V=7", "M_Property_A=0", "M_Property_E=1", "M_Property_C=0",
+                             "M_Property_F=1", "M_Property_T=2"})
+        EXPECT_NE(stored.find(line), std::string::npos) << line << " in\n" << stored;
+
+    // The stored version now matches the receiver, through a COM slot too.
+    WriteFile(profile, ReadFile(profile) + "[OPTION]\r\nComDevice(2)=" + sim.tty() + "\r\n");
+    r = Cli({"info", "--port", "COM2"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+}
+
+TEST_F(CliSimTest, WriteThenReadMoveTheExactImage) {
+    const std::string doc = MakeDocument();
+    const std::string docText = ReadFile(doc);
+    const std::string saved = Path("sim-saved.acf");
+    Sim sim({"--save", saved});
+    ASSERT_FALSE(sim.tty().empty());
+
+    ProcessResult r = Cli({"write", "--port", sim.tty(), doc});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "Clone writing succeeded.\n\nTurn the receiver power off and on to use\n"
+              "the receiver under its new conditions.\n");
+    EXPECT_TRUE(r.err.empty());
+    EXPECT_EQ(ReadFile(doc), docText);  // a write only reads its file
+
+    // The receiver got the document in the form it accepts.
+    Doc expect;
+    ASSERT_FALSE(expect.Load(doc).empty());
+    expect.master.ReadFromEep(clsRigQ5_Master::kProgramForm);
+    expect.master.FullCareEepToCloneWrite();
+    Doc got;
+    EXPECT_EQ(got.Load(saved), expect.radio.eepImage.bytes());
+
+    r = Cli({"info", "--port", sim.tty()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Model : RX-Q5\n\nComment : Integration 123 \n");
+
+    // Read back, it is the document again, byte for byte.
+    const std::string back = Path("back.acf");
+    r = Cli({"read", "--port", sim.tty(), "-o", back});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(r.err.empty());
+    Doc original, readBack;
+    EXPECT_EQ(readBack.Load(back), original.Load(doc));
+}
+
+TEST_F(CliSimTest, ReceiverAndLineFaultsGiveTheirMessagesAndNoFile) {
+    struct Case {
+        std::vector<std::string> sim;
+        std::string command;
+        std::string message;
+        std::chrono::seconds bound = 10s;  // the protocol's time-outs bound every wait
+    };
+    const std::string doc = MakeDocument();
+    const std::string version =
+        "Version number does not match.\n\nThe receiver cannot be programmed with the current "
+        "setting.\nThe receiver's version does not match the initial setup.\n";
+    const std::vector<Case> cases = {
+        {{"--fault", "no-echo"}, "read", Failure("Cannot access COM port.", kSetA)},
+        {{"--fault", "no-answer"}, "read", Failure("No answer from receiver.", kSetA)},
+        {{"--fault", "wrong-model"}, "read", Failure("Cannot Clone.", kSetC)},
+        {{"--fault", "illegal-sub"}, "read", Failure("Illegal Information.", kSetB)},
+        {{"--fault", "other-version"}, "read", version},
+        {{"--fault", "bad-checksum:5"}, "read", Failure("Illegal data.", kSetA)},
+        {{"--fault", "drop-frame:5"}, "read", Failure("There is not enough data.", kSetA)},
+        {{"--fault", "stall:5"}, "read", Failure("No answer from receiver.", kSetA)},
+        {{"--fault", "hangup:5"}, "read", Failure("No answer from receiver.", kSetA)},
+        {{"--ver", "3"}, "info", version},
+        {{"--fault", "no-answer"}, "setup", Failure("No answer from receiver.", kSetA)},
+        {{"--fault", "illegal-sub"}, "write", Failure("Illegal Information.", kSetB)},
+        {{"--fault", "write-failed"}, "write", Failure("Cannot write cloning data.", kSetD)},
+        // The cable still echoes: every frame goes out, then the wait for
+        // the receiver's result (20 s) runs out.
+        {{"--fault", "stall:100"}, "write", Failure("No answer from receiver.", kSetA), 25s},
+    };
+    const std::string profileText = ReadFile(profile);
+    for (const auto& c : cases) {
+        const std::string what = c.command + " " + c.sim[0] + " " + c.sim[1];
+        Sim sim(c.sim);
+        ASSERT_FALSE(sim.tty().empty()) << what;
+        const std::string out = Path("out.acf");
+        std::vector<std::string> args = {c.command, "--port", sim.tty()};
+        if (c.command == "read") args.insert(args.end(), {"-o", out});
+        if (c.command == "write") args.push_back(doc);
+        const auto started = std::chrono::steady_clock::now();
+        const ProcessResult r = Cli(args);
+        const auto took = std::chrono::steady_clock::now() - started;
+        EXPECT_EQ(r.exitCode, 1) << what;
+        EXPECT_EQ(r.err, c.message) << what;
+        EXPECT_TRUE(r.out.empty()) << what;
+        EXPECT_FALSE(fs::exists(out)) << what;
+        EXPECT_LT(took, c.bound) << what;
+        EXPECT_EQ(ReadFile(profile), profileText) << what;
+    }
+}
+
+TEST_F(CliSimTest, ProgressShowsAsAPercentageOnlyOnATerminal) {
+    Sim sim({"--baud", "115200"});
+    ASSERT_FALSE(sim.tty().empty());
+    int master = -1, slave = -1;
+    ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    const std::string out = Path("progress.acf");
+    const ProcessResult r = Cli({"read", "--port", sim.tty(), "-o", out}, slave);
+    close(slave);
+    ASSERT_EQ(r.exitCode, 0);
+    std::string shown;
+    char buf[4096];
+    for (;;) {
+        pollfd fd{master, POLLIN, 0};
+        if (poll(&fd, 1, 1000) <= 0) break;
+        const ssize_t n = read(master, buf, sizeof buf);
+        if (n <= 0) break;
+        shown.append(buf, static_cast<std::size_t>(n));
+    }
+    close(master);
+    EXPECT_NE(shown.find("\rCloning 0%"), std::string::npos);
+    EXPECT_NE(shown.find("\rCloning 50%"), std::string::npos);
+    EXPECT_NE(shown.find("\rCloning 100%"), std::string::npos);
+    // The line is cleared at the end: nothing but blanks after the last CR.
+    const std::string tail = shown.substr(shown.rfind('\r', shown.size() - 2) + 1);
+    EXPECT_EQ(tail.find_first_not_of(" \r"), std::string::npos) << tail;
+    // With stderr a pipe, nothing is drawn.
+    EXPECT_TRUE(Cli({"read", "--port", sim.tty(), "-o", out}).err.empty());
+}
