@@ -1,0 +1,29 @@
+#pragma once
+// Texts of the program's own that several windows share.
+
+#include <QString>
+#include <QStringList>
+
+// The program name as shown in captions and message boxes.
+inline const QString kProgramName = QStringLiteral("CS-Q5");
+// The receiver model as named in messages.
+inline const QString kReceiverModel = QStringLiteral("RX-Q5");
+// The file title of a document that has no file.
+inline const QString kUntitled = QStringLiteral("Untitled");
+
+// Caption of the main window: the file title, " - ", the program name.
+inline QString MainCaption(const QString& fileTitle) {
+    return fileTitle + QStringLiteral(" - ") + kProgramName;
+}
+
+// The program's version text, given by the build.
+inline QString ProgramVersion() {
+    return QStringLiteral(CSQ5_VERSION);
+}
+
+// Exactly "/S" as the only argument (case matters, no blanks around it)
+// asks for the initial setup at start.
+// arguments: the arguments after the program name.
+inline bool IsSetupCommandLine(const QStringList& arguments) {
+    return arguments.size() == 1 && arguments.front() == QStringLiteral("/S");
+}

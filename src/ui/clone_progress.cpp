@@ -1,0 +1,89 @@
+#include "ui/clone_progress.h"
+
+#include <QCloseEvent>
+#include <QProgressBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/common.h"
+#include "ui/placement.h"
+
+namespace {
+constexpr std::int32_t kImageSize = 8064;
+constexpr std::int32_t kWidthTwips = 4470;
+constexpr std::int32_t kHeightTwips = 1320;
+constexpr int kWorkModeWriteEnd = 4;
+}  // namespace
+
+int CloneProgressValue(int workMode, std::int32_t lastEeAdr, int maximum) {
+    if (workMode == kWorkModeWriteEnd) return maximum;
+    const std::int64_t v = (static_cast<std::int64_t>(maximum) + 1) * lastEeAdr / kImageSize;
+    if (v < 0) return 0;
+    return v > maximum ? maximum : static_cast<int>(v);
+}
+
+frmCloneProgress::frmCloneProgress(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setObjectName(QStringLiteral("frmCloneProgress"));
+    setWindowTitle(QStringLiteral("Cloning"));
+    setModal(true);
+    pgbClone_ = new QProgressBar(this);
+    pgbClone_->setObjectName(QStringLiteral("pgbClone"));
+    pgbClone_->setRange(0, 100);
+    pgbClone_->setValue(0);
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch();
+    layout->addWidget(pgbClone_);
+    layout->addStretch();
+    const double tpp = TwipsPerPixel(logicalDpiX());
+    setFixedSize(TwipsToPixels(kWidthTwips, tpp), TwipsToPixels(kHeightTwips, tpp));
+}
+
+void frmCloneProgress::Value(int value) {
+    pgbClone_->setValue(LimitInt(value, pgbClone_->minimum(), pgbClone_->maximum()));
+}
+
+int frmCloneProgress::Value() const {
+    return pgbClone_->value();
+}
+
+int frmCloneProgress::Maximum() const {
+    return pgbClone_->maximum();
+}
+
+void frmCloneProgress::Terminate() {
+    resetPending_ = true;
+    terminating_ = true;
+    hide();
+    terminating_ = false;
+}
+
+void frmCloneProgress::FormAdjust() {
+    QScreen* s = screen();
+    if (!s) return;
+    const QRect avail = s->availableGeometry();
+    const QRect f = frameGeometry();
+    PlaceRect r{f.left() - avail.left(), f.top() - avail.top(), f.width(), f.height()};
+    r = KeepOnScreen(r, avail.width(), avail.height());
+    move(pos() + QPoint(r.left + avail.left() - f.left(), r.top + avail.top() - f.top()));
+}
+
+void frmCloneProgress::reject() {}
+
+void frmCloneProgress::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (resetPending_) {
+        resetPending_ = false;
+        Value(0);
+        FormAdjust();
+    }
+}
+
+void frmCloneProgress::closeEvent(QCloseEvent* event) {
+    // Only the clone machinery ends the display; a close request of the
+    // window system would leave the operation running unseen.
+    if (terminating_)
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
+}

@@ -1,0 +1,77 @@
+#include "ui/dialogs.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+int QtDialogService::MessageBox(QWidget* parent, const QString& text, const QString& title,
+                                MsgButtons buttons, MsgIcon icon) {
+    QMessageBox box(icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    title, text, QMessageBox::NoButton, parent);
+    switch (buttons) {
+        case MsgButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            box.setEscapeButton(QMessageBox::Ok);
+            break;
+        case MsgButtons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
+        case MsgButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setEscapeButton(QMessageBox::No);
+            break;
+        case MsgButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
+    }
+    box.exec();
+    auto* clicked = box.clickedButton();
+    switch (box.standardButton(clicked)) {
+        case QMessageBox::Ok:
+            return kMsgOk;
+        case QMessageBox::Yes:
+            return kMsgYes;
+        case QMessageBox::No:
+            return kMsgNo;
+        default:
+            return buttons == MsgButtons::Ok ? kMsgOk : kMsgCancel;
+    }
+}
+
+QString QtDialogService::OpenFileName(QWidget* parent, const QString& folder,
+                                      const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+}
+
+QString QtDialogService::SaveFileName(QWidget* parent, const QString& suggestedPath,
+                                      const QString& filter) {
+    QFileDialog dialog(parent, QString(), suggestedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("acf"));
+    if (!suggestedPath.isEmpty()) dialog.selectFile(suggestedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().front();
+}
+
+int QtDialogService::ShowModal(QDialog& dialog) {
+    return dialog.exec();
+}
+
+namespace {
+QtDialogService& QtService() {
+    static QtDialogService service;
+    return service;
+}
+DialogService* current = nullptr;
+}  // namespace
+
+DialogService& Dialogs() {
+    return current ? *current : QtService();
+}
+
+void SetDialogs(DialogService* service) {
+    current = service;
+}

@@ -1,0 +1,194 @@
+#include "ui/help_window.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "ui/caption.h"
+#include "ui/resources.h"
+
+namespace {
+const char* const kBase = "qrc:/help/";
+
+// Contents: level (0 chapter, 1 section), title, page.
+struct ContentsEntry {
+    int level;
+    const char* title;
+    const char* page;
+};
+const ContentsEntry kContents[] = {
+    {0, "Welcome to CS-Q5", "index.html"},
+    {0, "First start and initial setup", "setup.html"},
+    {1, "Why the receiver's version matters", "setup.html#version"},
+    {1, "Running the initial setup", "setup.html#run"},
+    {1, "Skipping the setup", "setup.html#skip"},
+    {0, "Cloning", "cloning.html"},
+    {1, "Reading the receiver", "cloning.html#read"},
+    {1, "Writing to the receiver", "cloning.html#write"},
+    {1, "Receiver information", "cloning.html#info"},
+    {1, "When cloning fails", "cloning.html#errors"},
+    {0, "Editing channels and settings", "editing.html"},
+    {1, "The channel tree and grid", "editing.html#grid"},
+    {1, "Editing a channel", "editing.html#channel"},
+    {1, "Copy, paste, clear, delete, insert", "editing.html#commands"},
+    {1, "Receiver settings and comment", "editing.html#settings"},
+    {1, "TV channel presets", "editing.html#presets"},
+    {0, "Data files", "files.html"},
+    {0, "Serial ports on Linux", "serial.html"},
+    {1, "Access to the port: the dialout group", "serial.html#dialout"},
+    {1, "USB cables and device names", "serial.html#devices"},
+    {1, "Choosing the device of a COM slot", "serial.html#slots"},
+    {0, "Menus and toolbar", "menus.html"},
+};
+
+const std::pair<const char*, const char*> kIndex[] = {
+    {".acf file", "files.html"},
+    {"AM TV channels", "editing.html#grid"},
+    {"Bank", "editing.html#grid"},
+    {"Cable", "serial.html#devices"},
+    {"Cannot access COM", "cloning.html#errors"},
+    {"Clear", "editing.html#commands"},
+    {"Clone info.", "cloning.html#info"},
+    {"Clone read", "cloning.html#read"},
+    {"Clone write", "cloning.html#write"},
+    {"COM port", "serial.html#slots"},
+    {"Comment", "editing.html#settings"},
+    {"Common Setting", "editing.html#settings"},
+    {"Copy", "editing.html#commands"},
+    {"Delete", "editing.html#commands"},
+    {"dialout group", "serial.html#dialout"},
+    {"Edit Memory", "editing.html#channel"},
+    {"FM TV channels", "editing.html#grid"},
+    {"Frequency", "editing.html#channel"},
+    {"Initial setup", "setup.html"},
+    {"Insert", "editing.html#commands"},
+    {"Memory channels", "editing.html#grid"},
+    {"New file", "files.html"},
+    {"No answer from receiver", "cloning.html#errors"},
+    {"Open file", "files.html"},
+    {"Paste", "editing.html#commands"},
+    {"Permission denied", "serial.html#dialout"},
+    {"Preset TV CH", "editing.html#presets"},
+    {"Profile CSQ5.rs", "files.html#profile"},
+    {"Program scan edges", "editing.html#grid"},
+    {"Recent files", "files.html"},
+    {"Save", "files.html"},
+    {"Skip", "editing.html#channel"},
+    {"Toolbar", "menus.html"},
+    {"Tuning step", "editing.html#channel"},
+    {"TV channels", "editing.html#presets"},
+    {"/dev/ttyACM0", "serial.html#devices"},
+    {"/dev/ttyUSB0", "serial.html#devices"},
+    {"Version of the receiver", "setup.html#version"},
+    {"VFO", "editing.html#grid"},
+};
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    InitUiResources();
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(kProgramName + QStringLiteral(" Help"));
+    resize(860, 600);
+
+    auto* splitter = new QSplitter(this);
+    tabs_ = new QTabWidget(splitter);
+    tabs_->setObjectName(QStringLiteral("tabHelp"));
+
+    contents_ = new QTreeWidget(tabs_);
+    contents_->setObjectName(QStringLiteral("trvHelpContents"));
+    contents_->setHeaderHidden(true);
+    QTreeWidgetItem* chapter = nullptr;
+    for (const auto& e : kContents) {
+        QTreeWidgetItem* item = (e.level == 0 || !chapter) ? new QTreeWidgetItem(contents_)
+                                                           : new QTreeWidgetItem(chapter);
+        if (e.level == 0) chapter = item;
+        item->setText(0, QString::fromLatin1(e.title));
+        item->setData(0, Qt::UserRole, QString::fromLatin1(e.page));
+    }
+    contents_->expandAll();
+    connect(contents_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
+        ShowPage(item->data(0, Qt::UserRole).toString());
+    });
+    connect(contents_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item, int) {
+        ShowPage(item->data(0, Qt::UserRole).toString());
+    });
+    tabs_->addTab(contents_, QStringLiteral("Contents"));
+
+    auto* indexPage = new QWidget(tabs_);
+    auto* indexLayout = new QVBoxLayout(indexPage);
+    indexText_ = new QLineEdit(indexPage);
+    indexText_->setObjectName(QStringLiteral("txtHelpIndex"));
+    indexText_->setPlaceholderText(QStringLiteral("Type a keyword"));
+    index_ = new QListWidget(indexPage);
+    index_->setObjectName(QStringLiteral("lstHelpIndex"));
+    for (const auto& [word, page] : kIndex) {
+        auto* item = new QListWidgetItem(QString::fromLatin1(word), index_);
+        item->setData(Qt::UserRole, QString::fromLatin1(page));
+    }
+    index_->sortItems();
+    indexLayout->addWidget(indexText_);
+    indexLayout->addWidget(index_);
+    connect(indexText_, &QLineEdit::textChanged, this, &HelpWindow::FilterIndex);
+    connect(indexText_, &QLineEdit::returnPressed, this, [this] {
+        for (int r = 0; r < index_->count(); ++r)
+            if (!index_->item(r)->isHidden()) return OpenIndexEntry(r);
+    });
+    connect(index_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { OpenIndexEntry(index_->row(item)); });
+    connect(index_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { OpenIndexEntry(index_->row(item)); });
+    tabs_->addTab(indexPage, QStringLiteral("Index"));
+
+    browser_ = new QTextBrowser(splitter);
+    browser_->setObjectName(QStringLiteral("txtHelpBrowser"));
+    browser_->setOpenExternalLinks(true);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({240, 620});
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+    ShowPage(QStringLiteral("index.html"));
+}
+
+void HelpWindow::ShowContents() {
+    tabs_->setCurrentIndex(0);
+    ShowPage(QStringLiteral("index.html"));
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::ShowPage(const QString& page) {
+    browser_->setSource(QUrl(QString::fromLatin1(kBase) + page));
+}
+
+QUrl HelpWindow::CurrentPage() const {
+    return browser_->source();
+}
+
+void HelpWindow::FilterIndex(const QString& text) {
+    const QString t = text.trimmed();
+    for (int r = 0; r < index_->count(); ++r) {
+        QListWidgetItem* item = index_->item(r);
+        item->setHidden(!item->text().startsWith(t, Qt::CaseInsensitive));
+    }
+}
+
+int HelpWindow::IndexCount() const {
+    int n = 0;
+    for (int r = 0; r < index_->count(); ++r)
+        if (!index_->item(r)->isHidden()) ++n;
+    return n;
+}
+
+void HelpWindow::OpenIndexEntry(int row) {
+    if (row < 0 || row >= index_->count()) return;
+    ShowPage(index_->item(row)->data(Qt::UserRole).toString());
+}

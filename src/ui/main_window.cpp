@@ -1,0 +1,1009 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QIcon>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "app/common.h"
+#include "model/grid_texts.h"
+#include "ui/about_box.h"
+#include "ui/caption.h"
+#include "ui/clone_progress.h"
+#include "ui/dialogs.h"
+#include "ui/help_window.h"
+#include "ui/msgbox.h"
+#include "ui/reentry_guard.h"
+#include "ui/resources.h"
+
+namespace {
+constexpr int kTickMs = 200;
+constexpr int kGroupListType = 6;
+constexpr int kTvListType = 3;
+constexpr int kFillerItem = 15;
+constexpr int kMinColumnPixels = 4;
+constexpr int kTreeIndentTwips = 200;
+constexpr int kNumRecent = 4;
+const char* const kFileFilter = "Data Files (*.ACF *.acf)";
+
+const char* const kPresetTables[10] = {"AUSTRALIA", "CCIR",  "CHINA",       "FOT",    "INDONESIA",
+                                       "ITALY",     "JAPAN", "NEW ZEALAND", "TAIWAN", "USA"};
+
+struct ToolButtonDef {
+    const char* key;
+    const char* tip;
+    const char* image;
+};
+const ToolButtonDef kToolButtons[] = {
+    {"Bar_File_New", "New", "Img_File_New"},
+    {"Bar_File_Open", "Open", "Img_File_Open"},
+    {"Bar_File_Save", "Save", "Img_File_Save"},
+    {nullptr, nullptr, nullptr},
+    {"Bar_Edit_Ch", "Edit Memory", "Img_Edit_Ch"},
+    {"Bar_Edit_Copy", "Copy", "Img_Edit_Copy"},
+    {"Bar_Edit_Paste", "Paste", "Img_Edit_Paste"},
+    {"Bar_Edit_Clear", "Clear", "Img_Edit_Clear"},
+    {nullptr, nullptr, nullptr},
+    {"Bar_View_Common", "Common", "Img_View_Common"},
+    {nullptr, nullptr, nullptr},
+    {"Bar_Port_Com1", "COM1", "Img_Port_Com1"},
+    {"Bar_Port_Com2", "COM2", "Img_Port_Com2"},
+    {"Bar_Port_Com3", "COM3", "Img_Port_Com3"},
+    {"Bar_Port_Com4", "COM4", "Img_Port_Com4"},
+    {nullptr, nullptr, nullptr},
+    {"Bar_Clone_Read", "Clone read", "Img_Clone_Read"},
+    {"Bar_Clone_Write", "Clone write", "Img_Clone_Write"},
+    {"Bar_Clone_Info", "Clone info.", "Img_Clone_Info"},
+    {nullptr, nullptr, nullptr},
+    {"Bar_Help_Contents", "Help contents", "Img_Help_Contents"},
+};
+
+QIcon ImageIcon(const QString& imageKey) {
+    return QIcon(QStringLiteral(":/icons/") + imageKey + QStringLiteral(".svg"));
+}
+
+QRect ToRect(const PlaceRect& r, double tppX, double tppY) {
+    const int left = TwipsToPixels(r.left, tppX);
+    const int top = TwipsToPixels(r.top, tppY);
+    const int right = TwipsToPixels(r.left + r.width, tppX);
+    const int bottom = TwipsToPixels(r.top + r.height, tppY);
+    return QRect(left, top, std::max(right - left, 1), std::max(bottom - top, 1));
+}
+
+// The model's texts are UTF-8 (plain ASCII for what the receiver stores).
+QString FromModel(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+}  // namespace
+
+frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
+    : QMainWindow(parent) {
+    InitUiResources();
+    if (!model) ownModel_ = std::make_unique<MainWindowModel>();
+    if (!radio) ownRadio_ = std::make_unique<clsCmcRadio>();
+    model_ = model ? model : ownModel_.get();
+    radio_ = radio ? radio : ownRadio_.get();
+    itemWidth_.fill(-1);
+    savedRow_.fill(1);
+    savedTopRow_.fill(1);
+
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kProgramName);
+
+    area_ = new QWidget(this);
+    area_->setObjectName(QStringLiteral("frmMain_Area"));
+    setCentralWidget(area_);
+
+    trvChList_ = new QTreeWidget(area_);
+    trvChList_->setObjectName(QStringLiteral("trvChList"));
+    trvChList_->setHeaderHidden(true);
+    trvChList_->setRootIsDecorated(true);
+    trvChList_->setIndentation(TwipsToPixels(kTreeIndentTwips, TwipsPerPixelX()));
+    trvChList_->setIconSize(QSize(24, 24));
+    trvChList_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    fraSeparator_ = new QFrame(area_);
+    fraSeparator_->setObjectName(QStringLiteral("fraSeparator"));
+    fraSeparator_->setCursor(Qt::SplitHCursor);
+    fraSeparator_->installEventFilter(this);
+
+    mfgCh_ = new QTableWidget(area_);
+    mfgCh_->setObjectName(QStringLiteral("mfgCh"));
+    mfgCh_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    mfgCh_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    mfgCh_->setSelectionMode(QAbstractItemView::SingleSelection);
+    mfgCh_->verticalHeader()->setVisible(false);
+    mfgCh_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    mfgCh_->verticalHeader()->setDefaultSectionSize(mfgCh_->fontMetrics().height() + 4);
+    mfgCh_->horizontalHeader()->setMinimumSectionSize(kMinColumnPixels);
+    mfgCh_->horizontalHeader()->setStretchLastSection(true);
+    mfgCh_->horizontalHeader()->setSectionsMovable(false);
+    mfgCh_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mfgCh_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mfgCh_->setWordWrap(false);
+    mfgCh_->setContextMenuPolicy(Qt::CustomContextMenu);
+    mfgCh_->installEventFilter(this);
+    connect(mfgCh_, &QTableWidget::cellDoubleClicked, this, [this](int, int) { mnuEdit_Click(0); });
+    connect(mfgCh_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        const int row = mfgCh_->rowAt(pos.y());
+        if (row < 0) return;
+        mfgCh_->selectRow(row);
+        ShowEditPopup(mfgCh_->viewport()->mapToGlobal(pos));
+    });
+
+    txtShield_ = new QPlainTextEdit(area_);
+    txtShield_->setObjectName(QStringLiteral("txtShield"));
+    txtShield_->setReadOnly(true);
+    txtShield_->setFocusPolicy(Qt::NoFocus);
+
+    area_->installEventFilter(this);
+
+    BuildMenus();
+    BuildToolbar();
+
+    progress_ = new frmCloneProgress(this);
+
+    timMain_ = new QTimer(this);
+    timMain_->setObjectName(QStringLiteral("timMain"));
+    timMain_->setInterval(kTickMs);
+    connect(timMain_, &QTimer::timeout, this, &frmMain::timMain_Timer);
+
+    // Load step: no file, the process's folder for the file dialogs.
+    NoFileName();
+    curDir_ = QDir::currentPath();
+    reopenFlag_ = false;
+    ResetRig();
+    AdjustRecentFile();
+    AdjustPortMarks();
+    timMain_->start();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::setModel(MainWindowModel* model) {
+    if (!model && !ownModel_) ownModel_ = std::make_unique<MainWindowModel>();
+    model_ = model ? model : ownModel_.get();
+    ResetRig();
+    AdjustRecentFile();
+}
+
+// ---------------------------------------------------------------- menus
+
+QAction* frmMain::AddItem(QMenu* menu, const QString& name, const QString& text,
+                          const QKeySequence& shortcut) {
+    auto* a = new QAction(text, this);
+    a->setObjectName(name);
+    if (!shortcut.isEmpty()) a->setShortcut(shortcut);
+    menu->addAction(a);
+    return a;
+}
+
+void frmMain::BuildMenus() {
+    auto addSeparator = [this](QMenu* menu, const QString& name) {
+        QAction* s = menu->addSeparator();
+        s->setObjectName(name);
+        return s;
+    };
+    auto* bar = menuBar();
+
+    QMenu* mFile = bar->addMenu(QStringLiteral("&File"));
+    mFile->setObjectName(QStringLiteral("mnuFile"));
+    file_[0] = AddItem(mFile, "mnuFile_New", "&New", QKeySequence(Qt::CTRL | Qt::Key_N));
+    file_[1] = AddItem(mFile, "mnuFile_Open", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
+    file_[2] = AddItem(mFile, "mnuFile_Save", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S));
+    file_[3] = AddItem(mFile, "mnuFile_SaveAs", "Save &As...");
+    file_[4] = addSeparator(mFile, "mnuFile_Sep4");
+    for (int i = 0; i < kNumRecent; ++i)
+        file_[5 + i] = AddItem(mFile, QStringLiteral("mnuFile_Recent%1").arg(i + 1), QString());
+    file_[9] = addSeparator(mFile, "mnuFile_Sep9");
+    file_[10] = AddItem(mFile, "mnuFile_Exit", "E&xit");
+    for (int i = 0; i < int(file_.size()); ++i)
+        if (!file_[i]->isSeparator())
+            connect(file_[i], &QAction::triggered, this, [this, i] { mnuFile_Click(i); });
+
+    mnuEdit_ = bar->addMenu(QStringLiteral("&Edit"));
+    mnuEdit_->setObjectName(QStringLiteral("mnuEdit"));
+    edit_[0] = AddItem(mnuEdit_, "mnuEdit_EditMemory", "&Edit Memory...");
+    edit_[1] = addSeparator(mnuEdit_, "mnuEdit_Sep1");
+    edit_[2] = AddItem(mnuEdit_, "mnuEdit_Copy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C));
+    edit_[3] = AddItem(mnuEdit_, "mnuEdit_Paste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V));
+    edit_[4] = addSeparator(mnuEdit_, "mnuEdit_Sep4");
+    edit_[5] = AddItem(mnuEdit_, "mnuEdit_Clear", "Clear", QKeySequence(Qt::Key_Delete));
+    edit_[6] = AddItem(mnuEdit_, "mnuEdit_Delete", "Delete");
+    edit_[7] = AddItem(mnuEdit_, "mnuEdit_Insert", "Insert");
+    for (int i = 0; i < int(edit_.size()); ++i)
+        if (!edit_[i]->isSeparator())
+            connect(edit_[i], &QAction::triggered, this, [this, i] { mnuEdit_Click(i); });
+
+    QMenu* mView = bar->addMenu(QStringLiteral("&View"));
+    mView->setObjectName(QStringLiteral("mnuView"));
+    view_[0] = AddItem(mView, "mnuView_Common", "&Common Setting...");
+    view_[1] = addSeparator(mView, "mnuView_Sep1");
+    view_[2] = AddItem(mView, "mnuView_Toolbar", "&Toolbar");
+    view_[2]->setCheckable(true);
+    for (int i : {0, 2})
+        connect(view_[i], &QAction::triggered, this, [this, i] { mnuView_Click(i); });
+
+    QMenu* mCom = bar->addMenu(QStringLiteral("COM &Port"));
+    mCom->setObjectName(QStringLiteral("mnuCom"));
+    for (int p = 1; p <= 4; ++p) {
+        com_[p] =
+            AddItem(mCom, QStringLiteral("mnuCom_Com%1").arg(p), QStringLiteral("COM &%1").arg(p));
+        com_[p]->setCheckable(true);
+        connect(com_[p], &QAction::triggered, this, [this, p] { mnuCom_Click(p); });
+    }
+
+    QMenu* mClone = bar->addMenu(QStringLiteral("&Cloning"));
+    mClone->setObjectName(QStringLiteral("mnuClone"));
+    clone_[0] = AddItem(mClone, "mnuClone_Read", "&Read <- Receiver");
+    clone_[1] = AddItem(mClone, "mnuClone_Write", "&Write -> Receiver");
+    clone_[2] = addSeparator(mClone, "mnuClone_Sep2");
+    clone_[3] = AddItem(mClone, "mnuClone_Info", "&Information...");
+    for (int i : {0, 1, 3})
+        connect(clone_[i], &QAction::triggered, this, [this, i] { mnuClone_Click(i); });
+
+    QMenu* mOpt = bar->addMenu(QStringLiteral("&Option"));
+    mOpt->setObjectName(QStringLiteral("mnuOpt"));
+    QMenu* mPreset = mOpt->addMenu(QStringLiteral("&Preset TV CH"));
+    mPreset->setObjectName(QStringLiteral("mnuOptPresetTv"));
+    mPreset->menuAction()->setObjectName(QStringLiteral("mnuOpt_PresetTv"));
+    for (int i = 0; i < 10; ++i) {
+        presetTv_[i] = AddItem(mPreset, QStringLiteral("mnuOptPresetTv_%1").arg(i),
+                               QString::fromLatin1(kPresetTables[i]));
+        connect(presetTv_[i], &QAction::triggered, this, [this, i] { mnuOptPresetTv_Click(i); });
+    }
+
+    QMenu* mHelp = bar->addMenu(QStringLiteral("&Help"));
+    mHelp->setObjectName(QStringLiteral("mnuHelp"));
+    helpItems_[0] = AddItem(mHelp, "mnuHelp_Contents", "&Contents", QKeySequence(Qt::Key_F1));
+    helpItems_[1] = addSeparator(mHelp, "mnuHelp_Sep1");
+    helpItems_[2] = AddItem(mHelp, "mnuHelp_About", "&About CS-Q5...");
+    for (int i : {0, 2})
+        connect(helpItems_[i], &QAction::triggered, this, [this, i] { mnuHelp_Click(i); });
+}
+
+void frmMain::BuildToolbar() {
+    Toolbar1_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    Toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1_->setMovable(false);
+    Toolbar1_->setFloatable(false);
+    Toolbar1_->setIconSize(QSize(16, 16));
+    Toolbar1_->toggleViewAction()->setVisible(false);
+    addToolBar(Qt::TopToolBarArea, Toolbar1_);
+    for (const auto& def : kToolButtons) {
+        if (!def.key) {
+            Toolbar1_->addSeparator();
+            continue;
+        }
+        const QString key = QString::fromLatin1(def.key);
+        auto* a = new QAction(ImageIcon(QString::fromLatin1(def.image)),
+                              QString::fromLatin1(def.tip), this);
+        a->setObjectName(key);
+        a->setToolTip(QString::fromLatin1(def.tip));
+        if (key.startsWith(QStringLiteral("Bar_Port_Com"))) a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        Toolbar1_->addAction(a);
+    }
+    Toolbar1_->installEventFilter(this);
+}
+
+QAction* frmMain::MenuItem(const QString& menuName, int index) const {
+    auto pick = [index](const auto& items) -> QAction* {
+        return index >= 0 && index < int(items.size()) ? items[index] : nullptr;
+    };
+    if (menuName == QLatin1String("mnuFile")) return pick(file_);
+    if (menuName == QLatin1String("mnuEdit")) return pick(edit_);
+    if (menuName == QLatin1String("mnuView")) return pick(view_);
+    if (menuName == QLatin1String("mnuCom")) return pick(com_);
+    if (menuName == QLatin1String("mnuClone")) return pick(clone_);
+    if (menuName == QLatin1String("mnuOptPresetTv")) return pick(presetTv_);
+    if (menuName == QLatin1String("mnuHelp")) return pick(helpItems_);
+    return nullptr;
+}
+
+// ------------------------------------------------------------- document
+
+void frmMain::ResetRig() {
+    model_->ResetMap();
+    BuildChTree();
+    grid_Init();
+    DispChList();
+}
+
+int frmMain::CheckEditedAndSave() {
+    const std::string prompt = reopenFlag_ ? std::string("Save changes ?")
+                                           : "Save changes to " + fileTitle_.toStdString() + " ?";
+    if (!radio_->EditOn()) return 1;
+    const int answer = MsgBoxYesNoCancel(prompt, this);
+    if (answer == kMsgYes) {
+        FileCommand(2);
+        return radio_->EditOn() ? 2 : 1;
+    }
+    return answer == kMsgNo ? 1 : 2;
+}
+
+void frmMain::NoFileName() {
+    fileTitle_ = kUntitled;
+    fileName_.clear();
+}
+
+void frmMain::SetCurDir(const QString& path) {
+    const int cut = path.lastIndexOf(QLatin1Char('/'));
+    const QString dir = cut > 0 ? path.left(cut) : QString();
+    curDir_ = dir.isEmpty() ? QDir::currentPath() : dir;
+}
+
+void frmMain::MsgBoxFileError(int code, const QString& name) {
+    std::string text;
+    switch (code) {
+        case 1:
+        case 2:
+            text = "Cannot save file.";
+            break;
+        case 3:
+        case 4:
+            text = "Cannot open file.";
+            break;
+        case 5:
+            text = "Illegal data.";
+            break;
+        case 6:
+            text = "There is not enough data.";
+            break;
+        default:
+            return;
+    }
+    MsgBoxOk(text + "\r\n\r\n" + name.toStdString(), this);
+}
+
+void frmMain::FileLoad(const QString& name, const QString& title) {
+    model_->WriteToEep();
+    radio_->Eep_Backup();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const int code = model_->FileLoad(name.toStdString());
+    QApplication::restoreOverrideCursor();
+    if (code != 0) {
+        MsgBoxFileError(code, name);
+        radio_->Eep_Restore();
+        model_->ReadFromEep(0);
+        return;
+    }
+    fileName_ = name;
+    fileTitle_ = title;
+    SetCurDir(name);
+    model_->RecentAdd(name.toStdString(), title.toStdString());
+    model_->ReadFromEep(0);
+    model_->WriteToEep();
+    radio_->EditOn(false);
+    DispChList();
+}
+
+void frmMain::FileSave(const QString& name, const QString& title) {
+    model_->WriteToEep();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const int code = model_->FileSave(name.toStdString());
+    QApplication::restoreOverrideCursor();
+    if (code != 0) {
+        MsgBoxFileError(code, name);
+        return;
+    }
+    fileName_ = name;
+    fileTitle_ = title;
+    SetCurDir(name);
+    model_->RecentAdd(name.toStdString(), title.toStdString());
+    radio_->EditOn(false);
+}
+
+void frmMain::FileCommand(int index) {
+    const QString filter = QString::fromLatin1(kFileFilter);
+    auto loadChecked = [this](const QString& name, const QString& title) {
+        if (name.compare(fileName_, Qt::CaseInsensitive) == 0 && !fileName_.isEmpty())
+            reopenFlag_ = true;
+        if (CheckEditedAndSave() == 1) FileLoad(name, title);
+    };
+    switch (index) {
+        case 0:
+            if (CheckEditedAndSave() == 1) {
+                model_->InitReload();
+                radio_->EditOn(false);
+                NoFileName();
+                DispChList();
+            }
+            break;
+        case 1: {
+            const QString name = Dialogs().OpenFileName(this, curDir_, filter);
+            if (!name.isEmpty()) loadChecked(name, QFileInfo(name).fileName());
+            break;
+        }
+        case 2:
+            if (!fileName_.isEmpty() && !reopenFlag_) {
+                const QFileInfo info(fileName_);
+                if (info.exists() && info.isWritable()) {
+                    FileSave(fileName_, fileTitle_);
+                    break;
+                }
+            }
+            FileCommand(3);
+            break;
+        case 3: {
+            const QString suggested = QDir(curDir_).filePath(fileTitle_);
+            const QString name = Dialogs().SaveFileName(this, suggested, filter);
+            if (!name.isEmpty()) FileSave(name, QFileInfo(name).fileName());
+            break;
+        }
+        case 5:
+        case 6:
+        case 7:
+        case 8: {
+            const int i = index - 5;
+            if (i < model_->RecentCount())
+                loadChecked(QString::fromStdString(model_->RecentFileName(i)),
+                            QString::fromStdString(model_->RecentFileTitle(i)));
+            break;
+        }
+        case 10:
+            close();
+            break;
+        default:
+            break;
+    }
+}
+
+void frmMain::mnuFile_Click(int index) {
+    const bool wasModal = modalFlag_;
+    modalFlag_ = true;
+    FileCommand(index);
+    modalFlag_ = wasModal;
+    AdjustRecentFile();
+    reopenFlag_ = false;
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (CheckEditedAndSave() == 2) {
+        event->ignore();
+        return;
+    }
+    GetItemWidth();
+    timMain_->stop();
+    if (help_) help_->close();
+    emit Closing();
+    event->accept();
+}
+
+// ------------------------------------------------------- other commands
+
+void frmMain::mnuEdit_Click(int index) {
+    WindowUpkeep();
+    QAction* item = MenuItem(QStringLiteral("mnuEdit"), index);
+    if (!item || item->isSeparator() || !item->isEnabled()) return;
+    const int key = curTreeKey_;
+    const int row = CurChNo();
+    const bool wasModal = modalFlag_;
+    if (index == 0) modalFlag_ = true;
+    model_->EditCommand(index, key, row);
+    modalFlag_ = wasModal;
+    DispChList();
+}
+
+void frmMain::mnuView_Click(int index) {
+    if (index == 0) {
+        const bool wasModal = modalFlag_;
+        modalFlag_ = true;
+        model_->CommonSetting();
+        modalFlag_ = wasModal;
+        DispChList();
+    } else if (index == 2) {
+        ToolBarFlag(1 - LimitInt(toolBarFlag_, 0, 1));
+    }
+}
+
+void frmMain::mnuCom_Click(int index) {
+    ComPortNo(index);
+    task();
+}
+
+void frmMain::mnuClone_Click(int index) {
+    if (index != 0 && index != 1 && index != 3) return;
+    const bool wasModal = modalFlag_;
+    modalFlag_ = true;
+    const QRect g = frameGeometry();
+    const PlaceRect c =
+        CentreOver({g.left(), g.top(), g.width(), g.height()}, progress_->frameGeometry().width(),
+                   progress_->frameGeometry().height());
+    progress_->move(c.left, c.top);
+    model_->CloneCommand(index, comPortNo_);
+    modalFlag_ = wasModal;
+    DispChList();
+}
+
+void frmMain::mnuOptPresetTv_Click(int index) {
+    if (index < 0 || index >= int(presetTv_.size())) return;
+    // Show the TV list before asking, so the user sees what is replaced.
+    for (QTreeWidgetItemIterator it(trvChList_); *it; ++it) {
+        const int key = (*it)->data(0, Qt::UserRole).toInt();
+        if (ChListOfTreeKey(key) != kTvListType) continue;
+        trvChList_->setCurrentItem(*it);
+        WindowUpkeep();
+    }
+    const std::string table = presetTv_[index]->text().toStdString();
+    if (MsgBoxOkCancel("All TV CH will be replaced with '" + table + "' table.\\nSure ?", this) !=
+        kMsgOk)
+        return;
+    model_->PresetTv(index);
+    DispChList();
+}
+
+void frmMain::mnuHelp_Click(int index) {
+    if (index == 0) {
+        Help().ShowContents();
+    } else if (index == 2) {
+        frmAbout about(this);
+        about.adjustSize();
+        const QRect g = frameGeometry();
+        const PlaceRect c =
+            CentreOver({g.left(), g.top(), g.width(), g.height()}, about.width(), about.height());
+        about.move(c.left, c.top);
+        const bool wasModal = modalFlag_;
+        modalFlag_ = true;
+        Dialogs().ShowModal(about);
+        modalFlag_ = wasModal;
+    }
+}
+
+void frmMain::Toolbar1_ButtonClick(const QString& key) {
+    if (modalFlag_) {
+        AdjustPortMarks();  // a port button pressed meanwhile springs back
+        return;
+    }
+    static const struct {
+        const char* key;
+        int menu;  // 0 file, 1 edit, 2 view, 3 com, 4 clone, 5 help
+        int index;
+    } kCommands[] = {
+        {"Bar_File_New", 0, 0},      {"Bar_File_Open", 0, 1},   {"Bar_File_Save", 0, 2},
+        {"Bar_Edit_Ch", 1, 0},       {"Bar_Edit_Copy", 1, 2},   {"Bar_Edit_Paste", 1, 3},
+        {"Bar_Edit_Clear", 1, 5},    {"Bar_View_Common", 2, 0}, {"Bar_Port_Com1", 3, 1},
+        {"Bar_Port_Com2", 3, 2},     {"Bar_Port_Com3", 3, 3},   {"Bar_Port_Com4", 3, 4},
+        {"Bar_Clone_Read", 4, 0},    {"Bar_Clone_Write", 4, 1}, {"Bar_Clone_Info", 4, 3},
+        {"Bar_Help_Contents", 5, 0},
+    };
+    for (const auto& c : kCommands) {
+        if (key != QLatin1String(c.key)) continue;
+        switch (c.menu) {
+            case 0:
+                mnuFile_Click(c.index);
+                break;
+            case 1:
+                mnuEdit_Click(c.index);
+                break;
+            case 2:
+                mnuView_Click(c.index);
+                break;
+            case 3:
+                mnuCom_Click(c.index);
+                break;
+            case 4:
+                mnuClone_Click(c.index);
+                break;
+            case 5:
+                mnuHelp_Click(c.index);
+                break;
+        }
+        return;
+    }
+}
+
+void frmMain::ShowEditPopup(const QPoint& globalPos) {
+    WindowUpkeep();
+    mnuEdit_->popup(globalPos);
+}
+
+// ---------------------------------------------------------------- ticks
+
+void frmMain::timMain_Timer() {
+    ReentryGuard guard(tickBusy_);
+    if (!guard) return;
+    WindowUpkeep();
+}
+
+void frmMain::WindowUpkeep() {
+    grid_Heal();
+    const int key = SelectedTreeKey();
+    if (key != curTreeKey_) ChangeTreeKey(key);
+    const bool gridShown = !mfgCh_->isHidden();
+    if (txtShield_->isHidden() == gridShown) txtShield_->setVisible(!gridShown);
+    const QString caption = MainCaption(fileTitle_);
+    if (windowTitle() != caption) setWindowTitle(caption);
+    const int columns = mfgCh_->columnCount();
+    for (int c = 0; c + 1 < columns; ++c)
+        if (mfgCh_->columnWidth(c) < kMinColumnPixels) mfgCh_->setColumnWidth(c, kMinColumnPixels);
+    AdjustMnuEdit();
+    // The port marks and the toolbar check also follow here, so that they are
+    // right even while no serial tick runs; the clone itself is stepped only
+    // by the serial tick through task().
+    AdjustPortMarks();
+}
+
+void frmMain::task() {
+    ReentryGuard guard(taskBusy_);
+    if (!guard) return;
+    model_->CloneTask();
+    if (progress_->isVisible()) {
+        if (!model_->CloneOpRunning())
+            progress_->Terminate();
+        else
+            progress_->Value(CloneProgressValue(model_->CloneWorkMode(), model_->CloneLastEeAdr(),
+                                                progress_->Maximum()));
+    }
+    AdjustPortMarks();
+}
+
+void frmMain::AdjustPortMarks() {
+    for (int p = 1; p <= 4; ++p) {
+        const bool on = p == comPortNo_;
+        if (com_[p]->isChecked() != on) com_[p]->setChecked(on);
+        auto* button = findChild<QAction*>(QStringLiteral("Bar_Port_Com%1").arg(p));
+        if (button && button->isChecked() != on) button->setChecked(on);
+    }
+    const bool toolbarOn = toolBarFlag_ == 1;
+    if (view_[2]->isChecked() != toolbarOn) view_[2]->setChecked(toolbarOn);
+}
+
+void frmMain::SetEditEnabled(int index, bool enabled) {
+    if (edit_[index]->isEnabled() != enabled) edit_[index]->setEnabled(enabled);
+}
+
+void frmMain::AdjustMnuEdit() {
+    ChEditState st;
+    if (CurChList() < kGroupListType && mfgCh_->rowCount() > 0)
+        st = model_->EditStateOf(curTreeKey_, CurChNo());
+    const bool base = st.exists && st.usable;
+    SetEditEnabled(0, base);
+    SetEditEnabled(2, base);
+    SetEditEnabled(3, base && st.pasteAllowed);
+    SetEditEnabled(5, base && st.clearEnable);
+    SetEditEnabled(6, base && st.clearEnable);
+    SetEditEnabled(7, base && st.clearEnable);
+    const std::pair<const char*, int> buttons[] = {
+        {"Bar_Edit_Ch", 0}, {"Bar_Edit_Copy", 2}, {"Bar_Edit_Paste", 3}, {"Bar_Edit_Clear", 5}};
+    for (const auto& [name, item] : buttons) {
+        auto* a = findChild<QAction*>(QString::fromLatin1(name));
+        if (a && a->isEnabled() != edit_[item]->isEnabled())
+            a->setEnabled(edit_[item]->isEnabled());
+    }
+}
+
+void frmMain::AdjustRecentFile() {
+    const int n = LimitInt(model_->RecentCount(), 0, kNumRecent);
+    for (int i = 0; i < kNumRecent; ++i) {
+        QAction* a = file_[5 + i];
+        if (i < n) {
+            a->setText(QStringLiteral("&%1 ").arg(i + 1) +
+                       QString::fromStdString(model_->RecentFileTitle(i)));
+            a->setEnabled(true);
+            a->setVisible(true);
+        } else if (i == 0) {
+            a->setText(QStringLiteral("Recent File"));
+            a->setEnabled(false);
+            a->setVisible(true);
+        } else {
+            a->setVisible(false);
+        }
+    }
+}
+
+// ------------------------------------------------------- tree and grid
+
+void frmMain::BuildChTree() {
+    trvChList_->clear();
+    QHash<QString, QTreeWidgetItem*> byKey;
+    QTreeWidgetItem* second = nullptr;
+    int count = 0;
+    for (int i = 0; i < kNumTreeKeys; ++i) {
+        const std::string def = model_->TreeKeyStr(i);
+        if (def.empty()) break;
+        const TreeKeyParts parts = ParseTreeKeyStr(def);
+        const QString image = QString::number(parts.image);
+        const QString text = FromModel(parts.caption);
+        const QString key = FromModel(parts.key);
+        QTreeWidgetItem* parent =
+            parts.parent.empty() ? nullptr : byKey.value(FromModel(parts.parent), nullptr);
+        auto* node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(trvChList_);
+        node->setText(0, text);
+        node->setData(0, Qt::UserRole, i);
+        node->setIcon(0, QIcon(QStringLiteral(":/icons/Tree_%1.svg").arg(image)));
+        byKey.insert(key, node);
+        node->setExpanded(true);
+        if (++count == 2) second = node;
+    }
+    if (second) trvChList_->setCurrentItem(second);
+}
+
+int frmMain::SelectedTreeKey() const {
+    const auto selected = trvChList_->selectedItems();
+    if (selected.isEmpty()) return 0;
+    return selected.front()->data(0, Qt::UserRole).toInt();
+}
+
+int frmMain::ChListOfTreeKey(int key) const {
+    return model_->TreeKeyChListType(key);
+}
+
+void frmMain::ChangeTreeKey(int key) {
+    GetItemWidth();
+    if (curTreeKey_ >= 0 && curTreeKey_ < kNumTreeKeys) {
+        savedRow_[curTreeKey_] = mfgCh_->currentRow() + 1;
+        savedTopRow_[curTreeKey_] = mfgCh_->rowAt(0) + 1;
+    }
+    curTreeKey_ = LimitInt(key, 0, kNumTreeKeys - 1);
+    grid_SetColumns();
+    const int rows = mfgCh_->rowCount();
+    if (rows > 0) {
+        const int top = LimitInt(savedTopRow_[curTreeKey_], 1, rows) - 1;
+        const int cur = LimitInt(savedRow_[curTreeKey_], 1, rows) - 1;
+        mfgCh_->scrollToItem(mfgCh_->item(top, 0), QAbstractItemView::PositionAtTop);
+        mfgCh_->setCurrentCell(cur, 0);
+    }
+    DispChList();
+    radio_->CheckEditOn();
+}
+
+void frmMain::grid_Init() {
+    mfgCh_->setEnabled(false);
+    QPalette pal = mfgCh_->palette();
+    // Without focus the chosen row shows in button face, as in a list that
+    // is not being worked in.
+    pal.setColor(QPalette::Inactive, QPalette::Highlight,
+                 pal.color(QPalette::Active, QPalette::Button));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                 pal.color(QPalette::Active, QPalette::WindowText));
+    mfgCh_->setPalette(pal);
+    grid_SetColumns();
+    if (mfgCh_->rowCount() > 0) mfgCh_->setCurrentCell(0, 0);
+    mfgCh_->setEnabled(true);
+}
+
+void frmMain::grid_SetColumns() {
+    const bool updates = mfgCh_->updatesEnabled();
+    mfgCh_->setUpdatesEnabled(false);
+    const int listType = CurChList();
+    if (listType < kGroupListType) {
+        mfgCh_->clear();
+        const int columns = std::max(model_->NumItemOfChListType(listType), 0);
+        const int rows = std::max(model_->NumChOfChListType(listType), 0);
+        mfgCh_->setColumnCount(columns);
+        mfgCh_->setRowCount(rows);
+        const QFontMetrics fm(mfgCh_->horizontalHeader()->font());
+        for (int c = 0; c < columns; ++c) {
+            const int item = model_->ItemNoOfChListType(listType, c);
+            const QString title = FromModel(model_->ChItemName(item));
+            auto* h = new QTableWidgetItem(title.trimmed());
+            h->setTextAlignment(c == 0 ? Qt::AlignCenter : (Qt::AlignRight | Qt::AlignVCenter));
+            mfgCh_->setHorizontalHeaderItem(c, h);
+            // The title with its trailing blanks gives the column's width.
+            mfgCh_->setColumnWidth(c, fm.horizontalAdvance(title) + 2 * fm.averageCharWidth());
+            if (item >= 0 && item < kNumItems && item != kFillerItem && itemWidth_[item] >= 1)
+                mfgCh_->setColumnWidth(c, TwipsToPixels(itemWidth_[item], TwipsPerPixelX()));
+        }
+        mfgCh_->setVisible(true);
+    } else {
+        mfgCh_->setVisible(false);
+    }
+    txtShield_->setVisible(mfgCh_->isHidden());
+    mfgCh_->scrollToTop();
+    mfgCh_->horizontalScrollBar()->setValue(0);
+    grid_Heal();
+    Form_Resize();
+    mfgCh_->setUpdatesEnabled(updates);
+}
+
+void frmMain::DispChList() {
+    const int listType = CurChList();
+    if (listType >= kGroupListType) return;
+    const int rows = mfgCh_->rowCount();
+    const int columns = mfgCh_->columnCount();
+    if (rows != std::max(model_->NumChOfChListType(listType), 0) ||
+        columns != std::max(model_->NumItemOfChListType(listType), 0)) {
+        grid_SetColumns();  // the list's shape changed (a new version)
+    }
+    for (int n = 0; n < mfgCh_->rowCount(); ++n) DispChRow(curTreeKey_, n);
+    grid_XHeal();
+}
+
+void frmMain::DispChRow(int key, int row) {
+    const std::vector<std::string> texts = model_->ChRowTexts(key, row);
+    for (int c = 0; c < mfgCh_->columnCount(); ++c) {
+        const QString text = c < int(texts.size()) ? FromModel(texts[c]) : QString();
+        QTableWidgetItem* cell = mfgCh_->item(row, c);
+        if (!cell) {
+            cell = new QTableWidgetItem();
+            cell->setTextAlignment(c == 0 ? Qt::AlignCenter : (Qt::AlignRight | Qt::AlignVCenter));
+            mfgCh_->setItem(row, c, cell);
+        }
+        if (cell->text() != text) cell->setText(text);
+    }
+}
+
+void frmMain::grid_Heal() {
+    // The grid selects whole rows only; what can still go wrong is a
+    // selection that lost its row (after a clear) while a cursor remains.
+    const int rows = mfgCh_->rowCount();
+    if (rows == 0) return;
+    const int cur = mfgCh_->currentRow();
+    const auto selected = mfgCh_->selectionModel()->selectedRows();
+    if (cur < 0 || selected.size() != 1 || selected.front().row() != cur) grid_XHeal();
+}
+
+void frmMain::grid_XHeal() {
+    const int rows = mfgCh_->rowCount();
+    if (rows == 0) return;
+    const int row = LimitInt(mfgCh_->currentRow(), 0, rows - 1);
+    mfgCh_->setCurrentCell(row, 0);
+    mfgCh_->selectRow(row);
+}
+
+void frmMain::GetItemWidth() {
+    const int listType = CurChList();
+    if (listType >= kGroupListType) return;
+    for (int c = 0; c < mfgCh_->columnCount(); ++c) {
+        const int item = model_->ItemNoOfChListType(listType, c);
+        if (item >= 0 && item < kNumItems && item != kFillerItem)
+            itemWidth_[item] = PixelsToTwips(mfgCh_->columnWidth(c), TwipsPerPixelX());
+    }
+}
+
+int frmMain::CurChNo() const {
+    return std::max(mfgCh_->currentRow(), 0);
+}
+
+int frmMain::CurChList() const {
+    return ChListOfTreeKey(curTreeKey_);
+}
+
+void frmMain::Form_Resize() {
+    const double tx = TwipsPerPixelX();
+    const double ty = TwipsPerPixelY();
+    // The toolbar sits above the central area in this window, so the area's
+    // own top is where the layout begins.
+    const MainLayout l = ComputeMainLayout(PixelsToTwips(area_->width(), tx),
+                                           PixelsToTwips(area_->height(), ty), 0, treeWidth_);
+    trvChList_->setGeometry(ToRect(l.tree, tx, ty));
+    mfgCh_->setGeometry(ToRect(l.grid, tx, ty));
+    txtShield_->setGeometry(ToRect(l.grid, tx, ty));
+    const QRect sep = ToRect(l.separator, tx, ty);
+    fraSeparator_->setGeometry(QRect(
+        trvChList_->geometry().right() + 1, sep.top(),
+        std::max(mfgCh_->geometry().left() - trvChList_->geometry().right() - 1, 1), sep.height()));
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == area_ && event->type() == QEvent::Resize) {
+        Form_Resize();
+    } else if (watched == fraSeparator_) {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+            type != QEvent::MouseButtonRelease)
+            return QMainWindow::eventFilter(watched, event);
+        auto* me = static_cast<QMouseEvent*>(event);
+        const double tx = TwipsPerPixelX();
+        if (type == QEvent::MouseButtonPress && me->button() == Qt::LeftButton) {
+            grabOffset_ = PixelsToTwips(int(me->position().x()), tx);
+            dragging_ = true;
+            return true;
+        }
+        if (type == QEvent::MouseMove && dragging_ && (me->buttons() & Qt::LeftButton)) {
+            const std::int32_t sepLeft = PixelsToTwips(fraSeparator_->x(), tx) +
+                                         PixelsToTwips(int(me->position().x()), tx) - grabOffset_;
+            TreeWidth(sepLeft - PixelsToTwips(trvChList_->x(), tx));
+            return true;
+        }
+        if (type == QEvent::MouseButtonRelease) {
+            dragging_ = false;
+            return true;
+        }
+    } else if (watched == mfgCh_ && event->type() == QEvent::KeyPress) {
+        auto* ke = static_cast<QKeyEvent*>(event);
+        if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
+            mnuEdit_Click(0);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ----------------------------------------------------------- properties
+
+void frmMain::ComPortNo(int port) {
+    comPortNo_ = LimitInt(port, 1, 4);
+}
+
+void frmMain::ToolBarFlag(int flag) {
+    toolBarFlag_ = LimitInt(flag, 0, 1);
+    Toolbar1_->setVisible(toolBarFlag_ == 1);
+}
+
+void frmMain::TreeWidth(std::int32_t twips) {
+    treeWidth_ = twips;
+    Form_Resize();
+}
+
+std::int32_t frmMain::ItemWidth(int item) const {
+    return item >= 0 && item < kNumItems ? itemWidth_[item] : -1;
+}
+
+void frmMain::ItemWidth(int item, std::int32_t twips) {
+    if (item >= 0 && item < kNumItems) itemWidth_[item] = twips;
+}
+
+double frmMain::TwipsPerPixelX() const {
+    return TwipsPerPixel(logicalDpiX());
+}
+
+double frmMain::TwipsPerPixelY() const {
+    return TwipsPerPixel(logicalDpiY());
+}
+
+// -------------------------------------------------------------- settings
+
+void frmMain::LoadSettings(const MainSettings& s) {
+    ComPortNo(s.comPort);
+    ToolBarFlag(s.toolBar);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
+    const WindowPlacement p = PlacementFromProfile(s.placement, size.width(), size.height());
+    startState_ = p.state;
+    setGeometry(p.normal.left, p.normal.top, p.normal.width, p.normal.height);
+    treeWidth_ = s.treeViewWidth;
+    for (int i = 0; i < int(s.cellWidth.size()); ++i) itemWidth_[i] = s.cellWidth[i];
+    grid_SetColumns();
+    DispChList();
+    AdjustPortMarks();
+}
+
+MainSettings frmMain::SaveSettings() const {
+    MainSettings s;
+    s.comPort = comPortNo_;
+    s.toolBar = toolBarFlag_;
+    const Qt::WindowStates ws = windowState();
+    s.placement.state = ws.testFlag(Qt::WindowMinimized)   ? kStateMinimised
+                        : ws.testFlag(Qt::WindowMaximized) ? kStateMaximised
+                                                           : kStateNormal;
+    const QRect r = normalGeometry().isValid() ? normalGeometry() : geometry();
+    s.placement.left = r.left();
+    s.placement.top = r.top();
+    s.placement.width = r.width();
+    s.placement.height = r.height();
+    s.treeViewWidth = treeWidth_;
+    for (int i = 0; i < int(s.cellWidth.size()); ++i) s.cellWidth[i] = itemWidth_[i];
+    return s;
+}
+
+void frmMain::ShowPlaced() {
+    if (startState_ == kStateMaximised)
+        showMaximized();
+    else
+        show();
+}
+
+frmCloneProgress& frmMain::CloneProgress() {
+    return *progress_;
+}
+
+HelpWindow& frmMain::Help() {
+    if (!help_) help_ = new HelpWindow(this);
+    return *help_;
+}

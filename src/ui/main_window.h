@@ -1,0 +1,198 @@
+#pragma once
+// The program's main window: the tree of channel groups on the left, the
+// channel grid on the right, a bar between them that the user drags, the
+// menus and the toolbar. It holds no channel data: every cell comes from
+// the memory map through MainWindowModel each time the list is shown. The
+// 200 ms window tick keeps selection, layout, caption and menus current.
+// It also owns the document's file name and title, the COM port choice and
+// the window settings that the profile keeps.
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "image/radio.h"
+#include "ui/main_model.h"
+#include "ui/placement.h"
+
+class QAction;
+class QFrame;
+class QMenu;
+class QPlainTextEdit;
+class QTableWidget;
+class QTimer;
+class QToolBar;
+class QTreeWidget;
+class frmCloneProgress;
+class HelpWindow;
+
+// The "OPTION" and "STATUS" values of the main window as the profile keeps
+// them: "ComPort", "ToolBar", "WindowPosition(State|Left|Top|Width|Height)"
+// (pixels), "TreeViewWidth" and "CellWidth(0)".."CellWidth(14)" (twips,
+// -1 for none).
+struct MainSettings {
+    int comPort = 1;
+    int toolBar = 1;
+    StoredPlacement placement;
+    std::int32_t treeViewWidth = 3100;
+    std::array<std::int32_t, 15> cellWidth{-1, -1, -1, -1, -1, -1, -1, -1,
+                                           -1, -1, -1, -1, -1, -1, -1};
+};
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+  public:
+    static constexpr int kNumTreeKeys = 28;
+    static constexpr int kNumItems = 17;
+
+    // model and radio may be null: the window then runs on an empty model
+    // and a document of its own. Both must outlive the window.
+    explicit frmMain(MainWindowModel* model = nullptr, clsCmcRadio* radio = nullptr,
+                     QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    void setModel(MainWindowModel* model);
+    MainWindowModel& model() const { return *model_; }
+    clsCmcRadio& radio() const { return *radio_; }
+
+    // --- Document ---
+    void ResetRig();
+    // 1 go on, 2 cancel the caller's action.
+    int CheckEditedAndSave();
+    void NoFileName();
+    void SetCurDir(const QString& path);
+    QString FileName() const { return fileName_; }
+    QString FileTitle() const { return fileTitle_; }
+    QString CurDir() const { return curDir_; }
+    void FileLoad(const QString& name, const QString& title);
+    void FileSave(const QString& name, const QString& title);
+    void MsgBoxFileError(int code, const QString& name);
+
+    // --- Menus and toolbar; indices as the menus count their items ---
+    void mnuFile_Click(int index);
+    void mnuEdit_Click(int index);
+    void mnuView_Click(int index);
+    void mnuCom_Click(int index);
+    void mnuClone_Click(int index);
+    void mnuOptPresetTv_Click(int index);
+    void mnuHelp_Click(int index);
+    void Toolbar1_ButtonClick(const QString& key);
+    // Item of a menu by index (separators included); null outside.
+    QAction* MenuItem(const QString& menuName, int index) const;
+
+    // --- Ticks ---
+    void timMain_Timer();
+    // The window's part of the serial tick: one step of the clone, the
+    // progress display and the COM port marks.
+    void task();
+    // The COM port menu checks, the pressed port button and the toolbar check.
+    void AdjustPortMarks();
+    void AdjustMnuEdit();
+    void AdjustRecentFile();
+
+    // --- Tree and grid ---
+    void BuildChTree();
+    int SelectedTreeKey() const;
+    int ChListOfTreeKey(int key) const;
+    void ChangeTreeKey(int key);
+    int CurrentTreeKey() const { return curTreeKey_; }
+    void grid_Init();
+    void grid_SetColumns();
+    void DispChList();
+    void DispChRow(int key, int row);
+    void grid_Heal();
+    void grid_XHeal();
+    void GetItemWidth();
+    int CurChNo() const;
+    int CurChList() const;
+    void Form_Resize();
+
+    // --- Properties ---
+    int ComPortNo() const { return comPortNo_; }
+    void ComPortNo(int port);
+    bool LastCloneError() const { return lastCloneError_; }
+    void LastCloneError(bool value) { lastCloneError_ = value; }
+    bool ModalFlag() const { return modalFlag_; }
+    void ModalFlag(bool value) { modalFlag_ = value; }
+    int ToolBarFlag() const { return toolBarFlag_; }
+    void ToolBarFlag(int flag);
+    std::int32_t TreeWidth() const { return treeWidth_; }
+    void TreeWidth(std::int32_t twips);
+    std::int32_t ItemWidth(int item) const;
+    void ItemWidth(int item, std::int32_t twips);
+    double TwipsPerPixelX() const;
+    double TwipsPerPixelY() const;
+
+    // --- Settings kept in the profile ---
+    void LoadSettings(const MainSettings& settings);
+    MainSettings SaveSettings() const;
+    // How the window opens after LoadSettings: normal or maximised.
+    void ShowPlaced();
+
+    frmCloneProgress& CloneProgress();
+    HelpWindow& Help();
+
+  signals:
+    // The window is about to close for good: the port is to be closed and
+    // the settings saved (the column widths are already captured).
+    void Closing();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildToolbar();
+    QAction* AddItem(QMenu* menu, const QString& name, const QString& text,
+                     const QKeySequence& shortcut = QKeySequence());
+    void FileCommand(int index);
+    void WindowUpkeep();
+    void ShowEditPopup(const QPoint& globalPos);
+    void SetEditEnabled(int index, bool enabled);
+
+    std::unique_ptr<MainWindowModel> ownModel_;
+    std::unique_ptr<clsCmcRadio> ownRadio_;
+    MainWindowModel* model_;
+    clsCmcRadio* radio_;
+
+    QTreeWidget* trvChList_ = nullptr;
+    QTableWidget* mfgCh_ = nullptr;
+    QFrame* fraSeparator_ = nullptr;
+    QPlainTextEdit* txtShield_ = nullptr;
+    QToolBar* Toolbar1_ = nullptr;
+    QTimer* timMain_ = nullptr;
+    QWidget* area_ = nullptr;
+    frmCloneProgress* progress_ = nullptr;
+    HelpWindow* help_ = nullptr;
+
+    std::array<QAction*, 11> file_{};
+    std::array<QAction*, 8> edit_{};
+    std::array<QAction*, 3> view_{};
+    std::array<QAction*, 5> com_{};
+    std::array<QAction*, 4> clone_{};
+    std::array<QAction*, 10> presetTv_{};
+    std::array<QAction*, 3> helpItems_{};
+    QMenu* mnuEdit_ = nullptr;
+
+    QString fileName_;
+    QString fileTitle_;
+    QString curDir_;
+    bool reopenFlag_ = false;
+    int comPortNo_ = 1;
+    bool lastCloneError_ = false;
+    bool modalFlag_ = false;
+    int toolBarFlag_ = 1;
+    int curTreeKey_ = 0;
+    std::array<int, kNumTreeKeys> savedRow_{};
+    std::array<int, kNumTreeKeys> savedTopRow_{};
+    std::array<std::int32_t, kNumItems> itemWidth_{};
+    std::int32_t treeWidth_ = 3100;
+    std::int32_t grabOffset_ = 0;
+    bool dragging_ = false;
+    bool tickBusy_ = false;
+    bool taskBusy_ = false;
+    int startState_ = kStateNormal;
+};

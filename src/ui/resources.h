@@ -1,0 +1,4 @@
+#pragma once
+// The icons and the manual are compiled into the ui library; a static
+// library's resources must be registered once before first use.
+void InitUiResources();

@@ -1,0 +1,64 @@
+#pragma once
+// A DialogService for tests: records every message box and modal dialog,
+// answers from queues filled by the test, never runs an event loop.
+
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "ui/dialogs.h"
+
+class FakeDialogs : public DialogService {
+  public:
+    struct Message {
+        QString text;
+        QString title;
+        MsgButtons buttons;
+        MsgIcon icon;
+    };
+    std::vector<Message> messages;
+    std::deque<int> answers;        // message box answers; OK/Cancel default: Cancel
+    std::deque<QString> openNames;  // empty string: the user cancels
+    std::deque<QString> saveNames;
+    QStringList shownDialogs;  // objectName of every dialog shown modally
+    int openCalls = 0;
+    int saveCalls = 0;
+    std::function<void(QDialog&)> onShowModal;
+
+    FakeDialogs() { SetDialogs(this); }
+    ~FakeDialogs() override { SetDialogs(nullptr); }
+
+    int MessageBox(QWidget*, const QString& text, const QString& title, MsgButtons buttons,
+                   MsgIcon icon) override {
+        messages.push_back({text, title, buttons, icon});
+        if (!answers.empty()) {
+            const int a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return buttons == MsgButtons::Ok ? kMsgOk : kMsgCancel;
+    }
+    QString OpenFileName(QWidget*, const QString&, const QString&) override {
+        ++openCalls;
+        return Pop(openNames);
+    }
+    QString SaveFileName(QWidget*, const QString&, const QString&) override {
+        ++saveCalls;
+        return Pop(saveNames);
+    }
+    int ShowModal(QDialog& dialog) override {
+        shownDialogs << dialog.objectName();
+        if (onShowModal) onShowModal(dialog);
+        return QDialog::Accepted;
+    }
+
+  private:
+    static QString Pop(std::deque<QString>& q) {
+        if (q.empty()) return QString();
+        QString s = q.front();
+        q.pop_front();
+        return s;
+    }
+};

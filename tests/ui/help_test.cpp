@@ -1,0 +1,94 @@
+// The program's help: every page of the contents and the index exists in
+// the resources, links between pages resolve, and the index filters.
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "ui/about_box.h"
+#include "ui/help_window.h"
+
+namespace {
+QString PageFile(const QString& target) {
+    return QStringLiteral(":/help/") + target.section(QLatin1Char('#'), 0, 0);
+}
+QString ReadPage(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+}  // namespace
+
+class HelpTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void EveryContentsAndIndexEntryLeadsToAnExistingAnchor() {
+        HelpWindow help;
+        QStringList targets;
+        auto* contents = help.findChild<QTreeWidget*>("trvHelpContents");
+        QTreeWidgetItemIterator it(contents);
+        for (; *it; ++it) targets << (*it)->data(0, Qt::UserRole).toString();
+        auto* index = help.findChild<QListWidget*>("lstHelpIndex");
+        for (int r = 0; r < index->count(); ++r)
+            targets << index->item(r)->data(Qt::UserRole).toString();
+        QVERIFY(targets.size() > 30);
+        for (const QString& t : targets) {
+            const QString page = ReadPage(PageFile(t));
+            QVERIFY2(!page.isEmpty(), qPrintable(t));
+            const QString anchor = t.section(QLatin1Char('#'), 1);
+            if (!anchor.isEmpty())
+                QVERIFY2(page.contains(QStringLiteral("name=\"%1\"").arg(anchor)), qPrintable(t));
+        }
+    }
+
+    void LinksBetweenPagesResolve() {
+        const QRegularExpression href(QStringLiteral("href=\"([a-z]+\\.(html))(#[a-z]+)?\""));
+        for (const char* name : {"index.html", "setup.html", "cloning.html", "editing.html",
+                                 "files.html", "serial.html", "menus.html"}) {
+            const QString page = ReadPage(QStringLiteral(":/help/") + name);
+            QVERIFY2(!page.isEmpty(), name);
+            auto matches = href.globalMatch(page);
+            while (matches.hasNext()) {
+                const auto m = matches.next();
+                const QString target = ReadPage(QStringLiteral(":/help/") + m.captured(1));
+                QVERIFY2(!target.isEmpty(), qPrintable(m.captured(0)));
+                if (m.hasCaptured(3))
+                    QVERIFY2(
+                        target.contains(QStringLiteral("name=\"%1\"").arg(m.captured(3).mid(1))),
+                        qPrintable(m.captured(0)));
+            }
+        }
+    }
+
+    void TheSerialPageTellsHowToJoinDialout() {
+        const QString page = ReadPage(":/help/serial.html");
+        for (const char* text : {"sudo usermod -aG dialout $USER", "log out", "/dev/ttyUSB0",
+                                 "/dev/ttyACM0", "ComDevice(1)"})
+            QVERIFY2(page.contains(QString::fromLatin1(text)), text);
+    }
+
+    void TheIndexNarrowsToTheTypedKeyword() {
+        HelpWindow help;
+        const int all = help.IndexCount();
+        help.FilterIndex("dial");
+        QCOMPARE(help.IndexCount(), 1);
+        help.FilterIndex("CLONE");
+        QCOMPARE(help.IndexCount(), 3);
+        help.FilterIndex("");
+        QCOMPARE(help.IndexCount(), all);
+    }
+
+    void TheAboutBoxNamesTheProgramAndItsRevision() {
+        frmAbout about;
+        QCOMPARE(about.windowTitle(), QStringLiteral("About CS-Q5"));
+        auto* name = about.findChild<QLabel*>("lblAbout_Name");
+        QVERIFY(name);
+        QCOMPARE(name->text(), QStringLiteral("CS-Q5 Rev.") + QStringLiteral(CSQ5_VERSION));
+    }
+};
+
+QTEST_MAIN(HelpTest)
+#include "help_test.moc"
