@@ -16,11 +16,11 @@ inline constexpr std::int32_t kFormatTagAdr = 0x1F70;
 // The memory a receiver of that setup leaves the factory with.
 void MakeStartImage(const ReceiverSetup& setup, clsCmcEeprom& image);
 
-// Writes the whole image as a data file; false when the file could not be
-// written completely.
+// Writes the whole image as a data file (the program's own writer); false
+// when the file could not be written.
 bool SaveImageFile(const std::string& path, const clsCmcEeprom& image);
 
-// Reads a data file into the image; the file must be for this receiver
-// model and give every byte. On failure the image is left unchanged and
-// error says why.
+// Reads a data file into the image with the program's own loader: the file
+// must be for this receiver model, give every byte and carry the format
+// tag. On failure the image is left unchanged and error says why.
 bool LoadImageFile(const std::string& path, clsCmcEeprom& image, std::string& error);

@@ -167,6 +167,8 @@ Receiver identity (the identification answer):
   --tvow N          TV sound standard 0..3, option bits 1-2 (default 0)
 Image:
   --image FILE.acf  start from this data file instead of the factory image
+                    of the version (it must hold all 8064 bytes and the
+                    format tag)
   --save FILE.acf   save the image after every successful clone write
   --block N         data bytes per frame of a clone read, 1..112 (default 32)
 Line:
