@@ -67,8 +67,8 @@ class ShellTest : public QObject {
             QString file;
         } cases[] = {
             {{"/home/u/scan.acf"}, "/home/u/scan.acf"},
-            {{"scan.acf"}, cwd + "/scan.acf"},       // relative to where it started
-            {{"/s"}, "/s"},                          // only "/S" is the setup
+            {{"scan.acf"}, cwd + "/scan.acf"},  // relative to where it started
+            {{"/s"}, "/s"},                     // only "/S" is the setup
             {{"/S"}, ""},
             {{"a.acf", "b.acf"}, ""},
             {{""}, ""},
