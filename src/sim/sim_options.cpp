@@ -109,20 +109,20 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& out, std:
         } else if (name == "--link") {
             ok = takeValue(out.link);
         } else if (name == "--fault") {
-            std::string spec;
-            ok = takeValue(spec);
+            std::string faultText;
+            ok = takeValue(faultText);
             if (!ok) return false;
             std::string frameText;
-            const auto colon = spec.find(':');
+            const auto colon = faultText.find(':');
             if (colon != std::string::npos) {
-                frameText = spec.substr(colon + 1);
-                spec = spec.substr(0, colon);
+                frameText = faultText.substr(colon + 1);
+                faultText = faultText.substr(0, colon);
             }
             const FaultSpelling* found = nullptr;
             for (const auto& f : kFaults)
-                if (spec == f.name) found = &f;
+                if (faultText == f.name) found = &f;
             if (!found) {
-                error = "unknown fault " + spec + " (see --help)";
+                error = "unknown fault " + faultText + " (see --help)";
                 return false;
             }
             out.setup.fault = found->fault;

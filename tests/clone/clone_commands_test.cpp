@@ -390,16 +390,6 @@ TEST_F(CloneCommandsTest, FailedInitialSetupKeepsVersionAndPort) {
     EXPECT_EQ(ui.resets, 0);
 }
 
-TEST_F(CloneCommandsTest, ADevicePathNamesThePortAndItsFailure) {
-    clone.ComDevice("/dev/pts/77");
-    line.failOpen = true;
-    ASSERT_TRUE(clone.Information());
-    RunToEnd();
-    EXPECT_EQ(line.lastDevice, "/dev/pts/77");
-    ASSERT_EQ(ui.errors.size(), 1u);
-    EXPECT_EQ(FirstLine(ui.errors[0]), "Cannot access /dev/pts/77.");
-}
-
 TEST_F(CloneCommandsTest, OneCommandAtATimeAndThePortStaysInRange) {
     ASSERT_TRUE(clone.Information());
     EXPECT_FALSE(clone.Read());

