@@ -26,6 +26,8 @@ constexpr int kRecentFiles = 4;
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("csq5"));
+    // Ties the windows to the installed desktop entry (icon, Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.csq5.CSQ5"));
 
     SingleInstance instance;
     if (!instance.TryLock()) {
@@ -59,6 +61,10 @@ int main(int argc, char* argv[]) {
     window.ResetRig();
     window.LoadSettings(settings);
     window.AdjustRecentFile();
+    // A data file named on the command line (a file manager's "Open with")
+    // is opened as File > Open does; a failure gives the file message.
+    if (const QString file = DataFileArgument(QApplication::arguments().mid(1)); !file.isEmpty())
+        window.FileLoad(file, QFileInfo(file).fileName());
 
     QObject::connect(&window, &frmMain::Closing, [&] {
         // The port is closed by the serial service once it is wired here.
