@@ -4,6 +4,10 @@
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
 
 // The program name as shown in captions and message boxes.
 inline const QString kProgramName = QStringLiteral("CS-Q5");
@@ -25,11 +29,18 @@ inline QString ProgramVersion() {
     return QStringLiteral(CSQ5_VERSION);
 }
 
-// Exactly "/S" as the only argument (case matters, no blanks around it)
-// asks for the initial setup at start.
+// The start-up command line (see app/command_line.h): exactly "/S" as the
+// only argument (case matters, no blanks around it; "--demo" aside) asks
+// for the initial setup at start.
 // arguments: the arguments after the program name.
+inline StartupRequest StartupRequestOf(const QStringList& arguments) {
+    std::vector<std::string> args;
+    for (const QString& arg : arguments) args.push_back(arg.toStdString());
+    return ParseStartupCommandLine(args);
+}
+
 inline bool IsSetupCommandLine(const QStringList& arguments) {
-    return arguments.size() == 1 && arguments.front() == QStringLiteral("/S");
+    return StartupRequestOf(arguments).setup;
 }
 
 // A single argument other than "/S" names a data file to open at start, as
@@ -37,7 +48,7 @@ inline bool IsSetupCommandLine(const QStringList& arguments) {
 // Returns its absolute path, or an empty text when there is none.
 // arguments: the arguments after the program name.
 inline QString DataFileArgument(const QStringList& arguments) {
-    if (arguments.size() != 1 || arguments.front().isEmpty() || IsSetupCommandLine(arguments))
-        return {};
-    return QFileInfo(arguments.front()).absoluteFilePath();
+    const std::string file = StartupRequestOf(arguments).file;
+    if (file.empty()) return {};
+    return QFileInfo(QString::fromStdString(file)).absoluteFilePath();
 }

@@ -1,17 +1,12 @@
 #pragma once
 // The "Cloning" progress dialog. It is shown modally while a clone
 // operation runs; the user cannot close it: the serial tick moves its bar
-// and closes it (Terminate) when the operation ends or fails.
+// and closes it (Terminate) when the operation ends or fails. The bar's
+// value comes from the clone commands (CloneProgressValue of the core).
 
 #include <QDialog>
-#include <cstdint>
 
 class QProgressBar;
-
-// Bar value during a clone: full at the end of a write (driver work mode 4),
-// else in proportion to the driver's last image address over the 8064
-// bytes of the image, limited to 0..maximum.
-int CloneProgressValue(int workMode, std::int32_t lastEeAdr, int maximum = 100);
 
 class frmCloneProgress : public QDialog {
     Q_OBJECT

@@ -1,0 +1,55 @@
+#pragma once
+// Which device each COM slot opens. The program offers four slots, COM1 to
+// COM4; on Linux a cloning cable is a device such as /dev/ttyUSB0. For each
+// slot the user picks one of the serial ports found (shown with their
+// descriptions) or types a path (a pseudo-terminal such as /dev/pts/5); an
+// empty entry leaves the slot to the automatic choice among the ports found.
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+
+class frmComDevices : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kNumSlots = 4;
+
+    // ports: the ports found, path and description.
+    explicit frmComDevices(const std::vector<std::pair<QString, QString>>& ports,
+                           QWidget* parent = nullptr);
+
+    // The slots' devices: slot 1..4 -> path; slots without an entry are
+    // automatic.
+    void Devices(const std::map<int, std::string>& devices);
+    std::map<int, std::string> Devices() const;
+
+    QComboBox* Slot(int slot) const;
+
+    // Marks the device each slot opens now (its own, or the port found for
+    // it): slot 1..4 -> path, with a note such as "demo receiver"; a slot
+    // left out opens nothing.
+    void InUse(const std::map<int, std::pair<QString, QString>>& inUse);
+    QLabel* InUseLabel(int slot) const;
+
+  private:
+    std::array<QComboBox*, kNumSlots> cbo_{};
+    std::array<QLabel*, kNumSlots> lbl_{};
+    std::vector<std::pair<QString, QString>> ports_;
+};
+
+// The serial ports of the system with their descriptions, in slot order.
+std::vector<std::pair<QString, QString>> FoundSerialPorts();
+
+// How a found port is described: the system's description, the USB vendor
+// and product IDs (4 hex digits each, as lsusb shows them) and the serial
+// number, each when known; for example
+// "FT232R USB UART, USB 0403:6001, serial A10K2Z3B".
+QString SerialPortDetails(const QString& description, bool hasIds, quint16 vendorId,
+                          quint16 productId, const QString& serialNumber);
