@@ -91,6 +91,13 @@ void Csq5Program::Start(const QStringList& arguments) {
     window_.LoadSettings(settings);
     window_.AdjustRecentFile();
     window_.AdjustComCaptions();
+    // A data file named on the command line (a file manager's "Open with")
+    // is opened as File > Open does; a failure gives the file message.
+    if (const QString file = DataFileArgument(arguments); !file.isEmpty()) {
+        doc_.Load(file.toStdString());
+        window_.DispChList();
+        window_.AdjustRecentFile();
+    }
 
     service_.com().Reset();
     service_.Start();
