@@ -320,6 +320,32 @@ class ProgramTest : public QObject {
         QVERIFY(ticks > 0);
     }
 
+    void DevicesAssignedToTheSlotsAreShownAndStored() {
+        Run r(kVersion0);
+        r.p->Start({});
+        frmMain& w = r.p->Window();
+        r.dialogs.onShowModal = [](QDialog& d) {
+            QCOMPARE(d.objectName(), QStringLiteral("frmComDevices"));
+            auto* slot2 = d.findChild<QComboBox*>("cboComDevice_2");
+            QVERIFY(slot2 && slot2->isEditable());
+            slot2->setEditText(QStringLiteral(" /dev/pts/5 "));
+            d.accept();
+        };
+        w.MenuItem("mnuCom", 5)->trigger();
+        QCOMPARE(r.p->ComDevices(), (std::map<int, std::string>{{2, "/dev/pts/5"}}));
+        QCOMPARE(w.MenuItem("mnuCom", 2)->text(), QStringLiteral("COM &2 (/dev/pts/5)"));
+        QFile f(r.Path("CSQ5.rs"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().contains("ComDevice(2)=/dev/pts/5"));
+        // Cancel changes nothing.
+        r.dialogs.onShowModal = [](QDialog& d) {
+            d.findChild<QComboBox*>("cboComDevice_2")->setEditText(QString());
+            d.reject();
+        };
+        w.MenuItem("mnuCom", 5)->trigger();
+        QCOMPARE(r.p->ComDevices().at(2), std::string("/dev/pts/5"));
+    }
+
     void TheEditMenuFollowsTheChannelUnderTheCursor() {
         Run r(kVersion0);
         r.p->Start({});
