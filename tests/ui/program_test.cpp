@@ -32,7 +32,8 @@ using namespace std::chrono_literals;
 namespace {
 constexpr int kVfoKey = 1;
 constexpr int kBankA = 3;
-const char* const kVersion0 = "[M_Property]\r\nM_Property_V=0\r\nM_Property_A=1\r\nM_Property_F=0\r\n";
+const char* const kVersion0 =
+    "[M_Property]\r\nM_Property_V=0\r\nM_Property_A=1\r\nM_Property_F=0\r\n";
 const QString kHints = QStringLiteral(
     "\n\nCheck the following:\n\n- The COM port settings.\n- Cloning cable connections.\n"
     "- Receiver power is ON.");
