@@ -9,8 +9,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("csq5"));
-    // Ties the windows to the installed desktop entry (icon, Wayland app id).
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.csq5.CSQ5"));
 
     SingleInstance instance;
     if (!instance.TryLock()) {

@@ -115,8 +115,12 @@ void Csq5Program::Start(const QStringList& arguments) {
 }
 
 void Csq5Program::OpenAtStart(const std::string& path) {
-    // As File > Open: a refused file gives its message and changes nothing.
+    // A data file named on the command line (a file manager's "Open with")
+    // is opened as File > Open does; a refused file gives the file message
+    // and changes nothing.
     doc_.Load(path);
+    window_.DispChList();
+    window_.AdjustRecentFile();
 }
 
 void Csq5Program::StartDemo() {
@@ -181,7 +185,9 @@ void Csq5Program::AssignComDevices() {
                        demo_ && slot == 1 ? QStringLiteral("demo receiver") : QString()};
     dialog.InUse(inUse);
     dialog.adjustSize();
-    if (Dialogs().ShowModal(dialog) == QDialog::Accepted) ComDevices(dialog.Devices());
+    dialog.setResult(QDialog::Rejected);
+    Dialogs().ShowModal(dialog);
+    if (dialog.result() == QDialog::Accepted) ComDevices(dialog.Devices());
 }
 
 bool Csq5Program::SaveSettings() {

@@ -219,7 +219,7 @@ class ProgramTest : public QObject {
         r.p->Window().mnuClone_Click(0);
         QCOMPARE(r.progressShown, 1);
         QCOMPARE(r.LastMessage(), QStringLiteral("No answer from receiver.") + kHints);
-        QCOMPARE(r.dialogs.messages.size(), std::size_t(2));  // one question, one failure
+        QCOMPARE(r.dialogs.messages.size(), std::size_t(3));  // the failure once
         QVERIFY(r.Radio().eepImage.bytes() == before);
         QCOMPARE(r.Master().ChUnit(kBankA, 2)->FreqOp_Pure(), 43312500);
         QCOMPARE(r.p->Window().FileTitle(), QStringLiteral("doc.acf"));
@@ -239,13 +239,17 @@ class ProgramTest : public QObject {
         At(w, kBankA, 3);
         r.dialogs.onShowModal = [&r, old = r.dialogs.onShowModal](QDialog& d) {
             if (d.objectName() == QStringLiteral("frmEditCh")) {
-                d.findChild<QLineEdit*>("txtEditCh_FreqOp")->setText(QStringLiteral("433.125"));
+                d.show();
+                auto* freq = d.findChild<QLineEdit*>("txtEditCh_FreqOp");
+                freq->selectAll();
+                QTest::keyClicks(freq, QStringLiteral("433.125"));
                 QTest::mouseClick(d.findChild<QPushButton*>("cmdEditCh_Ok"), Qt::LeftButton);
                 return;
             }
             old(d);
         };
         w.mnuEdit_Click(0);
+        QCOMPARE(r.dialogs.shownDialogs, QStringList{"frmEditCh"});
         QCOMPARE(r.Master().ChUnit(kBankA, 3)->FreqOp_Pure(), 43312500);
         QVERIFY(r.Radio().EditOn());
 
@@ -441,6 +445,32 @@ class ProgramTest : public QObject {
         QCOMPARE(dialog.findChild<QLabel*>("lblComDevice_2")->text(),
                  QStringLiteral("In use: /dev/ttyUSB0  [FT232R USB UART, USB 0403:6001]"));
         QVERIFY(dialog.findChild<QLabel*>("lblComDevice_3")->text().contains("none"));
+    }
+
+    void DevicesAssignedToTheSlotsAreShownAndStored() {
+        Run r(kVersion0);
+        r.p->Start({});
+        frmMain& w = r.p->Window();
+        r.dialogs.onShowModal = [](QDialog& d) {
+            QCOMPARE(d.objectName(), QStringLiteral("frmComDevices"));
+            auto* slot2 = d.findChild<QComboBox*>("cboComDevice_2");
+            QVERIFY(slot2 && slot2->isEditable());
+            slot2->setEditText(QStringLiteral(" /dev/pts/5 "));
+            d.accept();
+        };
+        w.MenuItem("mnuCom", 5)->trigger();
+        QCOMPARE(r.p->ComDevices(), (std::map<int, std::string>{{2, "/dev/pts/5"}}));
+        QCOMPARE(w.MenuItem("mnuCom", 2)->text(), QStringLiteral("COM &2 (/dev/pts/5)"));
+        QFile f(r.Path("CSQ5.rs"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().contains("ComDevice(2)=/dev/pts/5"));
+        // Cancel changes nothing.
+        r.dialogs.onShowModal = [](QDialog& d) {
+            d.findChild<QComboBox*>("cboComDevice_2")->setEditText(QString());
+            d.reject();
+        };
+        w.MenuItem("mnuCom", 5)->trigger();
+        QCOMPARE(r.p->ComDevices().at(2), std::string("/dev/pts/5"));
     }
 
     void TheEditMenuFollowsTheChannelUnderTheCursor() {
