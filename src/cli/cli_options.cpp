@@ -9,21 +9,23 @@ namespace {
 struct CommandSpelling {
     CliCommand command;
     const char* name;
-    bool needsFile;
+    int files;  // positional file arguments: 0, 1, or 2 (data file and CSV table)
     bool needsOutput;
     bool needsPort;
 };
 
 constexpr CommandSpelling kCommands[] = {
-    {CliCommand::New, "new", false, true, false},
-    {CliCommand::Initial, "initial", false, true, false},
-    {CliCommand::Check, "check", true, false, false},
-    {CliCommand::Show, "show", true, false, false},
-    {CliCommand::Settings, "settings", true, false, false},
-    {CliCommand::Setup, "setup", false, false, true},
-    {CliCommand::Info, "info", false, false, true},
-    {CliCommand::Read, "read", false, true, true},
-    {CliCommand::Write, "write", true, false, true},
+    {CliCommand::New, "new", 0, true, false},
+    {CliCommand::Initial, "initial", 0, true, false},
+    {CliCommand::Check, "check", 1, false, false},
+    {CliCommand::Show, "show", 1, false, false},
+    {CliCommand::Settings, "settings", 1, false, false},
+    {CliCommand::Setup, "setup", 0, false, true},
+    {CliCommand::Info, "info", 0, false, true},
+    {CliCommand::Read, "read", 0, true, true},
+    {CliCommand::Write, "write", 1, false, true},
+    {CliCommand::ExportCsv, "export-csv", 1, true, false},
+    {CliCommand::ImportCsv, "import-csv", 2, true, false},
 };
 
 bool ParseInt(const std::string& text, int lower, int upper, int& value) {
@@ -139,8 +141,12 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
     }
     out.command = spelling->command;
     const std::string cmd = spelling->name;
-    const std::size_t files = spelling->needsFile ? 1 : 0;
+    const auto files = static_cast<std::size_t>(spelling->files);
     if (positional.size() - 1 < files) {
+        if (positional.size() == 2) {
+            error = cmd + " needs a CSV file";
+            return false;
+        }
         error = cmd + " needs a data file";
         return false;
     }
@@ -148,7 +154,8 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
         error = cmd + ": unexpected argument " + positional[files + 1];
         return false;
     }
-    if (files) out.file = positional[1];
+    if (files >= 1) out.file = positional[1];
+    if (files >= 2) out.csv = positional[2];
     if (spelling->needsOutput && (!outputGiven || out.output.empty())) {
         error = cmd + " needs -o FILE";
         return false;
@@ -196,6 +203,13 @@ Commands:
                             received is also kept in $XDG_DATA_HOME/CS-Q5/backups
                             (default ~/.local/share/CS-Q5/backups)
   write --port PORT FILE    clone write of FILE
+  export-csv FILE -o OUT    the memory channels in use of FILE as a CSV
+                            table (Location,Name,Frequency,...)
+  import-csv FILE CSV -o OUT
+                            the rows of the CSV table written into the
+                            memory channels of FILE, saved as OUT; channels
+                            without a row stay as they are; each refused
+                            row is named on stderr with its line number
 
 PORT is COM1 to COM4 (the profile's "ComDevice(n)" in section OPTION, else
 the n-th serial port found) or a device path such as /dev/ttyUSB0.
@@ -210,7 +224,8 @@ Options:
   -h, --help       this text
   --version        the program's version
 
-Exit status: 0 success, 1 failure (the program's message on stderr),
+Exit status: 0 success, 1 failure (the program's message on stderr; for
+import-csv also when a row was refused: OUT then holds the other rows),
 2 usage error.
 )USAGE";
 }

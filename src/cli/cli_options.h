@@ -8,15 +8,17 @@
 
 enum class CliCommand {
     None,
-    New,       // new -o FILE
-    Initial,   // initial -o FILE
-    Check,     // check FILE
-    Show,      // show FILE [--list KEY]
-    Settings,  // settings FILE
-    Setup,     // setup --port PORT
-    Info,      // info --port PORT
-    Read,      // read --port PORT -o FILE
-    Write,     // write --port PORT FILE
+    New,        // new -o FILE
+    Initial,    // initial -o FILE
+    Check,      // check FILE
+    Show,       // show FILE [--list KEY]
+    Settings,   // settings FILE
+    Setup,      // setup --port PORT
+    Info,       // info --port PORT
+    Read,       // read --port PORT -o FILE
+    Write,      // write --port PORT FILE
+    ExportCsv,  // export-csv FILE -o OUT.csv
+    ImportCsv,  // import-csv FILE IN.csv -o OUT
 };
 
 struct CliOptions {
@@ -25,6 +27,7 @@ struct CliOptions {
     std::optional<int> ver, am, exp, celler, fmtv, tvow;
     CliCommand command = CliCommand::None;
     std::string file;    // the command's data file argument
+    std::string csv;     // import-csv: the table of memory channels to read
     std::string output;  // -o
     std::string port;    // --port
     std::string list = "BankA";

@@ -15,12 +15,13 @@
 #include "clone/com_ports.h"
 #include "clone/qt/qt_com_service.h"
 #include "file/acf_file.h"
+#include "file/csv_channels.h"
 #include "file/document_commands.h"
 #include "file/read_backups.h"
-#include "model/master_profile.h"
 #include "model/common_settings.h"
 #include "model/grid_texts.h"
 #include "model/master.h"
+#include "model/master_profile.h"
 
 namespace {
 
@@ -183,6 +184,41 @@ int SaveFileResult(int code) {
     return code == kAcfOk ? kExitOk : kExitFailure;
 }
 
+int ExportCsv(Program& p, const CliOptions& o) {
+    if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
+    const int code = ExportMemoryCsvFile(p.master, o.output);
+    if (code == kCsvOk) return kExitOk;
+    std::cerr << RealLineBreaks(CsvFileErrorMessage(code, o.output)) << "\n";
+    return kExitFailure;
+}
+
+// The accepted rows go into the document and it is saved even when some
+// rows were refused, so one bad line does not cost the others; the exit
+// status still tells a script that not everything went in. A table whose
+// header is unusable writes nothing.
+int ImportCsv(Program& p, const CliOptions& o) {
+    if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
+    CsvImportResult result;
+    const int code = ImportMemoryCsvFile(p.master, o.csv, result);
+    if (code != kCsvOk) {
+        std::cerr << RealLineBreaks(CsvFileErrorMessage(code, o.csv)) << "\n";
+        return kExitFailure;
+    }
+    for (const CsvRowProblem& problem : result.problems)
+        std::cerr << o.csv << ":" << problem.line << ": " << problem.reason << "\n";
+    if (!result.headerOk) {
+        std::cerr << "csq5-cli: " << o.csv << " is not a table of memory channels; " << o.output
+                  << " was not written\n";
+        return kExitFailure;
+    }
+    if (p.doc.Save(o.output) != kAcfOk) return kExitFailure;
+    if (result.problems.empty()) return kExitOk;
+    std::cerr << "csq5-cli: " << result.problems.size() << " of " << result.rows
+              << " rows refused; the other " << result.applied << " were written to " << o.output
+              << "\n";
+    return kExitFailure;
+}
+
 // The clone commands run on the serial tick inside an event loop until the
 // command has ended.
 int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
@@ -288,6 +324,10 @@ int RunCli(const CliOptions& o, int& argc, char** argv) {
             return Show(p, o);
         case CliCommand::Settings:
             return Settings(p, o);
+        case CliCommand::ExportCsv:
+            return ExportCsv(p, o);
+        case CliCommand::ImportCsv:
+            return ImportCsv(p, o);
         case CliCommand::Setup:
         case CliCommand::Info:
         case CliCommand::Read:

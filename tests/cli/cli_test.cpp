@@ -118,6 +118,10 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy) {
         {{"--am", "2", "new", "-o", file}, "--am: 2 is not a number from 0 to 1"},
         {{"--tvow=x", "new", "-o", file}, "--tvow: x is not a number"},
         {{"--bogus", "new", "-o", file}, "unknown option --bogus"},
+        {{"export-csv", file}, "export-csv needs -o FILE"},
+        {{"import-csv", "-o", file}, "import-csv needs a data file"},
+        {{"import-csv", file, "-o", file}, "import-csv needs a CSV file"},
+        {{"import-csv", file, file, file, "-o", file}, "unexpected argument"},
     };
     for (const auto& c : cases) {
         const ProcessResult r = Cli(c.args);
@@ -300,4 +304,63 @@ TEST_F(CliTest, ClonePortFailuresNameThePortAndWriteNoFile) {
     const ProcessResult r = Cli({"write", "--port", absent, missing});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "Cannot open file.\n\n" + missing + "\n");
+}
+
+TEST_F(CliTest, MemoryChannelsTravelAsACsvTable) {
+    const std::string acf = NewFile("mem.acf");
+    const std::string csv = (dir / "mem.csv").string();
+    ProcessResult r = Cli({"export-csv", acf, "-o", csv});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_TRUE(r.err.empty());
+    auto lines = Lines(ReadFile(csv));
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0],
+              "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+              "DtcsPolarity,Mode,TStep,Skip,Comment\r");
+    EXPECT_EQ(lines[1], "0,,145.000000,,0.000000,,88.5,88.5,023,NN,Auto,Auto,,\r");
+
+    // A clean table goes in whole.
+    const std::string in = (dir / "in.csv").string();
+    const std::string out = (dir / "out.acf").string();
+    WriteFile(in, "Location;Frequency;Name;Skip\n5;430,5;Home;S\n");
+    r = Cli({"import-csv", acf, in, "-o", out});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(r.err.empty());
+    r = Cli({"show", out});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Lines(r.out)[6], "05\t 430.500000\tOFF\t   0.000000\tHome\tOFF\t88.5\tM\tFM\t5k\t");
+
+    // Refused rows are named with their lines; the others are still written
+    // and the exit status says not everything went in.
+    WriteFile(in, "Location,Frequency,Mode\n7,145.5,FM\n400,145.5,FM\n8,146,USB\n");
+    r = Cli({"import-csv", acf, in, "-o", out});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, in + ":3: location 400 is not a memory channel (0 to 399)\n" + in +
+                         ":4: mode \"USB\" cannot be received (FM, AM, WFM, Auto)\n"
+                         "csq5-cli: 2 of 3 rows refused; the other 1 were written to " +
+                         out + "\n");
+    r = Cli({"export-csv", out, "-o", csv});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string table = ReadFile(csv);
+    EXPECT_NE(table.find("\r\n7,,145.500000,,0.000000,,88.5,88.5,023,NN,FM,5.00,,\r\n"),
+              std::string::npos);
+    EXPECT_EQ(table.find("\r\n8,"), std::string::npos);
+    EXPECT_EQ(table.find("\r\n5,"), std::string::npos);  // out.acf was made from mem.acf again
+
+    // Not a table of channels, or no file: nothing is written.
+    const std::string none = (dir / "none.acf").string();
+    WriteFile(in, "Name,Freq\nx,145\n");
+    r = Cli({"import-csv", acf, in, "-o", none});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find(in + ":1: the header has no Location column\n"), std::string::npos);
+    EXPECT_NE(r.err.find("was not written"), std::string::npos);
+    const std::string missing = (dir / "missing.csv").string();
+    r = Cli({"import-csv", acf, missing, "-o", none});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Cannot open file.\n\n" + missing + "\n");
+    EXPECT_FALSE(fs::exists(none));
+    r = Cli({"export-csv", acf, "-o", (dir / "no" / "such.csv").string()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.rfind("Cannot save file.", 0), 0u);
 }

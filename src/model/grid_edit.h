@@ -1,0 +1,69 @@
+#pragma once
+// The Edit commands of the channel grid on the channel under the cursor:
+// copy it to the program's own clipboard, paste the clipboard onto it, clear
+// it, delete it (the rest of its group moves up) or insert a blank channel
+// (the rest moves down), and store a channel after the channel dialog. The
+// grid always selects one whole row, so a command works on one channel,
+// addressed by tree key and row as the grid shows it.
+//
+// The object owns the clipboard record; it outlives documents, so a channel
+// copied from one file can be pasted into another. Questions to the user
+// (overwrite a channel in use, an insert that cannot be made) are the
+// caller's: PasteNeedsQuestion says when to ask, and the texts are here so
+// every front end asks with the same words.
+
+#include <optional>
+
+#include "model/channel.h"
+#include "model/master.h"
+
+class GridEdit {
+  public:
+    // Edit menu item indices.
+    static constexpr int kEditMemory = 0, kCopy = 2, kPaste = 3, kClear = 5, kDelete = 6,
+                         kInsert = 7;
+
+    // Results of a command.
+    static constexpr int kDone = 0;
+    static constexpr int kDisabled = 1;       // not available here: nothing changed
+    static constexpr int kInsertRefused = 2;  // the group's last channel is in use
+
+    static constexpr const char* kMsgOverwrite = "Overwrite here ?";
+    static constexpr const char* kMsgInsertRefused =
+        "The last CH is not blank. Cannot insert a blank channel.";
+
+    // The memory map must outlive this object.
+    explicit GridEdit(clsRigQ5_Master& master);
+
+    // Whether the command of a menu index may run on the channel at a row of
+    // a tree key: every command needs a channel the version has; Paste needs
+    // a copied channel that this one accepts; Clear, Delete and Insert need a
+    // channel that can be blank (not a VFO, not the first scan edge pair).
+    bool Enabled(int index, int key, int row) const;
+
+    // True after the first copy; never False again.
+    bool ClipboardFlag() const { return clipboardFlag_; }
+    // The clipboard record; nullptr before the first copy.
+    const clsRigQ5_Ch* Clipboard() const { return clipboard_ ? &*clipboard_ : nullptr; }
+
+    // A paste onto a channel in use overwrites it: ask first (kMsgOverwrite).
+    bool PasteNeedsQuestion(int key, int row) const;
+
+    // Each returns kDone or kDisabled (and Insert kInsertRefused); the edit
+    // flag of the document is set by every change but Copy.
+    int Copy(int key, int row);
+    int Paste(int key, int row);
+    int Clear(int key, int row);
+    int Delete(int key, int row);
+    int Insert(int key, int row);
+
+    // After the channel dialog: the channel goes into the image and is read
+    // back, so the record shows exactly what the image holds. The image's
+    // comparison with its snapshot notices the change; no flag is set here.
+    int StoreEdited(int key, int row);
+
+  private:
+    clsRigQ5_Master& master_;
+    std::optional<clsRigQ5_Ch> clipboard_;
+    bool clipboardFlag_ = false;
+};

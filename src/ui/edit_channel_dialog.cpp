@@ -1,0 +1,336 @@
+#include "ui/edit_channel_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <string>
+
+#include "model/channel.h"
+#include "model/channel_texts.h"
+#include "ui/dialog_place.h"
+
+namespace {
+
+using Ch = clsRigQ5_Ch;
+
+QString Text(ChTextList list, int index) {
+    const std::string_view s = ChTextAt(list, index);
+    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+}
+
+// The first count texts of a list, index = value.
+void FillList(QComboBox* box, ChTextList list, int count) {
+    box->clear();
+    for (int i = 0; i < count && i < ChTextCount(list); ++i) box->addItem(Text(list, i));
+}
+
+// Selects the entry of a value; none when the value has no entry.
+void Select(QComboBox* box, int value) {
+    box->setCurrentIndex(value >= 0 && value < box->count() ? value : -1);
+}
+
+QString Trimmed(const std::string& s) {
+    return QString::fromLatin1(s.data(), qsizetype(s.size())).trimmed();
+}
+
+// The receiver's names are single-byte characters; anything beyond that
+// range becomes a blank, which the record then shows as a blank too.
+std::string NameBytes(const QString& text) {
+    std::string s;
+    s.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text)
+        s.push_back(c.unicode() < 0x100 ? static_cast<char>(c.unicode()) : ' ');
+    return s;
+}
+
+QLabel* Label(const QString& name, const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+template <class W>
+W* Named(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+}  // namespace
+
+frmEditCh::frmEditCh(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmEditCh"));
+    setWindowTitle(QStringLiteral("Edit Memory"));
+    setModal(true);
+
+    txtFreqOp_ = Named(new QLineEdit(this), "txtEditCh_FreqOp");
+    cboDupDir_ = Named(new QComboBox(this), "cboEditCh_DupDir");
+    txtFreqDup_ = Named(new QLineEdit(this), "txtEditCh_FreqDup");
+    txtName_ = Named(new QLineEdit(this), "txtEditCh_Name");
+
+    fraTSql_ = Named(new QGroupBox(QStringLiteral("Tone Squelch"), this), "fraEditCh_TSql");
+    chkTSqlOn_ = Named(new QCheckBox(QStringLiteral("TSQL"), fraTSql_), "chkEditCh_TSqlOn");
+    cboToneNo_ = Named(new QComboBox(fraTSql_), "cboEditCh_ToneNo");
+    auto* tsqlLayout = new QHBoxLayout(fraTSql_);
+    tsqlLayout->addWidget(chkTSqlOn_);
+    tsqlLayout->addWidget(cboToneNo_, 1);
+
+    fraMode_ = Named(new QGroupBox(QStringLiteral("Mode"), this), "fraEditCh_Mode");
+    cboModeNo_ = Named(new QComboBox(fraMode_), "cboEditCh_ModeNo");
+    (new QVBoxLayout(fraMode_))->addWidget(cboModeNo_);
+
+    cboTsNo_ = Named(new QComboBox(this), "cboEditCh_TsNo");
+
+    fraTv_ = Named(new QGroupBox(QStringLiteral("TV"), this), "fraEditCh_Tv");
+    cboTvIf_ = Named(new QComboBox(fraTv_), "cboEditCh_TvIf");
+    auto* tvLayout = new QHBoxLayout(fraTv_);
+    tvLayout->addWidget(
+        Label(QStringLiteral("lblEditCh_TvIf"), QStringLiteral("IF Shift"), fraTv_));
+    tvLayout->addWidget(cboTvIf_, 1);
+
+    fraFmTv_ = Named(new QGroupBox(QStringLiteral("FM TV"), this), "fraEditCh_FmTv");
+    chkTvReverse_ =
+        Named(new QCheckBox(QStringLiteral("Reverse"), fraFmTv_), "chkEditCh_TvReverse");
+    cboTvSubCarrier_ = Named(new QComboBox(fraFmTv_), "cboEditCh_TvSubCarrier");
+    auto* fmLayout = new QGridLayout(fraFmTv_);
+    fmLayout->addWidget(chkTvReverse_, 0, 0, 1, 2);
+    fmLayout->addWidget(
+        Label(QStringLiteral("lblEditCh_TvSubCarrier"), QStringLiteral("Sub Carrier"), fraFmTv_), 1,
+        0);
+    fmLayout->addWidget(cboTvSubCarrier_, 1, 1);
+
+    fraSkip_ = Named(new QGroupBox(QStringLiteral("Skip"), this), "fraEditCh_Skip");
+    cboSkipM_ = Named(new QComboBox(fraSkip_), "cboEditCh_SkipM");
+    (new QVBoxLayout(fraSkip_))->addWidget(cboSkipM_);
+
+    cmdOk_ = Named(new QPushButton(QStringLiteral("OK"), this), "cmdEditCh_Ok");
+    cmdCancel_ = Named(new QPushButton(QStringLiteral("Cancel"), this), "cmdEditCh_Cancel");
+    cmdOk_->setDefault(true);
+    cmdOk_->setAutoDefault(true);
+    cmdCancel_->setAutoDefault(false);
+
+    auto* left = new QGridLayout;
+    left->addWidget(
+        Label(QStringLiteral("lblEditCh_FreqOp"), QStringLiteral("Operating Frequency"), this), 0,
+        0);
+    left->addWidget(txtFreqOp_, 0, 1);
+    left->addWidget(Label(QStringLiteral("lblEditCh_DupSel"), QStringLiteral("Duplex"), this), 1,
+                    0);
+    left->addWidget(cboDupDir_, 1, 1);
+    left->addWidget(
+        Label(QStringLiteral("lblEditCh_FreqDup"), QStringLiteral("Offset Freq."), this), 2, 0);
+    left->addWidget(txtFreqDup_, 2, 1);
+    left->addWidget(Label(QStringLiteral("lblEditCh_Name"), QStringLiteral("Name"), this), 3, 0);
+    left->addWidget(txtName_, 3, 1);
+    left->addWidget(Label(QStringLiteral("lblEditCh_Ts"), QStringLiteral("Tuning Step"), this), 4,
+                    0);
+    left->addWidget(cboTsNo_, 4, 1);
+    left->addWidget(fraTSql_, 5, 0, 1, 2);
+    left->setRowStretch(6, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(fraMode_);
+    right->addWidget(fraSkip_);
+    right->addWidget(fraTv_);
+    right->addWidget(fraFmTv_);
+    right->addStretch(1);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdOk_);
+    buttons->addWidget(cmdCancel_);
+    buttons->addStretch(1);
+
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(left, 3);
+    top->addLayout(right, 2);
+    top->addLayout(buttons);
+
+    // Load: the lists that never change with the channel, index = value.
+    FillList(cboDupDir_, ChTextList::DupDir, 3);
+    FillList(cboToneNo_, ChTextList::Tone, 50);
+    FillList(cboTvIf_, ChTextList::TvIf, 5);
+    FillList(cboTvSubCarrier_, ChTextList::SubCarrier, 127);
+    cboTvSubCarrier_->setMaxVisibleItems(20);
+    cboToneNo_->setMaxVisibleItems(20);
+
+    connect(txtFreqOp_, &QLineEdit::textChanged, this, [this] { FreqChanged(); });
+    connect(cmdOk_, &QPushButton::clicked, this, [this] { cmdEditCh_Ok_Click(); });
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] { cmdEditCh_Cancel_Click(); });
+    for (QLineEdit* box : {txtFreqOp_, txtFreqDup_, txtName_}) box->installEventFilter(this);
+}
+
+void frmEditCh::CurCh(clsRigQ5_Ch& ch) {
+    ch_ = &ch;
+    resetPending_ = true;
+}
+
+void frmEditCh::FormAdjust() {
+    KeepDialogOnScreen(*this);
+}
+
+void frmEditCh::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!resetPending_) return;
+    resetPending_ = false;
+    ResetOp();
+    txtFreqOp_->setFocus();
+    txtFreqOp_->selectAll();
+    FormAdjust();
+}
+
+bool frmEditCh::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        // Entering a text box selects its whole text, so typing replaces it;
+        // queued, so that the click that gave the focus does not undo it.
+        if (auto* box = qobject_cast<QLineEdit*>(watched))
+            QMetaObject::invokeMethod(box, &QLineEdit::selectAll, Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool frmEditCh::FreqBoxEmpty() const {
+    return txtFreqOp_->text().trimmed().isEmpty();
+}
+
+bool frmEditCh::ItemExistsNow(int item) const {
+    if (item >= Ch::kItemChNo && item <= Ch::kItemFreq) return true;
+    if (item < Ch::kItemDupDir || item > Ch::kItemLast || ch_ == nullptr) return false;
+    // An empty frequency blanks a channel that may be blank: nothing else applies.
+    if (ch_->ClearEnable() && FreqBoxEmpty()) return false;
+    return ch_->ItemExistsNow(item);
+}
+
+void frmEditCh::PartsEnabled(QWidget* control, bool enabled) {
+    control->setEnabled(enabled);
+    // Boxes and lists take the dialog's own background when greyed, so an
+    // unavailable field does not look like a place to type.
+    if (qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control)) {
+        QPalette pal = control->palette();
+        const QPalette& dialog = palette();
+        pal.setColor(QPalette::Disabled, QPalette::Base,
+                     dialog.color(QPalette::Active, QPalette::Window));
+        pal.setColor(QPalette::Disabled, QPalette::Text,
+                     dialog.color(QPalette::Disabled, QPalette::WindowText));
+        control->setPalette(pal);
+    }
+}
+
+void frmEditCh::ActiveEnabled() {
+    const bool fmTv = ch_ != nullptr && ch_->Matrix().MtxFmTvOk() != 0;
+    PartsEnabled(cboDupDir_, ItemExistsNow(Ch::kItemDupDir));
+    PartsEnabled(txtFreqDup_, ItemExistsNow(Ch::kItemFreqDup));
+    PartsEnabled(txtName_, ItemExistsNow(Ch::kItemName));
+    PartsEnabled(chkTSqlOn_, ItemExistsNow(Ch::kItemTSql));
+    PartsEnabled(cboToneNo_, ItemExistsNow(Ch::kItemTone));
+    PartsEnabled(cboModeNo_, ItemExistsNow(Ch::kItemMode));
+    PartsEnabled(cboTsNo_, ItemExistsNow(Ch::kItemTs));
+    PartsEnabled(cboTvIf_, ItemExistsNow(Ch::kItemTvIf));
+    PartsEnabled(cboTvSubCarrier_, ItemExistsNow(Ch::kItemSubCarrier) && fmTv);
+    PartsEnabled(chkTvReverse_, ItemExistsNow(Ch::kItemTvReverse) && fmTv);
+    PartsEnabled(cboSkipM_, ItemExistsNow(Ch::kItemSkipM) || ItemExistsNow(Ch::kItemSkipT));
+}
+
+void frmEditCh::ResetOp() {
+    ActiveEnabled();
+    if (ch_ == nullptr) return;
+    const Ch& ch = *ch_;
+    const clsRigQ5_Matrix& mtx = ch.Matrix();
+    auto has = [&ch](int item) { return ch.ItemExistsBase(item); };
+
+    txtFreqOp_->setText(ch.AppearCh() ? Trimmed(ch.FreqOp_String()) : QString());
+
+    Select(cboDupDir_, has(Ch::kItemDupDir) ? ch.DupDir_Pure() : -1);
+    txtFreqDup_->setText(has(Ch::kItemFreqDup) ? Trimmed(ch.FreqDup_String()) : QString());
+    {
+        QString name;
+        if (has(Ch::kItemName)) {
+            const std::string n = ch.Name();
+            name = QString::fromLatin1(n.data(), qsizetype(n.size()));
+            while (name.endsWith(QLatin1Char(' '))) name.chop(1);
+        }
+        txtName_->setText(name);
+    }
+    chkTSqlOn_->setChecked(has(Ch::kItemTSql) && ch.TSqlOn_Pure() != 0);
+    Select(cboToneNo_, has(Ch::kItemTone) ? ch.ToneNo_Pure() : -1);
+
+    FillList(cboModeNo_, ChTextList::Mode, mtx.NumModeNo());
+    Select(cboModeNo_, has(Ch::kItemMode) ? ch.ModeNo_Pure() : -1);
+
+    if (has(Ch::kItemTs)) {
+        if (ch.IsMust24G()) {
+            // The 2.4 GHz band has no 6.25 kHz step: its list is one shorter.
+            FillList(cboTsNo_, ChTextList::Step24G, mtx.NumTsNo_24G());
+            Select(cboTsNo_, Ch::Conv_TsNo_NormTo24G(ch.TsNo_Pure()));
+        } else {
+            FillList(cboTsNo_, ChTextList::StepNorm, mtx.NumTsNo_Norm());
+            Select(cboTsNo_, ch.TsNo_Pure());
+        }
+    } else {
+        Select(cboTsNo_, -1);
+    }
+
+    Select(cboTvIf_, has(Ch::kItemTvIf) ? ch.TvIf_Pure() : -1);
+
+    const bool fmTv = mtx.MtxFmTvOk() != 0;
+    chkTvReverse_->setChecked(fmTv && has(Ch::kItemTvReverse) && ch.TvReverse_Pure() != 0);
+    Select(cboTvSubCarrier_, fmTv && has(Ch::kItemSubCarrier) ? ch.TvSubCarrier_Pure() : -1);
+
+    if (has(Ch::kItemSkipM)) {
+        FillList(cboSkipM_, ChTextList::SkipMMenu, 3);
+        Select(cboSkipM_, ch.SkipM_Pure());
+    } else if (has(Ch::kItemSkipT)) {
+        FillList(cboSkipM_, ChTextList::SkipTMenu, 2);
+        Select(cboSkipM_, ch.SkipT_Pure());
+    } else {
+        Select(cboSkipM_, -1);
+    }
+
+    ActiveEnabled();
+}
+
+void frmEditCh::FreqChanged() {
+    // An AM-only channel has the same fields whatever its frequency.
+    if (ch_ != nullptr && !ch_->IsMustAm()) ActiveEnabled();
+}
+
+void frmEditCh::cmdEditCh_Ok_Click() {
+    if (resetPending_ || ch_ == nullptr) return;
+    Ch& ch = *ch_;
+    if (ch.ClearEnable() && FreqBoxEmpty()) {
+        ch.AppearCh(false);
+    } else {
+        // Each write heals the record; the frequency goes first because the
+        // offset's grid and the items that exist depend on it. Controls
+        // that are greyed are written as well: the record discards what
+        // does not apply to it.
+        ch.AppearCh(true);
+        ch.FreqOp_Pure(ch.Conv_Freq_StrToLong(txtFreqOp_->text().toStdString(), 0));
+        if (cboDupDir_->currentIndex() >= 0) ch.DupDir_Pure(cboDupDir_->currentIndex());
+        ch.FreqDup_Pure(ch.Conv_Freq_StrToLong(txtFreqDup_->text().toStdString(), 1));
+        ch.Name(NameBytes(txtName_->text()));
+        ch.TSqlOn_Pure(chkTSqlOn_->isChecked() ? 1 : 0);
+        if (cboToneNo_->currentIndex() >= 0) ch.ToneNo_Pure(cboToneNo_->currentIndex());
+        if (cboModeNo_->currentIndex() >= 0) ch.ModeNo_Pure(cboModeNo_->currentIndex());
+        if (const int ts = cboTsNo_->currentIndex(); ts >= 0)
+            ch.TsNo_Pure(ch.IsMust24G() ? Ch::Conv_TsNo_24GToNorm(ts) : ts);
+        if (cboTvIf_->currentIndex() >= 0) ch.TvIf_Pure(cboTvIf_->currentIndex());
+        if (cboTvSubCarrier_->currentIndex() >= 0)
+            ch.TvSubCarrier_Pure(cboTvSubCarrier_->currentIndex());
+        if (const int skip = cboSkipM_->currentIndex(); skip >= 0) {
+            ch.SkipM_Pure(skip);
+            ch.SkipT_Pure(skip);
+        }
+        ch.TvReverse_Pure(chkTvReverse_->isChecked() ? 1 : 0);
+    }
+    accept();
+}
+
+void frmEditCh::cmdEditCh_Cancel_Click() {
+    reject();
+}

@@ -1,0 +1,95 @@
+#include "ui/edit_commands.h"
+
+#include "model/master.h"
+#include "ui/dialog_place.h"
+#include "ui/dialogs.h"
+#include "ui/edit_channel_dialog.h"
+#include "ui/edit_common_dialog.h"
+#include "ui/msgbox.h"
+
+EditCommands::EditCommands(clsRigQ5_Master& master) : master_(master), grid_(master) {}
+
+EditCommands::~EditCommands() {
+    // Dialogs without a parent window are ours to delete.
+    if (channelDialog_ && !channelDialog_->parent()) delete channelDialog_.data();
+    if (commonDialog_ && !commonDialog_->parent()) delete commonDialog_.data();
+}
+
+frmEditCh& EditCommands::ChannelDialog() {
+    if (!channelDialog_) channelDialog_ = new frmEditCh(window_);
+    return *channelDialog_;
+}
+
+frmEditCommon& EditCommands::CommonDialog() {
+    if (!commonDialog_) commonDialog_ = new frmEditCommon(window_);
+    return *commonDialog_;
+}
+
+ChEditState EditCommands::EditStateOf(int key, int row) const {
+    ChEditState st;
+    const clsRigQ5_Ch* ch = master_.ChUnit(key, row);
+    if (ch == nullptr) return st;
+    st.exists = true;
+    st.usable = ch->Usable();
+    st.clearEnable = ch->ClearEnable();
+    st.pasteAllowed = grid_.Enabled(GridEdit::kPaste, key, row);
+    return st;
+}
+
+void EditCommands::Run(int index, int key, int row) {
+    // Keys, toolbar and double click obey the menu's enabling too.
+    if (!grid_.Enabled(index, key, row)) return;
+    switch (index) {
+        case GridEdit::kEditMemory:
+            EditChannel(key, row);
+            break;
+        case GridEdit::kCopy:
+            grid_.Copy(key, row);
+            break;
+        case GridEdit::kPaste:
+            if (grid_.PasteNeedsQuestion(key, row) &&
+                MsgBoxYesNo(GridEdit::kMsgOverwrite, window_) != kMsgYes)
+                return;
+            grid_.Paste(key, row);
+            break;
+        case GridEdit::kClear:
+            grid_.Clear(key, row);
+            break;
+        case GridEdit::kDelete:
+            grid_.Delete(key, row);
+            break;
+        case GridEdit::kInsert:
+            if (grid_.Insert(key, row) == GridEdit::kInsertRefused)
+                MsgBoxOk(GridEdit::kMsgInsertRefused, window_);
+            break;
+        default:
+            break;
+    }
+}
+
+void EditCommands::EditChannel(int key, int row) {
+    clsRigQ5_Ch* ch = master_.ChUnit(key, row);
+    if (ch == nullptr) return;
+    OpenChannelDialog(*ch);
+    // OK or Cancel: the record goes into the image and is read back, so the
+    // grid shows exactly what the receiver will get.
+    grid_.StoreEdited(key, row);
+}
+
+void EditCommands::OpenChannelDialog(clsRigQ5_Ch& ch) {
+    frmEditCh& dialog = ChannelDialog();
+    dialog.CurCh(ch);
+    dialog.adjustSize();
+    if (window_) CentreDialogOver(dialog, *window_);
+    dialog.FormAdjust();
+    Dialogs().ShowModal(dialog);
+}
+
+void EditCommands::CommonSetting() {
+    frmEditCommon& dialog = CommonDialog();
+    dialog.CurCommon(master_.CommonObj());
+    dialog.adjustSize();
+    if (window_) CentreDialogOver(dialog, *window_);
+    dialog.FormAdjust();
+    Dialogs().ShowModal(dialog);
+}

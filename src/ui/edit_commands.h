@@ -1,0 +1,64 @@
+#pragma once
+// The commands of the main window that change channels and settings: the
+// Edit menu on the channel under the grid cursor (channel dialog, copy,
+// paste, clear, delete, insert) and View > Common Setting. The rules of the
+// grid commands live in GridEdit; this adds the user's side: the questions,
+// the messages and the dialogs, each placed centred over the main window.
+//
+// It owns the channel dialog and the settings dialog (created on first use
+// and reused) and, through GridEdit, the clipboard, which outlives
+// documents. The main window keeps its own part: enabling the menu from
+// EditStateOf, its modal flag while a dialog is up, and redrawing the list
+// after every command.
+
+#include <QPointer>
+
+#include "model/grid_edit.h"
+#include "ui/main_model.h"
+
+class QWidget;
+class clsRigQ5_Ch;
+class clsRigQ5_Master;
+class frmEditCh;
+class frmEditCommon;
+
+class EditCommands {
+  public:
+    // The memory map must outlive this object.
+    explicit EditCommands(clsRigQ5_Master& master);
+    ~EditCommands();
+    EditCommands(const EditCommands&) = delete;
+    EditCommands& operator=(const EditCommands&) = delete;
+
+    // The window that owns the dialogs and message boxes and that they are
+    // centred over (the main window); null places them freely.
+    void Window(QWidget* window) { window_ = window; }
+    // What the Edit menu may do at a row of a tree key.
+    ChEditState EditStateOf(int key, int row) const;
+    // Edit menu item 0 "&Edit Memory...", 2 "&Copy", 3 "&Paste", 5 "Clear",
+    // 6 "Delete", 7 "Insert" on the channel at a row of a tree key. A command
+    // not enabled there does nothing.
+    void Run(int index, int key, int row);
+    // The channel dialog on one record, then the record into the image and
+    // back (the heart of "&Edit Memory..."); key and row name the record's
+    // place as the grid shows it.
+    void EditChannel(int key, int row);
+    // Only the dialog: placed, shown modally, returns when closed (OK has
+    // written the record, Cancel left it).
+    void OpenChannelDialog(clsRigQ5_Ch& ch);
+    // View > "&Common Setting...".
+    void CommonSetting();
+
+    GridEdit& Grid() { return grid_; }
+    const GridEdit& Grid() const { return grid_; }
+    frmEditCh& ChannelDialog();
+    frmEditCommon& CommonDialog();
+
+  private:
+    clsRigQ5_Master& master_;
+    GridEdit grid_;
+    QWidget* window_ = nullptr;
+    // Children of the window when there is one; the pointers go null with it.
+    QPointer<frmEditCh> channelDialog_;
+    QPointer<frmEditCommon> commonDialog_;
+};

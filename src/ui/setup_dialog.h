@@ -1,0 +1,53 @@
+#pragma once
+// The initial setup: the program learns the receiver's version from the
+// receiver itself before it clones. The user picks the COM port and presses
+// OK; the program asks the receiver for its identification, whose check sets
+// the version and rebuilds the initial image. On success the port becomes
+// the main window's port and the channel lists are rebuilt for the version;
+// on failure (reported by the clone failure message) the dialog stays open
+// for another try. Cancel skips the setup and changes nothing: the data can
+// be edited, but not cloned. Either way the main window is shown next.
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+class QComboBox;
+class QPlainTextEdit;
+class QPushButton;
+class frmMain;
+
+// Runs the identification of the initial setup on a COM port (1..4): shows
+// the progress while the serial tick drives it, reports a failure through
+// the clone failure message, and returns the result code (0 success).
+using InitialIdentification = std::function<int(int comPort)>;
+
+class frmSetup : public QDialog {
+    Q_OBJECT
+  public:
+    // The main window must outlive the dialog.
+    frmSetup(frmMain& main, InitialIdentification identify, QWidget* parent = nullptr);
+
+    // The instructions, lines ended by CR LF.
+    static QString SetupText();
+
+    void cmdSetup_Ok_Click();
+    void cmdSetup_Cancel_Click();
+    // True once the dialog has closed.
+    bool Unloaded() const { return unloaded_; }
+
+  protected:
+    void done(int result) override;
+
+  private:
+    void Form_Unload();
+
+    frmMain& main_;
+    InitialIdentification identify_;
+    QPlainTextEdit* txtSetupText_;
+    QComboBox* cboComPort_;
+    QPushButton* cmdOk_;
+    QPushButton* cmdCancel_;
+    bool unloaded_ = false;
+    bool running_ = false;
+};

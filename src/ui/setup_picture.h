@@ -1,0 +1,15 @@
+#pragma once
+// The picture of the initial setup dialog: a hand-held receiver joined by
+// its cloning cable to the serial port of a computer, drawn at any size.
+
+#include <QWidget>
+
+class SetupPicture : public QWidget {
+    Q_OBJECT
+  public:
+    explicit SetupPicture(QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
