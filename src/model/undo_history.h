@@ -65,3 +65,20 @@ class UndoHistory {
     std::vector<Step> undo_;
     std::vector<Step> redo_;
 };
+
+// One edit as a step of a history for as long as it lives; no history
+// (nullptr) records nothing.
+class UndoStep {
+  public:
+    explicit UndoStep(UndoHistory* history) : history_(history) {
+        if (history_) history_->BeginEdit();
+    }
+    ~UndoStep() {
+        if (history_) history_->EndEdit();
+    }
+    UndoStep(const UndoStep&) = delete;
+    UndoStep& operator=(const UndoStep&) = delete;
+
+  private:
+    UndoHistory* history_;
+};
