@@ -121,6 +121,10 @@ int clsCmcAcf3Drv::RealSend(const ByteStr& payload) {
     // Whatever was received before this frame cannot be its echo or answer;
     // an old echo left in the buffer would otherwise match a resend at once.
     ClearRxBuffer();
+    // A new piece of work starts without error; the error of an earlier one
+    // stays in lastError only. Left in place it would keep this work from
+    // ending when its answer arrives.
+    nowError_ = 0;
     line_->Write(txFrame_);
     sendEnable_ = false;
     answerTime_ = workMode_ == kWorkWriteEnd ? kWriteResultTimeMs : kAnswerTimeMs;

@@ -1,6 +1,7 @@
 #pragma once
 // Texts of the program's own that several windows share.
 
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -26,4 +27,14 @@ inline QString ProgramVersion() {
 // arguments: the arguments after the program name.
 inline bool IsSetupCommandLine(const QStringList& arguments) {
     return arguments.size() == 1 && arguments.front() == QStringLiteral("/S");
+}
+
+// A single argument other than "/S" names a data file to open at start, as
+// the desktop passes it when an .acf file is opened with the program.
+// Returns its absolute path, or an empty text when there is none.
+// arguments: the arguments after the program name.
+inline QString DataFileArgument(const QStringList& arguments) {
+    if (arguments.size() != 1 || arguments.front().isEmpty() || IsSetupCommandLine(arguments))
+        return {};
+    return QFileInfo(arguments.front()).absoluteFilePath();
 }

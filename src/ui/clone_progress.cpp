@@ -11,18 +11,9 @@
 #include "ui/placement.h"
 
 namespace {
-constexpr std::int32_t kImageSize = 8064;
 constexpr std::int32_t kWidthTwips = 4470;
 constexpr std::int32_t kHeightTwips = 1320;
-constexpr int kWorkModeWriteEnd = 4;
 }  // namespace
-
-int CloneProgressValue(int workMode, std::int32_t lastEeAdr, int maximum) {
-    if (workMode == kWorkModeWriteEnd) return maximum;
-    const std::int64_t v = (static_cast<std::int64_t>(maximum) + 1) * lastEeAdr / kImageSize;
-    if (v < 0) return 0;
-    return v > maximum ? maximum : static_cast<int>(v);
-}
 
 frmCloneProgress::frmCloneProgress(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {

@@ -1,21 +1,16 @@
 #pragma once
 // The "Cloning" progress dialog. It is shown modally while a clone
 // operation runs; the serial tick moves its bar and closes it (Terminate)
-// when the operation ends or fails. A read or an identification can be
-// stopped with its Cancel button (cmdCancel); a write cannot, since a
-// receiver left with half its memory written is worse than a finished
+// when the operation ends or fails. The bar's value comes from the clone
+// commands (CloneProgressValue of the core). A read or an identification
+// can be stopped with its Cancel button (cmdCancel); a write cannot, since
+// a receiver left with half its memory written is worse than a finished
 // write, so the button is hidden for it.
 
 #include <QDialog>
-#include <cstdint>
 
 class QProgressBar;
 class QPushButton;
-
-// Bar value during a clone: full at the end of a write (driver work mode 4),
-// else in proportion to the driver's last image address over the 8064
-// bytes of the image, limited to 0..maximum.
-int CloneProgressValue(int workMode, std::int32_t lastEeAdr, int maximum = 100);
 
 class frmCloneProgress : public QDialog {
     Q_OBJECT

@@ -44,23 +44,27 @@ class MainWindowModel {
     // --- Document ---
     // Rebuilds channel lists, tree keys and records (start and new version).
     virtual void ResetMap() {}
-    // Records into the image, and image into the records (flag 1: as received
-    // from the receiver).
-    virtual void WriteToEep() {}
-    virtual void ReadFromEep(int /*flag*/) {}
-    // The data file reader and writer; result codes 0 done, 1-2 save
-    // failures, 3-6 load failures. Without a file layer nothing is read or
-    // written and the failure is reported honestly.
-    virtual int FileLoad(const std::string& /*path*/) { return 3; }
-    virtual int FileSave(const std::string& /*path*/) { return 1; }
-    // The working image becomes the initial image of the version.
-    virtual void InitReload() {}
+    // The File menu's document: its file and title ("Untitled" without a
+    // file), the starting folder of the file dialogs, the question before
+    // an edited document is replaced.
+    virtual std::string FileName() const { return {}; }
+    virtual std::string FileTitle() const { return "Untitled"; }
+    virtual std::string CurDir() const { return {}; }
+    virtual std::string SaveChangesPrompt(bool reopening) const {
+        return reopening ? "Save changes ?" : "Save changes to " + FileTitle() + " ?";
+    }
+    // File > New, loading and saving a data file. Load and Save show their
+    // own failure message and return the file result code (0 done); a
+    // failed load leaves the document as it was. Without a document layer
+    // nothing is read or written and the failure is reported honestly.
+    virtual void NewDocument() {}
+    virtual int LoadDocument(const std::string& /*path*/) { return 3; }
+    virtual int SaveDocument(const std::string& /*path*/) { return 1; }
 
-    // --- Recent files (newest first) ---
+    // --- Recent files (newest first; a load or save adds its file) ---
     virtual int RecentCount() const { return 0; }
     virtual std::string RecentFileName(int /*index*/) const { return {}; }
     virtual std::string RecentFileTitle(int /*index*/) const { return {}; }
-    virtual void RecentAdd(const std::string& /*path*/, const std::string& /*title*/) {}
 
     // --- Commands carried out elsewhere ---
     // Edit menu item on the channel at row of key (0 edit, 2 copy, 3 paste,
@@ -70,13 +74,11 @@ class MainWindowModel {
     virtual void CommonSetting() {}
     // Fills the TV channels from national table 0..9 (asked for already).
     virtual void PresetTv(int /*table*/) {}
-    // Cloning menu item (0 read, 1 write, 3 information) on a COM port.
+    // Cloning menu item (0 read, 1 write, 3 information) on a COM port. The
+    // clone runs on the serial tick; the modal progress display holds the
+    // user meanwhile.
     virtual void CloneCommand(int /*index*/, int /*comPort*/) {}
-    // One step of the clone sequence (the serial tick), and the state the
-    // progress display follows: whether an operation still runs, the
-    // driver's work mode and the last image address it moved.
+    // The main window's part of the serial tick: one step of the clone
+    // command, its progress display and its end.
     virtual void CloneTask() {}
-    virtual bool CloneOpRunning() const { return false; }
-    virtual int CloneWorkMode() const { return 0; }
-    virtual int CloneLastEeAdr() const { return 0; }
 };

@@ -162,9 +162,8 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
     timMain_->setInterval(kTickMs);
     connect(timMain_, &QTimer::timeout, this, &frmMain::timMain_Timer);
 
-    // Load step: no file, the process's folder for the file dialogs.
-    NoFileName();
-    curDir_ = QDir::currentPath();
+    // Load step: the document has no file yet; the file dialogs start in the
+    // process's folder (the document commands' starting folder).
     reopenFlag_ = false;
     ResetRig();
     AdjustRecentFile();
@@ -246,6 +245,18 @@ void frmMain::BuildMenus() {
         com_[p]->setCheckable(true);
         connect(com_[p], &QAction::triggered, this, [this, p] { mnuCom_Click(p); });
     }
+    mCom->addSeparator()->setObjectName(QStringLiteral("mnuCom_Sep5"));
+    com_[5] = AddItem(mCom, "mnuCom_Devices", "&Devices...");
+    connect(com_[5], &QAction::triggered, this, [this] {
+        if (modalFlag_ || !assignComDevices_) return;
+        modalFlag_ = true;
+        assignComDevices_();
+        modalFlag_ = false;
+        AdjustComCaptions();
+    });
+    // The devices behind the slots can change while the program runs (a
+    // USB adapter plugged in): the captions are looked up when the menu opens.
+    connect(mCom, &QMenu::aboutToShow, this, [this] { AdjustComCaptions(); });
 
     QMenu* mClone = bar->addMenu(QStringLiteral("&Cloning"));
     mClone->setObjectName(QStringLiteral("mnuClone"));
@@ -294,7 +305,14 @@ void frmMain::BuildToolbar() {
                               QString::fromLatin1(def.tip), this);
         a->setObjectName(key);
         a->setToolTip(QString::fromLatin1(def.tip));
-        if (key.startsWith(QStringLiteral("Bar_Port_Com"))) a->setCheckable(true);
+        if (key.startsWith(QStringLiteral("Bar_Port_Com"))) {
+            a->setCheckable(true);
+            portButtons_[key.right(1).toInt()] = a;
+        }
+        static const char* const kEditKeys[] = {"Bar_Edit_Ch", "Bar_Edit_Copy", "Bar_Edit_Paste",
+                                                "Bar_Edit_Clear"};
+        for (int b = 0; b < 4; ++b)
+            if (key == QLatin1String(kEditKeys[b])) editButtons_[b] = a;
         connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
         Toolbar1_->addAction(a);
     }
@@ -325,8 +343,7 @@ void frmMain::ResetRig() {
 }
 
 int frmMain::CheckEditedAndSave() {
-    const std::string prompt = reopenFlag_ ? std::string("Save changes ?")
-                                           : "Save changes to " + fileTitle_.toStdString() + " ?";
+    const std::string prompt = model_->SaveChangesPrompt(reopenFlag_);
     if (!radio_->EditOn()) return 1;
     const int answer = MsgBoxYesNoCancel(prompt, this);
     if (answer == kMsgYes) {
@@ -336,113 +353,66 @@ int frmMain::CheckEditedAndSave() {
     return answer == kMsgNo ? 1 : 2;
 }
 
-void frmMain::NoFileName() {
-    fileTitle_ = kUntitled;
-    fileName_.clear();
+QString frmMain::FileName() const {
+    return FromModel(model_->FileName());
 }
 
-void frmMain::SetCurDir(const QString& path) {
-    const int cut = path.lastIndexOf(QLatin1Char('/'));
-    const QString dir = cut > 0 ? path.left(cut) : QString();
-    curDir_ = dir.isEmpty() ? QDir::currentPath() : dir;
+QString frmMain::FileTitle() const {
+    return FromModel(model_->FileTitle());
 }
 
-void frmMain::MsgBoxFileError(int code, const QString& name) {
-    std::string text;
-    switch (code) {
-        case 1:
-        case 2:
-            text = "Cannot save file.";
-            break;
-        case 3:
-        case 4:
-            text = "Cannot open file.";
-            break;
-        case 5:
-            text = "Illegal data.";
-            break;
-        case 6:
-            text = "There is not enough data.";
-            break;
-        default:
-            return;
-    }
-    MsgBoxOk(text + "\r\n\r\n" + name.toStdString(), this);
-}
-
-void frmMain::FileLoad(const QString& name, const QString& title) {
-    model_->WriteToEep();
-    radio_->Eep_Backup();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int code = model_->FileLoad(name.toStdString());
-    QApplication::restoreOverrideCursor();
-    if (code != 0) {
-        MsgBoxFileError(code, name);
-        radio_->Eep_Restore();
-        model_->ReadFromEep(0);
-        return;
-    }
-    fileName_ = name;
-    fileTitle_ = title;
-    SetCurDir(name);
-    model_->RecentAdd(name.toStdString(), title.toStdString());
-    model_->ReadFromEep(0);
-    model_->WriteToEep();
-    radio_->EditOn(false);
-    DispChList();
-}
-
-void frmMain::FileSave(const QString& name, const QString& title) {
-    model_->WriteToEep();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int code = model_->FileSave(name.toStdString());
-    QApplication::restoreOverrideCursor();
-    if (code != 0) {
-        MsgBoxFileError(code, name);
-        return;
-    }
-    fileName_ = name;
-    fileTitle_ = title;
-    SetCurDir(name);
-    model_->RecentAdd(name.toStdString(), title.toStdString());
-    radio_->EditOn(false);
+QString frmMain::CurDir() const {
+    const QString dir = FromModel(model_->CurDir());
+    return dir.isEmpty() ? QDir::currentPath() : dir;
 }
 
 void frmMain::FileCommand(int index) {
     const QString filter = QString::fromLatin1(kFileFilter);
-    auto loadChecked = [this](const QString& name, const QString& title) {
-        if (name.compare(fileName_, Qt::CaseInsensitive) == 0 && !fileName_.isEmpty())
+    auto load = [this](const QString& name) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        model_->LoadDocument(name.toStdString());
+        QApplication::restoreOverrideCursor();
+        DispChList();
+    };
+    auto save = [this](const QString& name) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        model_->SaveDocument(name.toStdString());
+        QApplication::restoreOverrideCursor();
+    };
+    auto loadChecked = [this, load](const QString& name) {
+        const QString current = FileName();
+        if (!current.isEmpty() && name.compare(current, Qt::CaseInsensitive) == 0)
             reopenFlag_ = true;
-        if (CheckEditedAndSave() == 1) FileLoad(name, title);
+        if (CheckEditedAndSave() == 1) load(name);
     };
     switch (index) {
         case 0:
             if (CheckEditedAndSave() == 1) {
-                model_->InitReload();
-                radio_->EditOn(false);
-                NoFileName();
+                model_->NewDocument();
                 DispChList();
             }
             break;
         case 1: {
-            const QString name = Dialogs().OpenFileName(this, curDir_, filter);
-            if (!name.isEmpty()) loadChecked(name, QFileInfo(name).fileName());
+            const QString name = Dialogs().OpenFileName(this, CurDir(), filter);
+            if (!name.isEmpty()) loadChecked(name);
             break;
         }
-        case 2:
-            if (!fileName_.isEmpty() && !reopenFlag_) {
-                const QFileInfo info(fileName_);
+        case 2: {
+            const QString current = FileName();
+            if (!current.isEmpty() && !reopenFlag_) {
+                const QFileInfo info(current);
                 if (info.exists() && info.isWritable()) {
-                    FileSave(fileName_, fileTitle_);
+                    save(current);
                     break;
                 }
             }
             FileCommand(3);
             break;
+        }
         case 3: {
-            const QString suggested = QDir(curDir_).filePath(fileTitle_);
+            const QString suggested = QDir(CurDir()).filePath(FileTitle());
             const QString name = Dialogs().SaveFileName(this, suggested, filter);
-            if (!name.isEmpty()) FileSave(name, QFileInfo(name).fileName());
+            if (!name.isEmpty()) save(name);
             break;
         }
         case 5:
@@ -450,9 +420,7 @@ void frmMain::FileCommand(int index) {
         case 7:
         case 8: {
             const int i = index - 5;
-            if (i < model_->RecentCount())
-                loadChecked(QString::fromStdString(model_->RecentFileName(i)),
-                            QString::fromStdString(model_->RecentFileTitle(i)));
+            if (i < model_->RecentCount()) loadChecked(FromModel(model_->RecentFileName(i)));
             break;
         }
         case 10:
@@ -626,7 +594,7 @@ void frmMain::WindowUpkeep() {
     if (key != curTreeKey_) ChangeTreeKey(key);
     const bool gridShown = !mfgCh_->isHidden();
     if (txtShield_->isHidden() == gridShown) txtShield_->setVisible(!gridShown);
-    const QString caption = MainCaption(fileTitle_);
+    const QString caption = MainCaption(FileTitle());
     if (windowTitle() != caption) setWindowTitle(caption);
     const int columns = mfgCh_->columnCount();
     for (int c = 0; c + 1 < columns; ++c)
@@ -642,25 +610,35 @@ void frmMain::task() {
     ReentryGuard guard(taskBusy_);
     if (!guard) return;
     model_->CloneTask();
-    if (progress_->isVisible()) {
-        if (!model_->CloneOpRunning())
-            progress_->Terminate();
-        else
-            progress_->Value(CloneProgressValue(model_->CloneWorkMode(), model_->CloneLastEeAdr(),
-                                                progress_->Maximum()));
-    }
     AdjustPortMarks();
 }
 
 void frmMain::AdjustPortMarks() {
+    // Runs on every serial tick: only states that are wrong are written.
     for (int p = 1; p <= 4; ++p) {
         const bool on = p == comPortNo_;
         if (com_[p]->isChecked() != on) com_[p]->setChecked(on);
-        auto* button = findChild<QAction*>(QStringLiteral("Bar_Port_Com%1").arg(p));
+        QAction* button = portButtons_[p];
         if (button && button->isChecked() != on) button->setChecked(on);
     }
     const bool toolbarOn = toolBarFlag_ == 1;
     if (view_[2]->isChecked() != toolbarOn) view_[2]->setChecked(toolbarOn);
+}
+
+void frmMain::ComDeviceHooks(std::function<QString(int)> deviceOf,
+                             std::function<void()> assignDevices) {
+    comDeviceOf_ = std::move(deviceOf);
+    assignComDevices_ = std::move(assignDevices);
+    AdjustComCaptions();
+}
+
+void frmMain::AdjustComCaptions() {
+    for (int p = 1; p <= 4; ++p) {
+        QString text = QStringLiteral("COM &%1").arg(p);
+        const QString device = comDeviceOf_ ? comDeviceOf_(p) : QString();
+        if (!device.isEmpty()) text += QStringLiteral(" (") + device + QLatin1Char(')');
+        if (com_[p]->text() != text) com_[p]->setText(text);
+    }
 }
 
 void frmMain::SetEditEnabled(int index, bool enabled) {
@@ -678,12 +656,11 @@ void frmMain::AdjustMnuEdit() {
     SetEditEnabled(5, base && st.clearEnable);
     SetEditEnabled(6, base && st.clearEnable);
     SetEditEnabled(7, base && st.clearEnable);
-    const std::pair<const char*, int> buttons[] = {
-        {"Bar_Edit_Ch", 0}, {"Bar_Edit_Copy", 2}, {"Bar_Edit_Paste", 3}, {"Bar_Edit_Clear", 5}};
-    for (const auto& [name, item] : buttons) {
-        auto* a = findChild<QAction*>(QString::fromLatin1(name));
-        if (a && a->isEnabled() != edit_[item]->isEnabled())
-            a->setEnabled(edit_[item]->isEnabled());
+    static constexpr int kButtonItems[] = {0, 2, 3, 5};
+    for (int b = 0; b < 4; ++b) {
+        QAction* a = editButtons_[b];
+        const bool on = edit_[kButtonItems[b]]->isEnabled();
+        if (a && a->isEnabled() != on) a->setEnabled(on);
     }
 }
 

@@ -4,13 +4,15 @@
 // menus and the toolbar. It holds no channel data: every cell comes from
 // the memory map through MainWindowModel each time the list is shown. The
 // 200 ms window tick keeps selection, layout, caption and menus current.
-// It also owns the document's file name and title, the COM port choice and
-// the window settings that the profile keeps.
+// It also owns the COM port choice and the window settings that the profile
+// keeps; the document's file name and title belong to the document commands
+// behind the model.
 
 #include <QMainWindow>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "image/radio.h"
@@ -61,14 +63,10 @@ class frmMain : public QMainWindow {
     void ResetRig();
     // 1 go on, 2 cancel the caller's action.
     int CheckEditedAndSave();
-    void NoFileName();
-    void SetCurDir(const QString& path);
-    QString FileName() const { return fileName_; }
-    QString FileTitle() const { return fileTitle_; }
-    QString CurDir() const { return curDir_; }
-    void FileLoad(const QString& name, const QString& title);
-    void FileSave(const QString& name, const QString& title);
-    void MsgBoxFileError(int code, const QString& name);
+    // The document's file as the model's document commands keep it.
+    QString FileName() const;
+    QString FileTitle() const;
+    QString CurDir() const;
 
     // --- Menus and toolbar; indices as the menus count their items ---
     void mnuFile_Click(int index);
@@ -131,6 +129,15 @@ class frmMain : public QMainWindow {
     // How the window opens after LoadSettings: normal or maximised.
     void ShowPlaced();
 
+    // The COM slots' devices: the text that follows a slot's caption in the
+    // COM Port menu (the device it opens), and the command of the menu's
+    // last item that assigns devices to the slots. Unset: captions alone,
+    // the item does nothing.
+    void ComDeviceHooks(std::function<QString(int slot)> deviceOf,
+                        std::function<void()> assignDevices);
+    // Rewrites the COM Port menu captions with their devices.
+    void AdjustComCaptions();
+
     frmCloneProgress& CloneProgress();
     HelpWindow& Help();
 
@@ -171,15 +178,16 @@ class frmMain : public QMainWindow {
     std::array<QAction*, 11> file_{};
     std::array<QAction*, 8> edit_{};
     std::array<QAction*, 3> view_{};
-    std::array<QAction*, 5> com_{};
+    std::array<QAction*, 6> com_{};
+    std::array<QAction*, 5> portButtons_{};
+    std::array<QAction*, 4> editButtons_{};
+    std::function<QString(int)> comDeviceOf_;
+    std::function<void()> assignComDevices_;
     std::array<QAction*, 4> clone_{};
     std::array<QAction*, 10> presetTv_{};
     std::array<QAction*, 3> helpItems_{};
     QMenu* mnuEdit_ = nullptr;
 
-    QString fileName_;
-    QString fileTitle_;
-    QString curDir_;
     bool reopenFlag_ = false;
     int comPortNo_ = 1;
     bool lastCloneError_ = false;

@@ -1,17 +1,14 @@
 #include "ui/master_model.h"
 
 #include "app/recent_file.h"
-#include "file/acf_file.h"
+#include "clone/clone_commands.h"
+#include "file/document_commands.h"
 #include "model/grid_texts.h"
-#include "ui/dialogs.h"
-#include "ui/msgbox.h"
+#include "ui/edit_commands.h"
 
-namespace {
-enum EditIndex { kEditMemory = 0, kCopy = 2, kPaste = 3, kClear = 5, kDelete = 6, kInsert = 7 };
-}
-
-MasterWindowModel::MasterWindowModel(clsRigQ5_Master& master, QWidget* dialogParent)
-    : master_(master), dialogParent_(dialogParent) {}
+MasterWindowModel::MasterWindowModel(clsRigQ5_Master& master, DocumentCommands& document,
+                                     EditCommands& edit, CloneCommands* clone)
+    : master_(master), doc_(document), edit_(edit), clone_(clone) {}
 
 std::string MasterWindowModel::TreeKeyStr(int key) const {
     return master_.TreeKeyStr(key);
@@ -42,42 +39,39 @@ std::vector<std::string> MasterWindowModel::ChRowTexts(int key, int row) const {
 }
 
 ChEditState MasterWindowModel::EditStateOf(int key, int row) const {
-    ChEditState st;
-    const clsRigQ5_Ch* ch = master_.ChUnit(key, row);
-    if (!ch) return st;
-    st.exists = true;
-    st.usable = ch->Usable();
-    st.clearEnable = ch->ClearEnable();
-    st.pasteAllowed = clipboardFlag_ && clipboard_ && ch->CopyEnabledFrom(clipboard_.get());
-    return st;
+    return edit_.EditStateOf(key, row);
 }
 
 void MasterWindowModel::ResetMap() {
     master_.Reset();
 }
 
-void MasterWindowModel::WriteToEep() {
-    master_.WriteToEep();
+std::string MasterWindowModel::FileName() const {
+    return doc_.FileName();
 }
 
-void MasterWindowModel::ReadFromEep(int flag) {
-    master_.ReadFromEep(flag);
+std::string MasterWindowModel::FileTitle() const {
+    return doc_.FileTitle();
 }
 
-void MasterWindowModel::InitReload() {
-    master_.init_Reload();
+std::string MasterWindowModel::CurDir() const {
+    return doc_.CurDir();
 }
 
-void MasterWindowModel::PresetTv(int table) {
-    master_.PresetTv(table);
+std::string MasterWindowModel::SaveChangesPrompt(bool reopening) const {
+    return doc_.SaveChangesPrompt(reopening);
 }
 
-int MasterWindowModel::FileLoad(const std::string& path) {
-    return AcfFileLoad(master_.Radio(), path);
+void MasterWindowModel::NewDocument() {
+    doc_.New();
 }
 
-int MasterWindowModel::FileSave(const std::string& path) {
-    return AcfFileSave(master_.Radio(), master_.CommonObj().Comment(), path);
+int MasterWindowModel::LoadDocument(const std::string& path) {
+    return doc_.Load(path);
+}
+
+int MasterWindowModel::SaveDocument(const std::string& path) {
+    return doc_.Save(path);
 }
 
 int MasterWindowModel::RecentCount() const {
@@ -92,83 +86,36 @@ std::string MasterWindowModel::RecentFileTitle(int index) const {
     return recent_ ? recent_->fileTitle(index) : std::string();
 }
 
-void MasterWindowModel::RecentAdd(const std::string& path, const std::string& title) {
-    if (recent_) recent_->AddItem(path, title);
+void MasterWindowModel::EditCommand(int index, int key, int row) {
+    edit_.Run(index, key, row);
 }
 
-void MasterWindowModel::EditCommand(int index, int key, int row) {
-    clsRigQ5_Ch* ch = master_.ChUnit(key, row);
-    if (!ch) return;
+void MasterWindowModel::CommonSetting() {
+    edit_.CommonSetting();
+}
+
+void MasterWindowModel::PresetTv(int table) {
+    master_.PresetTv(table);
+}
+
+void MasterWindowModel::CloneCommand(int index, int comPort) {
+    if (!clone_) return;
+    clone_->ComPortNo(comPort);
     switch (index) {
-        case kEditMemory:
-            EditMemory(key, row);
+        case 0:
+            clone_->Read();
             break;
-        case kCopy:
-            if (!clipboard_) clipboard_ = std::make_unique<clsRigQ5_Ch>(master_.MatrixObj());
-            clipboard_->CopyFull(*ch);
-            clipboardFlag_ = true;
+        case 1:
+            clone_->Write();
             break;
-        case kPaste:
-            Paste(*ch);
-            break;
-        case kClear:
-            ch->AppearCh(false);
-            master_.Radio().EditOn(true);
-            break;
-        case kDelete:
-            Delete(key, row);
-            break;
-        case kInsert:
-            Insert(key, row);
+        case 3:
+            clone_->Information();
             break;
         default:
             break;
     }
 }
 
-void MasterWindowModel::EditMemory(int key, int row) {
-    clsRigQ5_Ch* ch = master_.ChUnit(key, row);
-    if (!ch || !editChannel_) return;
-    editChannel_(*ch);
-    // The dialog wrote the record; store it into the image and read it back
-    // so the grid shows exactly what the image holds. The index is the row's
-    // place within its list type (bank B's row 3 is memory channel 53).
-    const int listType = master_.TreeKeyChListType(key);
-    const int index = row + master_.TreeKeyTopChNo(key);
-    master_.Set1Ch(*ch, listType, index, clsRigQ5_Master::kProgramForm);
-    master_.Get1Ch(*ch, listType, index, clsRigQ5_Master::kProgramForm);
-}
-
-void MasterWindowModel::Paste(clsRigQ5_Ch& ch) {
-    if (ch.AppearCh() && MsgBoxYesNo("Overwrite here ?", dialogParent_) != kMsgYes) return;
-    if (!clipboard_) clipboard_ = std::make_unique<clsRigQ5_Ch>(master_.MatrixObj());
-    ch.CopyData(*clipboard_);
-    master_.Radio().EditOn(true);
-}
-
-void MasterWindowModel::Delete(int key, int row) {
-    const int n = master_.NumChOfChListType(master_.TreeKeyChListType(key));
-    for (int i = row; i <= n - 2; ++i) {
-        clsRigQ5_Ch* to = master_.ChUnit(key, i);
-        const clsRigQ5_Ch* from = master_.ChUnit(key, i + 1);
-        if (to && from) to->CopyData(*from);
-    }
-    if (clsRigQ5_Ch* last = master_.ChUnit(key, n - 1)) last->AppearCh(false);
-    master_.Radio().EditOn(true);
-}
-
-void MasterWindowModel::Insert(int key, int row) {
-    const int n = master_.NumChOfChListType(master_.TreeKeyChListType(key));
-    clsRigQ5_Ch* last = master_.ChUnit(key, n - 1);
-    if (last && last->AppearCh()) {
-        MsgBoxOk("The last CH is not blank. Cannot insert a blank channel.", dialogParent_);
-        return;
-    }
-    for (int i = n - 1; i >= row + 1; --i) {
-        clsRigQ5_Ch* to = master_.ChUnit(key, i);
-        const clsRigQ5_Ch* from = master_.ChUnit(key, i - 1);
-        if (to && from) to->CopyData(*from);
-    }
-    if (clsRigQ5_Ch* ch = master_.ChUnit(key, row)) ch->AppearCh(false);
-    master_.Radio().EditOn(true);
+void MasterWindowModel::CloneTask() {
+    if (clone_) clone_->task();
 }

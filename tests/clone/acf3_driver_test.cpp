@@ -176,6 +176,24 @@ TEST_F(DriverTest, MissingAnswerGivesError2AfterTheAnswerTime) {
     EXPECT_EQ(line.writes.size(), 1u);  // no resend without a retry count
 }
 
+// The error of a failed piece of work must not outlive it: a new request
+// sent without a Reset in between ends normally when its answer arrives.
+TEST_F(DriverTest, NewWorkAfterAFailureEndsOnItsAnswer) {
+    drv.workMode(kWorkInfo);
+    ASSERT_EQ(drv.Send(kInfoRequest), 0);
+    Tick(1000);
+    ASSERT_EQ(drv.nowError(), kDrvNoEcho);
+
+    SendEchoed(kWorkInfo, kInfoRequest);
+    EXPECT_EQ(drv.nowError(), 0);
+    Receive(Answer(0xE1, InfoBody()));
+    EXPECT_FALSE(drv.Running());
+    EXPECT_EQ(drv.nowError(), 0);
+    EXPECT_EQ(drv.lastError(), kDrvNoEcho);  // kept until the caller clears it
+    Tick(2000);
+    EXPECT_EQ(drv.lastError(), kDrvNoEcho);
+}
+
 TEST_F(DriverTest, IdentificationCodesMustReadAsDecimal) {
     struct Case {
         ByteStr codes;

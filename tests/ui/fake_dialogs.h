@@ -26,6 +26,7 @@ class FakeDialogs : public DialogService {
     int openCalls = 0;
     int saveCalls = 0;
     std::function<void(QDialog&)> onShowModal;
+    std::function<void(const QString&)> onMessage;  // runs while the box is "open"
 
     FakeDialogs() { SetDialogs(this); }
     ~FakeDialogs() override { SetDialogs(nullptr); }
@@ -33,6 +34,7 @@ class FakeDialogs : public DialogService {
     int MessageBox(QWidget*, const QString& text, const QString& title, MsgButtons buttons,
                    MsgIcon icon) override {
         messages.push_back({text, title, buttons, icon});
+        if (onMessage) onMessage(text);
         if (!answers.empty()) {
             const int a = answers.front();
             answers.pop_front();

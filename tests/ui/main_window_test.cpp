@@ -54,13 +54,33 @@ class SmallModel : public MainWindowModel {
     ChEditState EditStateOf(int, int row) const override {
         return ChEditState{true, true, true, clipboard && row >= 0};
     }
-    int FileLoad(const std::string& p) override {
+    // The document commands in small: the file becomes current on success.
+    clsCmcRadio* radio = nullptr;
+    std::string fileName, fileTitle = "Untitled", curDir;
+    std::string FileName() const override { return fileName; }
+    std::string FileTitle() const override { return fileTitle; }
+    std::string CurDir() const override { return curDir; }
+    void NewDocument() override {
+        if (radio) radio->EditOn(false);
+        fileName.clear();
+        fileTitle = "Untitled";
+    }
+    int LoadDocument(const std::string& p) override {
         loaded.push_back(p);
+        if (loadResult == 0) MakeCurrent(p);
         return loadResult;
     }
-    int FileSave(const std::string& p) override {
+    int SaveDocument(const std::string& p) override {
         saved.push_back(p);
+        if (saveResult == 0) MakeCurrent(p);
         return saveResult;
+    }
+    void MakeCurrent(const std::string& p) {
+        fileName = p;
+        fileTitle = p.substr(p.rfind('/') + 1);
+        curDir = p.substr(0, p.rfind('/'));
+        RecentAdd(p, fileTitle);
+        if (radio) radio->EditOn(false);
     }
     int RecentCount() const override { return int(recentNames.size()); }
     std::string RecentFileName(int i) const override {
@@ -69,7 +89,7 @@ class SmallModel : public MainWindowModel {
     std::string RecentFileTitle(int i) const override {
         return i >= 0 && i < RecentCount() ? recentTitles[i] : "";
     }
-    void RecentAdd(const std::string& p, const std::string& t) override {
+    void RecentAdd(const std::string& p, const std::string& t) {
         recentNames.insert(recentNames.begin(), p);
         recentTitles.insert(recentTitles.begin(), t);
     }
@@ -334,16 +354,14 @@ class MainWindowTest : public QObject {
         QCOMPARE(m.loaded.size(), size_t(1));
     }
 
-    void AFailedLoadNamesTheFileAndKeepsTheDocument() {
+    void AFailedLoadKeepsTheDocumentsFile() {
         SmallModel m;
         frmMain w(&m);
         FakeDialogs fake;
         m.loadResult = 6;
         fake.openNames = {"/data/short.acf"};
         w.mnuFile_Click(1);
-        QCOMPARE(fake.messages.size(), size_t(1));
-        QCOMPARE(fake.messages[0].text,
-                 QStringLiteral("There is not enough data.\n\n/data/short.acf"));
+        QCOMPARE(m.loaded, std::vector<std::string>{"/data/short.acf"});
         QCOMPARE(w.FileTitle(), QStringLiteral("Untitled"));
         QVERIFY(m.recentNames.empty());
 
@@ -397,6 +415,7 @@ class MainWindowTest : public QObject {
     void AnEditedDocumentAsksBeforeItIsReplaced() {
         SmallModel m;
         clsCmcRadio radio;
+        m.radio = &radio;
         frmMain w(&m, &radio);
         FakeDialogs fake;
         radio.EditOn(true);
@@ -421,6 +440,7 @@ class MainWindowTest : public QObject {
     void ReopeningTheCurrentFileAsksWithoutItsName() {
         SmallModel m;
         clsCmcRadio radio;
+        m.radio = &radio;
         frmMain w(&m, &radio);
         FakeDialogs fake;
         fake.openNames = {"/data/x.acf", "/DATA/X.ACF"};
@@ -435,6 +455,7 @@ class MainWindowTest : public QObject {
     void ClosingWithUnsavedEditsCanBeCancelled() {
         SmallModel m;
         clsCmcRadio radio;
+        m.radio = &radio;
         frmMain w(&m, &radio);
         FakeDialogs fake;
         QSignalSpy closing(&w, &frmMain::Closing);
@@ -515,31 +536,21 @@ class MainWindowTest : public QObject {
         QCOMPARE(m.calls, 2);
     }
 
-    void TheCloneProgressFollowsTheOperation() {
+    void OnlyTheSerialTickStepsTheClone() {
         struct CloneModel : SmallModel {
-            bool running = true;
-            int address = 0;
             int steps = 0;
             void CloneTask() override { ++steps; }
-            bool CloneOpRunning() const override { return running; }
-            int CloneWorkMode() const override { return 1; }
-            int CloneLastEeAdr() const override { return address; }
         } m;
         frmMain w(&m);
-        frmCloneProgress& p = w.CloneProgress();
-        p.show();
-        m.address = 4032;
+        w.ComPortNo(2);
         w.task();
-        QCOMPARE(p.Value(), 50);
         QCOMPARE(m.steps, 1);
+        QVERIFY(w.MenuItem("mnuCom", 2)->isChecked());
         w.timMain_Timer();  // the window tick never steps the clone
         QCOMPARE(m.steps, 1);
-        m.running = false;
-        w.task();
-        QVERIFY(!p.isVisible());
     }
 
-    void TheProgressDialogIsClosedByTheTask() {
+    void TheProgressDialogIsClosedOnlyByTheCloneMachinery() {
         frmMain w;
         frmCloneProgress& p = w.CloneProgress();
         QCOMPARE(p.windowTitle(), QStringLiteral("Cloning"));
@@ -551,12 +562,28 @@ class MainWindowTest : public QObject {
         QCOMPARE(p.Value(), 0);
         p.Value(40);
         p.reject();  // Escape does nothing
+        QVERIFY(!p.close());
         QVERIFY(p.isVisible());
-        w.task();  // no operation running: the dialog goes
+        p.Terminate();
         QVERIFY(!p.isVisible());
         p.show();  // the next display starts from zero
         QCOMPARE(p.Value(), 0);
         p.Terminate();
+    }
+
+    void EachComItemShowsItsDeviceAfterItsCaption() {
+        frmMain w;
+        QCOMPARE(w.MenuItem("mnuCom", 2)->text(), QStringLiteral("COM &2"));
+        int assigned = 0;
+        w.ComDeviceHooks(
+            [](int slot) { return slot == 2 ? QStringLiteral("/dev/ttyUSB0") : QString(); },
+            [&assigned] { ++assigned; });
+        QCOMPARE(w.MenuItem("mnuCom", 2)->text(), QStringLiteral("COM &2 (/dev/ttyUSB0)"));
+        QCOMPARE(w.MenuItem("mnuCom", 1)->text(), QStringLiteral("COM &1"));
+        QAction* devices = w.MenuItem("mnuCom", 5);
+        QCOMPARE(devices->objectName(), QStringLiteral("mnuCom_Devices"));
+        devices->trigger();
+        QCOMPARE(assigned, 1);
     }
 };
 

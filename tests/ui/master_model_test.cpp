@@ -1,5 +1,6 @@
 // The main window on the real memory map: the tree and grid it shows and
-// the Edit commands on the channel records, with answered message boxes.
+// the Edit commands, carried out by the program's edit commands, on the
+// channel records, with answered message boxes.
 
 #include "ui/master_model.h"
 
@@ -9,7 +10,10 @@
 
 #include "fake_dialogs.h"
 #include "model/grid_texts.h"
+#include "file/document_commands.h"
+#include "ui/edit_commands.h"
 #include "ui/main_window.h"
+#include "ui/window_command_ui.h"
 
 namespace {
 constexpr int kBankA = 3;
@@ -19,7 +23,10 @@ constexpr int kVfoKey = 1;
 struct Rig {
     clsCmcRadio radio;
     clsRigQ5_Master master{radio};
-    MasterWindowModel model{master};
+    WindowCommandUi ui;
+    DocumentCommands doc{master, ui};
+    EditCommands edit{master};
+    MasterWindowModel model{master, doc, edit};
     Rig() {
         radio.radioNameM("2304");
         radio.radionameS("0001");

@@ -5,7 +5,6 @@
 
 #include <QtTest>
 
-#include "ui/clone_progress.h"
 
 class PlacementTest : public QObject {
     Q_OBJECT
@@ -132,16 +131,6 @@ class PlacementTest : public QObject {
             {{500, 500, 2000, 2000}, {0, 0, 2000, 2000}},  // larger than the screen
         };
         for (const auto& c : cases) QCOMPARE(KeepOnScreen(c.in, 1280, 1024), c.out);
-    }
-
-    void CloneProgressFollowsTheLastAddress() {
-        const struct {
-            int workMode, address, value;
-        } cases[] = {
-            {1, 0, 0},  {1, 4032, 50},    {1, 7984, 99}, {1, 8063, 100}, {1, 8064, 100},
-            {1, -5, 0}, {1, 999999, 100}, {4, 0, 100},  // the end of a write shows full
-        };
-        for (const auto& c : cases) QCOMPARE(CloneProgressValue(c.workMode, c.address), c.value);
     }
 };
 

@@ -8,7 +8,10 @@
 #include "app/recent_file.h"
 #include "fake_dialogs.h"
 #include "ui/main_settings.h"
+#include "file/document_commands.h"
+#include "ui/edit_commands.h"
 #include "ui/master_model.h"
+#include "ui/window_command_ui.h"
 
 namespace {
 void UseFile(clsCmcProfileIO& profile, const QTemporaryDir& dir) {
@@ -78,9 +81,14 @@ class SettingsTest : public QObject {
         master.Init_MakeInitial();
         clsCmcRecentFile recent;
         recent.MaxIndex(4);
-        MasterWindowModel model(master);
+        WindowCommandUi ui;
+        DocumentCommands doc(master, ui);
+        doc.RecentFiles(&recent);
+        EditCommands edit(master);
+        MasterWindowModel model(master, doc, edit);
         model.recentFiles(&recent);
         frmMain w(&model, &radio);
+        ui.Window(&w);
         FakeDialogs fake;
 
         master.ChUnit(3, 7)->AppearCh(true);
@@ -117,8 +125,12 @@ class SettingsTest : public QObject {
         radio.cloneWriteAdrList_Add(0, 0x1F7F);
         clsRigQ5_Master master(radio);
         master.Init_MakeInitial();
-        MasterWindowModel model(master);
+        WindowCommandUi ui;
+        DocumentCommands doc(master, ui);
+        EditCommands edit(master);
+        MasterWindowModel model(master, doc, edit);
         frmMain w(&model, &radio);
+        ui.Window(&w);
         FakeDialogs fake;
         clsCmcEeprom before;
         before.CopyFrom(radio.eepImage);

@@ -60,6 +60,23 @@ class ShellTest : public QObject {
         for (const auto& c : cases) QCOMPARE(IsSetupCommandLine(c.args), c.setup);
     }
 
+    void ASingleArgumentOtherThanSlashSIsADataFileToOpen() {
+        const QString cwd = QDir::currentPath();
+        const struct {
+            QStringList args;
+            QString file;
+        } cases[] = {
+            {{"/home/u/scan.acf"}, "/home/u/scan.acf"},
+            {{"scan.acf"}, cwd + "/scan.acf"},  // relative to where it started
+            {{"/s"}, "/s"},                     // only "/S" is the setup
+            {{"/S"}, ""},
+            {{"a.acf", "b.acf"}, ""},
+            {{""}, ""},
+            {{}, ""},
+        };
+        for (const auto& c : cases) QCOMPARE(DataFileArgument(c.args), c.file);
+    }
+
     void TheCaptionIsTheFileTitleAndTheProgramName() {
         QCOMPARE(MainCaption("Untitled"), QStringLiteral("Untitled - CS-Q5"));
         QCOMPARE(MainCaption("scan.acf"), QStringLiteral("scan.acf - CS-Q5"));

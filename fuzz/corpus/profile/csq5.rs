@@ -1,0 +1,15 @@
+[OPTION]
+ComPort=2
+ToolBar=1
+[STATUS]
+WindowPosition(State)=0
+WindowPosition(Left)=20
+TreeViewWidth=3100
+CellWidth(0)=-1
+[M_Property]
+M_Property_V=1
+M_Property_F=1
+M_Property_T=0
+[RecentFiles]
+RecentFileName(0)=/home/u/a.acf
+RecentFileTitle(0)=a.acf

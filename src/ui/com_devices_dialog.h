@@ -1,0 +1,39 @@
+#pragma once
+// Which device each COM slot opens. The program offers four slots, COM1 to
+// COM4; on Linux a cloning cable is a device such as /dev/ttyUSB0. For each
+// slot the user picks one of the serial ports found (shown with their
+// descriptions) or types a path (a pseudo-terminal such as /dev/pts/5); an
+// empty entry leaves the slot to the automatic choice among the ports found.
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QComboBox;
+
+class frmComDevices : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kNumSlots = 4;
+
+    // ports: the ports found, path and description.
+    explicit frmComDevices(const std::vector<std::pair<QString, QString>>& ports,
+                           QWidget* parent = nullptr);
+
+    // The slots' devices: slot 1..4 -> path; slots without an entry are
+    // automatic.
+    void Devices(const std::map<int, std::string>& devices);
+    std::map<int, std::string> Devices() const;
+
+    QComboBox* Slot(int slot) const;
+
+  private:
+    std::array<QComboBox*, kNumSlots> cbo_{};
+};
+
+// The serial ports of the system with their descriptions, in slot order.
+std::vector<std::pair<QString, QString>> FoundSerialPorts();

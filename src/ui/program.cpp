@@ -1,0 +1,164 @@
+#include "ui/program.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+#include <filesystem>
+
+#include "clone/com_ports.h"
+#include "clone/qt/qt_serial_line.h"
+#include "model/master_profile.h"
+#include "ui/caption.h"
+#include "ui/com_devices_dialog.h"
+#include "ui/dialogs.h"
+#include "ui/main_settings.h"
+
+namespace {
+// The receiver's model and sub code as its identification answer and the
+// data files carry them, and the part of the image a clone write sends.
+constexpr const char* kModelName = "2304";
+constexpr const char* kSubName = "0001";
+constexpr std::int32_t kImageLast = 0x1F7F;
+constexpr int kRecentFiles = 4;
+constexpr int kNumComSlots = 4;
+constexpr double kSetupTopShare = 0.4;
+}  // namespace
+
+Csq5Program::Csq5Program(const std::string& profileFile)
+    : sequence_(service_.com(), radio_, master_),
+      doc_(master_, ui_),
+      edit_(master_),
+      clone_(sequence_, master_, doc_, ui_),
+      model_(master_, doc_, edit_, &clone_),
+      window_(&model_, &radio_) {
+    radio_.radioNameM(kModelName);
+    radio_.radionameS(kSubName);
+    radio_.cloneWriteAdrList_Clear();
+    radio_.cloneWriteAdrList_Add(0, kImageLast);
+    if (profileFile.empty()) {
+        profile_.SetDefaultProfile();
+    } else {
+        const std::filesystem::path file(profileFile);
+        const std::string folder = file.parent_path().string();
+        profile_.Path(folder.empty() ? std::string() : folder + "/");
+        profile_.Name(file.filename().string());
+    }
+    recent_.MaxIndex(kRecentFiles);
+    doc_.RecentFiles(&recent_);
+    model_.recentFiles(&recent_);
+    edit_.Window(&window_);
+    ui_.Window(&window_);
+
+    // The serial tick: the window's task (one clone step, the progress, the
+    // port marks), then the port-level error check through the clone
+    // failure message.
+    service_.com().mainTask([this] { window_.task(); });
+    service_.com().errorReport([this] { clone_.MsgBoxCloneErr(); });
+    window_.ComDeviceHooks([this](int slot) { return QString::fromStdString(ComDeviceOf(slot)); },
+                           [this] { AssignComDevices(); });
+    QObject::connect(&window_, &frmMain::Closing, [this] {
+        service_.Stop();  // the port closes before the settings are written
+        SaveSettings();
+        closed_ = true;
+    });
+}
+
+Csq5Program::~Csq5Program() {
+    service_.Stop();
+    edit_.Window(nullptr);
+    if (setup_) delete setup_.data();
+}
+
+void Csq5Program::Start(const QStringList& arguments) {
+    // Settings: the window's, then the receiver version, the initial image of
+    // that version, the recent files, and the views rebuilt for the version.
+    MainSettings settings;
+    LoadMainSettings(settings, profile_);
+    MasterLoadData(master_, profile_);
+    master_.Init_MakeInitial();
+    recent_.loadData(profile_);
+    std::map<int, std::string> devices;
+    profile_.Section("OPTION");
+    for (int slot = 1; slot <= kNumComSlots; ++slot) {
+        std::string device;
+        profile_.loadData(ComDeviceProfileKey(slot), device, std::string());
+        if (!device.empty()) devices[slot] = device;
+    }
+    comDevices_ = devices;
+    service_.comDevices(devices);
+    window_.ResetRig();
+    window_.LoadSettings(settings);
+    window_.AdjustRecentFile();
+    window_.AdjustComCaptions();
+    // A data file named on the command line (a file manager's "Open with")
+    // is opened as File > Open does; a failure gives the file message.
+    if (const QString file = DataFileArgument(arguments); !file.isEmpty()) {
+        doc_.Load(file.toStdString());
+        window_.DispChList();
+        window_.AdjustRecentFile();
+    }
+
+    service_.com().Reset();
+    service_.Start();
+
+    if (master_.MatrixObj().MtxVerNo() == clsRigQ5_Matrix::kNoVersion ||
+        IsSetupCommandLine(arguments))
+        ShowSetup();
+    else
+        window_.ShowPlaced();
+}
+
+void Csq5Program::ShowSetup() {
+    // The identification runs while the modal progress dialog is up; when
+    // that returns the command has ended one way or the other.
+    // (Should the modal display return early, the serial tick is waited for.)
+    auto identify = [this](int port) {
+        if (!clone_.InitialSetup(port)) return -1;
+        while (clone_.Busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return clone_.LastCloneError() ? 1 : 0;
+    };
+    setup_ = new frmSetup(window_, identify);
+    setup_->adjustSize();
+    // Centred across the screen, a little above the middle.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect s = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const QSize d = setup_->size();
+    setup_->move(s.left() + (s.width() - d.width()) / 2,
+                 s.top() + int((s.height() - d.height()) * kSetupTopShare));
+    setup_->show();
+}
+
+void Csq5Program::ComDevices(const std::map<int, std::string>& devices) {
+    comDevices_ = devices;
+    service_.comDevices(devices);
+    profile_.BeginUpdate();
+    profile_.Section("OPTION");
+    for (int slot = 1; slot <= kNumComSlots; ++slot) {
+        const auto it = devices.find(slot);
+        profile_.saveData(ComDeviceProfileKey(slot),
+                          it == devices.end() ? std::string() : it->second);
+    }
+    profile_.EndUpdate();
+    window_.AdjustComCaptions();
+}
+
+std::string Csq5Program::ComDeviceOf(int slot) const {
+    return ResolveComDevice(slot, comDevices_, ListSerialPorts());
+}
+
+void Csq5Program::AssignComDevices() {
+    frmComDevices dialog(FoundSerialPorts(), &window_);
+    dialog.Devices(comDevices_);
+    dialog.adjustSize();
+    if (Dialogs().ShowModal(dialog) == QDialog::Accepted) ComDevices(dialog.Devices());
+}
+
+bool Csq5Program::SaveSettings() {
+    window_.GetItemWidth();
+    profile_.BeginUpdate();
+    SaveMainSettings(window_.SaveSettings(), profile_);
+    MasterSaveData(master_, profile_);
+    recent_.saveData(profile_);
+    return profile_.EndUpdate();
+}

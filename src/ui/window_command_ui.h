@@ -1,0 +1,35 @@
+#pragma once
+// The document and clone commands' questions, messages and progress as the
+// window program shows them: the program's message boxes (through the
+// dialog seam), the modal "Cloning" progress dialog of the main window, and
+// the main window's channel views.
+
+#include "app/command_ui.h"
+
+class frmMain;
+
+class WindowCommandUi : public CommandUi {
+  public:
+    // The main window is set once it exists (it is built after the
+    // commands that speak through this object); until then messages have no
+    // owner window and the progress and views are left alone.
+    explicit WindowCommandUi(frmMain* window = nullptr) : window_(window) {}
+    void Window(frmMain* window) { window_ = window; }
+
+    bool AskOkCancel(const std::string& text) override;
+    void ShowError(const std::string& text) override;
+    void ShowNotice(const std::string& text) override;
+    void ShowInformation(const std::string& title, const std::string& text) override;
+
+    // Shows the progress dialog modally: returns when the serial tick has
+    // closed it (the command has ended by then).
+    void ProgressShow() override;
+    void ProgressValue(int value) override;
+    void ProgressClose() override;
+
+    void DispChList() override;
+    void ResetViews() override;
+
+  private:
+    frmMain* window_;
+};

@@ -1,0 +1,343 @@
+// The whole window program as it starts and clones: the initial setup or the
+// main window at start, the setup, clone read and clone write against the
+// receiver simulator on a pseudo-terminal, the modal progress display driven
+// by the serial tick, and the tick that never runs inside itself. Every run
+// has a profile of its own; message boxes and modal dialogs go through the
+// fake dialog seam, which shows the progress dialog and waits, as the modal
+// display does, until the tick closes it.
+
+#include "ui/program.h"
+
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <chrono>
+
+#include "edit_test_window.h"
+#include "fake_dialogs.h"
+#include "file/acf_file.h"
+#include "run_process.h"
+#include "ui/clone_progress.h"
+#include "ui/setup_dialog.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+constexpr int kVfoKey = 1;
+constexpr int kBankA = 3;
+const char* const kVersion0 = "[M_Property]\r\nM_Property_V=0\r\nM_Property_A=1\r\nM_Property_F=0\r\n";
+const QString kHints = QStringLiteral(
+    "\n\nCheck the following:\n\n- The COM port settings.\n- Cloning cable connections.\n"
+    "- Receiver power is ON.");
+
+// One csq5-sim on its own pseudo-terminal.
+class Sim {
+  public:
+    explicit Sim(std::vector<std::string> args) {
+        args.insert(args.begin(), "-q");
+        if (!child_.Start(CSQ5_SIM_PATH, args)) return;
+        if (auto line = child_.ReadLine(10s)) tty_ = *line;
+    }
+    const std::string& tty() const { return tty_; }
+
+  private:
+    ChildProcess child_;
+    std::string tty_;
+};
+
+// Shows a dialog and runs the events until it is hidden again, as the modal
+// display does; bounded so a lost close fails the test instead of hanging it.
+void RunUntilHidden(QDialog& dialog) {
+    dialog.show();
+    QDeadlineTimer deadline(30000);
+    while (dialog.isVisible() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+struct Run {
+    QTemporaryDir dir;
+    FakeDialogs dialogs;
+    std::unique_ptr<Csq5Program> p;
+    int progressShown = 0;
+    bool progressOpenSeen = false;
+
+    explicit Run(const char* profile = "") {
+        QFile f(dir.filePath("CSQ5.rs"));
+        if (f.open(QIODevice::WriteOnly)) f.write(profile);
+        f.close();
+        p = std::make_unique<Csq5Program>(dir.filePath("CSQ5.rs").toStdString());
+        dialogs.onShowModal = [this](QDialog& d) {
+            if (d.objectName() != QStringLiteral("frmCloneProgress")) return;
+            ++progressShown;
+            RunUntilHidden(d);
+        };
+    }
+    ~Run() {
+        p->Window().hide();
+        p.reset();
+    }
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    void UseDevice(int slot, const std::string& tty) { p->ComDevices({{slot, tty}}); }
+    clsCmcRadio& Radio() { return p->Radio(); }
+    clsRigQ5_Master& Master() { return p->Master(); }
+    QString LastMessage() const {
+        return dialogs.messages.empty() ? QString() : dialogs.messages.back().text;
+    }
+};
+
+// Selects a row of a tree key's list in the program's window.
+void At(frmMain& w, int key, int row) {
+    SelectTreeKey(w, key);
+    w.findChild<QTableWidget*>(QStringLiteral("mfgCh"))->setCurrentCell(row, 0);
+    w.timMain_Timer();
+}
+}  // namespace
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void WithoutAVersionTheSetupOpensFirst() {
+        Run r;
+        r.p->Start({});
+        frmSetup* setup = r.p->Setup();
+        QVERIFY(setup);
+        QVERIFY(setup->isVisible());
+        QVERIFY(!r.p->Window().isVisible());
+        // Centred across the screen, 0.4 of the free height above it.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(setup->x(), (screen.width() - setup->width()) / 2);
+        QCOMPARE(setup->y(), int((screen.height() - setup->height()) * 0.4));
+        QTest::mouseClick(setup->findChild<QPushButton*>("cmdSetup_Cancel"), Qt::LeftButton);
+        QVERIFY(r.p->Window().isVisible());
+        QCOMPARE(r.Master().MatrixObj().MtxVerNo(), 12);
+        QVERIFY(!r.Radio().EditOn());
+    }
+
+    void AStoredVersionOpensTheMainWindowUnlessSlashSAsks() {
+        const std::vector<std::pair<QStringList, bool>> cases = {
+            {{}, false}, {{"/S"}, true}, {{"/s"}, false}, {{" /S"}, false}, {{"/S", "x"}, false}};
+        for (const auto& [args, setup] : cases) {
+            Run r(kVersion0);
+            r.p->Start(args);
+            QCOMPARE(r.Master().MatrixObj().MtxVerNo(), 0);
+            QVERIFY2(bool(r.p->Setup()) == setup, qPrintable(args.join('|')));
+            QCOMPARE(r.p->Window().isVisible(), !setup);
+        }
+    }
+
+    void TheSetupLearnsTheVersionFromTheReceiverOrStaysOpen() {
+        {
+            Sim sim({"--fault", "no-answer"});
+            QVERIFY(!sim.tty().empty());
+            Run r;
+            r.UseDevice(2, sim.tty());
+            r.p->Start({});
+            frmSetup* setup = r.p->Setup();
+            setup->findChild<QComboBox*>("cboSetup_ComPort")->setCurrentIndex(1);
+            QTest::mouseClick(setup->findChild<QPushButton*>("cmdSetup_Ok"), Qt::LeftButton);
+            QCOMPARE(r.progressShown, 1);
+            QCOMPARE(r.LastMessage(), QStringLiteral("No answer from receiver.") + kHints);
+            QVERIFY(setup->isVisible());
+            QVERIFY(!r.p->Window().isVisible());
+            QCOMPARE(r.Master().MatrixObj().MtxVerNo(), 12);
+        }
+        Sim sim({"--ver", "7", "--am", "0", "--fmtv", "1"});
+        QVERIFY(!sim.tty().empty());
+        Run r;
+        r.UseDevice(3, sim.tty());
+        r.p->Start({});
+        frmSetup* setup = r.p->Setup();
+        setup->findChild<QComboBox*>("cboSetup_ComPort")->setCurrentIndex(2);
+        QTest::mouseClick(setup->findChild<QPushButton*>("cmdSetup_Ok"), Qt::LeftButton);
+        QVERIFY2(r.dialogs.messages.empty(), qPrintable(r.LastMessage()));
+        QVERIFY(!r.p->Window().CloneProgress().isVisible());
+        QCOMPARE(r.Master().MatrixObj().MtxVerNo(), 7);
+        QCOMPARE(r.Master().MatrixObj().MtxFmTvOk(), 1);
+        QCOMPARE(r.p->Window().ComPortNo(), 3);
+        QVERIFY(!setup->isVisible());
+        QVERIFY(r.p->Window().isVisible());
+        // Kept for the next start.
+        r.p->Window().close();
+        QFile f(r.Path("CSQ5.rs"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray stored = f.readAll();
+        for (const char* line : {"M_Property_V=7", "ComPort=3", "ComDevice(3)="})
+            QVERIFY2(stored.contains(line), line);
+    }
+
+    void AReadMarksTheDocumentEditedAndUntitled() {
+        Sim sim({});
+        QVERIFY(!sim.tty().empty());
+        Run r(kVersion0);
+        r.UseDevice(1, sim.tty());
+        r.p->Start({});
+        QCOMPARE(r.p->Document().Save(r.Path("before.acf").toStdString()), 0);
+        QCOMPARE(r.p->Window().FileTitle(), QStringLiteral("before.acf"));
+        r.p->Window().findChild<QAction*>("Bar_Clone_Read")->trigger();
+        QCOMPARE(r.progressShown, 1);
+        QVERIFY(!r.p->Window().CloneProgress().isVisible());
+        QVERIFY2(r.dialogs.messages.empty(), qPrintable(r.LastMessage()));
+        QVERIFY(r.Radio().EditOn());
+        QCOMPARE(r.p->Window().FileTitle(), QStringLiteral("Untitled"));
+        QVERIFY(!r.p->Service().com().comOpen());
+        r.p->Window().timMain_Timer();
+        QCOMPARE(r.p->Window().windowTitle(), QStringLiteral("Untitled - CS-Q5"));
+    }
+
+    void AFailedReadRestoresTheDocumentAndNamesTheCause() {
+        Sim sim({"--fault", "no-answer"});
+        QVERIFY(!sim.tty().empty());
+        Run r(kVersion0);
+        r.UseDevice(4, sim.tty());
+        r.p->Start({});
+        r.p->Window().mnuCom_Click(4);
+        QCOMPARE(r.p->Document().Save(r.Path("doc.acf").toStdString()), 0);
+        clsRigQ5_Ch* ch = r.Master().ChUnit(kBankA, 2);
+        ch->AppearCh(true);
+        ch->FreqOp_Pure(43312500);
+        r.Radio().EditOn(true);
+        r.Master().WriteToEep();
+        const ByteStr before = r.Radio().eepImage.bytes();
+
+        r.dialogs.answers = {kMsgCancel};  // "Data has been edited": Cancel sends nothing
+        r.p->Window().mnuClone_Click(0);
+        QCOMPARE(r.progressShown, 0);
+        QCOMPARE(r.LastMessage(), QStringLiteral("Read from receiver, Data has been edited."));
+
+        r.dialogs.answers = {kMsgOk};
+        r.p->Window().mnuClone_Click(0);
+        QCOMPARE(r.progressShown, 1);
+        QCOMPARE(r.LastMessage(), QStringLiteral("No answer from receiver.") + kHints);
+        QCOMPARE(r.dialogs.messages.size(), std::size_t(3));  // the failure once
+        QVERIFY(r.Radio().eepImage.bytes() == before);
+        QCOMPARE(r.Master().ChUnit(kBankA, 2)->FreqOp_Pure(), 43312500);
+        QCOMPARE(r.p->Window().FileTitle(), QStringLiteral("doc.acf"));
+        QVERIFY(!r.p->Service().com().comOpen());
+    }
+
+    void AChannelEditedSavedReopenedAndWrittenArrivesInTheReceiver() {
+        Run r(kVersion0);
+        const QString saved = r.Path("sim-saved.acf");
+        Sim sim({"--save", saved.toStdString()});
+        QVERIFY(!sim.tty().empty());
+        r.UseDevice(1, sim.tty());
+        r.p->Start({});
+        frmMain& w = r.p->Window();
+
+        // Bank A channel 3 through the channel dialog.
+        At(w, kBankA, 3);
+        r.dialogs.onShowModal = [&r, old = r.dialogs.onShowModal](QDialog& d) {
+            if (d.objectName() == QStringLiteral("frmEditCh")) {
+                d.show();
+                auto* freq = d.findChild<QLineEdit*>("txtEditCh_FreqOp");
+                freq->selectAll();
+                QTest::keyClicks(freq, QStringLiteral("433.125"));
+                QTest::mouseClick(d.findChild<QPushButton*>("cmdEditCh_Ok"), Qt::LeftButton);
+                return;
+            }
+            old(d);
+        };
+        w.mnuEdit_Click(0);
+        QCOMPARE(r.dialogs.shownDialogs, QStringList{"frmEditCh"});
+        QCOMPARE(r.Master().ChUnit(kBankA, 3)->FreqOp_Pure(), 43312500);
+        QVERIFY(r.Radio().EditOn());
+
+        // Saved, a new document, the file opened again.
+        const QString file = r.Path("edited.acf");
+        r.dialogs.saveNames = {file};
+        w.mnuFile_Click(3);
+        QVERIFY(!r.Radio().EditOn());
+        w.mnuFile_Click(0);
+        QVERIFY(!r.Master().ChUnit(kBankA, 3)->AppearCh());
+        r.dialogs.openNames = {file};
+        w.mnuFile_Click(1);
+        QCOMPARE(r.Master().ChUnit(kBankA, 3)->FreqOp_Pure(), 43312500);
+
+        // Written to the receiver: the question, the progress, the notice.
+        r.dialogs.answers = {kMsgOk};
+        w.findChild<QAction*>("Bar_Clone_Write")->trigger();
+        QCOMPARE(r.progressShown, 1);
+        QCOMPARE(r.dialogs.messages.size(), std::size_t(2));
+        QCOMPARE(r.dialogs.messages[0].text, QStringLiteral("Write to receiver."));
+        QVERIFY(r.LastMessage().startsWith(QStringLiteral("Clone writing succeeded.")));
+        QVERIFY(!r.Radio().EditOn());  // a write leaves the document as it was
+        QCOMPARE(w.FileTitle(), QStringLiteral("edited.acf"));
+
+        // The simulator keeps what it received in a data file of its own.
+        QDeadlineTimer deadline(10000);
+        while (!QFile::exists(saved) && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        TestDoc got(0, 0, 1);
+        got.radio.radioNameM("2304");
+        got.radio.radionameS("0001");
+        got.radio.cloneWriteAdrList_Add(0, 0x1F7F);
+        QCOMPARE(AcfFileLoad(got.radio, saved.toStdString()), int(kAcfOk));
+        got.master.ReadFromEep(clsRigQ5_Master::kProgramForm);
+        QVERIFY(got.master.ChUnit(kBankA, 3)->AppearCh());
+        QCOMPARE(got.master.ChUnit(kBankA, 3)->FreqOp_Pure(), 43312500);
+    }
+
+    void TheSerialTickDoesNotRunInsideItselfWhileABoxIsOpen() {
+        Sim sim({});
+        QVERIFY(!sim.tty().empty());
+        Run r(kVersion0);
+        r.UseDevice(1, sim.tty());
+        r.p->Start({});
+        frmCom& com = r.p->Service().com();
+        int depth = 0, deepest = 0, ticks = 0;
+        com.mainTask([&] {
+            ++ticks;
+            deepest = std::max(deepest, ++depth);
+            r.p->Window().task();
+            --depth;
+        });
+        // The information box opens from inside the tick that ends the
+        // command; the timers keep firing in its event loop.
+        int ticksInBox = 0;
+        r.dialogs.onMessage = [&](const QString&) {
+            const int before = ticks;
+            for (int i = 0; i < 5; ++i) {
+                com.timSolid_Timer();
+                r.p->Window().task();
+                r.p->Window().timMain_Timer();
+                QCoreApplication::processEvents();
+            }
+            ticksInBox = ticks - before;
+        };
+        r.p->Window().mnuClone_Click(3);
+        QCOMPARE(r.dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(r.dialogs.messages[0].title, QStringLiteral("Information"));
+        QCOMPARE(deepest, 1);
+        QCOMPARE(ticksInBox, 0);
+        com.timSolid_Timer();  // and it runs again afterwards
+        QVERIFY(ticks > 0);
+    }
+
+    void TheEditMenuFollowsTheChannelUnderTheCursor() {
+        Run r(kVersion0);
+        r.p->Start({});
+        frmMain& w = r.p->Window();
+        auto enabled = [&w](int i) { return w.MenuItem("mnuEdit", i)->isEnabled(); };
+        At(w, kBankA, 0);
+        for (int i : {0, 2, 5, 6, 7}) QVERIFY(enabled(i));
+        QVERIFY(!enabled(3));  // nothing copied yet
+        w.mnuEdit_Click(2);
+        w.timMain_Timer();
+        QVERIFY(enabled(3));
+        At(w, kVfoKey, 0);  // a VFO is never blank
+        QVERIFY(enabled(0));
+        for (int i : {5, 6, 7}) QVERIFY(!enabled(i));
+        SelectTreeKey(w, 0);  // the group node: nothing
+        for (int i : {0, 2, 3, 5, 6, 7}) QVERIFY(!enabled(i));
+    }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"
