@@ -123,6 +123,7 @@ void CloneCommands::Begin(CloneCommand command) {
     cancelled_ = false;
     lastBackupFile_.clear();
     progressShown_ = true;
+    ui_.ProgressCancelable(command == CloneCommand::Read || command == CloneCommand::Information);
     ui_.ProgressShow();
 }
 
@@ -141,7 +142,8 @@ void CloneCommands::task() {
 }
 
 bool CloneCommands::Cancel() {
-    if (!Busy() || finishing_ || running_ == CloneCommand::Write) return false;
+    if (!Busy() || finishing_) return false;
+    if (running_ != CloneCommand::Read && running_ != CloneCommand::Information) return false;
     // Ends the exchange where it stands and closes the port; the sequence
     // reports no failure after this, so no message is shown.
     seq_.easyReset(seq_.ComPortNo());

@@ -69,8 +69,8 @@ class CloneCommands {
     // Stops a clone read or information at once: the port is closed and
     // the document is left as a failed read leaves it, without a message.
     // A write is never stopped: once its data frames go out, a half
-    // written receiver is worse than a finished one. Returns True when a
-    // command was stopped.
+    // written receiver is worse than a finished one; the initial setup
+    // keeps its own dialog. Returns True when a command was stopped.
     bool Cancel();
     // Whether the last command ended by Cancel.
     bool Cancelled() const { return cancelled_; }
