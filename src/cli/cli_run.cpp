@@ -280,8 +280,7 @@ int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
         case CliCommand::Read:
             // The copy is a safety net only: the read itself succeeded.
             if (clone.LastBackupFile().empty())
-                std::cerr << "Cannot save the backup of the read in " << backups.Folder()
-                          << ".\n";
+                std::cerr << "Cannot save the backup of the read in " << backups.Folder() << ".\n";
             // As File > Save right after the read: the document has no file
             // name yet, so it is saved under the name given.
             return SaveFileResult(p.doc.Save(o.output));

@@ -25,9 +25,10 @@ bool IsDigit(char c) {
 
 std::string Stamp(const std::tm& t) {
     char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d_%02d%02d%02d", LimitInt(t.tm_year + 1900, 0, 9999),
-                  LimitInt(t.tm_mon + 1, 1, 12), LimitInt(t.tm_mday, 1, 31),
-                  LimitInt(t.tm_hour, 0, 23), LimitInt(t.tm_min, 0, 59), LimitInt(t.tm_sec, 0, 60));
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d_%02d%02d%02d",
+                  LimitInt(t.tm_year + 1900, 0, 9999), LimitInt(t.tm_mon + 1, 1, 12),
+                  LimitInt(t.tm_mday, 1, 31), LimitInt(t.tm_hour, 0, 23), LimitInt(t.tm_min, 0, 59),
+                  LimitInt(t.tm_sec, 0, 60));
     return text;
 }
 
@@ -72,9 +73,8 @@ std::string ReadBackups::StampOf(const std::string& fileName) {
     }
     // What may stand between the stamp and the extension: nothing, or "-"
     // and the count of a second read within the same second.
-    const std::string rest = fileName.substr(prefix.size() + kStampLength,
-                                             fileName.size() - prefix.size() - kStampLength -
-                                                 ext.size());
+    const std::string rest = fileName.substr(
+        prefix.size() + kStampLength, fileName.size() - prefix.size() - kStampLength - ext.size());
     if (!rest.empty()) {
         if (rest.size() < 2 || rest[0] != '-') return std::string();
         for (std::size_t i = 1; i < rest.size(); ++i)

@@ -7,8 +7,8 @@
 
 std::string CsvImportProblemsText(const CsvImportResult& result, std::size_t maxListed) {
     const std::size_t n = result.problems.size();
-    std::string text = std::to_string(n) + (n == 1 ? " row was" : " rows were") +
-                       " not imported:\r\n";
+    std::string text =
+        std::to_string(n) + (n == 1 ? " row was" : " rows were") + " not imported:\r\n";
     for (std::size_t i = 0; i < n && i < maxListed; ++i)
         text += "\r\n" + CsvProblemText(result.problems[i]);
     if (n > maxListed) text += "\r\n... and " + std::to_string(n - maxListed) + " more.";

@@ -319,9 +319,8 @@ void frmMain::BuildToolbar() {
             a->setCheckable(true);
             portButtons_[key.right(1).toInt()] = a;
         }
-        static const char* const kEditKeys[] = {"Bar_Edit_Ch",    "Bar_Edit_Copy",
-                                                "Bar_Edit_Paste", "Bar_Edit_Clear",
-                                                "Bar_Edit_Undo",  "Bar_Edit_Redo"};
+        static const char* const kEditKeys[] = {"Bar_Edit_Ch",    "Bar_Edit_Copy", "Bar_Edit_Paste",
+                                                "Bar_Edit_Clear", "Bar_Edit_Undo", "Bar_Edit_Redo"};
         for (int b = 0; b < 6; ++b)
             if (key == QLatin1String(kEditKeys[b])) editButtons_[b] = a;
         connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
@@ -574,13 +573,12 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
         int menu;  // 0 file, 1 edit, 2 view, 3 com, 4 clone, 5 help
         int index;
     } kCommands[] = {
-        {"Bar_File_New", 0, 0},      {"Bar_File_Open", 0, 1},   {"Bar_File_Save", 0, 2},
-        {"Bar_Edit_Ch", 1, 0},       {"Bar_Edit_Copy", 1, 2},   {"Bar_Edit_Paste", 1, 3},
-        {"Bar_Edit_Clear", 1, 5},    {"Bar_Edit_Undo", 1, 9},   {"Bar_Edit_Redo", 1, 10},
-        {"Bar_View_Common", 2, 0},   {"Bar_Port_Com1", 3, 1},
-        {"Bar_Port_Com2", 3, 2},     {"Bar_Port_Com3", 3, 3},   {"Bar_Port_Com4", 3, 4},
-        {"Bar_Clone_Read", 4, 0},    {"Bar_Clone_Write", 4, 1}, {"Bar_Clone_Info", 4, 3},
-        {"Bar_Help_Contents", 5, 0},
+        {"Bar_File_New", 0, 0},    {"Bar_File_Open", 0, 1},  {"Bar_File_Save", 0, 2},
+        {"Bar_Edit_Ch", 1, 0},     {"Bar_Edit_Copy", 1, 2},  {"Bar_Edit_Paste", 1, 3},
+        {"Bar_Edit_Clear", 1, 5},  {"Bar_Edit_Undo", 1, 9},  {"Bar_Edit_Redo", 1, 10},
+        {"Bar_View_Common", 2, 0}, {"Bar_Port_Com1", 3, 1},  {"Bar_Port_Com2", 3, 2},
+        {"Bar_Port_Com3", 3, 3},   {"Bar_Port_Com4", 3, 4},  {"Bar_Clone_Read", 4, 0},
+        {"Bar_Clone_Write", 4, 1}, {"Bar_Clone_Info", 4, 3}, {"Bar_Help_Contents", 5, 0},
     };
     for (const auto& c : kCommands) {
         if (key != QLatin1String(c.key)) continue;

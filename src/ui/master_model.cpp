@@ -1,11 +1,11 @@
 #include "ui/master_model.h"
 
-#include "app/recent_file.h"
-#include "clone/clone_commands.h"
-#include "file/document_commands.h"
 #include <QApplication>
 #include <QString>
 
+#include "app/recent_file.h"
+#include "clone/clone_commands.h"
+#include "file/document_commands.h"
 #include "model/grid_texts.h"
 #include "model/undo_history.h"
 #include "ui/csv_commands.h"

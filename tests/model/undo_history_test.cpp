@@ -84,8 +84,9 @@ TEST_F(UndoHistoryTest, UndoAndRedoAcrossEveryKindOfEditRestoreTheImageByteForBy
         {"TV preset", [](UndoHistoryTest& t) { t.master.PresetTv(9); }},
         {"CSV import",
          [](UndoHistoryTest& t) {
-             const CsvImportResult r = ImportMemoryCsv(
-                 t.master, std::string(kMemoryCsvHeader) + "\n120,AIR,118.100000,,0,,88.5,88.5,,,AM,25,,\n");
+             const CsvImportResult r =
+                 ImportMemoryCsv(t.master, std::string(kMemoryCsvHeader) +
+                                               "\n120,AIR,118.100000,,0,,88.5,88.5,,,AM,25,,\n");
              ASSERT_EQ(r.applied, 1);
          }},
     };

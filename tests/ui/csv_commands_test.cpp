@@ -1,6 +1,8 @@
 // File > Export CSV... and Import CSV... through the file-dialog seam, and
 // the Edit commands as steps of the undo history.
 
+#include "ui/csv_commands.h"
+
 #include <QtTest>
 #include <fstream>
 
@@ -8,7 +10,6 @@
 #include "fake_dialogs.h"
 #include "model/undo_history.h"
 #include "temp_dir.h"
-#include "ui/csv_commands.h"
 
 namespace {
 using M = clsRigQ5_Master;
