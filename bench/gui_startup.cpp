@@ -76,7 +76,7 @@ int main(int argc, char* argv[]) {
     const double cpu0 = CpuSeconds();
     QElapsedTimer wall;
     wall.start();
-    QTimer::singleShot(idleSeconds * 1000, &app, &QApplication::quit);
+    QTimer::singleShot(idleSeconds * 1000, Qt::PreciseTimer, &app, &QApplication::quit);
     QApplication::exec();
     const double cpu = CpuSeconds() - cpu0;
     const double seconds = double(wall.elapsed()) / 1000.0;

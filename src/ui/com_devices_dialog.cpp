@@ -33,8 +33,7 @@ std::vector<std::pair<QString, QString>> FoundSerialPorts() {
     return ports;
 }
 
-frmComDevices::frmComDevices(const std::vector<std::pair<QString, QString>>& ports,
-                             QWidget* parent)
+frmComDevices::frmComDevices(const std::vector<std::pair<QString, QString>>& ports, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmComDevices"));
     setWindowTitle(kProgramName + QStringLiteral(" COM Port Devices"));
@@ -46,7 +45,8 @@ frmComDevices::frmComDevices(const std::vector<std::pair<QString, QString>>& por
         cbo->setInsertPolicy(QComboBox::NoInsert);
         cbo->setMinimumContentsLength(28);
         cbo->addItem(QString(), QString());
-        for (const auto& [path, description] : ports) cbo->addItem(ItemText(path, description), path);
+        for (const auto& [path, description] : ports)
+            cbo->addItem(ItemText(path, description), path);
         auto* label = new QLabel(QStringLiteral("COM&%1").arg(slot), this);
         label->setBuddy(cbo);
         form->addRow(label, cbo);

@@ -160,7 +160,9 @@ void Csq5Program::AssignComDevices() {
     frmComDevices dialog(FoundSerialPorts(), &window_);
     dialog.Devices(comDevices_);
     dialog.adjustSize();
-    if (Dialogs().ShowModal(dialog) == QDialog::Accepted) ComDevices(dialog.Devices());
+    dialog.setResult(QDialog::Rejected);
+    Dialogs().ShowModal(dialog);
+    if (dialog.result() == QDialog::Accepted) ComDevices(dialog.Devices());
 }
 
 bool Csq5Program::SaveSettings() {

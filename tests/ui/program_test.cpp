@@ -34,7 +34,8 @@ using namespace std::chrono_literals;
 namespace {
 constexpr int kVfoKey = 1;
 constexpr int kBankA = 3;
-const char* const kVersion0 = "[M_Property]\r\nM_Property_V=0\r\nM_Property_A=1\r\nM_Property_F=0\r\n";
+const char* const kVersion0 =
+    "[M_Property]\r\nM_Property_V=0\r\nM_Property_A=1\r\nM_Property_F=0\r\n";
 const QString kHints = QStringLiteral(
     "\n\nCheck the following:\n\n- The COM port settings.\n- Cloning cable connections.\n"
     "- Receiver power is ON.");
@@ -330,6 +331,32 @@ class ProgramTest : public QObject {
         QCOMPARE(ticksInBox, 0);
         com.timSolid_Timer();  // and it runs again afterwards
         QVERIFY(ticks > 0);
+    }
+
+    void DevicesAssignedToTheSlotsAreShownAndStored() {
+        Run r(kVersion0);
+        r.p->Start({});
+        frmMain& w = r.p->Window();
+        r.dialogs.onShowModal = [](QDialog& d) {
+            QCOMPARE(d.objectName(), QStringLiteral("frmComDevices"));
+            auto* slot2 = d.findChild<QComboBox*>("cboComDevice_2");
+            QVERIFY(slot2 && slot2->isEditable());
+            slot2->setEditText(QStringLiteral(" /dev/pts/5 "));
+            d.accept();
+        };
+        w.MenuItem("mnuCom", 5)->trigger();
+        QCOMPARE(r.p->ComDevices(), (std::map<int, std::string>{{2, "/dev/pts/5"}}));
+        QCOMPARE(w.MenuItem("mnuCom", 2)->text(), QStringLiteral("COM &2 (/dev/pts/5)"));
+        QFile f(r.Path("CSQ5.rs"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().contains("ComDevice(2)=/dev/pts/5"));
+        // Cancel changes nothing.
+        r.dialogs.onShowModal = [](QDialog& d) {
+            d.findChild<QComboBox*>("cboComDevice_2")->setEditText(QString());
+            d.reject();
+        };
+        w.MenuItem("mnuCom", 5)->trigger();
+        QCOMPARE(r.p->ComDevices().at(2), std::string("/dev/pts/5"));
     }
 
     void TheEditMenuFollowsTheChannelUnderTheCursor() {
