@@ -26,6 +26,9 @@ class CommandUi {
     // window program shows it modally), its bar 0..100, and closed by the
     // serial tick when the operation ends or fails.
     virtual void ProgressShow() {}
+    // Told before ProgressShow: whether the operation may be stopped by the
+    // user (CloneCommands::Cancel); a write may not.
+    virtual void ProgressCancelable(bool /*value*/) {}
     virtual void ProgressValue(int /*value*/) {}
     virtual void ProgressClose() {}
 

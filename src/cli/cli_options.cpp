@@ -199,7 +199,9 @@ Commands:
   setup --port PORT         initial setup: learn the receiver's version and
                             store it in the profile
   info --port PORT          the receiver's model and comment
-  read --port PORT -o FILE  clone read, saved as FILE
+  read --port PORT -o FILE  clone read, saved as FILE; a copy of the image as
+                            received is also kept in $XDG_DATA_HOME/CS-Q5/backups
+                            (default ~/.local/share/CS-Q5/backups)
   write --port PORT FILE    clone write of FILE
   export-csv FILE -o OUT    the memory channels in use of FILE as a CSV
                             table (Location,Name,Frequency,...)

@@ -17,6 +17,7 @@
 #include "file/acf_file.h"
 #include "file/csv_channels.h"
 #include "file/document_commands.h"
+#include "file/read_backups.h"
 #include "model/common_settings.h"
 #include "model/grid_texts.h"
 #include "model/master.h"
@@ -226,6 +227,8 @@ int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
     service.comDevices(p.ComDevices());
     clsCmcAcf3Sequence sequence(service.com(), p.radio, p.master);
     CloneCommands clone(sequence, p.master, p.doc, p.ui);
+    ReadBackups backups(DefaultReadBackupFolder());
+    clone.Backups(&backups);
     service.com().mainTask([&clone] { clone.task(); });
     service.com().errorReport([&clone] { clone.MsgBoxCloneErr(); });
 
@@ -275,6 +278,9 @@ int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
             }
             return kExitOk;
         case CliCommand::Read:
+            // The copy is a safety net only: the read itself succeeded.
+            if (clone.LastBackupFile().empty())
+                std::cerr << "Cannot save the backup of the read in " << backups.Folder() << ".\n";
             // As File > Save right after the read: the document has no file
             // name yet, so it is saved under the name given.
             return SaveFileResult(p.doc.Save(o.output));

@@ -1,7 +1,11 @@
 #include "clone/clone_commands.h"
 
+#include <ctime>
+
 #include "app/common.h"
 #include "clone/clone_messages.h"
+#include "file/read_backups.h"
+#include "model/undo_history.h"
 
 namespace {
 
@@ -116,7 +120,10 @@ void CloneCommands::ResetSequence() {
 
 void CloneCommands::Begin(CloneCommand command) {
     running_ = command;
+    cancelled_ = false;
+    lastBackupFile_.clear();
     progressShown_ = true;
+    ui_.ProgressCancelable(command == CloneCommand::Read || command == CloneCommand::Information);
     ui_.ProgressShow();
 }
 
@@ -132,6 +139,18 @@ void CloneCommands::task() {
     // the command a failure, even if the sequence's own checks passed.
     if (!lastCloneError_ && seq_.com().totalError()) MsgBoxCloneErr();
     Finish();
+}
+
+bool CloneCommands::Cancel() {
+    if (!Busy() || finishing_) return false;
+    if (running_ != CloneCommand::Read && running_ != CloneCommand::Information) return false;
+    // Ends the exchange where it stands and closes the port; the sequence
+    // reports no failure after this, so no message is shown.
+    seq_.easyReset(seq_.ComPortNo());
+    lastCloneError_ = true;
+    cancelled_ = true;
+    Finish();
+    return true;
 }
 
 void CloneCommands::MsgBoxCloneErr() {
@@ -161,6 +180,9 @@ void CloneCommands::Finish() {
     switch (command) {
         case CloneCommand::Read:
             if (ok) {
+                // The copy is taken before anything else touches the image.
+                if (backups_) lastBackupFile_ = backups_->Save(radio, std::time(nullptr));
+                if (doc_.History()) doc_.History()->Clear();
                 radio.EditOn(true);
                 doc_.NoFileName();
                 // The receiver keeps TV sound carriers; the records hold
@@ -191,6 +213,8 @@ void CloneCommands::Finish() {
             if (ok) {
                 if (setupPort_ != 0) ComPortNo(setupPort_);
                 master_.Reset();
+                // Steps of another version's image cannot be gone back to.
+                if (doc_.History()) doc_.History()->Clear();
                 ui_.ResetViews();
             }
             break;

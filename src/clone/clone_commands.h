@@ -21,6 +21,8 @@
 #include "file/document_commands.h"
 #include "model/master.h"
 
+class ReadBackups;
+
 enum class CloneCommand : int {
     None = 0,
     Read,          // Cloning > Read <- Receiver
@@ -63,6 +65,21 @@ class CloneCommands {
     // receiver's, the memory map is reset for them, and the slot becomes
     // the chosen one.
     bool InitialSetup(int port = 0);
+
+    // Stops a clone read or information at once: the port is closed and
+    // the document is left as a failed read leaves it, without a message.
+    // A write is never stopped: once its data frames go out, a half
+    // written receiver is worse than a finished one; the initial setup
+    // keeps its own dialog. Returns True when a command was stopped.
+    bool Cancel();
+    // Whether the last command ended by Cancel.
+    bool Cancelled() const { return cancelled_; }
+
+    // Every image a read brings is saved here before it is decoded (none:
+    // nullptr). A copy that cannot be written does not fail the read; the
+    // path of the last copy is empty then.
+    void Backups(ReadBackups* backups) { backups_ = backups; }
+    const std::string& LastBackupFile() const { return lastBackupFile_; }
 
     // The command in progress (None when idle).
     CloneCommand Running() const { return running_; }
@@ -108,6 +125,9 @@ class CloneCommands {
     bool lastCloneError_ = false;
     CloneCommand running_ = CloneCommand::None;
     bool finishing_ = false;
+    bool cancelled_ = false;
+    ReadBackups* backups_ = nullptr;
+    std::string lastBackupFile_;
     bool progressShown_ = false;
     std::string comment_;
     std::function<void(CloneCommand, bool)> finished_;

@@ -6,6 +6,7 @@
 
 #include "app/recent_file.h"
 #include "file/acf_file.h"
+#include "model/undo_history.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ bool DocumentCommands::IsCurrentFile(const std::string& path) const {
 
 void DocumentCommands::New() {
     master_.init_Reload();
+    if (history_) history_->Clear();
     master_.Radio().EditOn(false);
     NoFileName();
     ui_.DispChList();
@@ -71,6 +73,7 @@ int DocumentCommands::Load(const std::string& path) {
     MakeCurrent(path);
     master_.ReadFromEep(clsRigQ5_Master::kProgramForm);
     master_.WriteToEep();
+    if (history_) history_->Clear();
     radio.EditOn(false);
     ui_.DispChList();
     return kAcfOk;

@@ -13,6 +13,7 @@
 #include "model/master.h"
 
 class clsCmcRecentFile;
+class UndoHistory;
 
 class DocumentCommands {
   public:
@@ -24,6 +25,10 @@ class DocumentCommands {
 
     // Every successful load or save is added to this list (none: nullptr).
     void RecentFiles(clsCmcRecentFile* recent) { recent_ = recent; }
+    // The document's undo steps (none: nullptr); New, a successful load and
+    // a successful clone read start them afresh.
+    void History(UndoHistory* history) { history_ = history; }
+    UndoHistory* History() const { return history_; }
 
     // Full path of the current data file; empty when there is none.
     const std::string& FileName() const { return fileName_; }
@@ -64,6 +69,7 @@ class DocumentCommands {
     clsRigQ5_Master& master_;
     CommandUi& ui_;
     clsCmcRecentFile* recent_ = nullptr;
+    UndoHistory* history_ = nullptr;
     std::string fileName_;
     std::string fileTitle_ = kUntitled;
     std::string curDir_;

@@ -1,7 +1,9 @@
 #include "ui/clone_progress.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -22,9 +24,17 @@ frmCloneProgress::frmCloneProgress(QWidget* parent)
     pgbClone_->setObjectName(QStringLiteral("pgbClone"));
     pgbClone_->setRange(0, 100);
     pgbClone_->setValue(0);
+    cmdCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel_->setAutoDefault(false);
+    cmdCancel_->hide();
+    connect(cmdCancel_, &QPushButton::clicked, this, &frmCloneProgress::cancelRequested);
     auto* layout = new QVBoxLayout(this);
     layout->addStretch();
-    layout->addWidget(pgbClone_);
+    auto* row = new QHBoxLayout;
+    row->addWidget(pgbClone_, 1);
+    row->addWidget(cmdCancel_);
+    layout->addLayout(row);
     layout->addStretch();
     const double tpp = TwipsPerPixel(logicalDpiX());
     setFixedSize(TwipsToPixels(kWidthTwips, tpp), TwipsToPixels(kHeightTwips, tpp));
@@ -59,7 +69,14 @@ void frmCloneProgress::FormAdjust() {
     move(pos() + QPoint(r.left + avail.left() - f.left(), r.top + avail.top() - f.top()));
 }
 
-void frmCloneProgress::reject() {}
+void frmCloneProgress::Cancelable(bool value) {
+    cancelable_ = value;
+    cmdCancel_->setVisible(value);
+}
+
+void frmCloneProgress::reject() {
+    if (cancelable_) emit cancelRequested();
+}
 
 void frmCloneProgress::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

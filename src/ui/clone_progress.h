@@ -1,12 +1,16 @@
 #pragma once
 // The "Cloning" progress dialog. It is shown modally while a clone
-// operation runs; the user cannot close it: the serial tick moves its bar
-// and closes it (Terminate) when the operation ends or fails. The bar's
-// value comes from the clone commands (CloneProgressValue of the core).
+// operation runs; the serial tick moves its bar and closes it (Terminate)
+// when the operation ends or fails. The bar's value comes from the clone
+// commands (CloneProgressValue of the core). A read or an identification
+// can be stopped with its Cancel button (cmdCancel); a write cannot, since
+// a receiver left with half its memory written is worse than a finished
+// write, so the button is hidden for it.
 
 #include <QDialog>
 
 class QProgressBar;
+class QPushButton;
 
 class frmCloneProgress : public QDialog {
     Q_OBJECT
@@ -23,9 +27,18 @@ class frmCloneProgress : public QDialog {
     void FormAdjust();
 
     QProgressBar* pgbClone() const { return pgbClone_; }
+    QPushButton* cmdCancel() const { return cmdCancel_; }
+    // Whether the running operation may be stopped (shows cmdCancel).
+    void Cancelable(bool value);
+    bool Cancelable() const { return cancelable_; }
+
+  signals:
+    // The user asked to stop the operation (cmdCancel, or Escape while
+    // the button is shown); the owner stops it and terminates the dialog.
+    void cancelRequested();
 
   public slots:
-    void reject() override;  // Escape does not close it
+    void reject() override;  // Escape never closes it by itself
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -33,6 +46,8 @@ class frmCloneProgress : public QDialog {
 
   private:
     QProgressBar* pgbClone_;
+    QPushButton* cmdCancel_;
+    bool cancelable_ = false;
     bool resetPending_ = true;
     bool terminating_ = false;
 };

@@ -1,6 +1,8 @@
 #include "ui/dialogs.h"
 
+#include <QDesktopServices>
 #include <QDialog>
+#include <QUrl>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -74,4 +76,8 @@ DialogService& Dialogs() {
 
 void SetDialogs(DialogService* service) {
     current = service;
+}
+
+bool DialogService::OpenFolder(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

@@ -33,6 +33,9 @@ class DialogService {
 
     // Shows one of the program's dialogs modally; returns when it is hidden.
     virtual int ShowModal(QDialog& dialog) = 0;
+
+    // Shows a folder in the desktop's file manager; False when none could.
+    virtual bool OpenFolder(const QString& path);
 };
 
 // The Qt dialogs.

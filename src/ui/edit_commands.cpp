@@ -1,6 +1,7 @@
 #include "ui/edit_commands.h"
 
 #include "model/master.h"
+#include "model/undo_history.h"
 #include "ui/dialog_place.h"
 #include "ui/dialogs.h"
 #include "ui/edit_channel_dialog.h"
@@ -39,6 +40,8 @@ ChEditState EditCommands::EditStateOf(int key, int row) const {
 void EditCommands::Run(int index, int key, int row) {
     // Keys, toolbar and double click obey the menu's enabling too.
     if (!grid_.Enabled(index, key, row)) return;
+    // Copy changes nothing; an edit that changes nothing leaves no step.
+    UndoStep step(index == GridEdit::kCopy ? nullptr : history_);
     switch (index) {
         case GridEdit::kEditMemory:
             EditChannel(key, row);
@@ -86,6 +89,7 @@ void EditCommands::OpenChannelDialog(clsRigQ5_Ch& ch) {
 }
 
 void EditCommands::CommonSetting() {
+    UndoStep step(history_);
     frmEditCommon& dialog = CommonDialog();
     dialog.CurCommon(master_.CommonObj());
     dialog.adjustSize();

@@ -21,6 +21,7 @@ class clsRigQ5_Ch;
 class clsRigQ5_Master;
 class frmEditCh;
 class frmEditCommon;
+class UndoHistory;
 
 class EditCommands {
   public:
@@ -33,6 +34,10 @@ class EditCommands {
     // The window that owns the dialogs and message boxes and that they are
     // centred over (the main window); null places them freely.
     void Window(QWidget* window) { window_ = window; }
+    // Every command that may change the document becomes one step of this
+    // history (none: nullptr).
+    void History(UndoHistory* history) { history_ = history; }
+    UndoHistory* History() const { return history_; }
     // What the Edit menu may do at a row of a tree key.
     ChEditState EditStateOf(int key, int row) const;
     // Edit menu item 0 "&Edit Memory...", 2 "&Copy", 3 "&Paste", 5 "Clear",
@@ -58,6 +63,7 @@ class EditCommands {
     clsRigQ5_Master& master_;
     GridEdit grid_;
     QWidget* window_ = nullptr;
+    UndoHistory* history_ = nullptr;
     // Children of the window when there is one; the pointers go null with it.
     QPointer<frmEditCh> channelDialog_;
     QPointer<frmEditCommon> commonDialog_;

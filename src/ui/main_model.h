@@ -81,4 +81,17 @@ class MainWindowModel {
     // The main window's part of the serial tick: one step of the clone
     // command, its progress display and its end.
     virtual void CloneTask() {}
+
+    // --- Undo, CSV, backups ---
+    // Edit > Undo and Redo over the document's steps.
+    virtual bool CanUndo() const { return false; }
+    virtual bool CanRedo() const { return false; }
+    virtual void Undo() {}
+    virtual void Redo() {}
+    // File > Export CSV... / Import CSV... with their own file dialogs and
+    // messages; the import returns True when the document changed.
+    virtual void ExportCsv() {}
+    virtual bool ImportCsv() { return false; }
+    // The folder that keeps the copies of clone reads; empty for none.
+    virtual std::string BackupFolder() const { return {}; }
 };

@@ -57,6 +57,8 @@ const ToolButtonDef kToolButtons[] = {
     {"Bar_Edit_Copy", "Copy", "Img_Edit_Copy"},
     {"Bar_Edit_Paste", "Paste", "Img_Edit_Paste"},
     {"Bar_Edit_Clear", "Clear", "Img_Edit_Clear"},
+    {"Bar_Edit_Undo", "Undo", "Img_Edit_Undo"},
+    {"Bar_Edit_Redo", "Redo", "Img_Edit_Redo"},
     {nullptr, nullptr, nullptr},
     {"Bar_View_Common", "Common", "Img_View_Common"},
     {nullptr, nullptr, nullptr},
@@ -210,6 +212,11 @@ void frmMain::BuildMenus() {
         file_[5 + i] = AddItem(mFile, QStringLiteral("mnuFile_Recent%1").arg(i + 1), QString());
     file_[9] = addSeparator(mFile, "mnuFile_Sep9");
     file_[10] = AddItem(mFile, "mnuFile_Exit", "E&xit");
+    file_[11] = addSeparator(mFile, "mnuFile_Sep11");
+    file_[12] = AddItem(mFile, "mnuFile_ExportCsv", "Export &CSV...");
+    file_[13] = AddItem(mFile, "mnuFile_ImportCsv", "&Import CSV...");
+    file_[14] = addSeparator(mFile, "mnuFile_Sep14");
+    file_[15] = AddItem(mFile, "mnuFile_Backups", "Read &Backups Folder");
     for (int i = 0; i < int(file_.size()); ++i)
         if (!file_[i]->isSeparator())
             connect(file_[i], &QAction::triggered, this, [this, i] { mnuFile_Click(i); });
@@ -224,6 +231,9 @@ void frmMain::BuildMenus() {
     edit_[5] = AddItem(mnuEdit_, "mnuEdit_Clear", "Clear", QKeySequence(Qt::Key_Delete));
     edit_[6] = AddItem(mnuEdit_, "mnuEdit_Delete", "Delete");
     edit_[7] = AddItem(mnuEdit_, "mnuEdit_Insert", "Insert");
+    edit_[8] = addSeparator(mnuEdit_, "mnuEdit_Sep8");
+    edit_[9] = AddItem(mnuEdit_, "mnuEdit_Undo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    edit_[10] = AddItem(mnuEdit_, "mnuEdit_Redo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y));
     for (int i = 0; i < int(edit_.size()); ++i)
         if (!edit_[i]->isSeparator())
             connect(edit_[i], &QAction::triggered, this, [this, i] { mnuEdit_Click(i); });
@@ -309,9 +319,9 @@ void frmMain::BuildToolbar() {
             a->setCheckable(true);
             portButtons_[key.right(1).toInt()] = a;
         }
-        static const char* const kEditKeys[] = {"Bar_Edit_Ch", "Bar_Edit_Copy", "Bar_Edit_Paste",
-                                                "Bar_Edit_Clear"};
-        for (int b = 0; b < 4; ++b)
+        static const char* const kEditKeys[] = {"Bar_Edit_Ch",    "Bar_Edit_Copy", "Bar_Edit_Paste",
+                                                "Bar_Edit_Clear", "Bar_Edit_Undo", "Bar_Edit_Redo"};
+        for (int b = 0; b < 6; ++b)
             if (key == QLatin1String(kEditKeys[b])) editButtons_[b] = a;
         connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
         Toolbar1_->addAction(a);
@@ -426,6 +436,18 @@ void frmMain::FileCommand(int index) {
         case 10:
             close();
             break;
+        case 12:
+            model_->ExportCsv();
+            break;
+        case 13:
+            if (model_->ImportCsv()) DispChList();
+            break;
+        case 15: {
+            // The folder is made on the first read; show it before that too.
+            const QString folder = FromModel(model_->BackupFolder());
+            if (!folder.isEmpty() && QDir().mkpath(folder)) Dialogs().OpenFolder(folder);
+            break;
+        }
         default:
             break;
     }
@@ -460,6 +482,15 @@ void frmMain::mnuEdit_Click(int index) {
     if (!item || item->isSeparator() || !item->isEnabled()) return;
     const int key = curTreeKey_;
     const int row = CurChNo();
+    if (index == 9 || index == 10) {
+        if (index == 9) {
+            model_->Undo();
+        } else {
+            model_->Redo();
+        }
+        DispChList();
+        return;
+    }
     const bool wasModal = modalFlag_;
     if (index == 0) modalFlag_ = true;
     model_->EditCommand(index, key, row);
@@ -542,12 +573,12 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
         int menu;  // 0 file, 1 edit, 2 view, 3 com, 4 clone, 5 help
         int index;
     } kCommands[] = {
-        {"Bar_File_New", 0, 0},      {"Bar_File_Open", 0, 1},   {"Bar_File_Save", 0, 2},
-        {"Bar_Edit_Ch", 1, 0},       {"Bar_Edit_Copy", 1, 2},   {"Bar_Edit_Paste", 1, 3},
-        {"Bar_Edit_Clear", 1, 5},    {"Bar_View_Common", 2, 0}, {"Bar_Port_Com1", 3, 1},
-        {"Bar_Port_Com2", 3, 2},     {"Bar_Port_Com3", 3, 3},   {"Bar_Port_Com4", 3, 4},
-        {"Bar_Clone_Read", 4, 0},    {"Bar_Clone_Write", 4, 1}, {"Bar_Clone_Info", 4, 3},
-        {"Bar_Help_Contents", 5, 0},
+        {"Bar_File_New", 0, 0},    {"Bar_File_Open", 0, 1},  {"Bar_File_Save", 0, 2},
+        {"Bar_Edit_Ch", 1, 0},     {"Bar_Edit_Copy", 1, 2},  {"Bar_Edit_Paste", 1, 3},
+        {"Bar_Edit_Clear", 1, 5},  {"Bar_Edit_Undo", 1, 9},  {"Bar_Edit_Redo", 1, 10},
+        {"Bar_View_Common", 2, 0}, {"Bar_Port_Com1", 3, 1},  {"Bar_Port_Com2", 3, 2},
+        {"Bar_Port_Com3", 3, 3},   {"Bar_Port_Com4", 3, 4},  {"Bar_Clone_Read", 4, 0},
+        {"Bar_Clone_Write", 4, 1}, {"Bar_Clone_Info", 4, 3}, {"Bar_Help_Contents", 5, 0},
     };
     for (const auto& c : kCommands) {
         if (key != QLatin1String(c.key)) continue;
@@ -656,8 +687,11 @@ void frmMain::AdjustMnuEdit() {
     SetEditEnabled(5, base && st.clearEnable);
     SetEditEnabled(6, base && st.clearEnable);
     SetEditEnabled(7, base && st.clearEnable);
-    static constexpr int kButtonItems[] = {0, 2, 3, 5};
-    for (int b = 0; b < 4; ++b) {
+    // Undo and Redo do not depend on the channel under the cursor.
+    SetEditEnabled(9, model_->CanUndo());
+    SetEditEnabled(10, model_->CanRedo());
+    static constexpr int kButtonItems[] = {0, 2, 3, 5, 9, 10};
+    for (int b = 0; b < 6; ++b) {
         QAction* a = editButtons_[b];
         const bool on = edit_[kButtonItems[b]]->isEnabled();
         if (a && a->isEnabled() != on) a->setEnabled(on);

@@ -178,12 +178,12 @@ class frmMain : public QMainWindow {
     frmCloneProgress* progress_ = nullptr;
     HelpWindow* help_ = nullptr;
 
-    std::array<QAction*, 11> file_{};
-    std::array<QAction*, 8> edit_{};
+    std::array<QAction*, 16> file_{};
+    std::array<QAction*, 11> edit_{};
     std::array<QAction*, 3> view_{};
     std::array<QAction*, 6> com_{};
     std::array<QAction*, 5> portButtons_{};
-    std::array<QAction*, 4> editButtons_{};
+    std::array<QAction*, 6> editButtons_{};
     std::function<QString(int)> comDeviceOf_;
     std::function<void()> assignComDevices_;
     std::array<QAction*, 4> clone_{};

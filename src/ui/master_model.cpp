@@ -1,9 +1,14 @@
 #include "ui/master_model.h"
 
+#include <QApplication>
+#include <QString>
+
 #include "app/recent_file.h"
 #include "clone/clone_commands.h"
 #include "file/document_commands.h"
 #include "model/grid_texts.h"
+#include "model/undo_history.h"
+#include "ui/csv_commands.h"
 #include "ui/edit_commands.h"
 
 MasterWindowModel::MasterWindowModel(clsRigQ5_Master& master, DocumentCommands& document,
@@ -95,6 +100,7 @@ void MasterWindowModel::CommonSetting() {
 }
 
 void MasterWindowModel::PresetTv(int table) {
+    UndoStep step(history_);
     master_.PresetTv(table);
 }
 
@@ -118,4 +124,29 @@ void MasterWindowModel::CloneCommand(int index, int comPort) {
 
 void MasterWindowModel::CloneTask() {
     if (clone_) clone_->task();
+}
+
+bool MasterWindowModel::CanUndo() const {
+    return history_ && history_->CanUndo();
+}
+
+bool MasterWindowModel::CanRedo() const {
+    return history_ && history_->CanRedo();
+}
+
+void MasterWindowModel::Undo() {
+    if (history_) history_->Undo();
+}
+
+void MasterWindowModel::Redo() {
+    if (history_) history_->Redo();
+}
+
+void MasterWindowModel::ExportCsv() {
+    CsvExportCommand(QApplication::activeWindow(), master_, QString::fromStdString(CurDir()));
+}
+
+bool MasterWindowModel::ImportCsv() {
+    return CsvImportCommand(QApplication::activeWindow(), master_, history_,
+                            QString::fromStdString(CurDir()));
 }

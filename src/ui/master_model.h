@@ -13,6 +13,7 @@ class CloneCommands;
 class DocumentCommands;
 class EditCommands;
 class clsCmcRecentFile;
+class UndoHistory;
 
 class MasterWindowModel : public MainWindowModel {
   public:
@@ -24,6 +25,8 @@ class MasterWindowModel : public MainWindowModel {
     // The document commands add to it.
     void recentFiles(clsCmcRecentFile* list) { recent_ = list; }
     void cloneCommands(CloneCommands* clone) { clone_ = clone; }
+    void history(UndoHistory* history) { history_ = history; }
+    void backupFolder(const std::string& folder) { backupFolder_ = folder; }
 
     std::string TreeKeyStr(int key) const override;
     int TreeKeyChListType(int key) const override;
@@ -51,11 +54,20 @@ class MasterWindowModel : public MainWindowModel {
     void PresetTv(int table) override;
     void CloneCommand(int index, int comPort) override;
     void CloneTask() override;
+    bool CanUndo() const override;
+    bool CanRedo() const override;
+    void Undo() override;
+    void Redo() override;
+    void ExportCsv() override;
+    bool ImportCsv() override;
+    std::string BackupFolder() const override { return backupFolder_; }
 
   private:
     clsRigQ5_Master& master_;
     DocumentCommands& doc_;
     EditCommands& edit_;
     CloneCommands* clone_;
+    UndoHistory* history_ = nullptr;
+    std::string backupFolder_;
     clsCmcRecentFile* recent_ = nullptr;
 };

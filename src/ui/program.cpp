@@ -11,6 +11,7 @@
 #include "model/master_profile.h"
 #include "sim/qt/demo_receiver.h"
 #include "ui/caption.h"
+#include "ui/clone_progress.h"
 #include "ui/com_devices_dialog.h"
 #include "ui/dialogs.h"
 #include "ui/main_settings.h"
@@ -49,6 +50,11 @@ Csq5Program::Csq5Program(const std::string& profileFile)
     recent_.MaxIndex(kRecentFiles);
     doc_.RecentFiles(&recent_);
     model_.recentFiles(&recent_);
+    doc_.History(&history_);
+    edit_.History(&history_);
+    model_.history(&history_);
+    clone_.Backups(&backups_);
+    model_.backupFolder(backups_.Folder());
     edit_.Window(&window_);
     ui_.Window(&window_);
 
@@ -59,6 +65,9 @@ Csq5Program::Csq5Program(const std::string& profileFile)
     service_.com().errorReport([this] { clone_.MsgBoxCloneErr(); });
     window_.ComDeviceHooks([this](int slot) { return QString::fromStdString(ComDeviceOf(slot)); },
                            [this] { AssignComDevices(); });
+    // The progress dialog's Cancel stops a read or an identification.
+    QObject::connect(&window_.CloneProgress(), &frmCloneProgress::cancelRequested,
+                     [this] { clone_.Cancel(); });
     QObject::connect(&window_, &frmMain::Closing, [this] {
         service_.Stop();  // the port closes before the settings are written
         SaveSettings();

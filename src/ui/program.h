@@ -19,8 +19,10 @@
 #include "clone/clone_commands.h"
 #include "clone/qt/qt_com_service.h"
 #include "file/document_commands.h"
+#include "file/read_backups.h"
 #include "image/radio.h"
 #include "model/master.h"
+#include "model/undo_history.h"
 #include "ui/edit_commands.h"
 #include "ui/main_window.h"
 #include "ui/master_model.h"
@@ -64,6 +66,8 @@ class Csq5Program {
     CloneCommands& Clone() { return clone_; }
     DocumentCommands& Document() { return doc_; }
     EditCommands& Edit() { return edit_; }
+    UndoHistory& History() { return history_; }
+    ReadBackups& Backups() { return backups_; }
     QtComService& Service() { return service_; }
     clsRigQ5_Master& Master() { return master_; }
     clsCmcRadio& Radio() { return radio_; }
@@ -77,6 +81,9 @@ class Csq5Program {
 
     clsCmcRadio radio_;
     clsRigQ5_Master master_{radio_};
+    // The document's undo steps and the copies of clone reads.
+    UndoHistory history_{master_};
+    ReadBackups backups_{DefaultReadBackupFolder()};
     clsCmcRecentFile recent_;
     clsCmcProfileIO profile_;
     QtComService service_;

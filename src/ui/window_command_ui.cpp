@@ -33,6 +33,10 @@ void WindowCommandUi::ShowInformation(const std::string& title, const std::strin
     MsgBoxPlain(text, QString::fromStdString(title), Owner(window_));
 }
 
+void WindowCommandUi::ProgressCancelable(bool value) {
+    if (window_) window_->CloneProgress().Cancelable(value);
+}
+
 void WindowCommandUi::ProgressShow() {
     if (!window_) return;
     frmCloneProgress& progress = window_->CloneProgress();

@@ -23,6 +23,7 @@ class WindowCommandUi : public CommandUi {
 
     // Shows the progress dialog modally: returns when the serial tick has
     // closed it (the command has ended by then).
+    void ProgressCancelable(bool value) override;
     void ProgressShow() override;
     void ProgressValue(int value) override;
     void ProgressClose() override;

@@ -3,12 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "clone/acf3_driver.h"
 #include "fake_clock.h"
 #include "fake_serial_line.h"
+#include "file/acf_file.h"
+#include "file/read_backups.h"
+#include "model/undo_history.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -444,4 +449,128 @@ TEST_F(CloneCommandsTest, OneCommandAtATimeAndThePortStaysInRange) {
         clone.ComPortNo(in);
         EXPECT_EQ(clone.ComPortNo(), out) << in;
     }
+}
+
+TEST_F(CloneCommandsTest, CancelledReadOrInformationStopsAtOnceAndLeavesTheDocument) {
+    EditDocument();
+    radio.EditOn(false);
+    const ByteStr before = radio.eepImage.bytes();
+    receiver.holdData = true;
+    for (const CloneCommand command : {CloneCommand::Read, CloneCommand::Information}) {
+        SCOPED_TRACE(static_cast<int>(command));
+        finished.clear();
+        receiver.held.clear();
+        // The information waits for an answer that does not come yet.
+        receiver.answers = command == CloneCommand::Read;
+        ASSERT_TRUE(command == CloneCommand::Read ? clone.Read() : clone.Information());
+        for (int i = 0; i < 5; ++i) {
+            clock.Advance(frmCom::kTickMs);
+            com.timSolid_Timer();
+        }
+        // A third of the data frames are in.
+        for (std::size_t i = 0; i < receiver.held.size() / 3; ++i) {
+            line.Feed(receiver.held[i]);
+            clock.Advance(10);
+            com.timSolid_Timer();
+        }
+        ASSERT_TRUE(clone.Busy());
+        ASSERT_TRUE(line.IsOpen());
+        if (command == CloneCommand::Read) {
+            ASSERT_FALSE(ui.values.empty());
+            EXPECT_GT(ui.values.back(), 0);  // under way
+        }
+        EXPECT_TRUE(clone.Cancel());
+        EXPECT_FALSE(clone.Busy());
+        EXPECT_TRUE(clone.Cancelled());
+        EXPECT_FALSE(ui.progressOpen);
+        EXPECT_FALSE(line.IsOpen());
+        EXPECT_TRUE(ui.errors.empty());
+        EXPECT_TRUE(ui.infos.empty());
+        EXPECT_EQ(radio.eepImage.bytes(), before);
+        EXPECT_FALSE(radio.EditOn());
+        ASSERT_EQ(finished.size(), 1u);
+        EXPECT_EQ(finished[0], std::make_pair(command, false));
+        // Later ticks bring no message, and a second Cancel has nothing to stop.
+        for (int i = 0; i < 100; ++i) {
+            clock.Advance(frmCom::kTickMs);
+            com.timSolid_Timer();
+        }
+        EXPECT_TRUE(ui.errors.empty());
+        EXPECT_FALSE(clone.Cancel());
+    }
+    receiver.holdData = false;
+    receiver.answers = true;
+    ASSERT_TRUE(clone.Read());
+    RunToEnd();
+    EXPECT_FALSE(clone.Cancelled());
+    EXPECT_EQ(radio.eepImage.bytes(), receiver.image.bytes());
+}
+
+TEST_F(CloneCommandsTest, WriteCannotBeCancelled) {
+    ASSERT_TRUE(clone.Write());
+    clock.Advance(frmCom::kTickMs);
+    com.timSolid_Timer();
+    EXPECT_FALSE(clone.Cancel());
+    EXPECT_TRUE(clone.Busy());
+    RunToEnd();
+    EXPECT_FALSE(clone.Cancelled());
+    EXPECT_EQ(receiver.writtenBytes, radio.eepImage.eeSize());
+}
+
+TEST_F(CloneCommandsTest, EveryReadLeavesACopyOfTheImageAsReceived) {
+    TempDir tmp;
+    ReadBackups backups((tmp.path() / "backups").string());
+    clone.Backups(&backups);
+    // TV frequencies differ between the receiver's form and the program's:
+    // the copy must be the receiver's bytes, taken before decoding.
+    master.PresetTv(9);
+    receiver.image.CopyFrom(radio.eepImage);
+    master.init_Reload();
+
+    ASSERT_TRUE(clone.Read());
+    RunToEnd();
+    ASSERT_FALSE(clone.LastBackupFile().empty());
+    clsCmcRadio copy;
+    copy.radioNameM("2304");
+    copy.eepInitial.CopyFrom(radio.eepInitial);
+    ASSERT_EQ(AcfFileLoad(copy, clone.LastBackupFile()), kAcfOk);
+    EXPECT_EQ(copy.eepImage.bytes(), receiver.image.bytes());
+
+    // A failed read leaves no copy; one that cannot be saved fails nothing.
+    receiver.answers = false;
+    ASSERT_TRUE(clone.Read());
+    RunToEnd();
+    EXPECT_TRUE(clone.LastBackupFile().empty());
+    receiver.answers = true;
+    ReadBackups nowhere((tmp.path() / "backups" / "read-x.acf" / "no").string());
+    std::ofstream(tmp.path() / "backups" / "read-x.acf") << "a file, not a folder";
+    clone.Backups(&nowhere);
+    ui.answerOk = true;
+    ASSERT_TRUE(clone.Read());
+    RunToEnd();
+    EXPECT_TRUE(clone.LastBackupFile().empty());
+    EXPECT_EQ(finished.back(), std::make_pair(CloneCommand::Read, true));
+    EXPECT_EQ(ui.errors.size(), 1u);  // only the failed read's
+}
+
+TEST_F(CloneCommandsTest, AReadStartsAFreshUndoHistoryAndAWriteKeepsIt) {
+    UndoHistory history(master);
+    doc.History(&history);
+    history.BeginEdit();
+    master.ListCh(M::kListMemory, 9)->AppearCh(true);
+    history.EndEdit();
+
+    ASSERT_TRUE(clone.Write());
+    RunToEnd();
+    EXPECT_TRUE(history.CanUndo());
+
+    receiver.answers = false;
+    ASSERT_TRUE(clone.Read());
+    RunToEnd();
+    EXPECT_TRUE(history.CanUndo());  // the document is as it was
+
+    receiver.answers = true;
+    ASSERT_TRUE(clone.Read());
+    RunToEnd();
+    EXPECT_FALSE(history.CanUndo());
 }

@@ -8,6 +8,7 @@
 
 #include "app/recent_file.h"
 #include "file/acf_file.h"
+#include "model/undo_history.h"
 
 namespace {
 
@@ -120,4 +121,28 @@ TEST_F(DocumentCommandsTest, FailedSaveKeepsTheEditFlagAndTheCurrentFile) {
     EXPECT_TRUE(radio.EditOn());
     EXPECT_EQ(doc.FileTitle(), "Untitled");
     EXPECT_EQ(recent.NumIndex(), 0);
+}
+
+TEST_F(DocumentCommandsTest, NewAndASuccessfulLoadStartAFreshUndoHistory) {
+    UndoHistory history(master);
+    doc.History(&history);
+    const auto edit = [&](int index) {
+        history.BeginEdit();
+        Edit(index, 14550000);
+        history.EndEdit();
+    };
+    const std::string path = Path("doc_history.acf");
+    edit(1);
+    ASSERT_EQ(doc.Save(path), kAcfOk);
+    EXPECT_TRUE(history.CanUndo());  // saving keeps the steps
+
+    edit(2);
+    EXPECT_NE(doc.Load(Path("doc_history_missing.acf")), kAcfOk);
+    EXPECT_TRUE(history.CanUndo());  // a refused file changes nothing
+    ASSERT_EQ(doc.Load(path), kAcfOk);
+    EXPECT_FALSE(history.CanUndo());
+
+    edit(3);
+    doc.New();
+    EXPECT_FALSE(history.CanUndo());
 }

@@ -94,16 +94,30 @@ class CliSimTest : public ::testing::Test {
         fs::remove_all(dir);
         fs::create_directories(dir);
         profile = (dir / "CSQ5.rs").string();
+        // Backups of reads go to a data folder of this test, never the user's.
+        dataHome = dir / "data";
+        ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
         WriteFile(profile,
                   "[M_Property]\r\nM_Property_V=0\r\nM_Property_A=1\r\nM_Property_F=0\r\n");
     }
-    void TearDown() override { fs::remove_all(dir); }
+    void TearDown() override {
+        ::unsetenv("XDG_DATA_HOME");
+        fs::remove_all(dir);
+    }
+    std::vector<fs::path> Backups() const {
+        std::vector<fs::path> files;
+        std::error_code ec;
+        for (const auto& e : fs::directory_iterator(dataHome / "CS-Q5" / "backups", ec))
+            files.push_back(e.path());
+        return files;
+    }
 
     ProcessResult Cli(std::vector<std::string> args, int stderrFd = -1) {
         args.insert(args.begin(), {"--profile", profile});
         return RunProcess(CSQ5_CLI_PATH, args, 60s, stderrFd);
     }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
+    fs::path dataHome;
     // A document of our own: a channel and a comment the factory image lacks.
     std::string MakeDocument() {
         const std::string plain = Path("plain.acf");
@@ -260,4 +274,33 @@ TEST_F(CliSimTest, ProgressShowsAsAPercentageOnlyOnATerminal) {
     EXPECT_EQ(tail.find_first_not_of(" \r"), std::string::npos) << tail;
     // With stderr a pipe, nothing is drawn.
     EXPECT_TRUE(Cli({"read", "--port", sim.tty(), "-o", out}).err.empty());
+}
+
+TEST_F(CliSimTest, EveryReadLeavesACopyOfTheReceiversImageInTheDataFolder) {
+    const std::string doc = MakeDocument();
+    Sim sim({"--image", doc});
+    ASSERT_FALSE(sim.tty().empty());
+    const std::string out = Path("read.acf");
+    ProcessResult r = Cli({"read", "--port", sim.tty(), "-o", out});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(r.err.empty());
+    const std::vector<fs::path> copies = Backups();
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies[0].filename().string().rfind("read-", 0), 0u) << copies[0];
+    // The copy is the receiver's memory byte for byte.
+    Doc simImage, copy;
+    const ByteStr expected = simImage.Load(doc);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(copy.Load(copies[0].string()), expected);
+
+    // A failed read leaves no copy; a data folder that cannot be made
+    // does not fail the read.
+    Sim mute({"--fault", "no-answer"});
+    EXPECT_EQ(Cli({"read", "--port", mute.tty(), "-o", Path("none.acf")}).exitCode, 1);
+    EXPECT_EQ(Backups().size(), 1u);
+    fs::remove_all(dataHome);
+    WriteFile(dataHome.string(), "a file where the folder should be");
+    r = Cli({"read", "--port", sim.tty(), "-o", out});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.err.find("Cannot save the backup of the read"), std::string::npos) << r.err;
 }

@@ -50,6 +50,11 @@ class FakeDialogs : public DialogService {
         ++saveCalls;
         return Pop(saveNames);
     }
+    QStringList openedFolders;
+    bool OpenFolder(const QString& path) override {
+        openedFolders << path;
+        return true;
+    }
     int ShowModal(QDialog& dialog) override {
         shownDialogs << dialog.objectName();
         if (onShowModal) onShowModal(dialog);

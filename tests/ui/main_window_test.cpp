@@ -120,12 +120,17 @@ class MainWindowTest : public QObject {
             {"mnuFile", 2, "mnuFile_Save", "&Save", "Ctrl+S"},
             {"mnuFile", 3, "mnuFile_SaveAs", "Save &As...", ""},
             {"mnuFile", 10, "mnuFile_Exit", "E&xit", ""},
+            {"mnuFile", 12, "mnuFile_ExportCsv", "Export &CSV...", ""},
+            {"mnuFile", 13, "mnuFile_ImportCsv", "&Import CSV...", ""},
+            {"mnuFile", 15, "mnuFile_Backups", "Read &Backups Folder", ""},
             {"mnuEdit", 0, "mnuEdit_EditMemory", "&Edit Memory...", ""},
             {"mnuEdit", 2, "mnuEdit_Copy", "&Copy", "Ctrl+C"},
             {"mnuEdit", 3, "mnuEdit_Paste", "&Paste", "Ctrl+V"},
             {"mnuEdit", 5, "mnuEdit_Clear", "Clear", "Del"},
             {"mnuEdit", 6, "mnuEdit_Delete", "Delete", ""},
             {"mnuEdit", 7, "mnuEdit_Insert", "Insert", ""},
+            {"mnuEdit", 9, "mnuEdit_Undo", "&Undo", "Ctrl+Z"},
+            {"mnuEdit", 10, "mnuEdit_Redo", "&Redo", "Ctrl+Y"},
             {"mnuView", 0, "mnuView_Common", "&Common Setting...", ""},
             {"mnuView", 2, "mnuView_Toolbar", "&Toolbar", ""},
             {"mnuCom", 1, "mnuCom_Com1", "COM &1", ""},
@@ -176,11 +181,11 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(keys, (QStringList{"Bar_File_New", "Bar_File_Open", "Bar_File_Save", "Bar_Edit_Ch",
                                     "Bar_Edit_Copy", "Bar_Edit_Paste", "Bar_Edit_Clear",
-                                    "Bar_View_Common", "Bar_Port_Com1", "Bar_Port_Com2",
+                                    "Bar_Edit_Undo", "Bar_Edit_Redo", "Bar_View_Common", "Bar_Port_Com1", "Bar_Port_Com2",
                                     "Bar_Port_Com3", "Bar_Port_Com4", "Bar_Clone_Read",
                                     "Bar_Clone_Write", "Bar_Clone_Info", "Bar_Help_Contents"}));
         QCOMPARE(tips, (QStringList{"New", "Open", "Save", "Edit Memory", "Copy", "Paste", "Clear",
-                                    "Common", "COM1", "COM2", "COM3", "COM4", "Clone read",
+                                    "Undo", "Redo", "Common", "COM1", "COM2", "COM3", "COM4", "Clone read",
                                     "Clone write", "Clone info.", "Help contents"}));
     }
 

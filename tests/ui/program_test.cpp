@@ -10,6 +10,8 @@
 
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -58,11 +60,13 @@ class Sim {
 
 // Shows a dialog and runs the events until it is hidden again, as the modal
 // display does; bounded so a lost close fails the test instead of hanging it.
-void RunUntilHidden(QDialog& dialog) {
+void RunUntilHidden(QDialog& dialog, const std::function<void()>& whileShown = {}) {
     dialog.show();
     QDeadlineTimer deadline(30000);
-    while (dialog.isVisible() && !deadline.hasExpired())
+    while (dialog.isVisible() && !deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        if (whileShown && dialog.isVisible()) whileShown();
+    }
 }
 
 struct Run {
@@ -71,8 +75,12 @@ struct Run {
     std::unique_ptr<Csq5Program> p;
     int progressShown = 0;
     bool progressOpenSeen = false;
+    std::vector<bool> cancelShown;  // per progress display: its Cancel button visible
+    std::function<void(frmCloneProgress&)> whileProgress;
 
     explicit Run(const char* profile = "") {
+        // Copies of clone reads go to this run's folder, never the user's.
+        qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
         QFile f(dir.filePath("CSQ5.rs"));
         if (f.open(QIODevice::WriteOnly)) f.write(profile);
         f.close();
@@ -80,7 +88,11 @@ struct Run {
         dialogs.onShowModal = [this](QDialog& d) {
             if (d.objectName() != QStringLiteral("frmCloneProgress")) return;
             ++progressShown;
-            RunUntilHidden(d);
+            auto& progress = static_cast<frmCloneProgress&>(d);
+            cancelShown.push_back(progress.Cancelable());
+            RunUntilHidden(d, [this, &progress] {
+                if (whileProgress) whileProgress(progress);
+            });
         };
     }
     ~Run() {
@@ -489,6 +501,134 @@ class ProgramTest : public QObject {
         for (int i : {5, 6, 7}) QVERIFY(!enabled(i));
         SelectTreeKey(w, 0);  // the group node: nothing
         for (int i : {0, 2, 3, 5, 6, 7}) QVERIFY(!enabled(i));
+    }
+
+    void AReadLeavesACopyAndTheFileMenuShowsItsFolder() {
+        Sim sim({});
+        QVERIFY(!sim.tty().empty());
+        Run r(kVersion0);
+        r.UseDevice(1, sim.tty());
+        r.p->Start({});
+        const QString folder = r.dir.filePath("data/CS-Q5/backups");
+        QCOMPARE(QString::fromStdString(r.p->Backups().Folder()), folder);
+        r.p->Window().mnuFile_Click(15);  // before any read: made, then shown
+        QCOMPARE(r.dialogs.openedFolders, QStringList{folder});
+        r.p->Window().mnuClone_Click(0);
+        QVERIFY2(r.dialogs.messages.empty(), qPrintable(r.LastMessage()));
+        QCOMPARE(r.cancelShown, std::vector<bool>{true});
+        const QStringList copies = QDir(folder).entryList(QDir::Files);
+        QCOMPARE(copies.size(), 1);
+        QVERIFY(copies[0].startsWith("read-"));
+        QCOMPARE(QString::fromStdString(r.p->Clone().LastBackupFile()), folder + "/" + copies[0]);
+    }
+
+    void CancellingAReadOfASlowReceiverLeavesTheDocumentAsItWas() {
+        Sim sim({"--baud", "9600"});  // the receiver's own rate: a read takes some 20 s
+        QVERIFY(!sim.tty().empty());
+        Run r(kVersion0);
+        r.UseDevice(1, sim.tty());
+        r.p->Start({});
+        r.Master().ListCh(clsRigQ5_Master::kListMemory, 4)->AppearCh(true);
+        r.Master().ListCh(clsRigQ5_Master::kListMemory, 4)->FreqOp_Pure(14550000);
+        r.Master().WriteToEep();
+        const ByteStr before = r.Radio().eepImage.bytes();
+        const bool edited = r.Radio().EditOn();
+        int valueAtCancel = -1;
+        r.whileProgress = [&](frmCloneProgress& progress) {
+            if (progress.Value() > 0 && valueAtCancel < 0) {
+                valueAtCancel = progress.Value();
+                QTest::mouseClick(progress.cmdCancel(), Qt::LeftButton);
+            }
+        };
+        r.dialogs.answers.push_back(kMsgOk);  // read over the edits
+        QElapsedTimer took;
+        took.start();
+        r.p->Window().mnuClone_Click(0);
+        QVERIFY(took.elapsed() < 10000);
+        QVERIFY(valueAtCancel > 0 && valueAtCancel < 50);
+        QVERIFY(!r.p->Window().CloneProgress().isVisible());
+        QCOMPARE(r.dialogs.messages.size(), std::size_t(1));  // the question only
+        QVERIFY(r.Radio().eepImage.bytes() == before);
+        QCOMPARE(r.Radio().EditOn(), edited);
+        QCOMPARE(r.Master().ListCh(clsRigQ5_Master::kListMemory, 4)->FreqOp_Pure(), 14550000);
+        QVERIFY(!r.p->Service().com().comOpen());
+        QVERIFY(r.p->Clone().Cancelled());
+        QVERIFY(!QDir(r.dir.filePath("data/CS-Q5/backups")).exists() ||
+                QDir(r.dir.filePath("data/CS-Q5/backups")).isEmpty());
+    }
+
+    void UndoAndRedoStepThroughTheEditsUntilANewDocument() {
+        Run r(kVersion0);
+        r.p->Start({});
+        frmMain& w = r.p->Window();
+        auto* undo = w.MenuItem("mnuEdit", 9);
+        auto* redo = w.MenuItem("mnuEdit", 10);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+        QCOMPARE(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(redo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+        w.timMain_Timer();
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        QVERIFY(!w.findChild<QAction*>("Bar_Edit_Undo")->isEnabled());
+
+        r.Master().WriteToEep();
+        const ByteStr start = r.Radio().eepImage.bytes();
+        At(w, kBankA, 0);
+        auto cell = [&w] { return w.findChild<QTableWidget*>("mfgCh")->item(0, 1)->text(); };
+        const QString cellBefore = cell();
+        r.dialogs.onShowModal = [&](QDialog& d) {
+            if (d.objectName() == QStringLiteral("frmEditCh")) {
+                auto* ch = r.Master().ListCh(clsRigQ5_Master::kListMemory, 0);
+                ch->AppearCh(true);
+                ch->FreqOp_Pure(14550000);
+            }
+        };
+        w.mnuEdit_Click(0);  // the channel dialog
+        QVERIFY(cell() != cellBefore);
+        r.Master().WriteToEep();
+        const ByteStr edited = r.Radio().eepImage.bytes();
+        QVERIFY(edited != start);
+        r.dialogs.answers.push_back(kMsgOk);
+        w.mnuOptPresetTv_Click(9);
+        w.timMain_Timer();
+        QVERIFY(undo->isEnabled());
+        QVERIFY(w.findChild<QAction*>("Bar_Edit_Undo")->isEnabled());
+
+        w.findChild<QAction*>("Bar_Edit_Undo")->trigger();
+        QVERIFY(r.Radio().eepImage.bytes() == edited);
+        w.mnuEdit_Click(9);
+        QVERIFY(r.Radio().eepImage.bytes() == start);
+        At(w, kBankA, 0);
+        QCOMPARE(cell(), cellBefore);  // the grid shows the restored channel
+        w.timMain_Timer();
+        QVERIFY(!undo->isEnabled() && redo->isEnabled());
+        w.mnuEdit_Click(10);
+        QVERIFY(r.Radio().eepImage.bytes() == edited);
+
+        r.dialogs.answers.push_back(kMsgNo);  // do not save the edits
+        w.mnuFile_Click(0);
+        w.timMain_Timer();
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    }
+
+    void CsvCommandsSitAfterTheFileMenusOwnItems() {
+        Run r(kVersion0);
+        r.p->Start({});
+        frmMain& w = r.p->Window();
+        QCOMPARE(w.MenuItem("mnuFile", 10)->text(), QStringLiteral("E&xit"));
+        QVERIFY(w.MenuItem("mnuFile", 11)->isSeparator());
+        r.Master().ListCh(clsRigQ5_Master::kListMemory, 2)->AppearCh(true);
+        r.dialogs.saveNames.push_back(r.Path("ch.csv"));
+        w.mnuFile_Click(12);
+        QVERIFY(QFile::exists(r.Path("ch.csv")));
+        r.dialogs.answers.push_back(kMsgNo);
+        w.mnuFile_Click(0);
+        QVERIFY(!r.Master().ListCh(clsRigQ5_Master::kListMemory, 2)->AppearCh());
+        r.dialogs.openNames.push_back(r.Path("ch.csv"));
+        w.mnuFile_Click(13);
+        QVERIFY(r.Master().ListCh(clsRigQ5_Master::kListMemory, 2)->AppearCh());
+        QVERIFY(r.Radio().EditOn());
+        w.mnuEdit_Click(9);
+        QVERIFY(!r.Master().ListCh(clsRigQ5_Master::kListMemory, 2)->AppearCh());
     }
 };
 
