@@ -2,6 +2,7 @@
 // the usage and failure paths. Every run uses a profile of its own.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -53,7 +54,8 @@ class CliTest : public ::testing::Test {
     void SetUp() override {
         dir =
             fs::path(::testing::TempDir()) /
-            ("cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+            ("cli_" + std::to_string(::getpid()) + "_" +
+             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
         profile = (dir / "CSQ5.rs").string();

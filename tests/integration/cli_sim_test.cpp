@@ -4,6 +4,7 @@
 // file left behind. Every run uses a profile of its own.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <pty.h>
 
 #include <chrono>
@@ -89,7 +90,7 @@ class CliSimTest : public ::testing::Test {
   protected:
     void SetUp() override {
         dir = fs::path(::testing::TempDir()) /
-              ("clisim_" +
+              ("clisim_" + std::to_string(::getpid()) + "_" +
                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
@@ -267,7 +268,12 @@ TEST_F(CliSimTest, ProgressShowsAsAPercentageOnlyOnATerminal) {
     }
     close(master);
     EXPECT_NE(shown.find("\rCloning 0%"), std::string::npos);
-    EXPECT_NE(shown.find("\rCloning 50%"), std::string::npos);
+    // Some value between the ends shows; which ones depends on how the
+    // receive events are batched on a busy machine.
+    bool between = false;
+    for (int v = 1; v <= 99 && !between; ++v)
+        between = shown.find("\rCloning " + std::to_string(v) + "%") != std::string::npos;
+    EXPECT_TRUE(between) << shown;
     EXPECT_NE(shown.find("\rCloning 100%"), std::string::npos);
     // The line is cleared at the end: nothing but blanks after the last CR.
     const std::string tail = shown.substr(shown.rfind('\r', shown.size() - 2) + 1);
