@@ -21,7 +21,7 @@ cmake --build build-fuzz -j "$(nproc)" || exit 2
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(acf_file clone_driver profile freq_text hex_text codec)
+  targets=(acf_file clone_driver profile freq_text hex_text codec csv_import)
 fi
 
 work=build-fuzz/work
