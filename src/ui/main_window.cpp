@@ -32,9 +32,6 @@
 
 namespace {
 constexpr int kTickMs = 200;
-constexpr int kGroupListType = 6;
-constexpr int kTvListType = 3;
-constexpr int kFillerItem = 15;
 constexpr int kMinColumnPixels = 4;
 constexpr int kTreeIndentTwips = 200;
 constexpr int kNumRecent = 4;
@@ -534,7 +531,7 @@ void frmMain::mnuOptPresetTv_Click(int index) {
     // Show the TV list before asking, so the user sees what is replaced.
     for (QTreeWidgetItemIterator it(trvChList_); *it; ++it) {
         const int key = (*it)->data(0, Qt::UserRole).toInt();
-        if (ChListOfTreeKey(key) != kTvListType) continue;
+        if (ChListOfTreeKey(key) != clsRigQ5_Master::kListTv) continue;
         trvChList_->setCurrentItem(*it);
         WindowUpkeep();
     }
@@ -678,7 +675,7 @@ void frmMain::SetEditEnabled(int index, bool enabled) {
 
 void frmMain::AdjustMnuEdit() {
     ChEditState st;
-    if (CurChList() < kGroupListType && mfgCh_->rowCount() > 0)
+    if (CurChList() < clsRigQ5_Master::kListFolder && mfgCh_->rowCount() > 0)
         st = model_->EditStateOf(curTreeKey_, CurChNo());
     const bool base = st.exists && st.usable;
     SetEditEnabled(0, base);
@@ -792,7 +789,7 @@ void frmMain::grid_SetColumns() {
     const bool updates = mfgCh_->updatesEnabled();
     mfgCh_->setUpdatesEnabled(false);
     const int listType = CurChList();
-    if (listType < kGroupListType) {
+    if (listType < clsRigQ5_Master::kListFolder) {
         mfgCh_->clear();
         const int columns = std::max(model_->NumItemOfChListType(listType), 0);
         const int rows = std::max(model_->NumChOfChListType(listType), 0);
@@ -807,7 +804,8 @@ void frmMain::grid_SetColumns() {
             mfgCh_->setHorizontalHeaderItem(c, h);
             // The title with its trailing blanks gives the column's width.
             mfgCh_->setColumnWidth(c, fm.horizontalAdvance(title) + 2 * fm.averageCharWidth());
-            if (item >= 0 && item < kNumItems && item != kFillerItem && itemWidth_[item] >= 1)
+            if (item >= 0 && item < kNumItems && item != clsRigQ5_Ch::kItemLast &&
+                itemWidth_[item] >= 1)
                 mfgCh_->setColumnWidth(c, TwipsToPixels(itemWidth_[item], TwipsPerPixelX()));
         }
         mfgCh_->setVisible(true);
@@ -824,7 +822,7 @@ void frmMain::grid_SetColumns() {
 
 void frmMain::DispChList() {
     const int listType = CurChList();
-    if (listType >= kGroupListType) return;
+    if (listType >= clsRigQ5_Master::kListFolder) return;
     const int rows = mfgCh_->rowCount();
     const int columns = mfgCh_->columnCount();
     if (rows != std::max(model_->NumChOfChListType(listType), 0) ||
@@ -869,10 +867,10 @@ void frmMain::grid_XHeal() {
 
 void frmMain::GetItemWidth() {
     const int listType = CurChList();
-    if (listType >= kGroupListType) return;
+    if (listType >= clsRigQ5_Master::kListFolder) return;
     for (int c = 0; c < mfgCh_->columnCount(); ++c) {
         const int item = model_->ItemNoOfChListType(listType, c);
-        if (item >= 0 && item < kNumItems && item != kFillerItem)
+        if (item >= 0 && item < kNumItems && item != clsRigQ5_Ch::kItemLast)
             itemWidth_[item] = PixelsToTwips(mfgCh_->columnWidth(c), TwipsPerPixelX());
     }
 }
