@@ -14,24 +14,16 @@
 #include "file/csv_channels.h"
 #include "fuzz_common.h"
 #include "model/master.h"
+#include "version_document.h"
 
 namespace {
 
 using M = clsRigQ5_Master;
 
 // A memory map of one receiver version on its initial image.
-struct Map {
-    clsCmcRadio radio;
-    clsRigQ5_Master master{radio};
+struct Map : VersionDocument {
     clsCmcEeprom initial;
-    Map(int version, int amOk) {
-        radio.radioNameM("2304");
-        radio.radionameS("0001");
-        radio.cloneWriteAdrList_Add(0, 0x1F7F);
-        master.MatrixObj().MtxVerNo(version);
-        master.MatrixObj().MtxAmOk(amOk);
-        master.Init_MakeInitial();
-        master.Reset();
+    Map(int version, int amOk) : VersionDocument(version, amOk) {
         initial.CopyFrom(radio.eepImage);
     }
     // Back to the initial image, records decoded from it.

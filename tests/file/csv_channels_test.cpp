@@ -9,23 +9,18 @@
 
 #include "../model/read_values.h"
 #include "temp_dir.h"
+#include "version_document.h"
 
 namespace {
 
 using M = clsRigQ5_Master;
 
 // A memory map of one receiver version on its initial image.
-struct Map {
-    clsCmcRadio radio;
-    clsRigQ5_Master master{radio};
-    explicit Map(int version, int amOk = 0) {
+struct Map : VersionDocument {
+    explicit Map(int version, int amOk = 0) : VersionDocument(version, amOk) {
         radio.radioNameM("2304");
         radio.radionameS("0001");
         radio.cloneWriteAdrList_Add(0, 0x1F7F);
-        master.MatrixObj().MtxVerNo(version);
-        master.MatrixObj().MtxAmOk(amOk);
-        master.Init_MakeInitial();
-        master.Reset();
     }
     clsRigQ5_Ch& Ch(int i) { return *master.ListCh(M::kListMemory, i); }
     // The factory image has a few channels in use in each bank.

@@ -4,6 +4,7 @@
 #include "model/master.h"
 #include "model/tv_presets.h"
 #include "read_values.h"
+#include "version_document.h"
 
 namespace {
 
@@ -13,15 +14,8 @@ using Row = std::vector<std::string>;
 // Tree keys of the lists used here.
 constexpr int kKeyVfo = 1, kKeyBankA = 3, kKeyTv = 13;
 
-struct Doc {
-    clsCmcRadio radio;
-    clsRigQ5_Master master{radio};
-    explicit Doc(int version, int amOk = 0) {
-        master.MatrixObj().MtxVerNo(version);
-        master.MatrixObj().MtxAmOk(amOk);
-        master.Init_MakeInitial();
-        master.Reset();
-    }
+struct Doc : VersionDocument {
+    using VersionDocument::VersionDocument;
     clsRigQ5_Ch& Use(int type, int index, std::int32_t freq) {
         auto& ch = *master.ListCh(type, index);
         ch.AppearCh(true);

@@ -4,23 +4,14 @@
 
 #include "clone/info_checks.h"
 #include "read_values.h"
+#include "version_document.h"
 
 namespace {
 
 using M = clsRigQ5_Master;
 
-struct Doc {
-    clsCmcRadio radio;
-    clsRigQ5_Master master{radio};
-    // The document as the start-up leaves it for a version.
-    explicit Doc(int version, int amOk = 0, int fmTv = 1) {
-        auto& m = master.MatrixObj();
-        m.MtxVerNo(version);
-        m.MtxAmOk(amOk);
-        m.MtxFmTvOk(fmTv);
-        master.Init_MakeInitial();
-        master.Reset();
-    }
+struct Doc : VersionDocument {
+    using VersionDocument::VersionDocument;
     clsRigQ5_Ch& Ch(int type, int index) { return *master.ListCh(type, index); }
     void Use(int type, int index, std::int32_t freq) {
         auto& ch = Ch(type, index);
