@@ -36,8 +36,7 @@ struct Map : VersionDocument {
 Map& MapOf(int version, int amOk) {
     static std::map<std::pair<int, int>, Map> maps;
     auto found = maps.find({version, amOk});
-    if (found == maps.end())
-        found = maps.try_emplace({version, amOk}, version, amOk).first;
+    if (found == maps.end()) found = maps.try_emplace({version, amOk}, version, amOk).first;
     return found->second;
 }
 
