@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -60,6 +62,19 @@ class HelpTest : public QObject {
                         target.contains(QStringLiteral("name=\"%1\"").arg(m.captured(3).mid(1))),
                         qPrintable(m.captured(0)));
             }
+        }
+    }
+
+    // The pages share one stylesheet; a page that lost it shows plain text.
+    void EveryPageTakesTheSharedStylesheet() {
+        for (const char* name : {"index.html", "setup.html", "cloning.html", "editing.html",
+                                 "files.html", "serial.html", "menus.html"}) {
+            QTextBrowser browser;
+            browser.setSource(QUrl(QStringLiteral("qrc:/help/") + name));
+            const QTextBlock heading = browser.document()->begin();
+            QVERIFY2(!heading.text().isEmpty(), name);
+            QCOMPARE(heading.begin().fragment().charFormat().foreground().color(),
+                     QColor(0x1f, 0x4e, 0x79));
         }
     }
 
