@@ -62,9 +62,7 @@ struct Rig {
     CloneCommands clone{seq, master, doc, ui};
 
     Rig() {
-        radio.radioNameM("2304");
-        radio.radionameS("0001");
-        radio.cloneWriteAdrList_Add(0x0000, 0x1F7F);
+        PrepareRxQ5Document(radio);
         master.MatrixObj().MtxVerNo(0);
         master.MatrixObj().MtxAmOk(1);
         master.MatrixObj().MtxFmTvOk(0);

@@ -19,9 +19,7 @@ clsCmcRadio FactoryDoc() {
     clsRigQ5_Matrix matrix;
     matrix.MtxVerNo(0);
     clsCmcRadio doc;
-    doc.radioNameM("2304");
-    doc.radionameS("0001");
-    doc.cloneWriteAdrList_Add(0, 8063);
+    PrepareRxQ5Document(doc);
     MakeInitialImage(doc.eepInitial, matrix);
     doc.Eep_InitAll();
     return doc;

@@ -24,12 +24,8 @@ clsCmcRadio& Reference() {
 
 // A document ready to load into, with a known working image.
 void Fresh(clsCmcRadio& doc) {
-    const clsCmcRadio& ref = Reference();
-    doc.radioNameM(ref.radioNameM());
-    doc.radionameS(ref.radionameS());
-    doc.cloneWriteAdrList_Clear();
-    doc.cloneWriteAdrList_Add(0x0000, 0x1F7F);
-    doc.eepInitial.CopyFrom(ref.eepInitial);
+    PrepareRxQ5Document(doc);
+    doc.eepInitial.CopyFrom(Reference().eepInitial);
     doc.eepImage.FillBlock(0, 0x5A, doc.eepImage.eeSize());
 }
 

@@ -22,10 +22,7 @@
 // The radio document as the program prepares it: model "2304", sub code
 // "0001", the clone-write range 0000-1F7F and the initial image of a version.
 inline void PrepareDocument(clsCmcRadio& doc, int version) {
-    doc.radioNameM("2304");
-    doc.radionameS("0001");
-    doc.cloneWriteAdrList_Clear();
-    doc.cloneWriteAdrList_Add(0x0000, 0x1F7F);
+    PrepareRxQ5Document(doc);
     clsRigQ5_Matrix matrix;
     matrix.MtxVerNo(version);
     MakeInitialImage(doc.eepInitial, matrix);

@@ -87,10 +87,7 @@ struct Program {
     DocumentCommands doc{master, ui};
 
     explicit Program(const CliOptions& o) {
-        radio.radioNameM("2304");
-        radio.radionameS("0001");
-        radio.cloneWriteAdrList_Clear();
-        radio.cloneWriteAdrList_Add(0x0000, 0x1F7F);
+        PrepareRxQ5Document(radio);
         if (o.profile.empty()) {
             profile.SetDefaultProfile();
         } else {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/common.h"
+#include "image/radio.h"  // kModelCode, kSubCode
 
 // Result codes of the identification checks, as the clone sequence keeps them.
 enum InfoCheckCode : int {
@@ -17,10 +18,6 @@ enum InfoCheckCode : int {
     kInfoReadImageBad = 5,    // a read image fails the consistency test
     kInfoCommFailed = 6,      // communication failed
 };
-
-// The receiver's expected model and sub codes, as 4 hexadecimal digits.
-inline constexpr const char* kModelCode = "2304";
-inline constexpr const char* kSubCode = "0001";
 
 // True exactly for the sub code "0001".
 bool RigOpFunc_CheckSubNameLegal(const std::string& sub);

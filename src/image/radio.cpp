@@ -40,3 +40,10 @@ bool clsCmcRadio::Eep_SameAsInitBlock(std::int32_t start, std::int32_t count) co
     }
     return true;
 }
+
+void PrepareRxQ5Document(clsCmcRadio& radio) {
+    radio.radioNameM(kModelCode);
+    radio.radionameS(kSubCode);
+    radio.cloneWriteAdrList_Clear();
+    radio.cloneWriteAdrList_Add(0x0000, clsCmcEeprom::kReceiverSize - 1);
+}

@@ -10,8 +10,13 @@
 
 #include "image/eeprom.h"
 
+// The RX-Q5's model and sub codes as 4 hexadecimal digits, as its
+// identification answer and the data files carry them.
+inline constexpr const char* kModelCode = "2304";
+inline constexpr const char* kSubCode = "0001";
+
 class clsCmcRadio {
-public:
+  public:
     clsCmcEeprom eepImage;
     clsCmcEeprom eepBackup;
     clsCmcEeprom eepInitial;
@@ -43,7 +48,7 @@ public:
     // True when working and initial image agree over the range (count <= 0: True).
     bool Eep_SameAsInitBlock(std::int32_t start, std::int32_t count) const;
 
-private:
+  private:
     std::string radioNameM_ = "0000";
     std::string radionameS_ = "0000";
     std::string adrList_;
@@ -52,3 +57,7 @@ private:
 
 // Four upper-case hexadecimal digits: the last four of the value's hex form.
 std::string Hex4(std::int32_t value);
+
+// Readies a document for the RX-Q5: its model and sub codes, and the whole
+// memory (0000-1F7F) as the one range a clone write sends.
+void PrepareRxQ5Document(clsCmcRadio& radio);

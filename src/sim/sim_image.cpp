@@ -24,10 +24,7 @@ namespace {
 // code, the one clone-write range over the whole memory, and the factory
 // image as the initial image whose format tag every loaded file must carry.
 void SetUpDocument(clsCmcRadio& doc) {
-    doc.radioNameM(kModelCode);
-    doc.radionameS(kSubCode);
-    doc.cloneWriteAdrList_Clear();
-    doc.cloneWriteAdrList_Add(0x0000, clsCmcEeprom::kReceiverSize - 1);
+    PrepareRxQ5Document(doc);
     MakeStartImage(ReceiverSetup{}, doc.eepInitial);
 }
 

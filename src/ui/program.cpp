@@ -18,11 +18,6 @@
 #include "ui/msgbox.h"
 
 namespace {
-// The receiver's model and sub code as its identification answer and the
-// data files carry them, and the part of the image a clone write sends.
-constexpr const char* kModelName = "2304";
-constexpr const char* kSubName = "0001";
-constexpr std::int32_t kImageLast = 0x1F7F;
 constexpr int kRecentFiles = 4;
 constexpr int kNumComSlots = 4;
 constexpr double kSetupTopShare = 0.4;
@@ -35,10 +30,7 @@ Csq5Program::Csq5Program(const std::string& profileFile)
       clone_(sequence_, master_, doc_, ui_),
       model_(master_, doc_, edit_, &clone_),
       window_(&model_, &radio_) {
-    radio_.radioNameM(kModelName);
-    radio_.radionameS(kSubName);
-    radio_.cloneWriteAdrList_Clear();
-    radio_.cloneWriteAdrList_Add(0, kImageLast);
+    PrepareRxQ5Document(radio_);
     if (profileFile.empty()) {
         profile_.SetDefaultProfile();
     } else {

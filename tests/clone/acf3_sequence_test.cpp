@@ -102,9 +102,7 @@ class SequenceTest : public ::testing::Test {
   protected:
     SequenceTest() : com(line, clock), receiver(line), seq(com, radio, checks, clock) {
         com.comResolver([](int n) { return "/dev/ttyUSB" + std::to_string(n - 1); });
-        radio.radioNameM("2304");
-        radio.radionameS("0001");
-        radio.cloneWriteAdrList_Add(0x0000, 0x1F7F);
+        PrepareRxQ5Document(radio);
         com.mainTask([this] { seq.task(); });
         // As the main window's clone error message does: read the cause,
         // then reset the sequence.

@@ -129,9 +129,7 @@ class CloneCommandsTest : public ::testing::Test {
           seq(com, radio, master, clock),
           clone(seq, master, doc, ui) {
         com.comResolver([](int n) { return "/dev/ttyUSB" + std::to_string(n - 1); });
-        radio.radioNameM("2304");
-        radio.radionameS("0001");
-        radio.cloneWriteAdrList_Add(0x0000, 0x1F7F);
+        PrepareRxQ5Document(radio);
         com.mainTask([this] { clone.task(); });
         com.errorReport([this] { clone.MsgBoxCloneErr(); });
         clone.onFinished([this](CloneCommand c, bool ok) { finished.emplace_back(c, ok); });

@@ -24,9 +24,7 @@ namespace fs = std::filesystem;
 // format tag (the last 16 bytes) matches the initial image.
 clsCmcRadio MakeDoc(std::uint32_t seed = 7) {
     clsCmcRadio doc;
-    doc.radioNameM("2304");
-    doc.radionameS("0001");
-    doc.cloneWriteAdrList_Add(0, 8063);
+    PrepareRxQ5Document(doc);
     std::mt19937 gen(seed);
     for (int a = 0; a < 8064; ++a) doc.eepImage.WriteByte(a, static_cast<int>(gen() & 0xFF));
     for (int a = 8048; a < 8064; ++a) doc.eepInitial.WriteByte(a, doc.eepImage.ReadByte(a));
@@ -353,9 +351,7 @@ TEST(AcfFile, FactoryImagesOfEveryVersionSaveAndLoad) {
         clsRigQ5_Matrix matrix;
         matrix.MtxVerNo(version);
         clsCmcRadio doc;
-        doc.radioNameM("2304");
-        doc.radionameS("0001");
-        doc.cloneWriteAdrList_Add(0, 8063);
+        PrepareRxQ5Document(doc);
         MakeInitialImage(doc.eepInitial, matrix);
         doc.Eep_InitAll();
         const std::string path = dir.file("v" + std::to_string(version) + ".acf");

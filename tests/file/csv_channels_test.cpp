@@ -18,9 +18,7 @@ using M = clsRigQ5_Master;
 // A memory map of one receiver version on its initial image.
 struct Map : VersionDocument {
     explicit Map(int version, int amOk = 0) : VersionDocument(version, amOk) {
-        radio.radioNameM("2304");
-        radio.radionameS("0001");
-        radio.cloneWriteAdrList_Add(0, 0x1F7F);
+        PrepareRxQ5Document(radio);
     }
     clsRigQ5_Ch& Ch(int i) { return *master.ListCh(M::kListMemory, i); }
     // The factory image has a few channels in use in each bank.

@@ -28,9 +28,7 @@ class RecordingUi : public CommandUi {
 class DocumentCommandsTest : public ::testing::Test {
   public:
     DocumentCommandsTest() {
-        radio.radioNameM("2304");
-        radio.radionameS("0001");
-        radio.cloneWriteAdrList_Add(0x0000, 0x1F7F);
+        PrepareRxQ5Document(radio);
         master.MatrixObj().MtxVerNo(2);
         master.MatrixObj().MtxFmTvOk(1);
         master.Init_MakeInitial();

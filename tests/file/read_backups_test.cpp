@@ -45,9 +45,7 @@ std::set<std::string> Names(const fs::path& dir) {
 struct Doc {
     clsCmcRadio radio;
     Doc() {
-        radio.radioNameM("2304");
-        radio.radionameS("0001");
-        radio.cloneWriteAdrList_Add(0, 0x1F7F);
+        PrepareRxQ5Document(radio);
         for (std::int32_t a = 0; a < radio.eepImage.eeSize(); ++a)
             radio.eepImage.WriteByte(a, static_cast<std::uint8_t>(a * 7));
     }

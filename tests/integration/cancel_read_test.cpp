@@ -57,9 +57,7 @@ TEST(CancelRead, CancelAfterTheFirstProgressRestoresTheDocument) {
     ASSERT_TRUE(tty.has_value());
 
     clsCmcRadio radio;
-    radio.radioNameM("2304");
-    radio.radionameS("0001");
-    radio.cloneWriteAdrList_Add(0x0000, 0x1F7F);
+    PrepareRxQ5Document(radio);
     clsRigQ5_Master master(radio);
     master.MatrixObj().MtxVerNo(0);
     master.MatrixObj().MtxAmOk(1);

@@ -4,8 +4,8 @@
 // file left behind. Every run uses a profile of its own.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <pty.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -17,6 +17,7 @@
 #include "file/acf_file.h"
 #include "model/master.h"
 #include "run_process.h"
+#include "sim_process.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -56,9 +57,7 @@ struct Doc {
     clsCmcRadio radio;
     clsRigQ5_Master master{radio};
     Doc() {
-        radio.radioNameM("2304");
-        radio.radionameS("0001");
-        radio.cloneWriteAdrList_Add(0x0000, 0x1F7F);
+        PrepareRxQ5Document(radio);
         master.MatrixObj().MtxVerNo(0);
         master.MatrixObj().MtxAmOk(1);
         master.MatrixObj().MtxFmTvOk(0);
@@ -69,21 +68,6 @@ struct Doc {
     ByteStr Load(const std::string& path) {
         return AcfFileLoad(radio, path) == kAcfOk ? radio.eepImage.bytes() : ByteStr();
     }
-};
-
-// One csq5-sim on its own pseudo-terminal.
-class Sim {
-  public:
-    explicit Sim(std::vector<std::string> args) {
-        args.insert(args.begin(), "-q");
-        if (!child_.Start(CSQ5_SIM_PATH, args)) return;
-        if (auto line = child_.ReadLine(10s)) tty_ = *line;
-    }
-    const std::string& tty() const { return tty_; }
-
-  private:
-    ChildProcess child_;  // stopped by its process id when the test ends
-    std::string tty_;
 };
 
 class CliSimTest : public ::testing::Test {
@@ -141,7 +125,7 @@ class CliSimTest : public ::testing::Test {
 
 TEST_F(CliSimTest, SetupLearnsTheReceiversVersionAndStoresIt) {
     WriteFile(profile, "");
-    Sim sim({"--ver", "7", "--am", "0", "--fmtv", "1", "--exp", "1", "--tvow", "2"});
+    SimProcess sim({"--ver", "7", "--am", "0", "--fmtv", "1", "--exp", "1", "--tvow", "2"});
     ASSERT_FALSE(sim.tty().empty());
     ProcessResult r = Cli({"setup", "--port", sim.tty()});
     ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -161,7 +145,7 @@ TEST_F(CliSimTest, WriteThenReadMoveTheExactImage) {
     const std::string doc = MakeDocument();
     const std::string docText = ReadFile(doc);
     const std::string saved = Path("sim-saved.acf");
-    Sim sim({"--save", saved});
+    SimProcess sim({"--save", saved});
     ASSERT_FALSE(sim.tty().empty());
 
     ProcessResult r = Cli({"write", "--port", sim.tty(), doc});
@@ -227,7 +211,7 @@ TEST_F(CliSimTest, ReceiverAndLineFaultsGiveTheirMessagesAndNoFile) {
     const std::string profileText = ReadFile(profile);
     for (const auto& c : cases) {
         const std::string what = c.command + " " + c.sim[0] + " " + c.sim[1];
-        Sim sim(c.sim);
+        SimProcess sim(c.sim);
         ASSERT_FALSE(sim.tty().empty()) << what;
         const std::string out = Path("out.acf");
         std::vector<std::string> args = {c.command, "--port", sim.tty()};
@@ -249,7 +233,7 @@ TEST_F(CliSimTest, ReceiverAndLineFaultsGiveTheirMessagesAndNoFile) {
 }
 
 TEST_F(CliSimTest, ProgressShowsAsAPercentageOnlyOnATerminal) {
-    Sim sim({"--baud", "115200"});
+    SimProcess sim({"--baud", "115200"});
     ASSERT_FALSE(sim.tty().empty());
     int master = -1, slave = -1;
     ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
@@ -284,7 +268,7 @@ TEST_F(CliSimTest, ProgressShowsAsAPercentageOnlyOnATerminal) {
 
 TEST_F(CliSimTest, EveryReadLeavesACopyOfTheReceiversImageInTheDataFolder) {
     const std::string doc = MakeDocument();
-    Sim sim({"--image", doc});
+    SimProcess sim({"--image", doc});
     ASSERT_FALSE(sim.tty().empty());
     const std::string out = Path("read.acf");
     ProcessResult r = Cli({"read", "--port", sim.tty(), "-o", out});
@@ -301,7 +285,7 @@ TEST_F(CliSimTest, EveryReadLeavesACopyOfTheReceiversImageInTheDataFolder) {
 
     // A failed read leaves no copy; a data folder that cannot be made
     // does not fail the read.
-    Sim mute({"--fault", "no-answer"});
+    SimProcess mute({"--fault", "no-answer"});
     EXPECT_EQ(Cli({"read", "--port", mute.tty(), "-o", Path("none.acf")}).exitCode, 1);
     EXPECT_EQ(Backups().size(), 1u);
     fs::remove_all(dataHome);

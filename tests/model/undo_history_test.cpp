@@ -15,9 +15,7 @@ using M = clsRigQ5_Master;
 class UndoHistoryTest : public ::testing::Test {
   public:
     UndoHistoryTest() {
-        radio.radioNameM("2304");
-        radio.radionameS("0001");
-        radio.cloneWriteAdrList_Add(0, 0x1F7F);
+        PrepareRxQ5Document(radio);
         master.MatrixObj().MtxVerNo(0);
         master.MatrixObj().MtxAmOk(1);
         master.Init_MakeInitial();

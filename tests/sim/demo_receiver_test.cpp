@@ -31,9 +31,7 @@ class RecordingUi : public CommandUi {
 // The window program's clone machinery, as csq5 --demo wires it.
 struct DemoRig {
     DemoRig() : seq(service.com(), radio, master), clone(seq, master, doc, ui) {
-        radio.radioNameM("2304");
-        radio.radionameS("0001");
-        radio.cloneWriteAdrList_Add(0x0000, 0x1F7F);
+        PrepareRxQ5Document(radio);
         service.com().mainTask([this] { clone.task(); });
         service.com().errorReport([this] { clone.MsgBoxCloneErr(); });
         service.comDevices({{1, "/dev/csq5-no-such-port"}});

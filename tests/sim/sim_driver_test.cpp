@@ -7,10 +7,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/ioctl.h>
-#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -22,50 +19,11 @@
 #include "clone/acf3_driver.h"
 #include "clone/info_checks.h"
 #include "sim/sim_image.h"
-
-extern char** environ;
+#include "sim_process.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// csq5-sim with its stdout read for the pty path; killed at the end.
-class Sim {
-  public:
-    explicit Sim(std::vector<std::string> args) {
-        int out[2];
-        if (pipe(out) != 0) return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-        posix_spawn_file_actions_addclose(&actions, out[0]);
-        args.insert(args.begin(), {CSQ5_SIM_PATH, "-q"});
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        if (posix_spawn(&pid_, CSQ5_SIM_PATH, &actions, nullptr, argv.data(), environ) != 0)
-            pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        close(out[1]);
-        char c = 0;
-        while (pid_ > 0) {
-            pollfd fd{out[0], POLLIN, 0};
-            if (poll(&fd, 1, 10000) <= 0 || read(out[0], &c, 1) != 1 || c == '\n') break;
-            path.push_back(c);
-        }
-        close(out[0]);
-    }
-    ~Sim() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-    std::string path;
-
-  private:
-    pid_t pid_ = -1;
-};
 
 // The serial line of the computer, on the pty's slave.
 class PtyLine : public SerialLine {
@@ -159,9 +117,9 @@ struct Computer {
 TEST(SimDriver, TheProgramsDriverIdentifiesReadsAndWritesTheSimulatedReceiver) {
     const std::string saveFile = ::testing::TempDir() + "sim_driver_test_saved.acf";
     std::remove(saveFile.c_str());
-    Sim sim({"--ver", "8", "--am", "0", "--exp", "1", "--save", saveFile});
-    ASSERT_FALSE(sim.path.empty());
-    Computer pc(sim.path);
+    SimProcess sim({"--ver", "8", "--am", "0", "--exp", "1", "--save", saveFile});
+    ASSERT_FALSE(sim.tty().empty());
+    Computer pc(sim.tty());
     ASSERT_TRUE(pc.line.IsOpen());
 
     ASSERT_EQ(pc.Identify(), kDrvOk);
@@ -206,9 +164,9 @@ TEST(SimDriver, EachFaultEndsInTheDriversError) {
         {{"--fault", "write-failed"}, Write, kDrvWriteRefused},
     };
     for (const auto& c : cases) {
-        Sim sim(c.args);
-        ASSERT_FALSE(sim.path.empty());
-        Computer pc(sim.path);
+        SimProcess sim(c.args);
+        ASSERT_FALSE(sim.tty().empty());
+        Computer pc(sim.tty());
         const int error = c.op == Info ? pc.Identify() : c.op == Read ? pc.Read() : pc.Write();
         EXPECT_EQ(error, c.error) << c.args[1];
     }

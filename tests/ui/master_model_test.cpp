@@ -28,9 +28,7 @@ struct Rig {
     EditCommands edit{master};
     MasterWindowModel model{master, doc, edit};
     Rig() {
-        radio.radioNameM("2304");
-        radio.radionameS("0001");
-        radio.cloneWriteAdrList_Add(0, 0x1F7F);
+        PrepareRxQ5Document(radio);
         master.MatrixObj().MtxVerNo(0);
         master.Reset();
         master.Init_MakeInitial();

@@ -28,6 +28,7 @@
 #include "file/acf_file.h"
 #include "run_process.h"
 #include "sim/qt/demo_receiver.h"
+#include "sim_process.h"
 #include "ui/clone_progress.h"
 #include "ui/com_devices_dialog.h"
 #include "ui/setup_dialog.h"
@@ -42,21 +43,6 @@ const char* const kVersion0 =
 const QString kHints = QStringLiteral(
     "\n\nCheck the following:\n\n- The COM port settings.\n- Cloning cable connections.\n"
     "- Receiver power is ON.");
-
-// One csq5-sim on its own pseudo-terminal.
-class Sim {
-  public:
-    explicit Sim(std::vector<std::string> args) {
-        args.insert(args.begin(), "-q");
-        if (!child_.Start(CSQ5_SIM_PATH, args)) return;
-        if (auto line = child_.ReadLine(10s)) tty_ = *line;
-    }
-    const std::string& tty() const { return tty_; }
-
-  private:
-    ChildProcess child_;
-    std::string tty_;
-};
 
 // Shows a dialog and runs the events until it is hidden again, as the modal
 // display does; bounded so a lost close fails the test instead of hanging it.
@@ -150,7 +136,7 @@ class ProgramTest : public QObject {
 
     void TheSetupLearnsTheVersionFromTheReceiverOrStaysOpen() {
         {
-            Sim sim({"--fault", "no-answer"});
+            SimProcess sim({"--fault", "no-answer"});
             QVERIFY(!sim.tty().empty());
             Run r;
             r.UseDevice(2, sim.tty());
@@ -164,7 +150,7 @@ class ProgramTest : public QObject {
             QVERIFY(!r.p->Window().isVisible());
             QCOMPARE(r.Master().MatrixObj().MtxVerNo(), 12);
         }
-        Sim sim({"--ver", "7", "--am", "0", "--fmtv", "1"});
+        SimProcess sim({"--ver", "7", "--am", "0", "--fmtv", "1"});
         QVERIFY(!sim.tty().empty());
         Run r;
         r.UseDevice(3, sim.tty());
@@ -189,7 +175,7 @@ class ProgramTest : public QObject {
     }
 
     void AReadMarksTheDocumentEditedAndUntitled() {
-        Sim sim({});
+        SimProcess sim({});
         QVERIFY(!sim.tty().empty());
         Run r(kVersion0);
         r.UseDevice(1, sim.tty());
@@ -208,7 +194,7 @@ class ProgramTest : public QObject {
     }
 
     void AFailedReadRestoresTheDocumentAndNamesTheCause() {
-        Sim sim({"--fault", "no-answer"});
+        SimProcess sim({"--fault", "no-answer"});
         QVERIFY(!sim.tty().empty());
         Run r(kVersion0);
         r.UseDevice(4, sim.tty());
@@ -241,7 +227,7 @@ class ProgramTest : public QObject {
     void AChannelEditedSavedReopenedAndWrittenArrivesInTheReceiver() {
         Run r(kVersion0);
         const QString saved = r.Path("sim-saved.acf");
-        Sim sim({"--save", saved.toStdString()});
+        SimProcess sim({"--save", saved.toStdString()});
         QVERIFY(!sim.tty().empty());
         r.UseDevice(1, sim.tty());
         r.p->Start({});
@@ -291,9 +277,7 @@ class ProgramTest : public QObject {
         while (!QFile::exists(saved) && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         TestDoc got(0, 0, 1);
-        got.radio.radioNameM("2304");
-        got.radio.radionameS("0001");
-        got.radio.cloneWriteAdrList_Add(0, 0x1F7F);
+        PrepareRxQ5Document(got.radio);
         QCOMPARE(AcfFileLoad(got.radio, saved.toStdString()), int(kAcfOk));
         got.master.ReadFromEep(clsRigQ5_Master::kProgramForm);
         QVERIFY(got.master.ChUnit(kBankA, 3)->AppearCh());
@@ -301,7 +285,7 @@ class ProgramTest : public QObject {
     }
 
     void TheSerialTickDoesNotRunInsideItselfWhileABoxIsOpen() {
-        Sim sim({});
+        SimProcess sim({});
         QVERIFY(!sim.tty().empty());
         Run r(kVersion0);
         r.UseDevice(1, sim.tty());
@@ -504,7 +488,7 @@ class ProgramTest : public QObject {
     }
 
     void AReadLeavesACopyAndTheFileMenuShowsItsFolder() {
-        Sim sim({});
+        SimProcess sim({});
         QVERIFY(!sim.tty().empty());
         Run r(kVersion0);
         r.UseDevice(1, sim.tty());
@@ -523,7 +507,7 @@ class ProgramTest : public QObject {
     }
 
     void CancellingAReadOfASlowReceiverLeavesTheDocumentAsItWas() {
-        Sim sim({"--baud", "9600"});  // the receiver's own rate: a read takes some 20 s
+        SimProcess sim({"--baud", "9600"});  // the receiver's own rate: a read takes some 20 s
         QVERIFY(!sim.tty().empty());
         Run r(kVersion0);
         r.UseDevice(1, sim.tty());

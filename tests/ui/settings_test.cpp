@@ -72,9 +72,7 @@ class SettingsTest : public QObject {
     void ADataFileSavedFromTheMenuOpensAgain() {
         QTemporaryDir dir;
         clsCmcRadio radio;
-        radio.radioNameM("2304");
-        radio.radionameS("0001");
-        radio.cloneWriteAdrList_Add(0, 0x1F7F);
+        PrepareRxQ5Document(radio);
         clsRigQ5_Master master(radio);
         master.MatrixObj().MtxVerNo(0);
         master.Reset();
@@ -120,9 +118,7 @@ class SettingsTest : public QObject {
             f.write("99990001\r\n#x\r\n");
         }
         clsCmcRadio radio;
-        radio.radioNameM("2304");
-        radio.radionameS("0001");
-        radio.cloneWriteAdrList_Add(0, 0x1F7F);
+        PrepareRxQ5Document(radio);
         clsRigQ5_Master master(radio);
         master.Init_MakeInitial();
         WindowCommandUi ui;
