@@ -7,22 +7,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "file_text.h"
 #include "temp_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteFile(const std::string& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 // A store on CSQ5.rs in a fresh folder, section "S".
 struct ProfileFixture : ::testing::Test {

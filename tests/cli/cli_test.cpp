@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "file_text.h"
 #include "run_process.h"
 
 namespace fs = std::filesystem;
@@ -19,15 +20,6 @@ namespace {
 const std::string kSetA =
     "Check the following:\n\n- The COM port settings.\n- Cloning cable connections.\n"
     "- Receiver power is ON.\n";
-
-std::string ReadFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const fs::path& p, const std::string& text) {
-    std::ofstream(p, std::ios::binary) << text;
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> out;
@@ -52,10 +44,9 @@ std::string WithRecord(std::string file, const std::string& head, const std::str
 class CliTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir =
-            fs::path(::testing::TempDir()) /
-            ("cli_" + std::to_string(::getpid()) + "_" +
-             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        dir = fs::path(::testing::TempDir()) /
+              ("cli_" + std::to_string(::getpid()) + "_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
         profile = (dir / "CSQ5.rs").string();

@@ -12,6 +12,7 @@
 #include <sstream>
 #include <vector>
 
+#include "file_text.h"
 #include "image/matrix.h"
 #include "image/rigq5_table.h"
 #include "temp_dir.h"
@@ -59,17 +60,6 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
     std::string out;
     for (const auto& l : lines) out += l + "\r\n";
     return out;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteFile(const std::string& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
 }
 
 std::size_t FilesIn(const fs::path& folder) {

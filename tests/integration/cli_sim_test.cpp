@@ -15,9 +15,11 @@
 #include <vector>
 
 #include "file/acf_file.h"
+#include "file_text.h"
 #include "model/master.h"
 #include "run_process.h"
 #include "sim_process.h"
+#include "version_document.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -36,15 +38,6 @@ std::string Failure(const std::string& first, const std::string& hints) {
     return first + "\n\nCheck the following:\n\n" + hints + "\n";
 }
 
-std::string ReadFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const fs::path& p, const std::string& text) {
-    std::ofstream(p, std::ios::binary) << text;
-}
-
 std::string WithRecord(std::string file, const std::string& head, const std::string& record) {
     const std::size_t at = file.find("\r\n" + head);
     if (at == std::string::npos) return file;
@@ -53,17 +46,8 @@ std::string WithRecord(std::string file, const std::string& head, const std::str
 }
 
 // The document of a version 0 receiver (AM allowed, no FM TV).
-struct Doc {
-    clsCmcRadio radio;
-    clsRigQ5_Master master{radio};
-    Doc() {
-        PrepareRxQ5Document(radio);
-        master.MatrixObj().MtxVerNo(0);
-        master.MatrixObj().MtxAmOk(1);
-        master.MatrixObj().MtxFmTvOk(0);
-        master.Init_MakeInitial();
-        master.Reset();
-    }
+struct Doc : VersionDocument {
+    Doc() : VersionDocument(0, 1, 0) { PrepareRxQ5Document(radio); }
     // The image of a data file; empty when it does not load.
     ByteStr Load(const std::string& path) {
         return AcfFileLoad(radio, path) == kAcfOk ? radio.eepImage.bytes() : ByteStr();
