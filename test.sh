@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test: first the normal
 # build, then the same tests built with AddressSanitizer and
 # UndefinedBehaviorSanitizer.

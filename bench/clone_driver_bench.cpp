@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the frame driver takes in a whole clone read and produces a whole
 // clone write; the serial line is a sink that echoes nothing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How close a whole clone write and a whole clone read come to the speed of
 // the line. Runs the clone commands on the Qt serial service against
 // csq5-sim paced like a 9600 bit/s line, and prints the measured time over

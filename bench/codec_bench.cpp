@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding the whole memory image into the 604 channel records and encoding
 // them back: what every file load, reset, clone operation and save costs.
 

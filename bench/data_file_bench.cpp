@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a File > Save and a File > Open of a data file cost: building the
 // text, checking and applying it, and the whole round through the disk
 // (the save replaces the file in one step and waits for the disk).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program's start and idle cost: the time from the process's
 // start to the main window shown, the CPU the running program uses while
 // nobody works with it (its 50 ms serial tick and 200 ms window tick must

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data files come from other users and other programs: any content must load
 // with a result code, never past the image, and what loads must save and load
 // back to the same image. The file path and the in-memory path must agree.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial line carries noise, cut frames, frames of other devices and
 // receivers that misbehave. Whatever arrives, in whatever pieces, in every
 // work mode and wait state, with the clock moving as it likes, the driver

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Images come from receivers (clone read) and from data files, so any byte
 // may be anything. Decoding an arbitrary image heals it into the records;
 // encoding those and decoding again must give the same read values in every

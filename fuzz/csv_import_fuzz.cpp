@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel tables come from spreadsheets and other programs: any text must
 // import without a crash, account for every row (applied or reported with a
 // line), leave the image alone when the header is unusable, and what it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // People type anything into the frequency boxes. Any text gives a frequency
 // within 0..3000 MHz (an offset within its own limit), and typing back the
 // text the program shows for that frequency gives the same frequency.

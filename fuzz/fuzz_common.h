@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers shared by the fuzz targets: a hard failure that libFuzzer records
 // as a crash, and the document the program sets up at start-up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hexadecimal text comes from the receiver (data frames, identification) and
 // from data files. Any text converts without reading past it; the hex text of
 // any bytes converts back to the same bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile is a text file people edit by hand. Any content must load with
 // every value either read or left at its default, limited where the program
 // limits it; writing one key must keep what the other keys read, and a value

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang into build-fuzz/ and runs each of them,
 # one after another, for SECONDS (default 60) on a scratch copy of its seed
 # corpus, so the seeds in fuzz/corpus/ stay as they are.

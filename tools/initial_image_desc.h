@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the receiver's memory holds when it leaves the factory, for every
 // version (market) and both settings of the medium-wave AM grid: the image of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replacing a file on disk in one step. The data file and the profile are
 // written into a temporary file beside the target, flushed to the disk, and

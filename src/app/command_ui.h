@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the document and clone commands need from whoever runs them: the
 // user's answer to a question, a place to show a message, the progress of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared helper procedures: limits for untrusted numbers, and the conversions
 // between byte strings, text and hexadecimal text used by the clone driver,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The profile store: the program's settings between runs, kept in one
 // INI-style file ("CSQ5.rs") of "[section]" lines and "key=value" lines.

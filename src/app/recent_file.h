@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recent file list of the File menu: the data files most recently loaded
 // or saved, newest first, each as its full path and the title shown in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of csq5-cli: the global options (profile, version matrix
 // overrides) and one command with its own arguments.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs one csq5-cli command: builds the program's long-lived objects as the
 // window program's start-up does (document, memory map, version from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // csq5-cli: the clone and file commands of CS-Q5 on the command line.
 
 #include <iostream>

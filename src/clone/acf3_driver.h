@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The receiver's cloning protocol, one frame at a time. A request goes out
 // as FE FE EE EF <command, body> FD; the cable loops every sent byte back,

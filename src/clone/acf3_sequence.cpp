@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clone/acf3_sequence.h"
 
 #include "clone/info_checks.h"

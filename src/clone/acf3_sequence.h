@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One clone operation as the user sees it (identify the receiver for the
 // initial setup, identify it, clone read, clone write, extended command),

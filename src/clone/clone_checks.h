@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the clone sequence asks of the receiver model between its steps:
 // the identification checks that depend on the version in force, and the

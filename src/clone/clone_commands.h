@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Cloning menu as one controller, shared by the window program and the
 // command-line tool: read the receiver's memory, write it back, ask for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's side of a clone failure and of the progress display: the one
 // text that names the cause of a failed clone operation, and the value of

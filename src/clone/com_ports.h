@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which device a COM slot stands for. The program offers four slots, COM1
 // to COM4; on Linux a slot is either the device the profile names for it or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clone/com_service.h"
 
 frmCom::frmCom(SerialLine& line, const MsClock& clock) : line_(line), drv_(clock) {

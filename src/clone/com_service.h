@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial port service: everything below the clone protocol. It owns the
 // clone frame driver and the port settings (port number, bit rate, the two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clone/info_checks.h"
 
 bool RigOpFunc_CheckSubNameLegal(const std::string& sub) { return sub == kSubCode; }

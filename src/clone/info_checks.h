@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The receiver-independent part of the identification checks: whether an
 // identification answer (0xE1) comes from the one receiver model this

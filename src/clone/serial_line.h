@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial line to the cloning cable, as the clone machinery needs it:
 // open with the fixed line settings, write, read everything waiting, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ".acf" data file: one receiver memory image as CR LF text, so that a
 // clone read can be kept and written back later.

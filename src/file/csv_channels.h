@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The memory channels as a comma-separated table, the layout that common
 // multi-radio programming tools exchange: one row per memory channel with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document as the File menu sees it: which data file it came from or
 // was saved to, and the three things the menu does with it: start a new

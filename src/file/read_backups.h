@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The safety copies of clone reads. Every image that comes out of the
 // receiver is kept, exactly as it arrived and before the program decodes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A set of inclusive frequency ranges (10 Hz units): the receiver's allowed,
 // forbidden and TV ranges are each one of these.

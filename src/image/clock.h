@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The millisecond counter that every time-out in the program is measured
 // with. Production code uses the steady clock; tests move a fake by hand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One copy of the receiver's memory: 8064 bytes (0x0000-0x1F7F) of EEPROM
 // with byte, bit and block access. The class knows nothing of what the bytes

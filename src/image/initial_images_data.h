@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The built-in packed factory images; index = 2 × version + AM grid flag.
 

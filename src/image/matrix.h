@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The receiver version in force and everything it decides: the band
 // division, which VFO bands exist, the allowed and forbidden frequency

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The receiver version matrix in the profile: section "M_Property", one key
 // per matrix value, so the version learnt in the initial setup survives

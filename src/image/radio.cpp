@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "image/radio.h"
 
 std::string Hex4(std::int32_t value) {

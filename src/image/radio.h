@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document: the receiver's memory as the program sees it now. Holds the
 // working image everything edits, a backup taken before risky operations,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The receiver's factory memory contents for every version (market), built
 // into the program as packed texts, and the making of the initial image of

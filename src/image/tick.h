@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A countdown in milliseconds, used for every time-out of the clone driver
 // and the clone sequence. Reading it after it ran out stops it for good

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One channel of the receiver in user terms: a VFO, a memory channel, a
 // program scan edge, or a TV, AM TV or FM TV channel. It holds the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel lists the main window shows: the tree of channel groups, the
 // columns of each kind of list, their titles and the channel number texts.
 // The window only interprets these tables.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The display texts of a channel's fields as the receiver's panel and the
 // program show them: index = stored value. The grid cells, the channel edit

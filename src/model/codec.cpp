@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel codec: where each channel lives in the receiver's memory image
 // and how its bytes are laid out. Frequencies are stored as packed decimal
 // digits in units of 100 Hz; the records hold 10 Hz units, and on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The receiver's set-mode values (scan behaviour, beep, display, power
 // saving, dial, attenuator, key lock) and its 16-character comment. The class

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Edit commands of the channel grid on the channel under the cursor:
 // copy it to the program's own clipboard, paste the clipboard onto it, clear

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the channel grid: one row per channel of the list a tree key
 // shows, one column per channel item. The main window's grid and the

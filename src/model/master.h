@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The memory map of the receiver. It owns every channel record (11 VFO, 400
 // memory channels, 50 program scan edges, 83 TV, 10 AM TV and 50 FM TV

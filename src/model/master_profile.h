@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The memory map's settings in the profile: the receiver version matrix
 // (section "M_Property"). Written at the end of a run, read at start-up

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The national TV channel plans built into the program: for each plan the
 // picture-carrier frequency of every TV channel memory, its IF shift and, for

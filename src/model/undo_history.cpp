@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/undo_history.h"
 
 UndoHistory::UndoHistory(clsRigQ5_Master& master, std::size_t limit)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The steps the user can go back and forth through: every change to the
 // document (a grid command, the channel dialog, the settings dialog, a TV

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial line's speed, imitated on a pseudo-terminal that has none:
 // the bytes the cable carries back to the computer are held in a queue and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // csq5-sim: an RX-Q5 receiver and its cloning cable on a pseudo-terminal.
 // The computer side opens the pty's slave as its serial port; this program
 // sits on the master side, echoes every byte as the cable does, and lets the

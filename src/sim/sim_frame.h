@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The receiver's end of the clone frame format: recognising request frames
 // in the bytes arriving on the cable, building answer frames, and the hex

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the simulated receiver's memory comes from and where a written
 // image goes: the receiver's factory contents, and .acf data files

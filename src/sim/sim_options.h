@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of csq5-sim: who the simulated receiver is, where its
 // image comes from and goes, how fast the line runs, and which fault to

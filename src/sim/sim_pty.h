@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pseudo-terminal a simulated receiver sits behind: the computer side
 // opens the slave by its path as its serial port; the simulator reads and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The RX-Q5 as the computer meets it on the cloning cable: a memory image,
 // an identification (model, sub code, version, capability and option bits),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Cloning" progress dialog. It is shown modally while a clone
 // operation runs; the serial tick moves its bar and closes it (Terminate)

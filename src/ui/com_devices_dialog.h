@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which device each COM slot opens. The program offers four slots, COM1 to
 // COM4; on Linux a cloning cable is a device such as /dev/ttyUSB0. For each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File > "Export CSV..." and "Import CSV...": the memory channels as a CSV
 // table through the file dialogs. An import is one step of the undo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Placement of the program's dialogs on the desktop: centred over the
 // window that opens them, and kept on the screen (right and bottom edge

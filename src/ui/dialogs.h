@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seam between the program and the modal pieces of the desktop: message
 // boxes, file dialogs and the modal display of the program's own dialogs.

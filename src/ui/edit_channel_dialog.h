@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Edit Memory": edits every field of one channel of the memory map at once
 // (a VFO band, a memory channel, a program scan edge or a TV channel). Only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of the main window that change channels and settings: the
 // Edit menu on the channel under the grid cursor (channel dialog, copy,

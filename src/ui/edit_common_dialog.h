@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Setting": edits the receiver's set-mode values (fifteen choice lists and
 // three switches) and its 16-character comment in one dialog. The values

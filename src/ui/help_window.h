@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's help: its own user manual, kept as HTML pages in the
 // program's resources, shown with a contents tree and a keyword index.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CS-Q5: cloning software for the RX-Q5 receiver.
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window needs from the rest of the program: the tree and
 // grid contents of the memory map, the document operations behind the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's settings in the profile: section "OPTION" (COM port,
 // toolbar) and section "STATUS" (window placement in pixels, tree width and

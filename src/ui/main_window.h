@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's main window: the tree of channel groups on the left, the
 // channel grid on the right, a bar between them that the user drags, the

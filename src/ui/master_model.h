@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's view of the receiver's memory map: the tree, the grid
 // rows and the edit state come from clsRigQ5_Master. The commands are not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's message boxes: exclamation icon, title "CS-Q5". Texts may
 // hold a backslash + "n" pair or CR LF where a line breaks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window geometry rules of the program, free of any widget so they can be
 // checked on their own: the conversion between screen pixels and twips (the

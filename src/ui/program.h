@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window program's long-lived objects and their wiring, created once at
 // start and kept until the process ends: the radio document and its memory

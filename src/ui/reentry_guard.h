@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps a periodic handler from running inside itself. A modal dialog or a
 // message box opened from a handler runs its own event loop, and the timers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The initial setup: the program learns the receiver's version from the
 // receiver itself before it clones. The user picks the COM port and presses

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture of the initial setup dialog: a hand-held receiver joined by
 // its cloning cable to the serial port of a computer, drawn at any size.

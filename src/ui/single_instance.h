@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The single-instance rule: only one CS-Q5 may run per user, since two
 // copies would fight over the serial port and over the profile file. The

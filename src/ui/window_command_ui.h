@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document and clone commands' questions, messages and progress as the
 // window program shows them: the program's message boxes (through the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // csq5-cli as a user runs it: every command's output and exit status, and
 // the usage and failure paths. Every run uses a profile of its own.
 

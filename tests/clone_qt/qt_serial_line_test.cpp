@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt serial line and heartbeat on a real pseudo-terminal: the test holds
 // the master side and plays the cloning cable (echo) and the receiver.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A clone read cancelled half way against csq5-sim at the receiver's real
 // line rate (a whole read takes some 20 s there): the exchange stops at
 // once, the port is closed and the document is exactly as before, with no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // csq5-cli against the receiver simulator on a pseudo-terminal: the initial
 // setup, the information, clone read and clone write move the exact image,
 // and each receiver or line fault ends in its own message with no output

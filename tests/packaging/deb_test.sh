@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the already built tree, checks its control
 # fields and contents, unpacks it into a scratch root and runs the installed
 # csq5-cli and csq5-sim from there against the system's libraries.

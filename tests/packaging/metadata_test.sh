@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Validates the desktop entry, the AppStream metadata, the .acf file type,
 # the icon and the manual pages, and that they name one another alike.
 # Usage: metadata_test.sh PACKAGING_SOURCE_DIR PACKAGING_BUILD_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-process demo receiver: the program's own clone commands on the Qt
 // serial service, with COM1 mapped to the demo's pseudo-terminal.
 

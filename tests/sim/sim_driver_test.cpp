@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own clone frame driver against csq5-sim on a pty: the
 // computer's side and the receiver's side, written separately, must agree
 // on every frame, and each fault switch must end in the error the driver

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // csq5-sim as the computer meets it: started as a process, its pty opened
 // by path in raw mode, and hand-written clone exchanges run against it. Every
 // wait is on an event (bytes, hang-up, process exit) with a deadline.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A serial line that lives in memory: it records every write, holds the
 // bytes a test feeds as "received", and can play the cloning cable's echo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file's whole content as bytes, and a file written with exactly these
 // bytes (no line-end translation).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a program as a child process for the tests of the built programs:
 // its output streams captured, its exit awaited with a deadline (a child

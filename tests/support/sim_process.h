@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The built csq5-sim, quiet (-q), on a pseudo-terminal of its own: the first
 // line it prints is the terminal's path, the device the program under test

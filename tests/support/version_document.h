@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A document and its memory map for one receiver version, on that version's
 // initial image with the records decoded from it, as the program has them

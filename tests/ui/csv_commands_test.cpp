@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Export CSV... and Import CSV... through the file-dialog seam, and
 // the Edit commands as steps of the undo history.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel dialog built directly: what it shows for each kind of
 // channel, the greying that follows the frequency box, the tuning steps of
 // the 2.4 GHz band, the FM TV controls by version, and what OK and Cancel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid's Edit commands through the main window: enabling by channel
 // kind, the paste question, the refused insert, Edit Memory writing the
 // channel's own place in the image, and Option > Preset TV CH with every

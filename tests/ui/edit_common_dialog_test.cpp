@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog built directly on a document's image: its lists,
 // what OK and Cancel leave in the image, clamped values, the comment's
 // padding and the two places of the display mode; and its opening from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test glue: a document (radio, memory map at a receiver version) shown by
 // the real main window, with the Edit and Common Setting commands wired to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A DialogService for tests: records every message box and modal dialog,
 // answers from queues filled by the test, never runs an event loop.

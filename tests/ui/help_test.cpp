@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's help: every page of the contents and the index exists in
 // the resources, links between pages resolve, and the index filters.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: menus and toolbar as the user sees them, the enabling
 // rules, the caption, the COM port marks, the separator clamp and the File
 // menu's flows, with a small channel model and answered dialogs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on the real memory map: the tree and grid it shows and
 // the Edit commands, carried out by the program's edit commands, on the
 // channel records, with answered message boxes.

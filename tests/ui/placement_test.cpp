@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window geometry rules: twips, the main window's placement from the
 // profile, the main layout and the keep-on-screen rule.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole window program as it starts and clones: the initial setup or the
 // main window at start, the setup, clone read and clone write against the
 // receiver simulator on a pseudo-terminal, the modal progress display driven

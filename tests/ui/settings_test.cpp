@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's settings through a real profile file, and data files
 // saved and opened through the File menu on the real memory map.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The initial setup dialog with a stand-in for the receiver's
 // identification: what success, failure and Cancel leave in the version,
 // the COM port and the main window.

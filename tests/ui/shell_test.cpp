@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application shell: single instance, command line, re-entry guard,
 // captions and the message boxes through the dialog seam.
 

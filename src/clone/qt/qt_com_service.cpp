@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clone/qt/qt_com_service.h"
 
 #include <QTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial port service as the Qt programs run it: the core service on a
 // QSerialPort line, ticked by a 50 ms QTimer and at once whenever bytes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clone/qt/qt_serial_line.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cloning cable's serial line on a QSerialPort: 8 data bits, no parity,
 // 1 stop bit, DTR and RTS asserted (the cable draws its power from them).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A receiver and its cloning cable inside the program, for trying CS-Q5
 // without an RX-Q5: a pseudo-terminal whose slave the program opens as its
