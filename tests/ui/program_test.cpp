@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -505,6 +506,19 @@ class ProgramTest : public QObject {
         QCOMPARE(copies.size(), 1);
         QVERIFY(copies[0].startsWith("read-"));
         QCOMPARE(QString::fromStdString(r.p->Clone().LastBackupFile()), folder + "/" + copies[0]);
+        // The read ends with a note of its time and its copy in the status
+        // bar (the copy is named by the same time).
+        const QString note = r.p->Window().statusBar()->currentMessage();
+        const QString hhmmss = copies[0].mid(16, 6);
+        QCOMPARE(note,
+                 QStringLiteral("Clone read at %1:%2:%3; backup copy: %4/%5")
+                     .arg(hhmmss.left(2), hhmmss.mid(2, 2), hhmmss.mid(4, 2), folder, copies[0]));
+
+        // Without a file manager, the folder's path shows in a message.
+        r.dialogs.fileManager = false;
+        r.p->Window().mnuFile_Click(15);
+        QCOMPARE(r.dialogs.messages.size(), std::size_t(1));
+        QVERIFY2(r.LastMessage().endsWith("\n" + folder), qPrintable(r.LastMessage()));
     }
 
     void CancellingAReadOfASlowReceiverLeavesTheDocumentAsItWas() {
