@@ -324,9 +324,11 @@ class ProgramTest : public QObject {
 
     void TheDemoReceiverIsComOneForTheRunOnly() {
         const QByteArray profile =
-            QByteArray(kVersion0) + "[OPTION]\r\nComDevice(1)=/dev/ttyUSB5\r\n";
+            QByteArray(kVersion0) + "[OPTION]\r\nComPort=2\r\nComDevice(1)=/dev/ttyUSB5\r\n";
         Run r(profile.constData());
         r.p->Start({"--demo"});
+        QCOMPARE(r.p->Window().ComPortNo(), 2);
+        r.p->Window().mnuCom_Click(1);  // the user picks the demo receiver's port
         QVERIFY(r.p->Demo());
         const std::string pty = r.p->Demo()->DevicePath();
         QVERIFY(!pty.empty());
@@ -341,6 +343,14 @@ class ProgramTest : public QObject {
         QCOMPARE(r.progressShown, 1);
         QVERIFY2(r.dialogs.messages.empty(), qPrintable(r.LastMessage()));
         QVERIFY(r.Radio().EditOn());
+        // Its copies are kept apart from the real receiver's, and the File
+        // menu shows where.
+        const QString demoCopies = r.dir.filePath("data/CS-Q5/demo-backups");
+        const QString copy = QString::fromStdString(r.p->Clone().LastBackupFile());
+        QVERIFY2(copy.startsWith(demoCopies + "/read-"), qPrintable(copy));
+        QVERIFY(!QDir(r.dir.filePath("data/CS-Q5/backups")).exists());
+        r.p->Window().mnuFile_Click(15);
+        QCOMPARE(r.dialogs.openedFolders, QStringList{demoCopies});
         r.dialogs.answers = {kMsgOk};
         r.p->Window().findChild<QAction*>("Bar_Clone_Write")->trigger();
         QVERIFY(r.LastMessage().startsWith(QStringLiteral("Clone writing succeeded.")));
@@ -356,6 +366,8 @@ class ProgramTest : public QObject {
         const QByteArray stored = f.readAll();
         QVERIFY2(stored.contains("ComDevice(1)=/dev/ttyUSB5"), stored.constData());
         QVERIFY(!stored.contains(QByteArray::fromStdString(pty)));
+        // Nor does COM1, picked for the demo, replace the user's port.
+        QVERIFY2(stored.contains("ComPort=2"), stored.constData());
     }
 
     void TheDemoReceiverServesTheInitialSetup() {
