@@ -82,8 +82,6 @@ class CloneCommands {
     // path of the last copy is empty then.
     void Backups(ReadBackups* backups) { backups_ = backups; }
     const std::string& LastBackupFile() const { return lastBackupFile_; }
-    // When the last successful read ended; its copy is named by this time.
-    std::time_t LastReadTime() const { return lastReadTime_; }
 
     // The command in progress (None when idle).
     CloneCommand Running() const { return running_; }
@@ -140,6 +138,7 @@ class CloneCommands {
     bool cancelled_ = false;
     ReadBackups* backups_ = nullptr;
     std::string lastBackupFile_;
+    // When the last successful read ended; its copy is named by this time.
     std::time_t lastReadTime_ = 0;
     bool progressShown_ = false;
     std::string comment_;

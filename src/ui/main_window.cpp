@@ -94,8 +94,8 @@ std::string BackupFolderText(const std::string& folder) {
     if (folder.empty())
         return "The copies of clone reads have no folder: neither XDG_DATA_HOME nor HOME names "
                "one.";
-    return "No file manager could show the folder.\r\n\r\nThe copies of clone reads are kept "
-           "in\r\n" +
+    return "The folder cannot be shown in a file manager.\r\n\r\nThe copies of clone reads are "
+           "kept in\r\n" +
            folder;
 }
 }  // namespace
