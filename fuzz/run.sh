@@ -4,12 +4,33 @@
 # one after another, for SECONDS (default 60) on a scratch copy of its seed
 # corpus, so the seeds in fuzz/corpus/ stay as they are.
 # Prints each target's executions and coverage; exits non-zero when any
-# target found a crash, a leak, a time-out or a sanitizer report.
+# target found a crash, a leak, a time-out or a sanitizer report; exits
+# with 2 on a usage error (an unknown target, a time that is no number).
 #   fuzz/run.sh [SECONDS] [TARGET...]
 set -uo pipefail
 cd "$(dirname "$0")/.."
+all_targets=(acf_file clone_driver profile freq_text hex_text codec csv_import)
+usage() {
+  echo "fuzz/run.sh: $1" >&2
+  echo "usage: fuzz/run.sh [SECONDS] [TARGET...]; the targets are: ${all_targets[*]}" >&2
+  exit 2
+}
 seconds=${1:-60}
 shift || true
+case $seconds in
+  '' | *[!0-9]*) usage "SECONDS must be a whole number, not '$seconds'" ;;
+esac
+targets=("$@")
+# A misspelt name is the caller's mistake, not a finding of the fuzzer.
+for t in "${targets[@]}"; do
+  case " ${all_targets[*]} " in
+    *" $t "*) ;;
+    *) usage "no fuzz target '$t'" ;;
+  esac
+done
+if [ ${#targets[@]} -eq 0 ]; then
+  targets=("${all_targets[@]}")
+fi
 
 scripts/deps.sh || exit 2  # clang-14 and libclang-rt-14-dev (libFuzzer) among them
 cxx=${CXX_FUZZ:-clang++-14}
@@ -19,11 +40,6 @@ if [ ! -f build-fuzz/CMakeCache.txt ]; then
   cmake -S fuzz -B build-fuzz "${generator[@]}" -DCMAKE_CXX_COMPILER="$cxx" >/dev/null || exit 2
 fi
 cmake --build build-fuzz -j "$(nproc)" || exit 2
-
-targets=("$@")
-if [ ${#targets[@]} -eq 0 ]; then
-  targets=(acf_file clone_driver profile freq_text hex_text codec csv_import)
-fi
 
 work=build-fuzz/work
 mkdir -p "$work"

@@ -22,6 +22,10 @@ class CommandUi {
     virtual void ShowNotice(const std::string& text) = 0;
     // A plain box without icon, with its own title.
     virtual void ShowInformation(const std::string& title, const std::string& text) = 0;
+    // A one-line note that a command succeeded without a message box of its
+    // own (the window program's status bar); nothing where there is no such
+    // place.
+    virtual void ShowStatus(const std::string& /*text*/) {}
 
     // The clone progress display: shown when an operation starts (the
     // window program shows it modally), its bar 0..100, and closed by the

@@ -274,6 +274,10 @@ int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
                 std::cerr << "Cannot save the profile " << p.profile.GetMyProfile() << ".\n";
                 return kExitFailure;
             }
+            // The one sign of success: what was learned and where it is kept.
+            std::cout << CloneCommands::SetupDoneText(p.master.MatrixObj(),
+                                                      p.profile.GetMyProfile())
+                      << "\n";
             return kExitOk;
         case CliCommand::Read:
             // The copy is a safety net only: the read itself succeeded.

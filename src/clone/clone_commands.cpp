@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clone/clone_commands.h"
 
+#include <cstdio>
 #include <ctime>
 
 #include "app/common.h"
@@ -40,6 +41,25 @@ std::string CloneCommands::WriteQuestion() {
 std::string CloneCommands::WriteSucceededText() {
     return std::string("Clone writing succeeded.") + kCrLf + kCrLf + "Turn the " + kReceiver +
            " power off and on to use" + kCrLf + "the " + kReceiver + " under its new conditions.";
+}
+
+std::string CloneCommands::ReadDoneText(const std::tm& local, const std::string& backupFile,
+                                        const std::string& backupFolder) {
+    char time[16];
+    std::snprintf(time, sizeof time, "%02d:%02d:%02d", LimitInt(local.tm_hour, 0, 23),
+                  LimitInt(local.tm_min, 0, 59), LimitInt(local.tm_sec, 0, 60));
+    const std::string done = std::string("Clone read at ") + time;
+    if (!backupFile.empty()) return done + "; backup copy: " + backupFile;
+    if (!backupFolder.empty()) return done + "; no backup copy could be written in " + backupFolder;
+    return done + ".";
+}
+
+std::string CloneCommands::SetupDoneText(const clsRigQ5_Matrix& m, const std::string& profileFile) {
+    const std::string ver = std::to_string(m.MtxVerNo());
+    return "Receiver version " + ver + " (--ver " + ver + " --am " + std::to_string(m.MtxAmOk()) +
+           " --exp " + std::to_string(m.MtxExpOn()) + " --celler " +
+           std::to_string(m.MtxCellerNg()) + " --fmtv " + std::to_string(m.MtxFmTvOk()) +
+           " --tvow " + std::to_string(m.MtxTvOwNo()) + ") stored in " + profileFile;
 }
 
 std::string CloneCommands::InformationTitle() {
@@ -182,13 +202,20 @@ void CloneCommands::Finish() {
         case CloneCommand::Read:
             if (ok) {
                 // The copy is taken before anything else touches the image.
-                if (backups_) lastBackupFile_ = backups_->Save(radio, std::time(nullptr));
+                lastReadTime_ = std::time(nullptr);
+                if (backups_) lastBackupFile_ = backups_->Save(radio, lastReadTime_);
                 if (doc_.History()) doc_.History()->Clear();
                 radio.EditOn(true);
                 doc_.NoFileName();
                 // The receiver keeps TV sound carriers; the records hold
                 // picture carriers.
                 master_.ReadFromEep(clsRigQ5_Master::kReceiverForm);
+                // A read has no message of its own, and the grid may look
+                // as before: say that it happened and where its copy is.
+                std::tm local{};
+                if (::localtime_r(&lastReadTime_, &local) == nullptr) local = std::tm{};
+                ui_.ShowStatus(ReadDoneText(local, lastBackupFile_,
+                                            backups_ ? backups_->Folder() : std::string()));
             } else {
                 radio.Eep_Restore();
                 master_.ReadFromEep(clsRigQ5_Master::kProgramForm);

@@ -14,6 +14,7 @@
 // sequence ends, task() closes the progress display and finishes the
 // command: decoding, restoring, messages, and the finished callback.
 
+#include <ctime>
 #include <functional>
 #include <string>
 
@@ -109,6 +110,14 @@ class CloneCommands {
     // the identification answer's bytes 8-23 (unprintable bytes as blanks).
     static std::string InformationText(const ByteStr& answer);
     static std::string CommentOfAnswer(const ByteStr& answer);
+    // The status note of a successful read: its local time and where its
+    // copy went (backupFile), or that none could be written in
+    // backupFolder; both empty when reads are not copied.
+    static std::string ReadDoneText(const std::tm& local, const std::string& backupFile,
+                                    const std::string& backupFolder);
+    // The version an initial setup learned, with the values as the
+    // command-line tool and the simulator take them, and where it is kept.
+    static std::string SetupDoneText(const clsRigQ5_Matrix& matrix, const std::string& profileFile);
 
   private:
     void Begin(CloneCommand command);
@@ -129,6 +138,8 @@ class CloneCommands {
     bool cancelled_ = false;
     ReadBackups* backups_ = nullptr;
     std::string lastBackupFile_;
+    // When the last successful read ended; its copy is named by this time.
+    std::time_t lastReadTime_ = 0;
     bool progressShown_ = false;
     std::string comment_;
     std::function<void(CloneCommand, bool)> finished_;

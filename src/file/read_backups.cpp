@@ -54,6 +54,12 @@ std::string DefaultReadBackupFolder() {
     return (base / "CS-Q5" / "backups").string();
 }
 
+std::string DemoReadBackupFolder() {
+    const std::string real = DefaultReadBackupFolder();
+    if (real.empty()) return real;
+    return (fs::path(real).parent_path() / "demo-backups").string();
+}
+
 std::string ReadBackups::FileNameFor(const std::tm& local, int count) {
     std::string name = kPrefix + Stamp(local);
     if (count > 1) name += "-" + std::to_string(count);

@@ -23,6 +23,9 @@
 // $XDG_DATA_HOME/CS-Q5/backups, or ~/.local/share/CS-Q5/backups when that
 // variable is unset or not an absolute path; empty when neither is known.
 std::string DefaultReadBackupFolder();
+// The copies of the reads of the program's demo receiver, kept apart so
+// they never mix with a real receiver's: demo-backups beside backups.
+std::string DemoReadBackupFolder();
 
 class ReadBackups {
   public:

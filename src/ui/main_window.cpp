@@ -88,6 +88,16 @@ QRect ToRect(const PlaceRect& r, double tppX, double tppY) {
 QString FromModel(const std::string& s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
+
+// File > Read Backups Folder where no file manager could show the folder.
+std::string BackupFolderText(const std::string& folder) {
+    if (folder.empty())
+        return "The copies of clone reads have no folder: neither XDG_DATA_HOME nor HOME names "
+               "one.";
+    return "The folder cannot be shown in a file manager.\r\n\r\nThe copies of clone reads are "
+           "kept in\r\n" +
+           folder;
+}
 }  // namespace
 
 frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
@@ -442,8 +452,12 @@ void frmMain::FileCommand(int index) {
             break;
         case 15: {
             // The folder is made on the first read; show it before that too.
-            const QString folder = FromModel(model_->BackupFolder());
-            if (!folder.isEmpty() && QDir().mkpath(folder)) Dialogs().OpenFolder(folder);
+            // Where no file manager can show it (or it cannot be made), its
+            // path at least tells the user where to look.
+            const std::string folder = model_->BackupFolder();
+            const QString path = FromModel(folder);
+            if (path.isEmpty() || !QDir().mkpath(path) || !Dialogs().OpenFolder(path))
+                MsgBoxPlain(BackupFolderText(folder), kProgramName, this);
             break;
         }
         default:

@@ -96,6 +96,7 @@ void Csq5Program::Start(const QStringList& arguments) {
     if (request.demo) StartDemo();
     window_.ResetRig();
     window_.LoadSettings(settings);
+    storedComPort_ = window_.ComPortNo();
     window_.AdjustRecentFile();
     window_.AdjustComCaptions();
 
@@ -138,6 +139,11 @@ void Csq5Program::StartDemo() {
     }
     service_.comOverride(1, demo_->DevicePath());
     window_.DemoReceiver(true);
+    // Images of a make-believe receiver are no safety copies of the user's:
+    // they go to a folder of their own, which File > Read Backups Folder
+    // then shows.
+    backups_ = ReadBackups(DemoReadBackupFolder());
+    model_.backupFolder(backups_.Folder());
 }
 
 void Csq5Program::ShowSetup() {
@@ -195,7 +201,11 @@ void Csq5Program::AssignComDevices() {
 bool Csq5Program::SaveSettings() {
     window_.GetItemWidth();
     profile_.BeginUpdate();
-    SaveMainSettings(window_.SaveSettings(), profile_);
+    MainSettings settings = window_.SaveSettings();
+    // The demo receiver is COM1 for its run only: choosing COM1 to reach it
+    // is no choice of the port the user's own receiver hangs on.
+    if (demo_) settings.comPort = storedComPort_;
+    SaveMainSettings(settings, profile_);
     MasterSaveData(master_, profile_);
     recent_.saveData(profile_);
     return profile_.EndUpdate();

@@ -45,7 +45,9 @@ class Csq5Program {
     // (no receiver version known, or the arguments are exactly "/S") or the
     // main window; a data file named as the only argument is opened (after
     // the initial setup, when that runs). "--demo" runs the demo receiver on
-    // COM1 for this run. arguments: the command line after the program name.
+    // COM1 for this run (its reads are copied to the demo folder, and the
+    // COM port chosen during the run is not stored). arguments: the command
+    // line after the program name.
     void Start(const QStringList& arguments);
 
     // The in-process demo receiver of "--demo"; null when not running.
@@ -100,5 +102,7 @@ class Csq5Program {
     QPointer<frmSetup> setup_;
     std::map<int, std::string> comDevices_;
     std::unique_ptr<DemoReceiver> demo_;
+    // The COM port the profile had at start, kept by a demo run.
+    int storedComPort_ = 1;
     bool closed_ = false;
 };

@@ -2,6 +2,7 @@
 #include "ui/window_command_ui.h"
 
 #include <QApplication>
+#include <QStatusBar>
 
 #include "ui/clone_progress.h"
 #include "ui/dialogs.h"
@@ -32,6 +33,10 @@ void WindowCommandUi::ShowNotice(const std::string& text) {
 
 void WindowCommandUi::ShowInformation(const std::string& title, const std::string& text) {
     MsgBoxPlain(text, QString::fromStdString(title), Owner(window_));
+}
+
+void WindowCommandUi::ShowStatus(const std::string& text) {
+    if (window_) window_->statusBar()->showMessage(QString::fromStdString(text));
 }
 
 void WindowCommandUi::ProgressCancelable(bool value) {

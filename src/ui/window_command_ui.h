@@ -21,6 +21,8 @@ class WindowCommandUi : public CommandUi {
     void ShowError(const std::string& text) override;
     void ShowNotice(const std::string& text) override;
     void ShowInformation(const std::string& title, const std::string& text) override;
+    // In the main window's status bar, until the next note.
+    void ShowStatus(const std::string& text) override;
 
     // Shows the progress dialog modally: returns when the serial tick has
     // closed it (the command has ended by then).

@@ -105,6 +105,7 @@ class RecordingUi : public CommandUi {
     void ShowInformation(const std::string& title, const std::string& text) override {
         infos.push_back(title + "|" + text);
     }
+    void ShowStatus(const std::string& text) override { statuses.push_back(text); }
     void ProgressShow() override { progressOpen = true; }
     void ProgressValue(int v) override { values.push_back(v); }
     void ProgressClose() override { progressOpen = false; }
@@ -113,7 +114,7 @@ class RecordingUi : public CommandUi {
 
     bool answerOk = true;
     bool progressOpen = false;
-    std::vector<std::string> questions, errors, notices, infos;
+    std::vector<std::string> questions, errors, notices, infos, statuses;
     std::vector<int> values;
     int redraws = 0, resets = 0;
 };
@@ -529,6 +530,11 @@ TEST_F(CloneCommandsTest, EveryReadLeavesACopyOfTheImageAsReceived) {
     ASSERT_TRUE(clone.Read());
     RunToEnd();
     ASSERT_FALSE(clone.LastBackupFile().empty());
+    // The read says that it happened and where its copy went.
+    ASSERT_EQ(ui.statuses.size(), 1u);
+    EXPECT_EQ(ui.statuses[0].rfind("Clone read at ", 0), 0u) << ui.statuses[0];
+    EXPECT_NE(ui.statuses[0].find("; backup copy: " + clone.LastBackupFile()), std::string::npos)
+        << ui.statuses[0];
     clsCmcRadio copy;
     copy.radioNameM("2304");
     copy.eepInitial.CopyFrom(radio.eepInitial);
@@ -550,6 +556,34 @@ TEST_F(CloneCommandsTest, EveryReadLeavesACopyOfTheImageAsReceived) {
     EXPECT_TRUE(clone.LastBackupFile().empty());
     EXPECT_EQ(finished.back(), std::make_pair(CloneCommand::Read, true));
     EXPECT_EQ(ui.errors.size(), 1u);  // only the failed read's
+    // No note for the failed read; the last one tells of the missing copy.
+    ASSERT_EQ(ui.statuses.size(), 2u);
+    EXPECT_NE(ui.statuses[1].find("no backup copy could be written in " + nowhere.Folder()),
+              std::string::npos)
+        << ui.statuses[1];
+}
+
+TEST_F(CloneCommandsTest, TheNoteOfAReadGivesItsTimeAndItsCopy) {
+    struct Case {
+        int hour, min, sec;
+        const char* file;
+        const char* folder;
+        const char* text;
+    };
+    const Case cases[] = {
+        {9, 5, 3, "/b/read-x.acf", "/b", "Clone read at 09:05:03; backup copy: /b/read-x.acf"},
+        {23, 59, 60, "", "/b", "Clone read at 23:59:60; no backup copy could be written in /b"},
+        {0, 0, 0, "", "", "Clone read at 00:00:00."},
+        // A broken time never makes an impossible clock reading.
+        {31, -4, 99, "", "", "Clone read at 23:00:60."},
+    };
+    for (const Case& c : cases) {
+        std::tm t{};
+        t.tm_hour = c.hour;
+        t.tm_min = c.min;
+        t.tm_sec = c.sec;
+        EXPECT_EQ(CloneCommands::ReadDoneText(t, c.file, c.folder), c.text);
+    }
 }
 
 TEST_F(CloneCommandsTest, AReadStartsAFreshUndoHistoryAndAWriteKeepsIt) {

@@ -115,6 +115,12 @@ TEST_F(CliSimTest, SetupLearnsTheReceiversVersionAndStoresIt) {
     ProcessResult r = Cli({"setup", "--port", sim.tty()});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_TRUE(r.err.empty());
+    // One line says what was learned, in the options a simulator of the
+    // same receiver takes, and where it is kept.
+    EXPECT_EQ(r.out,
+              "Receiver version 7 (--ver 7 --am 0 --exp 1 --celler 0 --fmtv 1 --tvow 2) "
+              "stored in " +
+                  profile + "\n");
     const std::string stored = ReadFile(profile);
     for (const char* line : {"M_Property_V=7", "M_Property_A=0", "M_Property_E=1", "M_Property_C=0",
                              "M_Property_F=1", "M_Property_T=2"})

@@ -52,6 +52,7 @@ expect="./usr/bin/csq5-cli ./usr/bin/csq5-sim
 ./usr/share/metainfo/io.github.csq5.CSQ5.metainfo.xml
 ./usr/share/icons/hicolor/scalable/apps/csq5.svg
 ./usr/share/doc/csq5/manual/index.html
+./usr/share/doc/csq5/README.md ./usr/share/doc/csq5/docs/main-window.png
 ./usr/share/man/man1/csq5-cli.1.gz ./usr/share/man/man1/csq5-sim.1.gz"
 [ "$with_gui" = 1 ] && expect="$expect ./usr/bin/csq5 ./usr/share/man/man1/csq5.1.gz"
 if [ "$with_pngs" = 1 ]; then

@@ -52,9 +52,10 @@ class FakeDialogs : public DialogService {
         return Pop(saveNames);
     }
     QStringList openedFolders;
+    bool fileManager = true;  // False: no file manager could show a folder
     bool OpenFolder(const QString& path) override {
         openedFolders << path;
-        return true;
+        return fileManager;
     }
     int ShowModal(QDialog& dialog) override {
         shownDialogs << dialog.objectName();

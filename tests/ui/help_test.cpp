@@ -50,7 +50,7 @@ class HelpTest : public QObject {
     void LinksBetweenPagesResolve() {
         const QRegularExpression href(QStringLiteral("href=\"([a-z]+\\.(html))(#[a-z]+)?\""));
         for (const char* name : {"index.html", "setup.html", "cloning.html", "editing.html",
-                                 "files.html", "serial.html", "menus.html"}) {
+                                 "files.html", "serial.html", "menus.html", "tools.html"}) {
             const QString page = ReadPage(QStringLiteral(":/help/") + name);
             QVERIFY2(!page.isEmpty(), name);
             auto matches = href.globalMatch(page);
@@ -69,7 +69,7 @@ class HelpTest : public QObject {
     // The pages share one stylesheet; a page that lost it shows plain text.
     void EveryPageTakesTheSharedStylesheet() {
         for (const char* name : {"index.html", "setup.html", "cloning.html", "editing.html",
-                                 "files.html", "serial.html", "menus.html"}) {
+                                 "files.html", "serial.html", "menus.html", "tools.html"}) {
             QTextBrowser browser;
             browser.setSource(QUrl(QStringLiteral("qrc:/help/") + name));
             const QTextBlock heading = browser.document()->begin();
@@ -95,6 +95,25 @@ class HelpTest : public QObject {
         QCOMPARE(help.IndexCount(), 3);
         help.FilterIndex("");
         QCOMPARE(help.IndexCount(), all);
+    }
+
+    // Every feature can be found by the word a user would type, and the
+    // entry leads to a page that speaks of it.
+    void TheIndexFindsEveryFeatureByItsWord() {
+        HelpWindow help;
+        auto* index = help.findChild<QListWidget*>("lstHelpIndex");
+        for (const char* word : {"backup", "CSV", "demo", "undo", "device", "profile", "csq5-cli",
+                                 "csq5-sim", "troubleshooting", "Cannot Clone"}) {
+            help.FilterIndex(QString::fromLatin1(word));
+            QVERIFY2(help.IndexCount() > 0, word);
+            for (int r = 0; r < index->count(); ++r) {
+                if (index->item(r)->isHidden()) continue;
+                const QString page =
+                    ReadPage(PageFile(index->item(r)->data(Qt::UserRole).toString()));
+                QVERIFY2(page.contains(QString::fromLatin1(word), Qt::CaseInsensitive),
+                         qPrintable(index->item(r)->text()));
+            }
+        }
     }
 
     void TheAboutBoxNamesTheProgramAndItsRevision() {

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -323,9 +324,11 @@ class ProgramTest : public QObject {
 
     void TheDemoReceiverIsComOneForTheRunOnly() {
         const QByteArray profile =
-            QByteArray(kVersion0) + "[OPTION]\r\nComDevice(1)=/dev/ttyUSB5\r\n";
+            QByteArray(kVersion0) + "[OPTION]\r\nComPort=2\r\nComDevice(1)=/dev/ttyUSB5\r\n";
         Run r(profile.constData());
         r.p->Start({"--demo"});
+        QCOMPARE(r.p->Window().ComPortNo(), 2);
+        r.p->Window().mnuCom_Click(1);  // the user picks the demo receiver's port
         QVERIFY(r.p->Demo());
         const std::string pty = r.p->Demo()->DevicePath();
         QVERIFY(!pty.empty());
@@ -340,6 +343,14 @@ class ProgramTest : public QObject {
         QCOMPARE(r.progressShown, 1);
         QVERIFY2(r.dialogs.messages.empty(), qPrintable(r.LastMessage()));
         QVERIFY(r.Radio().EditOn());
+        // Its copies are kept apart from the real receiver's, and the File
+        // menu shows where.
+        const QString demoCopies = r.dir.filePath("data/CS-Q5/demo-backups");
+        const QString copy = QString::fromStdString(r.p->Clone().LastBackupFile());
+        QVERIFY2(copy.startsWith(demoCopies + "/read-"), qPrintable(copy));
+        QVERIFY(!QDir(r.dir.filePath("data/CS-Q5/backups")).exists());
+        r.p->Window().mnuFile_Click(15);
+        QCOMPARE(r.dialogs.openedFolders, QStringList{demoCopies});
         r.dialogs.answers = {kMsgOk};
         r.p->Window().findChild<QAction*>("Bar_Clone_Write")->trigger();
         QVERIFY(r.LastMessage().startsWith(QStringLiteral("Clone writing succeeded.")));
@@ -355,6 +366,8 @@ class ProgramTest : public QObject {
         const QByteArray stored = f.readAll();
         QVERIFY2(stored.contains("ComDevice(1)=/dev/ttyUSB5"), stored.constData());
         QVERIFY(!stored.contains(QByteArray::fromStdString(pty)));
+        // Nor does COM1, picked for the demo, replace the user's port.
+        QVERIFY2(stored.contains("ComPort=2"), stored.constData());
     }
 
     void TheDemoReceiverServesTheInitialSetup() {
@@ -505,6 +518,19 @@ class ProgramTest : public QObject {
         QCOMPARE(copies.size(), 1);
         QVERIFY(copies[0].startsWith("read-"));
         QCOMPARE(QString::fromStdString(r.p->Clone().LastBackupFile()), folder + "/" + copies[0]);
+        // The read ends with a note of its time and its copy in the status
+        // bar (the copy is named by the same time).
+        const QString note = r.p->Window().statusBar()->currentMessage();
+        const QString hhmmss = copies[0].mid(16, 6);
+        QCOMPARE(note,
+                 QStringLiteral("Clone read at %1:%2:%3; backup copy: %4/%5")
+                     .arg(hhmmss.left(2), hhmmss.mid(2, 2), hhmmss.mid(4, 2), folder, copies[0]));
+
+        // Without a file manager, the folder's path shows in a message.
+        r.dialogs.fileManager = false;
+        r.p->Window().mnuFile_Click(15);
+        QCOMPARE(r.dialogs.messages.size(), std::size_t(1));
+        QVERIFY2(r.LastMessage().endsWith("\n" + folder), qPrintable(r.LastMessage()));
     }
 
     void CancellingAReadOfASlowReceiverLeavesTheDocumentAsItWas() {
