@@ -376,17 +376,13 @@ QString frmMain::CurDir() const {
 
 void frmMain::FileCommand(int index) {
     const QString filter = QString::fromLatin1(kFileFilter);
+    // The document commands show the wait cursor while the file is read or
+    // written, and take it away before they report a failure.
     auto load = [this](const QString& name) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
         model_->LoadDocument(name.toStdString());
-        QApplication::restoreOverrideCursor();
         DispChList();
     };
-    auto save = [this](const QString& name) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        model_->SaveDocument(name.toStdString());
-        QApplication::restoreOverrideCursor();
-    };
+    auto save = [this](const QString& name) { model_->SaveDocument(name.toStdString()); };
     auto loadChecked = [this, load](const QString& name) {
         const QString current = FileName();
         if (!current.isEmpty() && name.compare(current, Qt::CaseInsensitive) == 0)

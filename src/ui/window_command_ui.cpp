@@ -56,6 +56,14 @@ void WindowCommandUi::ProgressClose() {
     if (window_) window_->CloneProgress().Terminate();
 }
 
+void WindowCommandUi::WaitCursor(bool on) {
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
 void WindowCommandUi::DispChList() {
     if (window_) window_->DispChList();
 }

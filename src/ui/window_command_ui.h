@@ -29,6 +29,8 @@ class WindowCommandUi : public CommandUi {
     void ProgressValue(int value) override;
     void ProgressClose() override;
 
+    void WaitCursor(bool on) override;
+
     void DispChList() override;
     void ResetViews() override;
 

@@ -415,6 +415,23 @@ class ProgramTest : public QObject {
         }
     }
 
+    void AFileMessageComesAfterTheWaitCursorIsGone() {
+        Run r(kVersion0);
+        r.p->Start({});
+        frmMain& w = r.p->Window();
+        QStringList shown;
+        r.dialogs.onMessage = [&shown](const QString& text) {
+            shown << text.section(QLatin1Char('\n'), 0, 0) +
+                         (QApplication::overrideCursor() ? " (waiting)" : "");
+        };
+        r.dialogs.openNames = {r.Path("missing.acf")};
+        w.mnuFile_Click(1);
+        r.dialogs.saveNames = {r.Path("no-such-folder/x.acf")};
+        w.mnuFile_Click(3);
+        QCOMPARE(shown, (QStringList{"Cannot open file.", "Cannot save file."}));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
     void TheDeviceDialogDescribesThePortsAndMarksTheOnesInUse() {
         const struct {
             QString description;
