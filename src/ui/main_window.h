@@ -69,7 +69,9 @@ class frmMain : public QMainWindow {
     QString FileTitle() const;
     QString CurDir() const;
 
-    // --- Menus and toolbar; indices as the menus count their items ---
+    // --- Menus and toolbar; items by their numbers (separators counted):
+    // the menu's own items in menu order, then the items added later, which
+    // keep their numbers wherever they stand in the menu ---
     void mnuFile_Click(int index);
     void mnuEdit_Click(int index);
     void mnuView_Click(int index);
@@ -162,6 +164,10 @@ class frmMain : public QMainWindow {
     void FileCommand(int index);
     void WindowUpkeep();
     void ShowEditPopup(const QPoint& globalPos);
+    // Cursor and selection on a row, the horizontal scroll kept.
+    void SetCursorRow(int row);
+    // Moves the first column in view by delta columns.
+    void ScrollColumns(int delta);
     void SetEditEnabled(int index, bool enabled);
 
     std::unique_ptr<MainWindowModel> ownModel_;
