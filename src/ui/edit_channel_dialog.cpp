@@ -21,6 +21,11 @@ namespace {
 
 using Ch = clsRigQ5_Ch;
 
+// Mode list indices: AM, which a medium-wave frequency forces, and FM, the
+// mode of a channel that was blank.
+constexpr int kModeAm = 1;
+constexpr int kModeNew = 0;
+
 QString Text(ChTextList list, int index) {
     const std::string_view s = ChTextAt(list, index);
     return QString::fromLatin1(s.data(), qsizetype(s.size()));
@@ -199,12 +204,51 @@ bool frmEditCh::FreqBoxEmpty() const {
     return txtFreqOp_->text().trimmed().isEmpty();
 }
 
+bool frmEditCh::TypedFreq(std::int32_t& freq) const {
+    const QString text = txtFreqOp_->text().trimmed();
+    bool point = false;
+    for (const QChar c : text) {
+        if (c.isDigit()) {
+            freq = ch_->Conv_Freq_StrToLong(text.toStdString(), 0);
+            return true;
+        }
+        if (c != QLatin1Char('.') || point) return false;
+        point = true;
+    }
+    return false;
+}
+
 bool frmEditCh::ItemExistsNow(int item) const {
     if (item >= Ch::kItemChNo && item <= Ch::kItemFreq) return true;
     if (item < Ch::kItemDupDir || item > Ch::kItemLast || ch_ == nullptr) return false;
     // An empty frequency blanks a channel that may be blank: nothing else applies.
     if (ch_->ClearEnable() && FreqBoxEmpty()) return false;
-    return ch_->ItemExistsNow(item);
+    // What applies follows the frequency being typed (a medium-wave
+    // frequency allows AM only), as the record will judge it after OK.
+    std::int32_t freq = 0;
+    if (!TypedFreq(freq)) return ch_->ItemExistsNow(item);
+    Ch typed(*ch_);
+    typed.AppearCh(true);
+    typed.FreqOp_Pure(freq);
+    return typed.ItemExistsNow(item);
+}
+
+void frmEditCh::FollowForcedMode() {
+    if (ch_ == nullptr || !ch_->ItemExistsBase(Ch::kItemMode)) return;
+    std::int32_t freq = 0;
+    if (!TypedFreq(freq)) return;
+    Ch typed(*ch_);
+    typed.AppearCh(true);
+    typed.FreqOp_Pure(freq);
+    const bool forced = typed.IsAmOnly();
+    if (forced == modeForced_) return;
+    if (forced) {
+        modeChoice_ = cboModeNo_->currentIndex();
+        Select(cboModeNo_, kModeAm);
+    } else {
+        Select(cboModeNo_, modeChoice_);
+    }
+    modeForced_ = forced;
 }
 
 void frmEditCh::PartsEnabled(QWidget* control, bool enabled) {
@@ -241,6 +285,8 @@ void frmEditCh::ResetOp() {
     ActiveEnabled();
     if (ch_ == nullptr) return;
     const Ch& ch = *ch_;
+    // The frequency box follows the record here, not the user's typing.
+    loading_ = true;
     const clsRigQ5_Matrix& mtx = ch.Matrix();
     auto has = [&ch](int item) { return ch.ItemExistsBase(item); };
 
@@ -262,6 +308,11 @@ void frmEditCh::ResetOp() {
 
     FillList(cboModeNo_, ChTextList::Mode, mtx.NumModeNo());
     Select(cboModeNo_, has(Ch::kItemMode) ? ch.ModeNo_Pure() : -1);
+    // A channel on a medium-wave frequency is AM because it must be; should
+    // the user move it out of that range, the mode is the one a channel
+    // starts with.
+    modeForced_ = has(Ch::kItemMode) && ch.AppearCh() && ch.IsAmOnly();
+    modeChoice_ = modeForced_ ? kModeNew : ch.ModeNo_Pure();
 
     if (has(Ch::kItemTs)) {
         if (ch.IsMust24G()) {
@@ -292,12 +343,15 @@ void frmEditCh::ResetOp() {
         Select(cboSkipM_, -1);
     }
 
+    loading_ = false;
     ActiveEnabled();
 }
 
 void frmEditCh::FreqChanged() {
     // An AM-only channel has the same fields whatever its frequency.
-    if (ch_ != nullptr && !ch_->IsMustAm()) ActiveEnabled();
+    if (loading_ || ch_ == nullptr || ch_->IsMustAm()) return;
+    ActiveEnabled();
+    FollowForcedMode();
 }
 
 void frmEditCh::cmdEditCh_Ok_Click() {
