@@ -16,6 +16,7 @@
 #include "model/channel.h"
 #include "model/channel_texts.h"
 #include "ui/dialog_place.h"
+#include "ui/drop_down.h"
 
 namespace {
 
@@ -162,8 +163,9 @@ frmEditCh::frmEditCh(QWidget* parent) : QDialog(parent) {
     FillList(cboToneNo_, ChTextList::Tone, 50);
     FillList(cboTvIf_, ChTextList::TvIf, 5);
     FillList(cboTvSubCarrier_, ChTextList::SubCarrier, 127);
-    cboTvSubCarrier_->setMaxVisibleItems(20);
-    cboToneNo_->setMaxVisibleItems(20);
+    for (QComboBox* box :
+         {cboDupDir_, cboToneNo_, cboModeNo_, cboTsNo_, cboTvIf_, cboTvSubCarrier_, cboSkipM_})
+        LimitDropDown(*box);
 
     connect(txtFreqOp_, &QLineEdit::textChanged, this, [this] { FreqChanged(); });
     connect(cmdOk_, &QPushButton::clicked, this, [this] { cmdEditCh_Ok_Click(); });
