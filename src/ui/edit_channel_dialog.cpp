@@ -57,9 +57,11 @@ std::string NameBytes(const QString& text) {
     return s;
 }
 
-QLabel* Label(const QString& name, const QString& text, QWidget* parent) {
+// A field's label; it greys with its field (its buddy).
+QLabel* Label(const QString& name, const QString& text, QWidget* parent, QWidget* field) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
+    l->setBuddy(field);
     return l;
 }
 
@@ -98,7 +100,7 @@ frmEditCh::frmEditCh(QWidget* parent) : QDialog(parent) {
     cboTvIf_ = Named(new QComboBox(fraTv_), "cboEditCh_TvIf");
     auto* tvLayout = new QHBoxLayout(fraTv_);
     tvLayout->addWidget(
-        Label(QStringLiteral("lblEditCh_TvIf"), QStringLiteral("IF Shift"), fraTv_));
+        Label(QStringLiteral("lblEditCh_TvIf"), QStringLiteral("IF Shift"), fraTv_, cboTvIf_));
     tvLayout->addWidget(cboTvIf_, 1);
 
     fraFmTv_ = Named(new QGroupBox(QStringLiteral("FM TV"), this), "fraEditCh_FmTv");
@@ -107,9 +109,9 @@ frmEditCh::frmEditCh(QWidget* parent) : QDialog(parent) {
     cboTvSubCarrier_ = Named(new QComboBox(fraFmTv_), "cboEditCh_TvSubCarrier");
     auto* fmLayout = new QGridLayout(fraFmTv_);
     fmLayout->addWidget(chkTvReverse_, 0, 0, 1, 2);
-    fmLayout->addWidget(
-        Label(QStringLiteral("lblEditCh_TvSubCarrier"), QStringLiteral("Sub Carrier"), fraFmTv_), 1,
-        0);
+    fmLayout->addWidget(Label(QStringLiteral("lblEditCh_TvSubCarrier"),
+                              QStringLiteral("Sub Carrier"), fraFmTv_, cboTvSubCarrier_),
+                        1, 0);
     fmLayout->addWidget(cboTvSubCarrier_, 1, 1);
 
     fraSkip_ = Named(new QGroupBox(QStringLiteral("Skip"), this), "fraEditCh_Skip");
@@ -123,20 +125,23 @@ frmEditCh::frmEditCh(QWidget* parent) : QDialog(parent) {
     cmdCancel_->setAutoDefault(false);
 
     auto* left = new QGridLayout;
-    left->addWidget(
-        Label(QStringLiteral("lblEditCh_FreqOp"), QStringLiteral("Operating Frequency"), this), 0,
-        0);
+    left->addWidget(Label(QStringLiteral("lblEditCh_FreqOp"), QStringLiteral("Operating Frequency"),
+                          this, txtFreqOp_),
+                    0, 0);
     left->addWidget(txtFreqOp_, 0, 1);
-    left->addWidget(Label(QStringLiteral("lblEditCh_DupSel"), QStringLiteral("Duplex"), this), 1,
-                    0);
-    left->addWidget(cboDupDir_, 1, 1);
     left->addWidget(
-        Label(QStringLiteral("lblEditCh_FreqDup"), QStringLiteral("Offset Freq."), this), 2, 0);
+        Label(QStringLiteral("lblEditCh_DupSel"), QStringLiteral("Duplex"), this, cboDupDir_), 1,
+        0);
+    left->addWidget(cboDupDir_, 1, 1);
+    left->addWidget(Label(QStringLiteral("lblEditCh_FreqDup"), QStringLiteral("Offset Freq."), this,
+                          txtFreqDup_),
+                    2, 0);
     left->addWidget(txtFreqDup_, 2, 1);
-    left->addWidget(Label(QStringLiteral("lblEditCh_Name"), QStringLiteral("Name"), this), 3, 0);
+    left->addWidget(Label(QStringLiteral("lblEditCh_Name"), QStringLiteral("Name"), this, txtName_),
+                    3, 0);
     left->addWidget(txtName_, 3, 1);
-    left->addWidget(Label(QStringLiteral("lblEditCh_Ts"), QStringLiteral("Tuning Step"), this), 4,
-                    0);
+    left->addWidget(
+        Label(QStringLiteral("lblEditCh_Ts"), QStringLiteral("Tuning Step"), this, cboTsNo_), 4, 0);
     left->addWidget(cboTsNo_, 4, 1);
     left->addWidget(fraTSql_, 5, 0, 1, 2);
     left->setRowStretch(6, 1);
@@ -166,6 +171,13 @@ frmEditCh::frmEditCh(QWidget* parent) : QDialog(parent) {
     for (QComboBox* box :
          {cboDupDir_, cboToneNo_, cboModeNo_, cboTsNo_, cboTvIf_, cboTvSubCarrier_, cboSkipM_})
         LimitDropDown(*box);
+
+    // Tab follows the layout: the left column top down, the frames on the
+    // right top down, then the buttons.
+    QWidget* const tabOrder[] = {txtFreqOp_,    cboDupDir_,       txtFreqDup_, txtName_,  cboTsNo_,
+                                 chkTSqlOn_,    cboToneNo_,       cboModeNo_,  cboSkipM_, cboTvIf_,
+                                 chkTvReverse_, cboTvSubCarrier_, cmdOk_,      cmdCancel_};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     connect(txtFreqOp_, &QLineEdit::textChanged, this, [this] { FreqChanged(); });
     connect(cmdOk_, &QPushButton::clicked, this, [this] { cmdEditCh_Ok_Click(); });
@@ -255,6 +267,9 @@ void frmEditCh::FollowForcedMode() {
 
 void frmEditCh::PartsEnabled(QWidget* control, bool enabled) {
     control->setEnabled(enabled);
+    // Its label greys with it, so the user sees which fields apply.
+    for (QLabel* label : findChildren<QLabel*>())
+        if (label->buddy() == control) label->setEnabled(enabled);
     // Boxes and lists take the dialog's own background when greyed, so an
     // unavailable field does not look like a place to type.
     if (qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control)) {
@@ -281,6 +296,24 @@ void frmEditCh::ActiveEnabled() {
     PartsEnabled(cboTvSubCarrier_, ItemExistsNow(Ch::kItemSubCarrier) && fmTv);
     PartsEnabled(chkTvReverse_, ItemExistsNow(Ch::kItemTvReverse) && fmTv);
     PartsEnabled(cboSkipM_, ItemExistsNow(Ch::kItemSkipM) || ItemExistsNow(Ch::kItemSkipT));
+    // A frame's title greys when nothing in it applies.
+    for (QGroupBox* frame : {fraTSql_, fraMode_, fraSkip_, fraTv_, fraFmTv_}) {
+        bool any = false;
+        for (QWidget* field : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!qobject_cast<QLabel*>(field) && field->isEnabledTo(frame)) any = true;
+        if (frame->isEnabled() == any) continue;
+        frame->setEnabled(any);
+        // Some styles draw a disabled frame's title in the normal colour.
+        if (any) {
+            frame->setPalette(QPalette());
+        } else {
+            QPalette pal = frame->palette();
+            const QColor grey = palette().color(QPalette::Disabled, QPalette::WindowText);
+            pal.setColor(QPalette::Active, QPalette::WindowText, grey);
+            pal.setColor(QPalette::Inactive, QPalette::WindowText, grey);
+            frame->setPalette(pal);
+        }
+    }
 }
 
 void frmEditCh::ResetOp() {

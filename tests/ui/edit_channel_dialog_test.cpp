@@ -185,6 +185,35 @@ class EditChannelDialogTest : public QObject {
         QCOMPARE(ch.ModeNo_Pure(), 0);
     }
 
+    void TabFollowsTheLayoutAndLabelsGreyWithTheirFields() {
+        TestDoc doc(1);
+        Ch& ch = doc.Ch(M::kListMemory, 7);
+        ch.AppearCh(false);
+        Open o(ch);
+        QStringList order;
+        QWidget* w = o.Freq();
+        do {
+            if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != o.Freq());
+        QCOMPARE(order,
+                 (QStringList{"txtEditCh_FreqOp", "cboEditCh_DupDir", "txtEditCh_FreqDup",
+                              "txtEditCh_Name", "cboEditCh_TsNo", "chkEditCh_TSqlOn",
+                              "cboEditCh_ToneNo", "cboEditCh_ModeNo", "cboEditCh_SkipM",
+                              "cboEditCh_TvIf", "chkEditCh_TvReverse", "cboEditCh_TvSubCarrier",
+                              "cmdEditCh_Ok", "cmdEditCh_Cancel"}));
+
+        const char* const labels[] = {"lblEditCh_DupSel", "lblEditCh_FreqDup", "lblEditCh_Name",
+                                      "lblEditCh_Ts",     "fraEditCh_Mode",    "fraEditCh_TSql"};
+        for (const char* name : labels) QVERIFY2(!o.Control(name)->isEnabled(), name);
+        QVERIFY(o.Control("lblEditCh_FreqOp")->isEnabled());
+        QTest::keyClicks(o.Freq(), QStringLiteral("145"));
+        for (const char* name : labels) QVERIFY2(o.Control(name)->isEnabled(), name);
+        // The TV frames do not apply to a memory channel.
+        for (const char* name : {"lblEditCh_TvIf", "fraEditCh_Tv", "fraEditCh_FmTv"})
+            QVERIFY2(!o.Control(name)->isEnabled(), name);
+    }
+
     void EmptyFrequencyBlanksOnlyAChannelThatMayBeBlank() {
         TestDoc doc(1);
         {
