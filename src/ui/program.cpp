@@ -150,6 +150,8 @@ void Csq5Program::ShowSetup() {
         return clone_.LastCloneError() ? 1 : 0;
     };
     setup_ = new frmSetup(window_, identify);
+    // Its failures are reported over it, not over the hidden main window.
+    ui_.StandIn(setup_);
     setup_->adjustSize();
     // Centred across the screen, a little above the middle.
     const QScreen* screen = QGuiApplication::primaryScreen();

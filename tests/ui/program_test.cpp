@@ -147,6 +147,8 @@ class ProgramTest : public QObject {
             QTest::mouseClick(setup->findChild<QPushButton*>("cmdSetup_Ok"), Qt::LeftButton);
             QCOMPARE(r.progressShown, 1);
             QCOMPARE(r.LastMessage(), QStringLiteral("No answer from receiver.") + kHints);
+            // Over the setup dialog, not over the main window that is not shown.
+            QCOMPARE(r.dialogs.messages.back().parent, static_cast<QWidget*>(setup));
             QVERIFY(setup->isVisible());
             QVERIFY(!r.p->Window().isVisible());
             QCOMPARE(r.Master().MatrixObj().MtxVerNo(), 12);
