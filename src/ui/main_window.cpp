@@ -389,19 +389,9 @@ QString frmMain::CurDir() const {
 
 void frmMain::FileCommand(int index) {
     const QString filter = QString::fromLatin1(kFileFilter);
-    // The document commands show the wait cursor while the file is read or
-    // written, and take it away before they report a failure.
-    auto load = [this](const QString& name) {
-        model_->LoadDocument(name.toStdString());
-        DispChList();
-    };
+    // The document commands show the wait cursor while the file is written,
+    // and take it away before they report a failure.
     auto save = [this](const QString& name) { model_->SaveDocument(name.toStdString()); };
-    auto loadChecked = [this, load](const QString& name) {
-        const QString current = FileName();
-        if (!current.isEmpty() && name.compare(current, Qt::CaseInsensitive) == 0)
-            reopenFlag_ = true;
-        if (CheckEditedAndSave() == 1) load(name);
-    };
     switch (index) {
         case 0:
             if (CheckEditedAndSave() == 1) {
@@ -411,7 +401,7 @@ void frmMain::FileCommand(int index) {
             break;
         case 1: {
             const QString name = Dialogs().OpenFileName(this, CurDir(), filter);
-            if (!name.isEmpty()) loadChecked(name);
+            if (!name.isEmpty()) OpenChosenFile(name);
             break;
         }
         case 2: {
@@ -437,7 +427,7 @@ void frmMain::FileCommand(int index) {
         case 7:
         case 8: {
             const int i = index - 5;
-            if (i < model_->RecentCount()) loadChecked(FromModel(model_->RecentFileName(i)));
+            if (i < model_->RecentCount()) OpenChosenFile(FromModel(model_->RecentFileName(i)));
             break;
         }
         case 10:
@@ -460,13 +450,31 @@ void frmMain::FileCommand(int index) {
     }
 }
 
-void frmMain::mnuFile_Click(int index) {
+void frmMain::OpenChosenFile(const QString& name) {
+    const QString current = FileName();
+    if (!current.isEmpty() && name.compare(current, Qt::CaseInsensitive) == 0) reopenFlag_ = true;
+    if (CheckEditedAndSave() != 1) return;
+    // The document commands show the wait cursor while the file is read,
+    // and take it away before they report a failure.
+    model_->LoadDocument(name.toStdString());
+    DispChList();
+}
+
+void frmMain::RunFileCommand(const std::function<void()>& command) {
     const bool wasModal = modalFlag_;
     modalFlag_ = true;
-    FileCommand(index);
+    command();
     modalFlag_ = wasModal;
     AdjustRecentFile();
     reopenFlag_ = false;
+}
+
+void frmMain::mnuFile_Click(int index) {
+    RunFileCommand([this, index] { FileCommand(index); });
+}
+
+void frmMain::OpenDataFile(const QString& path) {
+    RunFileCommand([this, &path] { OpenChosenFile(path); });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

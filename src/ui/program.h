@@ -10,6 +10,8 @@
 
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
+#include <deque>
 #include <map>
 #include <memory>
 #include <string>
@@ -48,6 +50,12 @@ class Csq5Program {
     // COM1 for this run. arguments: the command line after the program name.
     void Start(const QStringList& arguments);
 
+    // A data file that a later start of the program handed over (opened
+    // from the file manager while this copy runs): the main window comes to
+    // the front and opens it as File > Open does, once no dialog is up.
+    // Requests wait meanwhile, in order.
+    void OpenRequested(const QString& path);
+
     // The in-process demo receiver of "--demo"; null when not running.
     DemoReceiver* Demo() const { return demo_.get(); }
 
@@ -79,6 +87,10 @@ class Csq5Program {
     void ShowSetup();
     void StartDemo();
     void OpenAtStart(const std::string& path);
+    void ServeOpenRequests();
+    // Whether a dialog, a message box, a menu or a File or Cloning command
+    // is up, or the main window is not shown yet.
+    bool UserBusy() const;
 
     clsCmcRadio radio_;
     clsRigQ5_Master master_{radio_};
@@ -100,5 +112,7 @@ class Csq5Program {
     QPointer<frmSetup> setup_;
     std::map<int, std::string> comDevices_;
     std::unique_ptr<DemoReceiver> demo_;
+    std::deque<QString> openRequests_;
+    QTimer openRetry_;
     bool closed_ = false;
 };

@@ -417,6 +417,35 @@ class ProgramTest : public QObject {
         }
     }
 
+    void AFileHandedOverOpensOnceNoDialogIsUp() {
+        const QTemporaryDir files;
+        const QString file = files.filePath("scan.acf");
+        Run r(kVersion0);
+        r.p->Start({});
+        QCOMPARE(r.p->Document().Save(file.toStdString()), 0);
+        r.p->Window().mnuFile_Click(0);  // New, so the file is not the current one
+        r.Master().ChUnit(kBankA, 1)->AppearCh(true);
+        r.Radio().EditOn(true);
+
+        // A dialog is up: the file waits.
+        QDialog dialog(&r.p->Window());
+        dialog.setModal(true);
+        dialog.show();
+        r.p->OpenRequested(file);
+        QCoreApplication::processEvents();
+        QCOMPARE(r.p->Window().FileTitle(), QStringLiteral("Untitled"));
+        const std::size_t asked = r.dialogs.messages.size();
+
+        // Closed: the file opens as File > Open does, asking about the edits.
+        r.dialogs.answers = {kMsgNo};
+        dialog.hide();
+        QTRY_COMPARE_WITH_TIMEOUT(r.p->Window().FileTitle(), QStringLiteral("scan.acf"), 30000);
+        QCOMPARE(r.dialogs.messages.size(), asked + 1);
+        QCOMPARE(r.LastMessage(), QStringLiteral("Save changes to Untitled ?"));
+        QVERIFY(!r.Radio().EditOn());
+        QCOMPARE(r.p->Window().MenuItem("mnuFile", 5)->text(), QStringLiteral("&1 scan.acf"));
+    }
+
     void AFileMessageComesAfterTheWaitCursorIsGone() {
         Run r(kVersion0);
         r.p->Start({});
