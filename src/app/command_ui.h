@@ -37,6 +37,10 @@ class CommandUi {
     virtual void ProgressValue(int /*value*/) {}
     virtual void ProgressClose() {}
 
+    // A file is being read or written: the window program shows the wait
+    // cursor meanwhile. It is off again before any message about the file.
+    virtual void WaitCursor(bool /*on*/) {}
+
     // The channel data changed: show the current channel list again.
     virtual void DispChList() {}
     // The receiver version changed: lists, tree and grid are built anew

@@ -64,7 +64,9 @@ int DocumentCommands::Load(const std::string& path) {
     clsCmcRadio& radio = master_.Radio();
     master_.WriteToEep();
     radio.Eep_Backup();
+    ui_.WaitCursor(true);
     const int code = AcfFileLoad(radio, path);
+    ui_.WaitCursor(false);
     if (code != kAcfOk) {
         ui_.ShowError(AcfFileErrorMessage(code, path));
         radio.Eep_Restore();
@@ -82,7 +84,9 @@ int DocumentCommands::Load(const std::string& path) {
 
 int DocumentCommands::Save(const std::string& path) {
     master_.WriteToEep();
+    ui_.WaitCursor(true);
     const int code = AcfFileSave(master_.Radio(), master_.CommonObj().Comment(), path);
+    ui_.WaitCursor(false);
     if (code != kAcfOk) {
         ui_.ShowError(AcfFileErrorMessage(code, path));
         return code;

@@ -11,6 +11,7 @@
 
 #include "clone/com_ports.h"
 #include "ui/caption.h"
+#include "ui/drop_down.h"
 
 namespace {
 // An item shows the path, then the description in brackets; its data is
@@ -60,6 +61,7 @@ frmComDevices::frmComDevices(const std::vector<std::pair<QString, QString>>& por
         cbo->setEditable(true);
         cbo->setInsertPolicy(QComboBox::NoInsert);
         cbo->setMinimumContentsLength(28);
+        LimitDropDown(*cbo);
         cbo->addItem(QString(), QString());
         for (const auto& [path, description] : ports)
             cbo->addItem(ItemText(path, description), path);

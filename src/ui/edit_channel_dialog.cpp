@@ -16,10 +16,16 @@
 #include "model/channel.h"
 #include "model/channel_texts.h"
 #include "ui/dialog_place.h"
+#include "ui/drop_down.h"
 
 namespace {
 
 using Ch = clsRigQ5_Ch;
+
+// Mode list indices: AM, which a medium-wave frequency forces, and FM, the
+// mode of a channel that was blank.
+constexpr int kModeAm = 1;
+constexpr int kModeNew = 0;
 
 QString Text(ChTextList list, int index) {
     const std::string_view s = ChTextAt(list, index);
@@ -51,9 +57,11 @@ std::string NameBytes(const QString& text) {
     return s;
 }
 
-QLabel* Label(const QString& name, const QString& text, QWidget* parent) {
+// A field's label; it greys with its field (its buddy).
+QLabel* Label(const QString& name, const QString& text, QWidget* parent, QWidget* field) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
+    l->setBuddy(field);
     return l;
 }
 
@@ -92,7 +100,7 @@ frmEditCh::frmEditCh(QWidget* parent) : QDialog(parent) {
     cboTvIf_ = Named(new QComboBox(fraTv_), "cboEditCh_TvIf");
     auto* tvLayout = new QHBoxLayout(fraTv_);
     tvLayout->addWidget(
-        Label(QStringLiteral("lblEditCh_TvIf"), QStringLiteral("IF Shift"), fraTv_));
+        Label(QStringLiteral("lblEditCh_TvIf"), QStringLiteral("IF Shift"), fraTv_, cboTvIf_));
     tvLayout->addWidget(cboTvIf_, 1);
 
     fraFmTv_ = Named(new QGroupBox(QStringLiteral("FM TV"), this), "fraEditCh_FmTv");
@@ -101,9 +109,9 @@ frmEditCh::frmEditCh(QWidget* parent) : QDialog(parent) {
     cboTvSubCarrier_ = Named(new QComboBox(fraFmTv_), "cboEditCh_TvSubCarrier");
     auto* fmLayout = new QGridLayout(fraFmTv_);
     fmLayout->addWidget(chkTvReverse_, 0, 0, 1, 2);
-    fmLayout->addWidget(
-        Label(QStringLiteral("lblEditCh_TvSubCarrier"), QStringLiteral("Sub Carrier"), fraFmTv_), 1,
-        0);
+    fmLayout->addWidget(Label(QStringLiteral("lblEditCh_TvSubCarrier"),
+                              QStringLiteral("Sub Carrier"), fraFmTv_, cboTvSubCarrier_),
+                        1, 0);
     fmLayout->addWidget(cboTvSubCarrier_, 1, 1);
 
     fraSkip_ = Named(new QGroupBox(QStringLiteral("Skip"), this), "fraEditCh_Skip");
@@ -117,20 +125,23 @@ frmEditCh::frmEditCh(QWidget* parent) : QDialog(parent) {
     cmdCancel_->setAutoDefault(false);
 
     auto* left = new QGridLayout;
-    left->addWidget(
-        Label(QStringLiteral("lblEditCh_FreqOp"), QStringLiteral("Operating Frequency"), this), 0,
-        0);
+    left->addWidget(Label(QStringLiteral("lblEditCh_FreqOp"), QStringLiteral("Operating Frequency"),
+                          this, txtFreqOp_),
+                    0, 0);
     left->addWidget(txtFreqOp_, 0, 1);
-    left->addWidget(Label(QStringLiteral("lblEditCh_DupSel"), QStringLiteral("Duplex"), this), 1,
-                    0);
-    left->addWidget(cboDupDir_, 1, 1);
     left->addWidget(
-        Label(QStringLiteral("lblEditCh_FreqDup"), QStringLiteral("Offset Freq."), this), 2, 0);
+        Label(QStringLiteral("lblEditCh_DupSel"), QStringLiteral("Duplex"), this, cboDupDir_), 1,
+        0);
+    left->addWidget(cboDupDir_, 1, 1);
+    left->addWidget(Label(QStringLiteral("lblEditCh_FreqDup"), QStringLiteral("Offset Freq."), this,
+                          txtFreqDup_),
+                    2, 0);
     left->addWidget(txtFreqDup_, 2, 1);
-    left->addWidget(Label(QStringLiteral("lblEditCh_Name"), QStringLiteral("Name"), this), 3, 0);
+    left->addWidget(Label(QStringLiteral("lblEditCh_Name"), QStringLiteral("Name"), this, txtName_),
+                    3, 0);
     left->addWidget(txtName_, 3, 1);
-    left->addWidget(Label(QStringLiteral("lblEditCh_Ts"), QStringLiteral("Tuning Step"), this), 4,
-                    0);
+    left->addWidget(
+        Label(QStringLiteral("lblEditCh_Ts"), QStringLiteral("Tuning Step"), this, cboTsNo_), 4, 0);
     left->addWidget(cboTsNo_, 4, 1);
     left->addWidget(fraTSql_, 5, 0, 1, 2);
     left->setRowStretch(6, 1);
@@ -157,8 +168,16 @@ frmEditCh::frmEditCh(QWidget* parent) : QDialog(parent) {
     FillList(cboToneNo_, ChTextList::Tone, 50);
     FillList(cboTvIf_, ChTextList::TvIf, 5);
     FillList(cboTvSubCarrier_, ChTextList::SubCarrier, 127);
-    cboTvSubCarrier_->setMaxVisibleItems(20);
-    cboToneNo_->setMaxVisibleItems(20);
+    for (QComboBox* box :
+         {cboDupDir_, cboToneNo_, cboModeNo_, cboTsNo_, cboTvIf_, cboTvSubCarrier_, cboSkipM_})
+        LimitDropDown(*box);
+
+    // Tab follows the layout: the left column top down, the frames on the
+    // right top down, then the buttons.
+    QWidget* const tabOrder[] = {txtFreqOp_,    cboDupDir_,       txtFreqDup_, txtName_,  cboTsNo_,
+                                 chkTSqlOn_,    cboToneNo_,       cboModeNo_,  cboSkipM_, cboTvIf_,
+                                 chkTvReverse_, cboTvSubCarrier_, cmdOk_,      cmdCancel_};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     connect(txtFreqOp_, &QLineEdit::textChanged, this, [this] { FreqChanged(); });
     connect(cmdOk_, &QPushButton::clicked, this, [this] { cmdEditCh_Ok_Click(); });
@@ -199,16 +218,58 @@ bool frmEditCh::FreqBoxEmpty() const {
     return txtFreqOp_->text().trimmed().isEmpty();
 }
 
+bool frmEditCh::TypedFreq(std::int32_t& freq) const {
+    const QString text = txtFreqOp_->text().trimmed();
+    bool point = false;
+    for (const QChar c : text) {
+        if (c.isDigit()) {
+            freq = ch_->Conv_Freq_StrToLong(text.toStdString(), 0);
+            return true;
+        }
+        if (c != QLatin1Char('.') || point) return false;
+        point = true;
+    }
+    return false;
+}
+
 bool frmEditCh::ItemExistsNow(int item) const {
     if (item >= Ch::kItemChNo && item <= Ch::kItemFreq) return true;
     if (item < Ch::kItemDupDir || item > Ch::kItemLast || ch_ == nullptr) return false;
     // An empty frequency blanks a channel that may be blank: nothing else applies.
     if (ch_->ClearEnable() && FreqBoxEmpty()) return false;
-    return ch_->ItemExistsNow(item);
+    // What applies follows the frequency being typed (a medium-wave
+    // frequency allows AM only), as the record will judge it after OK.
+    std::int32_t freq = 0;
+    if (!TypedFreq(freq)) return ch_->ItemExistsNow(item);
+    Ch typed(*ch_);
+    typed.AppearCh(true);
+    typed.FreqOp_Pure(freq);
+    return typed.ItemExistsNow(item);
+}
+
+void frmEditCh::FollowForcedMode() {
+    if (ch_ == nullptr || !ch_->ItemExistsBase(Ch::kItemMode)) return;
+    std::int32_t freq = 0;
+    if (!TypedFreq(freq)) return;
+    Ch typed(*ch_);
+    typed.AppearCh(true);
+    typed.FreqOp_Pure(freq);
+    const bool forced = typed.IsAmOnly();
+    if (forced == modeForced_) return;
+    if (forced) {
+        modeChoice_ = cboModeNo_->currentIndex();
+        Select(cboModeNo_, kModeAm);
+    } else {
+        Select(cboModeNo_, modeChoice_);
+    }
+    modeForced_ = forced;
 }
 
 void frmEditCh::PartsEnabled(QWidget* control, bool enabled) {
     control->setEnabled(enabled);
+    // Its label greys with it, so the user sees which fields apply.
+    for (QLabel* label : findChildren<QLabel*>())
+        if (label->buddy() == control) label->setEnabled(enabled);
     // Boxes and lists take the dialog's own background when greyed, so an
     // unavailable field does not look like a place to type.
     if (qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control)) {
@@ -235,12 +296,32 @@ void frmEditCh::ActiveEnabled() {
     PartsEnabled(cboTvSubCarrier_, ItemExistsNow(Ch::kItemSubCarrier) && fmTv);
     PartsEnabled(chkTvReverse_, ItemExistsNow(Ch::kItemTvReverse) && fmTv);
     PartsEnabled(cboSkipM_, ItemExistsNow(Ch::kItemSkipM) || ItemExistsNow(Ch::kItemSkipT));
+    // A frame's title greys when nothing in it applies.
+    for (QGroupBox* frame : {fraTSql_, fraMode_, fraSkip_, fraTv_, fraFmTv_}) {
+        bool any = false;
+        for (QWidget* field : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!qobject_cast<QLabel*>(field) && field->isEnabledTo(frame)) any = true;
+        if (frame->isEnabled() == any) continue;
+        frame->setEnabled(any);
+        // Some styles draw a disabled frame's title in the normal colour.
+        if (any) {
+            frame->setPalette(QPalette());
+        } else {
+            QPalette pal = frame->palette();
+            const QColor grey = palette().color(QPalette::Disabled, QPalette::WindowText);
+            pal.setColor(QPalette::Active, QPalette::WindowText, grey);
+            pal.setColor(QPalette::Inactive, QPalette::WindowText, grey);
+            frame->setPalette(pal);
+        }
+    }
 }
 
 void frmEditCh::ResetOp() {
     ActiveEnabled();
     if (ch_ == nullptr) return;
     const Ch& ch = *ch_;
+    // The frequency box follows the record here, not the user's typing.
+    loading_ = true;
     const clsRigQ5_Matrix& mtx = ch.Matrix();
     auto has = [&ch](int item) { return ch.ItemExistsBase(item); };
 
@@ -262,6 +343,11 @@ void frmEditCh::ResetOp() {
 
     FillList(cboModeNo_, ChTextList::Mode, mtx.NumModeNo());
     Select(cboModeNo_, has(Ch::kItemMode) ? ch.ModeNo_Pure() : -1);
+    // A channel on a medium-wave frequency is AM because it must be; should
+    // the user move it out of that range, the mode is the one a channel
+    // starts with.
+    modeForced_ = has(Ch::kItemMode) && ch.AppearCh() && ch.IsAmOnly();
+    modeChoice_ = modeForced_ ? kModeNew : ch.ModeNo_Pure();
 
     if (has(Ch::kItemTs)) {
         if (ch.IsMust24G()) {
@@ -292,12 +378,15 @@ void frmEditCh::ResetOp() {
         Select(cboSkipM_, -1);
     }
 
+    loading_ = false;
     ActiveEnabled();
 }
 
 void frmEditCh::FreqChanged() {
     // An AM-only channel has the same fields whatever its frequency.
-    if (ch_ != nullptr && !ch_->IsMustAm()) ActiveEnabled();
+    if (loading_ || ch_ == nullptr || ch_->IsMustAm()) return;
+    ActiveEnabled();
+    FollowForcedMode();
 }
 
 void frmEditCh::cmdEditCh_Ok_Click() {

@@ -12,6 +12,7 @@
 // memory map's own, not a copy) and the next show loads the controls.
 
 #include <QDialog>
+#include <cstdint>
 
 class QCheckBox;
 class QComboBox;
@@ -36,7 +37,9 @@ class frmEditCh : public QDialog {
     // Enables or greys each control by whether its item is available now.
     void ActiveEnabled();
     void PartsEnabled(QWidget* control, bool enabled);
-    // Availability of an item with the frequency box as typed.
+    // Availability of an item with the frequency box as typed: once the box
+    // reads as a frequency, the record's rules for that frequency; before,
+    // those of the record's own frequency.
     bool ItemExistsNow(int item) const;
     bool ResetPending() const { return resetPending_; }
 
@@ -50,9 +53,19 @@ class frmEditCh : public QDialog {
   private:
     void FreqChanged();
     bool FreqBoxEmpty() const;
+    // Whether the frequency box reads as a frequency (a digit comes before
+    // anything else but blanks and one point); its value then.
+    bool TypedFreq(std::int32_t& freq) const;
+    // The mode list shows AM while the typed frequency forces it.
+    void FollowForcedMode();
 
     clsRigQ5_Ch* ch_ = nullptr;
     bool resetPending_ = false;
+    bool loading_ = false;
+    // The mode list shows the AM that the frequency forces; modeChoice_ is
+    // what it showed before, given back once the frequency allows a choice.
+    bool modeForced_ = false;
+    int modeChoice_ = 0;
 
     QLineEdit* txtFreqOp_;
     QComboBox* cboDupDir_;

@@ -10,11 +10,31 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string>
 
 #include "model/common_settings.h"
 #include "ui/dialog_place.h"
+#include "ui/drop_down.h"
+
+namespace {
+// Wide enough for a full comment of the widest character the receiver shows.
+int CommentBoxWidth(const QLineEdit& box) {
+    const QFontMetrics fm(box.font());
+    int widest = 0;
+    for (char16_t c = 0x20; c < 0x7F; ++c)
+        widest = std::max(widest, fm.horizontalAdvance(QChar(c)));
+    // The box's frame, its text margins and the room Qt keeps for the
+    // cursor at each end.
+    const int frame = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &box);
+    const QMargins margins = box.textMargins();
+    constexpr int kCursorRoom = 2 * 2 + 1;
+    return widest * clsRigQ5_Common::kCommentLength + 2 * frame + margins.left() + margins.right() +
+           kCursorRoom;
+}
+}  // namespace
 
 frmEditCommon::frmEditCommon(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmEditCommon"));
@@ -43,7 +63,7 @@ frmEditCommon::frmEditCommon(QWidget* parent) : QDialog(parent) {
             l->setObjectName(QStringLiteral("lblEditCom_Label1_%1").arg(row));
             auto* box = new QComboBox(fraCombos);
             box->setObjectName(name);
-            box->setMaxVisibleItems(20);
+            LimitDropDown(*box);
             l->setBuddy(box);
             // Load: every list holds the choices 0 to its maximum, index = value.
             if (def.choices)
@@ -63,6 +83,7 @@ frmEditCommon::frmEditCommon(QWidget* parent) : QDialog(parent) {
     txtComment_ = new QLineEdit(fraComment);
     txtComment_->setObjectName(QStringLiteral("txtEditCom_Comment"));
     txtComment_->setMaxLength(clsRigQ5_Common::kCommentLength);
+    txtComment_->setMinimumWidth(CommentBoxWidth(*txtComment_));
     txtComment_->installEventFilter(this);
     (new QVBoxLayout(fraComment))->addWidget(txtComment_);
 
@@ -75,10 +96,11 @@ frmEditCommon::frmEditCommon(QWidget* parent) : QDialog(parent) {
     connect(cmdOk_, &QPushButton::clicked, this, [this] { cmdEditCommon_Ok_Click(); });
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { cmdEditCommon_Cancel_Click(); });
 
+    // The switches' frame takes the height the lists leave, so the comment
+    // ends level with the lists.
     auto* right = new QVBoxLayout;
-    right->addWidget(fraChecks);
+    right->addWidget(fraChecks, 1);
     right->addWidget(fraComment);
-    right->addStretch(1);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdOk_);
     buttons->addWidget(cmdCancel_);
@@ -123,8 +145,12 @@ void frmEditCommon::ResetOp() {
         if (lists_[i]) lists_[i]->setCurrentIndex(v >= 0 && v < lists_[i]->count() ? v : -1);
         if (checks_[i]) checks_[i]->setChecked(v != 0);
     }
-    const std::string comment = common_->Comment();
-    txtComment_->setText(QString::fromLatin1(comment.data(), qsizetype(comment.size())));
+    // The receiver pads the comment with blanks; shown without them, so the
+    // 16 characters the box takes are there to type at its end.
+    const std::string stored = common_->Comment();
+    QString comment = QString::fromLatin1(stored.data(), qsizetype(stored.size()));
+    while (comment.endsWith(QLatin1Char(' '))) comment.chop(1);
+    txtComment_->setText(comment);
 }
 
 void frmEditCommon::cmdEditCommon_Ok_Click() {

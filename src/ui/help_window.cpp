@@ -4,17 +4,29 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/caption.h"
+#include "ui/placement.h"
 #include "ui/resources.h"
 
 namespace {
 const char* const kBase = "qrc:/help/";
+// The page's width and the window's height it asks for first; the room for
+// the tab's own margins around the contents list; what a window frame
+// (title bar and borders) takes, before the window is shown and its frame
+// known.
+constexpr int kPageWidth = 620;
+constexpr int kWindowHeight = 600;
+constexpr int kContentsPadding = 16;
+const QSize kFrameAllowance(16, 48);
 
 // Contents: level (0 chapter, 1 section), title, page.
 struct ContentsEntry {
@@ -129,7 +141,6 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     InitUiResources();
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(kProgramName + QStringLiteral(" Help"));
-    resize(860, 600);
 
     auto* splitter = new QSplitter(this);
     tabs_ = new QTabWidget(splitter);
@@ -185,7 +196,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_->setOpenExternalLinks(true);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({240, 620});
+    // The contents pane is as wide as its longest title (with the tab's and
+    // the list's frames and a scroll bar); the page takes the rest.
+    const int contentsWidth = static_cast<QAbstractItemView*>(contents_)->sizeHintForColumn(0) +
+                              2 * contents_->frameWidth() +
+                              style()->pixelMetric(QStyle::PM_ScrollBarExtent) + kContentsPadding;
+    splitter->setSizes({contentsWidth, kPageWidth});
+    resize(contentsWidth + splitter->handleWidth() + kPageWidth, kWindowHeight);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -196,6 +213,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 void HelpWindow::ShowContents() {
     tabs_->setCurrentIndex(0);
     ShowPage(QStringLiteral("index.html"));
+    if (!placed_) {
+        PlaceOnScreen();
+        placed_ = true;
+    }
     show();
     raise();
     activateWindow();
@@ -203,6 +224,27 @@ void HelpWindow::ShowContents() {
 
 void HelpWindow::ShowPage(const QString& page) {
     browser_->setSource(QUrl(QString::fromLatin1(kBase) + page));
+}
+
+void HelpWindow::PlaceOnScreen() {
+    // The first time it opens, the window fits the screen's free area (the
+    // window frame included) and stands centred over the program's window,
+    // or in the middle of the screen.
+    QWidget* owner =
+        parentWidget() && parentWidget()->isVisible() ? parentWidget()->window() : nullptr;
+    const QScreen* s = owner ? owner->screen() : screen();
+    if (!s) return;
+    const QRect avail = s->availableGeometry();
+    resize(std::min(width(), avail.width() - kFrameAllowance.width()),
+           std::min(height(), avail.height() - kFrameAllowance.height()));
+    const QRect around = owner ? owner->frameGeometry() : avail;
+    const QSize frame = size() + kFrameAllowance;
+    const PlaceRect r =
+        KeepOnScreen(CentreOver({around.left() - avail.left(), around.top() - avail.top(),
+                                 around.width(), around.height()},
+                                frame.width(), frame.height()),
+                     avail.width(), avail.height());
+    move(avail.left() + r.left, avail.top() + r.top);
 }
 
 QUrl HelpWindow::CurrentPage() const {

@@ -29,10 +29,12 @@ class HelpWindow : public QWidget {
 
   private:
     void OpenIndexEntry(int row);
+    void PlaceOnScreen();
 
     QTabWidget* tabs_;
     QTreeWidget* contents_;
     QLineEdit* indexText_;
     QListWidget* index_;
     QTextBrowser* browser_;
+    bool placed_ = false;
 };

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "ui/caption.h"
 #include "ui/msgbox.h"
 #include "ui/program.h"
 #include "ui/single_instance.h"
@@ -11,13 +12,22 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("csq5"));
 
+    const QStringList arguments = QApplication::arguments().mid(1);
+
     SingleInstance instance;
     if (!instance.TryLock()) {
+        // A data file opened from the file manager goes to the copy that
+        // runs; anything else is refused as always.
+        const QString file = DataFileArgument(arguments);
+        if (!file.isEmpty() && instance.HandOver(file)) return 0;
         MsgBoxOk("Cannot execute CS-Q5 repeatedly.\r\nCS-Q5 is already executing.");
         return 1;
     }
 
     Csq5Program program;
-    program.Start(QApplication::arguments().mid(1));
+    QObject::connect(&instance, &SingleInstance::fileRequested,
+                     [&program](const QString& path) { program.OpenRequested(path); });
+    instance.Listen();
+    program.Start(arguments);
     return QApplication::exec();
 }

@@ -142,16 +142,26 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
     mfgCh_->horizontalHeader()->setMinimumSectionSize(kMinColumnPixels);
     mfgCh_->horizontalHeader()->setStretchLastSection(true);
     mfgCh_->horizontalHeader()->setSectionsMovable(false);
+    // A click on the header puts the cursor on the first row in view; it
+    // opens no menu, and the grid's own menu does not take it over either.
+    mfgCh_->horizontalHeader()->setContextMenuPolicy(Qt::PreventContextMenu);
+    mfgCh_->horizontalHeader()->viewport()->installEventFilter(this);
+    // The grid scrolls by whole columns, so that the first column in view is
+    // a column, as the right arrow key counts them.
+    mfgCh_->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     mfgCh_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mfgCh_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mfgCh_->setWordWrap(false);
     mfgCh_->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The grid's selection is always one whole row: Tab leaves the grid
+    // instead of walking its cells.
+    mfgCh_->setTabKeyNavigation(false);
     mfgCh_->installEventFilter(this);
     connect(mfgCh_, &QTableWidget::cellDoubleClicked, this, [this](int, int) { mnuEdit_Click(0); });
     connect(mfgCh_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         const int row = mfgCh_->rowAt(pos.y());
         if (row < 0) return;
-        mfgCh_->selectRow(row);
+        SetCursorRow(row);
         ShowEditPopup(mfgCh_->viewport()->mapToGlobal(pos));
     });
 
@@ -161,6 +171,7 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
     txtShield_->setFocusPolicy(Qt::NoFocus);
 
     area_->installEventFilter(this);
+    setTabOrder(trvChList_, mfgCh_);
 
     BuildMenus();
     BuildToolbar();
@@ -219,12 +230,14 @@ void frmMain::BuildMenus() {
     for (int i = 0; i < kNumRecent; ++i)
         file_[5 + i] = AddItem(mFile, QStringLiteral("mnuFile_Recent%1").arg(i + 1), QString());
     file_[9] = addSeparator(mFile, "mnuFile_Sep9");
-    file_[10] = AddItem(mFile, "mnuFile_Exit", "E&xit");
-    file_[11] = addSeparator(mFile, "mnuFile_Sep11");
+    // The items added to the menu keep their numbers after Exit's, but
+    // stand before it: Exit closes the menu as it closes every program's.
     file_[12] = AddItem(mFile, "mnuFile_ExportCsv", "Export &CSV...");
     file_[13] = AddItem(mFile, "mnuFile_ImportCsv", "&Import CSV...");
     file_[14] = addSeparator(mFile, "mnuFile_Sep14");
     file_[15] = AddItem(mFile, "mnuFile_Backups", "Read &Backups Folder");
+    file_[11] = addSeparator(mFile, "mnuFile_Sep11");
+    file_[10] = AddItem(mFile, "mnuFile_Exit", "E&xit");
     for (int i = 0; i < int(file_.size()); ++i)
         if (!file_[i]->isSeparator())
             connect(file_[i], &QAction::triggered, this, [this, i] { mnuFile_Click(i); });
@@ -386,23 +399,9 @@ QString frmMain::CurDir() const {
 
 void frmMain::FileCommand(int index) {
     const QString filter = QString::fromLatin1(kFileFilter);
-    auto load = [this](const QString& name) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        model_->LoadDocument(name.toStdString());
-        QApplication::restoreOverrideCursor();
-        DispChList();
-    };
-    auto save = [this](const QString& name) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        model_->SaveDocument(name.toStdString());
-        QApplication::restoreOverrideCursor();
-    };
-    auto loadChecked = [this, load](const QString& name) {
-        const QString current = FileName();
-        if (!current.isEmpty() && name.compare(current, Qt::CaseInsensitive) == 0)
-            reopenFlag_ = true;
-        if (CheckEditedAndSave() == 1) load(name);
-    };
+    // The document commands show the wait cursor while the file is written,
+    // and take it away before they report a failure.
+    auto save = [this](const QString& name) { model_->SaveDocument(name.toStdString()); };
     switch (index) {
         case 0:
             if (CheckEditedAndSave() == 1) {
@@ -412,7 +411,7 @@ void frmMain::FileCommand(int index) {
             break;
         case 1: {
             const QString name = Dialogs().OpenFileName(this, CurDir(), filter);
-            if (!name.isEmpty()) loadChecked(name);
+            if (!name.isEmpty()) OpenChosenFile(name);
             break;
         }
         case 2: {
@@ -438,7 +437,7 @@ void frmMain::FileCommand(int index) {
         case 7:
         case 8: {
             const int i = index - 5;
-            if (i < model_->RecentCount()) loadChecked(FromModel(model_->RecentFileName(i)));
+            if (i < model_->RecentCount()) OpenChosenFile(FromModel(model_->RecentFileName(i)));
             break;
         }
         case 10:
@@ -465,13 +464,31 @@ void frmMain::FileCommand(int index) {
     }
 }
 
-void frmMain::mnuFile_Click(int index) {
+void frmMain::OpenChosenFile(const QString& name) {
+    const QString current = FileName();
+    if (!current.isEmpty() && name.compare(current, Qt::CaseInsensitive) == 0) reopenFlag_ = true;
+    if (CheckEditedAndSave() != 1) return;
+    // The document commands show the wait cursor while the file is read,
+    // and take it away before they report a failure.
+    model_->LoadDocument(name.toStdString());
+    DispChList();
+}
+
+void frmMain::RunFileCommand(const std::function<void()>& command) {
     const bool wasModal = modalFlag_;
     modalFlag_ = true;
-    FileCommand(index);
+    command();
     modalFlag_ = wasModal;
     AdjustRecentFile();
     reopenFlag_ = false;
+}
+
+void frmMain::mnuFile_Click(int index) {
+    RunFileCommand([this, index] { FileCommand(index); });
+}
+
+void frmMain::OpenDataFile(const QString& path) {
+    RunFileCommand([this, &path] { OpenChosenFile(path); });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -507,7 +524,8 @@ void frmMain::mnuEdit_Click(int index) {
     if (index == 0) modalFlag_ = true;
     model_->EditCommand(index, key, row);
     modalFlag_ = wasModal;
-    DispChList();
+    // A copy changes no channel: the grid stays as it is.
+    if (index != 2) DispChList();
 }
 
 void frmMain::mnuView_Click(int index) {
@@ -778,7 +796,9 @@ void frmMain::ChangeTreeKey(int key) {
     if (rows > 0) {
         const int top = LimitInt(savedTopRow_[curTreeKey_], 1, rows) - 1;
         const int cur = LimitInt(savedRow_[curTreeKey_], 1, rows) - 1;
-        mfgCh_->scrollToItem(mfgCh_->item(top, 0), QAbstractItemView::PositionAtTop);
+        // The cells are empty until DispChList fills them: scroll to the
+        // row itself, which exists already.
+        mfgCh_->scrollTo(mfgCh_->model()->index(top, 0), QAbstractItemView::PositionAtTop);
         mfgCh_->setCurrentCell(cur, 0);
     }
     DispChList();
@@ -875,9 +895,26 @@ void frmMain::grid_Heal() {
 void frmMain::grid_XHeal() {
     const int rows = mfgCh_->rowCount();
     if (rows == 0) return;
-    const int row = LimitInt(mfgCh_->currentRow(), 0, rows - 1);
+    SetCursorRow(LimitInt(mfgCh_->currentRow(), 0, rows - 1));
+}
+
+void frmMain::SetCursorRow(int row) {
+    // The cursor sits in the row's first cell, and Qt would scroll that cell
+    // into view: the columns the user has scrolled to stay in view instead.
+    QScrollBar* across = mfgCh_->horizontalScrollBar();
+    const int firstColumn = across->value();
     mfgCh_->setCurrentCell(row, 0);
     mfgCh_->selectRow(row);
+    across->setValue(firstColumn);
+}
+
+void frmMain::ScrollColumns(int delta) {
+    // The first column in view moves by delta, never beyond the second-last
+    // column, so the filler is never the only column in view.
+    const int columns = mfgCh_->columnCount();
+    if (columns < 2) return;
+    QScrollBar* across = mfgCh_->horizontalScrollBar();
+    across->setValue(LimitInt(across->value() + delta, 0, columns - 2));
 }
 
 void frmMain::GetItemWidth() {
@@ -945,6 +982,20 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             mnuEdit_Click(0);
             return true;
         }
+        // The selection is a whole row, so the arrows across scroll the
+        // columns instead of moving a cell cursor nobody sees.
+        const bool plain = (ke->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && (ke->key() == Qt::Key_Right || ke->key() == Qt::Key_Left)) {
+            ScrollColumns(ke->key() == Qt::Key_Right ? 1 : -1);
+            return true;
+        }
+    } else if (watched == mfgCh_->horizontalHeader()->viewport() &&
+               event->type() == QEvent::MouseButtonPress) {
+        // Above the first row in view: the cursor goes to that row. The
+        // header goes on with the press (a column's edge may be dragged).
+        mfgCh_->setFocus(Qt::MouseFocusReason);
+        const int first = mfgCh_->rowAt(0);
+        if (first >= 0) SetCursorRow(first);
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -69,8 +69,14 @@ class frmMain : public QMainWindow {
     QString FileTitle() const;
     QString CurDir() const;
 
-    // --- Menus and toolbar; indices as the menus count their items ---
+    // --- Menus and toolbar; items by their numbers (separators counted):
+    // the menu's own items in menu order, then the items added later, which
+    // keep their numbers wherever they stand in the menu ---
     void mnuFile_Click(int index);
+    // File > Open with the file already chosen (one handed over by a later
+    // start of the program): the same question about unsaved changes, the
+    // same load.
+    void OpenDataFile(const QString& path);
     void mnuEdit_Click(int index);
     void mnuView_Click(int index);
     void mnuCom_Click(int index);
@@ -160,8 +166,17 @@ class frmMain : public QMainWindow {
     QAction* AddItem(QMenu* menu, const QString& name, const QString& text,
                      const QKeySequence& shortcut = QKeySequence());
     void FileCommand(int index);
+    // A File command with the modal flag set, then the recent files.
+    void RunFileCommand(const std::function<void()>& command);
+    // Asks about unsaved changes (without the file's name when it is the
+    // current file), then loads the file.
+    void OpenChosenFile(const QString& name);
     void WindowUpkeep();
     void ShowEditPopup(const QPoint& globalPos);
+    // Cursor and selection on a row, the horizontal scroll kept.
+    void SetCursorRow(int row);
+    // Moves the first column in view by delta columns.
+    void ScrollColumns(int delta);
     void SetEditEnabled(int index, bool enabled);
 
     std::unique_ptr<MainWindowModel> ownModel_;

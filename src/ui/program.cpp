@@ -19,6 +19,8 @@
 #include "ui/msgbox.h"
 
 namespace {
+// How often a handed-over data file looks again whether the user is free.
+constexpr int kOpenRetryMs = 200;
 constexpr int kRecentFiles = 4;
 constexpr int kNumComSlots = 4;
 constexpr double kSetupTopShare = 0.4;
@@ -61,6 +63,9 @@ Csq5Program::Csq5Program(const std::string& profileFile)
     // The progress dialog's Cancel stops a read or an identification.
     QObject::connect(&window_.CloneProgress(), &frmCloneProgress::cancelRequested,
                      [this] { clone_.Cancel(); });
+    openRetry_.setSingleShot(true);
+    openRetry_.setInterval(kOpenRetryMs);
+    QObject::connect(&openRetry_, &QTimer::timeout, [this] { ServeOpenRequests(); });
     QObject::connect(&window_, &frmMain::Closing, [this] {
         service_.Stop();  // the port closes before the settings are written
         SaveSettings();
@@ -126,6 +131,33 @@ void Csq5Program::OpenAtStart(const std::string& path) {
     window_.AdjustRecentFile();
 }
 
+void Csq5Program::OpenRequested(const QString& path) {
+    openRequests_.push_back(path);
+    ServeOpenRequests();
+}
+
+bool Csq5Program::UserBusy() const {
+    return QApplication::activeModalWidget() || QApplication::activePopupWidget() ||
+           window_.ModalFlag() || (setup_ && setup_->isVisible()) || !window_.isVisible();
+}
+
+void Csq5Program::ServeOpenRequests() {
+    // Nothing is opened under a dialog the user is answering: the request
+    // waits (the timer runs only while one waits) until it is closed.
+    if (openRequests_.empty() || closed_) return;
+    if (UserBusy()) {
+        openRetry_.start();
+        return;
+    }
+    const QString path = openRequests_.front();
+    openRequests_.pop_front();
+    window_.setWindowState((window_.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window_.raise();
+    window_.activateWindow();
+    window_.OpenDataFile(path);
+    if (!openRequests_.empty()) openRetry_.start();
+}
+
 void Csq5Program::StartDemo() {
     // The demo receiver is of the version the program knows, so that a clone
     // read or write works at once; its pseudo-terminal stands in for COM1
@@ -156,6 +188,8 @@ void Csq5Program::ShowSetup() {
         return clone_.LastCloneError() ? 1 : 0;
     };
     setup_ = new frmSetup(window_, identify);
+    // Its failures are reported over it, not over the hidden main window.
+    ui_.StandIn(setup_);
     setup_->adjustSize();
     // Centred across the screen, a little above the middle.
     const QScreen* screen = QGuiApplication::primaryScreen();

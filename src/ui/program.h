@@ -10,6 +10,8 @@
 
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
+#include <deque>
 #include <map>
 #include <memory>
 #include <string>
@@ -50,6 +52,12 @@ class Csq5Program {
     // line after the program name.
     void Start(const QStringList& arguments);
 
+    // A data file that a later start of the program handed over (opened
+    // from the file manager while this copy runs): the main window comes to
+    // the front and opens it as File > Open does, once no dialog is up.
+    // Requests wait meanwhile, in order.
+    void OpenRequested(const QString& path);
+
     // The in-process demo receiver of "--demo"; null when not running.
     DemoReceiver* Demo() const { return demo_.get(); }
 
@@ -81,6 +89,10 @@ class Csq5Program {
     void ShowSetup();
     void StartDemo();
     void OpenAtStart(const std::string& path);
+    void ServeOpenRequests();
+    // Whether a dialog, a message box, a menu or a File or Cloning command
+    // is up, or the main window is not shown yet.
+    bool UserBusy() const;
 
     clsCmcRadio radio_;
     clsRigQ5_Master master_{radio_};
@@ -104,5 +116,7 @@ class Csq5Program {
     std::unique_ptr<DemoReceiver> demo_;
     // The COM port the profile had at start, kept by a demo run.
     int storedComPort_ = 1;
+    std::deque<QString> openRequests_;
+    QTimer openRetry_;
     bool closed_ = false;
 };

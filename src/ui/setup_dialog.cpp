@@ -14,6 +14,7 @@
 #include "ui/caption.h"
 #include "ui/clone_progress.h"
 #include "ui/dialog_place.h"
+#include "ui/drop_down.h"
 #include "ui/main_window.h"
 #include "ui/setup_picture.h"
 
@@ -74,6 +75,7 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
     cboComPort_ = new QComboBox(fraMain);
     cboComPort_->setObjectName(QStringLiteral("cboSetup_ComPort"));
     label->setBuddy(cboComPort_);
+    LimitDropDown(*cboComPort_);
     for (int port = 1; port <= kNumPorts; ++port)
         cboComPort_->addItem(QStringLiteral("COM%1").arg(port));
     cboComPort_->setCurrentIndex(LimitInt(main_.ComPortNo(), 1, kNumPorts) - 1);

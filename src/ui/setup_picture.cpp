@@ -14,6 +14,23 @@ QSize SetupPicture::sizeHint() const {
     return {160, 220};
 }
 
+void SetupPicture::DrawFitted(QPainter& p, const QRectF& box, const QString& text) const {
+    // The desktop's font may be wider than the display: the text shrinks to
+    // fit rather than being cut.
+    QFont f(font().family());
+    f.setPixelSize(int(box.height() * 0.75));
+    const QFontMetricsF fm(f);
+    const double scale = std::min(1.0, box.width() / fm.horizontalAdvance(text));
+    p.save();
+    p.setFont(f);
+    p.translate(box.center());
+    p.scale(scale, scale);
+    const QRectF unscaled(-box.width() / (2 * scale), -box.height() / (2 * scale),
+                          box.width() / scale, box.height() / scale);
+    p.drawText(unscaled, Qt::AlignCenter, text);
+    p.restore();
+}
+
 void SetupPicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -38,8 +55,7 @@ void SetupPicture::paintEvent(QPaintEvent*) {
     p.setBrush(lcd);
     p.drawRoundedRect(QRectF(28, 74, 36, 18), 2, 2);
     p.setPen(QPen(QColor(60, 80, 50), 1));
-    p.setFont(QFont(font().family(), 7));
-    p.drawText(QRectF(28, 74, 36, 18), Qt::AlignCenter, QStringLiteral("145.000"));
+    DrawFitted(p, QRectF(30, 75, 32, 16), QStringLiteral("145.000"));
     // Keypad.
     p.setPen(Qt::NoPen);
     p.setBrush(key);

@@ -5,6 +5,9 @@
 
 #include <QWidget>
 
+class QPainter;
+class QRectF;
+
 class SetupPicture : public QWidget {
     Q_OBJECT
   public:
@@ -13,4 +16,8 @@ class SetupPicture : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    // Draws a text centred in a box of the picture, made smaller if needed.
+    void DrawFitted(QPainter& p, const QRectF& box, const QString& text) const;
 };

@@ -9,30 +9,32 @@
 #include "ui/main_window.h"
 #include "ui/msgbox.h"
 
-namespace {
-// Message boxes belong to the window the user works in: the initial setup
-// dialog before the main window is shown, else the main window.
-QWidget* Owner(frmMain* window) {
-    QWidget* active = QApplication::activeModalWidget();
-    if (!active) active = QApplication::activeWindow();
-    return active ? active : window;
+QWidget* WindowCommandUi::Owner() const {
+    // Message boxes belong to the window the user works in, which is one in
+    // view: a box placed over a window that is hidden (the main window
+    // before the initial setup is over, the progress dialog the failure has
+    // just closed) would cover whatever is there instead.
+    for (QWidget* w : {QApplication::activeModalWidget(), QApplication::activeWindow()})
+        if (w && w->isVisible()) return w;
+    if (window_ && window_->isVisible()) return window_;
+    if (standIn_ && standIn_->isVisible()) return standIn_;
+    return window_;
 }
-}  // namespace
 
 bool WindowCommandUi::AskOkCancel(const std::string& text) {
-    return MsgBoxOkCancel(text, Owner(window_)) == kMsgOk;
+    return MsgBoxOkCancel(text, Owner()) == kMsgOk;
 }
 
 void WindowCommandUi::ShowError(const std::string& text) {
-    MsgBoxOk(text, Owner(window_));
+    MsgBoxOk(text, Owner());
 }
 
 void WindowCommandUi::ShowNotice(const std::string& text) {
-    MsgBoxOk(text, Owner(window_));
+    MsgBoxOk(text, Owner());
 }
 
 void WindowCommandUi::ShowInformation(const std::string& title, const std::string& text) {
-    MsgBoxPlain(text, QString::fromStdString(title), Owner(window_));
+    MsgBoxPlain(text, QString::fromStdString(title), Owner());
 }
 
 void WindowCommandUi::ShowStatus(const std::string& text) {
@@ -59,6 +61,14 @@ void WindowCommandUi::ProgressValue(int value) {
 
 void WindowCommandUi::ProgressClose() {
     if (window_) window_->CloneProgress().Terminate();
+}
+
+void WindowCommandUi::WaitCursor(bool on) {
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 void WindowCommandUi::DispChList() {

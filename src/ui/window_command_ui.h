@@ -5,6 +5,9 @@
 // dialog seam), the modal "Cloning" progress dialog of the main window, and
 // the main window's channel views.
 
+#include <QPointer>
+#include <QWidget>
+
 #include "app/command_ui.h"
 
 class frmMain;
@@ -16,6 +19,9 @@ class WindowCommandUi : public CommandUi {
     // owner window and the progress and views are left alone.
     explicit WindowCommandUi(frmMain* window = nullptr) : window_(window) {}
     void Window(frmMain* window) { window_ = window; }
+    // The window that stands in for the main window while that is not
+    // shown yet (the initial setup dialog); null for none.
+    void StandIn(QWidget* window) { standIn_ = window; }
 
     bool AskOkCancel(const std::string& text) override;
     void ShowError(const std::string& text) override;
@@ -31,9 +37,15 @@ class WindowCommandUi : public CommandUi {
     void ProgressValue(int value) override;
     void ProgressClose() override;
 
+    void WaitCursor(bool on) override;
+
     void DispChList() override;
     void ResetViews() override;
 
   private:
+    // The window a message box belongs to.
+    QWidget* Owner() const;
+
     frmMain* window_;
+    QPointer<QWidget> standIn_;
 };

@@ -133,6 +133,87 @@ class EditChannelDialogTest : public QObject {
         QCOMPARE(ch.FreqOp_Pure(), 14550000);
     }
 
+    void WhatAppliesFollowsTheFrequencyAsTyped() {
+        // A version with the medium-wave raster: 1.197 MHz allows AM only.
+        TestDoc doc(1, 1, 1);
+        Ch& ch = doc.Ch(M::kListMemory, 5);
+        ch.AppearCh(true);
+        ch.FreqOp_Pure(119700);
+        QVERIFY(ch.IsAmOnly());
+        const char* const kNotForAm[] = {"cboEditCh_DupDir", "txtEditCh_FreqDup",
+                                         "chkEditCh_TSqlOn", "cboEditCh_ToneNo",
+                                         "cboEditCh_ModeNo", "cboEditCh_TsNo"};
+        auto available = [&kNotForAm](Open& o, bool expected) {
+            for (const char* name : kNotForAm)
+                if (o.Control(name)->isEnabled() != expected) return QString::fromLatin1(name);
+            return QString();
+        };
+        {
+            Open o(ch);
+            QComboBox* mode = o.List("cboEditCh_ModeNo");
+            QCOMPARE(available(o, false), QString());
+            QCOMPARE(mode->currentText(), QStringLiteral("AM"));
+            o.Freq()->setText(QStringLiteral("."));  // not a frequency yet: as stored
+            QCOMPARE(available(o, false), QString());
+            o.Freq()->setText(QStringLiteral("145"));
+            QCOMPARE(available(o, true), QString());
+            QCOMPARE(mode->currentText(), QStringLiteral("FM"));  // the AM was forced
+            mode->setCurrentIndex(2);                             // WFM
+            o.Freq()->setText(QStringLiteral("1.197"));
+            QCOMPARE(available(o, false), QString());
+            QCOMPARE(mode->currentText(), QStringLiteral("AM"));
+            o.Freq()->setText(QStringLiteral("145.5"));
+            QCOMPARE(mode->currentText(), QStringLiteral("WFM"));  // the choice comes back
+            o.Ok();
+        }
+        QCOMPARE(ch.FreqOp_Pure(), 14550000);
+        QCOMPARE(ch.ModeNo_Pure(), 2);
+        {
+            Open o(ch);
+            o.Freq()->setText(QStringLiteral("1.197"));
+            o.Ok();
+        }
+        QCOMPARE(ch.FreqOp_Pure(), 119700);
+        QCOMPARE(ch.ModeNo_Pure(), 1);
+        {
+            // Retyped out of the medium waves and OK at once: not the greyed AM.
+            Open o(ch);
+            o.Freq()->setText(QStringLiteral("145"));
+            o.Ok();
+        }
+        QCOMPARE(ch.FreqOp_Pure(), 14500000);
+        QCOMPARE(ch.ModeNo_Pure(), 0);
+    }
+
+    void TabFollowsTheLayoutAndLabelsGreyWithTheirFields() {
+        TestDoc doc(1);
+        Ch& ch = doc.Ch(M::kListMemory, 7);
+        ch.AppearCh(false);
+        Open o(ch);
+        QStringList order;
+        QWidget* w = o.Freq();
+        do {
+            if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != o.Freq());
+        QCOMPARE(order,
+                 (QStringList{"txtEditCh_FreqOp", "cboEditCh_DupDir", "txtEditCh_FreqDup",
+                              "txtEditCh_Name", "cboEditCh_TsNo", "chkEditCh_TSqlOn",
+                              "cboEditCh_ToneNo", "cboEditCh_ModeNo", "cboEditCh_SkipM",
+                              "cboEditCh_TvIf", "chkEditCh_TvReverse", "cboEditCh_TvSubCarrier",
+                              "cmdEditCh_Ok", "cmdEditCh_Cancel"}));
+
+        const char* const labels[] = {"lblEditCh_DupSel", "lblEditCh_FreqDup", "lblEditCh_Name",
+                                      "lblEditCh_Ts",     "fraEditCh_Mode",    "fraEditCh_TSql"};
+        for (const char* name : labels) QVERIFY2(!o.Control(name)->isEnabled(), name);
+        QVERIFY(o.Control("lblEditCh_FreqOp")->isEnabled());
+        QTest::keyClicks(o.Freq(), QStringLiteral("145"));
+        for (const char* name : labels) QVERIFY2(o.Control(name)->isEnabled(), name);
+        // The TV frames do not apply to a memory channel.
+        for (const char* name : {"lblEditCh_TvIf", "fraEditCh_Tv", "fraEditCh_FmTv"})
+            QVERIFY2(!o.Control(name)->isEnabled(), name);
+    }
+
     void EmptyFrequencyBlanksOnlyAChannelThatMayBeBlank() {
         TestDoc doc(1);
         {

@@ -78,10 +78,40 @@ class EditCommonDialogTest : public QObject {
             doc.master.CommonObj().Comment("MY RX-Q5");
             const ByteStr before = Image(doc.radio);
             Open o(doc.master.CommonObj());
-            QCOMPARE(o.Comment()->text(), QStringLiteral("MY RX-Q5        "));
+            QCOMPARE(o.Comment()->text(), QStringLiteral("MY RX-Q5"));
             o.Ok();
             QVERIFY(!o.dialog.isVisible());
             QVERIFY2(Image(doc.radio) == before, qPrintable(QString::number(version)));
+        }
+    }
+
+    void TheCommentShowsUnpaddedAndSixteenWideCharactersFitTheBox() {
+        TestDoc doc(1);
+        doc.master.CommonObj().Comment("ABC");
+        Open o(doc.master.CommonObj());
+        QVERIFY(QTest::qWaitForWindowExposed(&o.dialog));
+        QLineEdit* box = o.Comment();
+        QCOMPARE(box->text(), QStringLiteral("ABC"));
+        box->end(false);
+        QTest::keyClicks(box, QStringLiteral("DEFGHIJKLMNOPQRS"));  // beyond 16: refused
+        QCOMPARE(box->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
+
+        // From the first to the last of 16 characters the cursor moves by
+        // the text's full width: the box shows them without scrolling,
+        // whatever the 16.
+        const QFontMetrics fm(box->font());
+        QChar widest(' ');
+        for (char16_t c = 0x21; c < 0x7F; ++c)
+            if (fm.horizontalAdvance(QChar(c)) > fm.horizontalAdvance(widest)) widest = QChar(c);
+        auto cursorX = [box](int position) {
+            box->setCursorPosition(position);
+            box->repaint();  // the box scrolls when it paints
+            return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        };
+        for (const QString& text : {QString(16, widest), QStringLiteral("ABCDEFGHIJKLMNOP")}) {
+            box->setText(text);
+            const int start = cursorX(0);
+            QCOMPARE(cursorX(16) - start, fm.horizontalAdvance(text));
         }
     }
 

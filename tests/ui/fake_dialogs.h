@@ -18,6 +18,7 @@ class FakeDialogs : public DialogService {
         QString title;
         MsgButtons buttons;
         MsgIcon icon;
+        QWidget* parent;  // the window the box belongs to
     };
     std::vector<Message> messages;
     std::deque<int> answers;        // message box answers; OK/Cancel default: Cancel
@@ -32,9 +33,9 @@ class FakeDialogs : public DialogService {
     FakeDialogs() { SetDialogs(this); }
     ~FakeDialogs() override { SetDialogs(nullptr); }
 
-    int MessageBox(QWidget*, const QString& text, const QString& title, MsgButtons buttons,
+    int MessageBox(QWidget* parent, const QString& text, const QString& title, MsgButtons buttons,
                    MsgIcon icon) override {
-        messages.push_back({text, title, buttons, icon});
+        messages.push_back({text, title, buttons, icon, parent});
         if (onMessage) onMessage(text);
         if (!answers.empty()) {
             const int a = answers.front();

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -28,6 +29,22 @@ QString ReadPage(const QString& file) {
 class HelpTest : public QObject {
     Q_OBJECT
   private slots:
+    void TheWindowOpensInsideTheScreenWithItsTitlesInFull() {
+        HelpWindow help;
+        help.ShowContents();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        const QRect avail = help.screen()->availableGeometry();
+        QVERIFY(avail.contains(help.frameGeometry()));
+        auto* contents = help.findChild<QTreeWidget*>("trvHelpContents");
+        int widest = 0;
+        const QFontMetrics fm(contents->font());
+        for (QTreeWidgetItemIterator it(contents); *it; ++it)
+            widest = std::max(widest, contents->visualItemRect(*it).left() +
+                                          fm.horizontalAdvance((*it)->text(0)));
+        QVERIFY2(widest <= contents->viewport()->width(), qPrintable(QString::number(widest)));
+        help.close();
+    }
+
     void EveryContentsAndIndexEntryLeadsToAnExistingAnchor() {
         HelpWindow help;
         QStringList targets;

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -37,20 +38,24 @@ class SmallModel : public MainWindowModel {
                                            "1,1,R->MnTV|TV"};
         return key >= 0 && key < 5 ? keys[key] : "";
     }
+    // The banks' shape: rows, and columns (number, frequency, further
+    // items 3, 4, ..., the filler).
+    int bankRows = 5;
+    int bankColumns = 3;
     int TreeKeyChListType(int key) const override {
         return key >= 2 && key <= 3 ? 1 : key == 4 ? 3 : 6;
     }
-    int NumChOfChListType(int t) const override { return t == 1 ? 5 : t == 3 ? 2 : 0; }
-    int NumItemOfChListType(int t) const override { return t == 1 || t == 3 ? 3 : 0; }
-    int ItemNoOfChListType(int, int c) const override {
-        static const int items[] = {0, 2, 15};
-        return c >= 0 && c < 3 ? items[c] : 15;
+    int NumChOfChListType(int t) const override { return t == 1 ? bankRows : t == 3 ? 2 : 0; }
+    int NumItemOfChListType(int t) const override { return t == 1 ? bankColumns : t == 3 ? 3 : 0; }
+    int ItemNoOfChListType(int t, int c) const override {
+        if (c == 0) return 0;
+        return c == NumItemOfChListType(t) - 1 ? 15 : c + 1;
     }
     std::string ChItemName(int item) const override {
-        return item == 0 ? "CH " : item == 2 ? "Frequency     " : "";
+        return item == 0 ? "CH " : item == 2 ? "Frequency     " : item == 15 ? "" : "Setting   ";
     }
     std::vector<std::string> ChRowTexts(int key, int row) const override {
-        return {std::to_string((key - 2) * 5 + row), row < 3 ? "145.000.00" : ""};
+        return {std::to_string((key - 2) * bankRows + row), row < 3 ? "145.000.00" : ""};
     }
     ChEditState EditStateOf(int, int row) const override {
         return ChEditState{true, true, true, clipboard && row >= 0};
@@ -159,6 +164,13 @@ class MainWindowTest : public QObject {
               std::pair{"mnuHelp", 1}})
             QVERIFY(w.MenuItem(menu, index)->isSeparator());
 
+        // The items added to the File menu stand before Exit, which ends it.
+        QStringList file;
+        for (QAction* a : w.findChild<QMenu*>("mnuFile")->actions()) file << a->objectName();
+        QCOMPARE(file.mid(9), (QStringList{"mnuFile_Sep9", "mnuFile_ExportCsv", "mnuFile_ImportCsv",
+                                           "mnuFile_Sep14", "mnuFile_Backups", "mnuFile_Sep11",
+                                           "mnuFile_Exit"}));
+
         QStringList bar;
         for (QAction* a : w.menuBar()->actions()) bar << a->text();
         QCOMPARE(bar, (QStringList{"&File", "&Edit", "&View", "COM &Port", "&Cloning", "&Option",
@@ -180,14 +192,15 @@ class MainWindowTest : public QObject {
             QVERIFY2(!a->icon().isNull(), qPrintable(a->objectName()));
             QVERIFY2(!a->icon().pixmap(16, 16).isNull(), qPrintable(a->objectName()));
         }
-        QCOMPARE(keys, (QStringList{"Bar_File_New", "Bar_File_Open", "Bar_File_Save", "Bar_Edit_Ch",
-                                    "Bar_Edit_Copy", "Bar_Edit_Paste", "Bar_Edit_Clear",
-                                    "Bar_Edit_Undo", "Bar_Edit_Redo", "Bar_View_Common", "Bar_Port_Com1", "Bar_Port_Com2",
-                                    "Bar_Port_Com3", "Bar_Port_Com4", "Bar_Clone_Read",
-                                    "Bar_Clone_Write", "Bar_Clone_Info", "Bar_Help_Contents"}));
+        QCOMPARE(keys,
+                 (QStringList{"Bar_File_New", "Bar_File_Open", "Bar_File_Save", "Bar_Edit_Ch",
+                              "Bar_Edit_Copy", "Bar_Edit_Paste", "Bar_Edit_Clear", "Bar_Edit_Undo",
+                              "Bar_Edit_Redo", "Bar_View_Common", "Bar_Port_Com1", "Bar_Port_Com2",
+                              "Bar_Port_Com3", "Bar_Port_Com4", "Bar_Clone_Read", "Bar_Clone_Write",
+                              "Bar_Clone_Info", "Bar_Help_Contents"}));
         QCOMPARE(tips, (QStringList{"New", "Open", "Save", "Edit Memory", "Copy", "Paste", "Clear",
-                                    "Undo", "Redo", "Common", "COM1", "COM2", "COM3", "COM4", "Clone read",
-                                    "Clone write", "Clone info.", "Help contents"}));
+                                    "Undo", "Redo", "Common", "COM1", "COM2", "COM3", "COM4",
+                                    "Clone read", "Clone write", "Clone info.", "Help contents"}));
     }
 
     void TheCaptionFollowsTheFileTitleOnTheTick() {
@@ -268,7 +281,11 @@ class MainWindowTest : public QObject {
 
     void TheGridShowsTheListAndKeepsRowsPerGroup() {
         SmallModel m;
+        m.bankRows = 60;
         frmMain w(&m);
+        w.resize(700, 400);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto* tree = w.findChild<QTreeWidget*>("trvChList");
         auto* grid = w.findChild<QTableWidget*>("mfgCh");
         QTreeWidgetItem* bankA = tree->topLevelItem(0)->child(0)->child(0);
@@ -276,23 +293,142 @@ class MainWindowTest : public QObject {
         QCOMPARE(bankB->text(0), QStringLiteral("Bank B"));
         tree->setCurrentItem(bankA);
         w.timMain_Timer();
-        QCOMPARE(grid->rowCount(), 5);
+        QCOMPARE(grid->rowCount(), 60);
         QCOMPARE(grid->columnCount(), 3);
         QCOMPARE(grid->horizontalHeaderItem(1)->text(), QStringLiteral("Frequency"));
         QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("145.000.00"));
         QCOMPARE(grid->item(4, 1)->text(), QString());
-        grid->setCurrentCell(3, 1);
+
+        // Scrolled down, the cursor a few rows below the first row in view.
+        grid->scrollTo(grid->model()->index(20, 0), QAbstractItemView::PositionAtTop);
+        QCOMPARE(grid->rowAt(0), 20);
+        grid->setCurrentCell(23, 1);
         tree->setCurrentItem(bankB);
         w.timMain_Timer();
-        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("5"));
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("60"));
         QCOMPARE(w.CurChNo(), 0);  // a group never shown starts on its first row
+        QCOMPARE(grid->rowAt(0), 0);
         tree->setCurrentItem(bankA);
         w.timMain_Timer();
-        QCOMPARE(w.CurChNo(), 3);
+        QCOMPARE(w.CurChNo(), 23);
+        QCOMPARE(grid->rowAt(0), 20);
         QCOMPARE(grid->selectionModel()->selectedRows().size(), 1);
 
         w.mnuEdit_Click(5);
-        QCOMPARE(m.editCommands, (std::vector<std::pair<int, int>>{{5, 3}}));
+        QCOMPARE(m.editCommands, (std::vector<std::pair<int, int>>{{5, 23}}));
+        QCOMPARE(grid->rowAt(0), 20);
+    }
+
+    void EditCommandsAndClicksKeepTheColumnsInView() {
+        SmallModel m;
+        m.bankColumns = 14;
+        frmMain w(&m);
+        w.resize(520, 400);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* tree = w.findChild<QTreeWidget*>("trvChList");
+        auto* grid = w.findChild<QTableWidget*>("mfgCh");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0)->child(0));
+        w.timMain_Timer();
+        QScrollBar* across = grid->horizontalScrollBar();
+        QVERIFY(across->maximum() >= 3);
+        grid->setCurrentCell(2, 0);
+        across->setValue(3);
+        m.clipboard = true;
+        for (int index : {2, 3, 5, 6, 7, 0}) {
+            w.mnuEdit_Click(index);
+            QVERIFY2(across->value() == 3, qPrintable(QString::number(index)));
+        }
+        QCOMPARE(m.editCommands.size(), std::size_t(6));
+        w.DispChList();
+        QCOMPARE(across->value(), 3);
+        // A click on a cell far right selects its row and leaves the view.
+        const int column = grid->columnAt(grid->viewport()->width() / 2);
+        QVERIFY(column > 3);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(4, column)).center());
+        w.timMain_Timer();
+        QCOMPARE(w.CurChNo(), 4);
+        QCOMPARE(across->value(), 3);
+    }
+
+    void TheArrowsAcrossScrollOneColumnAndNotPastTheLastRealOne() {
+        SmallModel m;
+        m.bankColumns = 14;
+        frmMain w(&m);
+        w.resize(520, 400);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* tree = w.findChild<QTreeWidget*>("trvChList");
+        auto* grid = w.findChild<QTableWidget*>("mfgCh");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0)->child(0));
+        w.timMain_Timer();
+        grid->setCurrentCell(2, 0);
+        QCOMPARE(grid->columnAt(0), 0);
+        QTest::keyClick(grid, Qt::Key_Right);
+        QCOMPARE(grid->columnAt(0), 1);
+        QTest::keyClick(grid, Qt::Key_Right);
+        QCOMPARE(grid->columnAt(0), 2);
+        QTest::keyClick(grid, Qt::Key_Left);
+        QCOMPARE(grid->columnAt(0), 1);
+        for (int i = 0; i < 20; ++i) QTest::keyClick(grid, Qt::Key_Right);
+        QVERIFY(grid->columnAt(0) <= grid->columnCount() - 2);
+        QVERIFY(grid->columnAt(0) >= 2);
+        QCOMPARE(w.CurChNo(), 2);  // the cursor row stays
+        for (int i = 0; i < 20; ++i) QTest::keyClick(grid, Qt::Key_Left);
+        QCOMPARE(grid->columnAt(0), 0);
+    }
+
+    void AClickOnTheHeaderPutsTheCursorOnTheFirstRowInView() {
+        SmallModel m;
+        m.bankRows = 60;
+        frmMain w(&m);
+        w.resize(700, 400);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* tree = w.findChild<QTreeWidget*>("trvChList");
+        auto* grid = w.findChild<QTableWidget*>("mfgCh");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0)->child(0));
+        w.timMain_Timer();
+        QHeaderView* header = grid->horizontalHeader();
+        const QPoint inTitle(header->sectionViewportPosition(1) + header->sectionSize(1) / 2,
+                             header->height() / 2);
+        auto* menu = w.findChild<QMenu*>("mnuEdit");
+        for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+            grid->scrollTo(grid->model()->index(10, 0), QAbstractItemView::PositionAtTop);
+            grid->setCurrentCell(15, 0);
+            QTest::mouseClick(header->viewport(), button, {}, inTitle);
+            QContextMenuEvent context(QContextMenuEvent::Mouse, inTitle,
+                                      header->viewport()->mapToGlobal(inTitle));
+            if (button == Qt::RightButton) QApplication::sendEvent(header->viewport(), &context);
+            w.timMain_Timer();
+            QCOMPARE(w.CurChNo(), 10);
+            QCOMPARE(grid->rowAt(0), 10);
+            QCOMPARE(grid->selectionModel()->selectedRows().size(), 1);
+            QVERIFY(!menu->isVisible());
+        }
+    }
+
+    void TabMovesBetweenTheTreeAndTheGrid() {
+        SmallModel m;
+        frmMain w(&m);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* tree = w.findChild<QTreeWidget*>("trvChList");
+        auto* grid = w.findChild<QTableWidget*>("mfgCh");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0)->child(0));
+        w.timMain_Timer();
+        grid->setFocus();
+        QVERIFY(grid->hasFocus());
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), tree);
+        QTest::keyClick(tree, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), grid);
+        QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), tree);
+        QTest::keyClick(tree, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), grid);
     }
 
     void ColumnWidthsAreKeptPerItemInTwips() {

@@ -148,6 +148,8 @@ class ProgramTest : public QObject {
             QTest::mouseClick(setup->findChild<QPushButton*>("cmdSetup_Ok"), Qt::LeftButton);
             QCOMPARE(r.progressShown, 1);
             QCOMPARE(r.LastMessage(), QStringLiteral("No answer from receiver.") + kHints);
+            // Over the setup dialog, not over the main window that is not shown.
+            QCOMPARE(r.dialogs.messages.back().parent, static_cast<QWidget*>(setup));
             QVERIFY(setup->isVisible());
             QVERIFY(!r.p->Window().isVisible());
             QCOMPARE(r.Master().MatrixObj().MtxVerNo(), 12);
@@ -426,6 +428,52 @@ class ProgramTest : public QObject {
             QCOMPARE(r.dialogs.messages.size(), std::size_t(1));
             QCOMPARE(r.p->Window().FileTitle(), QStringLiteral("Untitled"));
         }
+    }
+
+    void AFileHandedOverOpensOnceNoDialogIsUp() {
+        const QTemporaryDir files;
+        const QString file = files.filePath("scan.acf");
+        Run r(kVersion0);
+        r.p->Start({});
+        QCOMPARE(r.p->Document().Save(file.toStdString()), 0);
+        r.p->Window().mnuFile_Click(0);  // New, so the file is not the current one
+        r.Master().ChUnit(kBankA, 1)->AppearCh(true);
+        r.Radio().EditOn(true);
+
+        // A dialog is up: the file waits.
+        QDialog dialog(&r.p->Window());
+        dialog.setModal(true);
+        dialog.show();
+        r.p->OpenRequested(file);
+        QCoreApplication::processEvents();
+        QCOMPARE(r.p->Window().FileTitle(), QStringLiteral("Untitled"));
+        const std::size_t asked = r.dialogs.messages.size();
+
+        // Closed: the file opens as File > Open does, asking about the edits.
+        r.dialogs.answers = {kMsgNo};
+        dialog.hide();
+        QTRY_COMPARE_WITH_TIMEOUT(r.p->Window().FileTitle(), QStringLiteral("scan.acf"), 30000);
+        QCOMPARE(r.dialogs.messages.size(), asked + 1);
+        QCOMPARE(r.LastMessage(), QStringLiteral("Save changes to Untitled ?"));
+        QVERIFY(!r.Radio().EditOn());
+        QCOMPARE(r.p->Window().MenuItem("mnuFile", 5)->text(), QStringLiteral("&1 scan.acf"));
+    }
+
+    void AFileMessageComesAfterTheWaitCursorIsGone() {
+        Run r(kVersion0);
+        r.p->Start({});
+        frmMain& w = r.p->Window();
+        QStringList shown;
+        r.dialogs.onMessage = [&shown](const QString& text) {
+            shown << text.section(QLatin1Char('\n'), 0, 0) +
+                         (QApplication::overrideCursor() ? " (waiting)" : "");
+        };
+        r.dialogs.openNames = {r.Path("missing.acf")};
+        w.mnuFile_Click(1);
+        r.dialogs.saveNames = {r.Path("no-such-folder/x.acf")};
+        w.mnuFile_Click(3);
+        QCOMPARE(shown, (QStringList{"Cannot open file.", "Cannot save file."}));
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void TheDeviceDialogDescribesThePortsAndMarksTheOnesInUse() {

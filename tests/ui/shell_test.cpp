@@ -2,8 +2,11 @@
 // The application shell: single instance, command line, re-entry guard,
 // captions and the message boxes through the dialog seam.
 
+#include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <chrono>
+#include <future>
 
 #include "fake_dialogs.h"
 #include "ui/caption.h"
@@ -48,6 +51,84 @@ class ShellTest : public QObject {
         }
         SingleInstance next(dir.path());
         QVERIFY(next.TryLock());
+    }
+
+    void ALaterStartHandsItsDataFileToTheFirstCopy() {
+        // The user's runtime folder of this test alone, so that another copy
+        // of the tests on the machine has its own socket.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        SingleInstance first(dir.path());
+        QVERIFY(first.TryLock());
+        QVERIFY(first.Listen());
+        QSignalSpy requested(&first, &SingleInstance::fileRequested);
+        // Only the user may connect.
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                QFileDevice::WriteOther | QFileDevice::ExeOther;
+        QCOMPARE(QFile::permissions(first.SocketPath()) & others, QFileDevice::Permissions());
+
+        auto make = [&dir](const QString& name) {
+            QFile f(dir.filePath(name));
+            return f.open(QIODevice::WriteOnly) ? f.fileName() : QString();
+        };
+        const QString scan = make("scan 1.acf");
+        const QString upper = make("OLD\nSCAN.ACF");  // a line end in the name too
+        const QString notes = make("notes.txt");
+        QVERIFY(QDir(dir.path()).mkdir("folder.acf"));
+        const struct {
+            QString path;
+            bool taken;
+        } cases[] = {
+            {scan, true},
+            {upper, true},
+            {dir.filePath("missing.acf"), false},
+            {dir.filePath("folder.acf"), false},
+            {notes, false},
+            {QStringLiteral("scan 1.acf"), false},  // not a full path
+            {QString(), false},
+        };
+        SingleInstance later(dir.path());
+        QVERIFY(!later.TryLock());
+        for (const auto& c : cases) {
+            // The later start waits for the answer; the first copy answers
+            // from its event loop, which runs here meanwhile.
+            auto handed = std::async(std::launch::async,
+                                     [&later, &c] { return later.HandOver(c.path, 20000); });
+            QVERIFY(QTest::qWaitFor(
+                [&handed] {
+                    return handed.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+                },
+                30000));
+            QVERIFY2(handed.get() == c.taken, qPrintable(c.path));
+        }
+        QCOMPARE(requested.count(), 2);
+        QCOMPARE(requested.at(0).at(0).toString(), scan);
+        QCOMPARE(requested.at(1).at(0).toString(), upper);
+    }
+
+    void ARequestThatIsNoLineIsDropped() {
+        QTemporaryDir dir;
+        SingleInstance first(dir.path());
+        QVERIFY(first.TryLock());
+        QVERIFY(first.Listen());
+        QSignalSpy requested(&first, &SingleInstance::fileRequested);
+        QLocalSocket socket;
+        socket.connectToServer(first.SocketPath());
+        QVERIFY(socket.waitForConnected(5000));
+        socket.write(QByteArray(5000, 'x'));  // no line end, longer than any path
+        QTRY_VERIFY_WITH_TIMEOUT(socket.state() == QLocalSocket::UnconnectedState, 30000);
+        QCOMPARE(socket.readAll(), QByteArray());
+        QCOMPARE(requested.count(), 0);
+    }
+
+    void WithoutTheLockThereIsNoListening() {
+        QTemporaryDir dir;
+        SingleInstance first(dir.path());
+        QVERIFY(first.TryLock());
+        SingleInstance later(dir.path());
+        QVERIFY(!later.Listen());
+        QVERIFY(!later.HandOver(dir.filePath("x.acf"), 1000));  // the first does not listen
     }
 
     void OnlyExactlySlashCapitalSAsksForTheSetup() {
