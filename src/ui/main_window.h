@@ -83,6 +83,10 @@ class frmMain : public QMainWindow {
 
     // --- Ticks ---
     void timMain_Timer();
+    // Something the window tick keeps current may have changed (the user's
+    // input, a command, a clone step): the 200 ms timer runs again until a
+    // few ticks in a row have had nothing new to look at, then sleeps.
+    void WakeTick();
     // The window's part of the serial tick: one step of the clone, the
     // progress display and the COM port marks.
     void task();
@@ -206,6 +210,8 @@ class frmMain : public QMainWindow {
     std::int32_t grabOffset_ = 0;
     bool dragging_ = false;
     bool tickBusy_ = false;
+    int quietTicks_ = 0;
+    bool tickEnded_ = false;
     bool taskBusy_ = false;
     int startState_ = kStateNormal;
 };

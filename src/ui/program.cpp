@@ -56,6 +56,7 @@ Csq5Program::Csq5Program(const std::string& profileFile)
     // failure message.
     service_.com().mainTask([this] { window_.task(); });
     service_.com().errorReport([this] { clone_.MsgBoxCloneErr(); });
+    service_.com().mainBusy([this] { return clone_.Busy(); });
     window_.ComDeviceHooks([this](int slot) { return QString::fromStdString(ComDeviceOf(slot)); },
                            [this] { AssignComDevices(); });
     // The progress dialog's Cancel stops a read or an identification.

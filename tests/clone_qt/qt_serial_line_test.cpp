@@ -264,6 +264,44 @@ TEST(QtSerialLine, IdentificationRunsOnTheHeartbeat) {
     service.Stop();
 }
 
+TEST(QtComService, HeartbeatSleepsWhileIdleAndWakesWhenThePortOpens) {
+    PtyReceiver pty;
+    ASSERT_TRUE(pty.ok());
+    QtComService service;
+    int ticks = 0;
+    bool busy = false;
+    service.com().mainTask([&] { ++ticks; });
+    service.com().mainBusy([&] { return busy; });
+    service.Start();
+    EXPECT_TRUE(service.Ticking());
+    // The first tick finds nothing to do: the timer stops.
+    ASSERT_TRUE(WaitFor([&] { return !service.Ticking(); }));
+    EXPECT_GE(ticks, 1);
+
+    service.com().comDevice(pty.path);
+    service.com().comOpen(true);
+    ASSERT_TRUE(service.com().comOpen());
+    EXPECT_TRUE(service.Ticking());
+    int before = ticks;
+    ASSERT_TRUE(WaitFor([&] { return ticks >= before + 3; }));
+    EXPECT_TRUE(service.Ticking());  // open: it goes on
+
+    // A command still running keeps it going after the port closed.
+    busy = true;
+    service.com().comOpen(false);
+    before = ticks;
+    ASSERT_TRUE(WaitFor([&] { return ticks >= before + 3; }));
+    EXPECT_TRUE(service.Ticking());
+    busy = false;
+    ASSERT_TRUE(WaitFor([&] { return !service.Ticking(); }));
+
+    // Stopped for good at program end: an open no longer wakes it.
+    service.Stop();
+    service.com().comOpen(true);
+    EXPECT_FALSE(service.Ticking());
+    service.com().comOpen(false);
+}
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
