@@ -677,7 +677,6 @@ void frmMain::ComDeviceHooks(std::function<QString(int)> deviceOf,
                              std::function<void()> assignDevices) {
     comDeviceOf_ = std::move(deviceOf);
     assignComDevices_ = std::move(assignDevices);
-    AdjustComCaptions();
 }
 
 void frmMain::AdjustComCaptions() {

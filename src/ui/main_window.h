@@ -140,7 +140,9 @@ class frmMain : public QMainWindow {
     // The COM slots' devices: the text that follows a slot's caption in the
     // COM Port menu (the device it opens), and the command of the menu's
     // last item that assigns devices to the slots. Unset: captions alone,
-    // the item does nothing.
+    // the item does nothing. Looking up the devices means listing the
+    // system's serial ports, which takes a while; the captions are written
+    // when the menu opens (and after an assignment), not at start.
     void ComDeviceHooks(std::function<QString(int slot)> deviceOf,
                         std::function<void()> assignDevices);
     // Rewrites the COM Port menu captions with their devices.

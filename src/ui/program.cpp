@@ -98,7 +98,6 @@ void Csq5Program::Start(const QStringList& arguments) {
     window_.ResetRig();
     window_.LoadSettings(settings);
     window_.AdjustRecentFile();
-    window_.AdjustComCaptions();
 
     service_.com().Reset();
     service_.Start();

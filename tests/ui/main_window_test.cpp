@@ -632,6 +632,7 @@ class MainWindowTest : public QObject {
         w.ComDeviceHooks(
             [](int slot) { return slot == 2 ? QStringLiteral("/dev/ttyUSB0") : QString(); },
             [&assigned] { ++assigned; });
+        emit w.findChild<QMenu*>("mnuCom")->aboutToShow();  // the user opens the menu
         QCOMPARE(w.MenuItem("mnuCom", 2)->text(), QStringLiteral("COM &2 (/dev/ttyUSB0)"));
         QCOMPARE(w.MenuItem("mnuCom", 1)->text(), QStringLiteral("COM &1"));
         QAction* devices = w.MenuItem("mnuCom", 5);
