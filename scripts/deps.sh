@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
   clang-14 libclang-rt-14-dev
   xvfb xauth dpkg-dev file
-  librsvg2-bin desktop-file-utils appstream shared-mime-info libxml2-utils groff-base
+  librsvg2-bin desktop-file-utils appstream shared-mime-info libxml2-utils groff-base lintian
 )
 
 missing=()
