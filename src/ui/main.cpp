@@ -3,13 +3,14 @@
 
 #include <QApplication>
 
+#include "ui/app_identity.h"
 #include "ui/msgbox.h"
 #include "ui/program.h"
 #include "ui/single_instance.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("csq5"));
+    SetUpApplication();
 
     SingleInstance instance;
     if (!instance.TryLock()) {
