@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-serialport-dev libqt6svg6
+  qt6-base-dev qt6-serialport-dev
   libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
   clang-14 libclang-rt-14-dev
   xvfb xauth dpkg-dev file

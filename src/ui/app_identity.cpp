@@ -8,7 +8,10 @@
 
 QIcon ProgramIcon() {
     InitUiResources();
-    return QIcon(QStringLiteral(":/icons/csq5.svg"));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/csq5-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 void SetUpApplication() {

@@ -78,7 +78,7 @@ const ToolButtonDef kToolButtons[] = {
 };
 
 QIcon ImageIcon(const QString& imageKey) {
-    return QIcon(QStringLiteral(":/icons/") + imageKey + QStringLiteral(".svg"));
+    return QIcon(QStringLiteral(":/icons/") + imageKey + QStringLiteral(".png"));
 }
 
 QRect ToRect(const PlaceRect& r, double tppX, double tppY) {
@@ -752,7 +752,7 @@ void frmMain::BuildChTree() {
         auto* node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(trvChList_);
         node->setText(0, text);
         node->setData(0, Qt::UserRole, i);
-        node->setIcon(0, QIcon(QStringLiteral(":/icons/Tree_%1.svg").arg(image)));
+        node->setIcon(0, QIcon(QStringLiteral(":/icons/Tree_%1.png").arg(image)));
         byKey.insert(key, node);
         node->setExpanded(true);
         if (++count == 2) second = node;

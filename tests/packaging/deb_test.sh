@@ -40,9 +40,8 @@ case "$(field Maintainer)" in
 esac
 [ -n "$(field Description)" ] || fail "no Description"
 depends=$(field Depends)
-# The library scan must have found the C++ runtime and Qt; the SVG plug-in
-# is named by hand.
-for dep in libc6 libstdc++6 libqt6core6 libqt6serialport6 libqt6svg6; do
+# The library scan must have found the C++ runtime and Qt.
+for dep in libc6 libstdc++6 libqt6core6 libqt6serialport6; do
     case ", $depends," in
         *", $dep "* | *", $dep,"*) ;;
         *) fail "Depends lacks $dep: $depends" ;;
