@@ -80,7 +80,12 @@ class PtyReceiver {
             Send(answer);
         }
     }
-    void Send(const ByteStr& bytes) { (void)::write(master_, bytes.data(), bytes.size()); }
+    // An echo or an answer fits a pseudo-terminal's queue; a lost write
+    // shows as the exchange's failure in the test.
+    void Send(const ByteStr& bytes) {
+        const ssize_t written = ::write(master_, bytes.data(), bytes.size());
+        (void)written;
+    }
 
     int master_ = -1;
     int slave_ = -1;
