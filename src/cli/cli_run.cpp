@@ -229,6 +229,7 @@ int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
     clone.Backups(&backups);
     service.com().mainTask([&clone] { clone.task(); });
     service.com().errorReport([&clone] { clone.MsgBoxCloneErr(); });
+    service.com().mainBusy([&clone] { return clone.Busy(); });
 
     const int slot = CliPortSlot(o.port);
     if (slot > 0) {

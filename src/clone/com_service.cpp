@@ -45,10 +45,16 @@ void frmCom::comOpen(bool wanted) {
         }
     }
     drv_.Reset();
+    // Open or refused, the next ticks have work: exchanges or the report.
+    if (wanted && wake_) wake_();
 }
 
 bool frmCom::totalError() const {
     return drv_.nowError() != 0 || errOverflow_ || errCannotOpen_;
+}
+
+bool frmCom::HeartbeatNeeded() const {
+    return comOpen() || totalError() || (mainBusy_ && mainBusy_());
 }
 
 void frmCom::OnReceive() {

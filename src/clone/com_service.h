@@ -66,6 +66,18 @@ class frmCom {
     // The main window's part of the tick, and its clone error report.
     void mainTask(std::function<void()> task) { mainTask_ = std::move(task); }
     void errorReport(std::function<void()> report) { errorReport_ = std::move(report); }
+    // Whether the main window's part still has a command to drive (a clone
+    // command that has not ended); unset: never.
+    void mainBusy(std::function<bool()> busy) { mainBusy_ = std::move(busy); }
+
+    // The heartbeat has work only while the port is open, a port-level error
+    // waits for its report, or the main window's part is busy. A program
+    // that sleeps while idle stops its timer after a tick that finds none,
+    // and starts it again from the wake hook, which every attempt to open
+    // the port calls (the clone sequence opens it in its first step, so a
+    // command never waits for a tick that does not come).
+    bool HeartbeatNeeded() const;
+    void wakeHook(std::function<void()> wake) { wake_ = std::move(wake); }
 
     // Events of the serial line, called by the platform layer.
     void OnReceive();    // bytes arrived
@@ -94,4 +106,6 @@ class frmCom {
     bool inTick_ = false;
     std::function<void()> mainTask_;
     std::function<void()> errorReport_;
+    std::function<bool()> mainBusy_;
+    std::function<void()> wake_;
 };

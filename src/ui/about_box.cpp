@@ -22,11 +22,28 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
         QStringLiteral("Cloning software for the %1 wide-band receiver.").arg(kReceiverModel),
         this);
     text->setObjectName(QStringLiteral("lblAbout_Text"));
+    // The licence as the GNU General Public License asks an interactive
+    // program to show it: the notice, no warranty, and where the terms are.
+    auto* licence = new QLabel(
+        QStringLiteral("Copyright \u00A9 %1 CS-Q5 developers<br><br>"
+                       "%2 is free software: you can redistribute it and/or modify it under "
+                       "the terms of the <a href=\"%3\">GNU General Public License</a> as "
+                       "published by the Free Software Foundation, either version 3 of the "
+                       "License, or (at your option) any later version.<br><br>"
+                       "%2 comes with ABSOLUTELY NO WARRANTY.")
+            .arg(QStringLiteral(CSQ5_COPYRIGHT_YEAR), kProgramName, kLicenceUrl),
+        this);
+    licence->setObjectName(QStringLiteral("lblAbout_Licence"));
+    licence->setWordWrap(true);
+    licence->setTextFormat(Qt::RichText);
+    licence->setOpenExternalLinks(true);
+    licence->setMinimumWidth(licence->fontMetrics().averageCharWidth() * 60);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdAbout_Ok"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(name);
     layout->addWidget(text);
+    layout->addWidget(licence);
     layout->addWidget(buttons);
     setModal(true);
 }

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The about box: the program's name and revision.
+// The about box: the program's name and revision, and its licence.
 
 #include <QDialog>
+#include <QString>
+
+// Where the licence's terms are published.
+inline const QString kLicenceUrl = QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html");
 
 class frmAbout : public QDialog {
     Q_OBJECT

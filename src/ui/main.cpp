@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "ui/app_identity.h"
 #include "ui/caption.h"
 #include "ui/msgbox.h"
 #include "ui/program.h"
@@ -10,7 +11,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("csq5"));
+    SetUpApplication();
 
     const QStringList arguments = QApplication::arguments().mid(1);
 

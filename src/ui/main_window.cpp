@@ -27,12 +27,17 @@
 #include "ui/clone_progress.h"
 #include "ui/dialogs.h"
 #include "ui/help_window.h"
+#include "ui/input_watch.h"
 #include "ui/msgbox.h"
 #include "ui/reentry_guard.h"
 #include "ui/resources.h"
 
 namespace {
 constexpr int kTickMs = 200;
+// Ticks without a wake-up before the window tick sleeps: enough for the
+// tick after the last input to see its effect (a tree click switches the
+// list on the next tick) and one more.
+constexpr int kQuietTicksBeforeSleep = 2;
 constexpr int kMinColumnPixels = 4;
 constexpr int kTreeIndentTwips = 200;
 constexpr int kNumRecent = 4;
@@ -73,7 +78,7 @@ const ToolButtonDef kToolButtons[] = {
 };
 
 QIcon ImageIcon(const QString& imageKey) {
-    return QIcon(QStringLiteral(":/icons/") + imageKey + QStringLiteral(".svg"));
+    return QIcon(QStringLiteral(":/icons/") + imageKey + QStringLiteral(".png"));
 }
 
 QRect ToRect(const PlaceRect& r, double tppX, double tppY) {
@@ -181,7 +186,11 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
     timMain_ = new QTimer(this);
     timMain_->setObjectName(QStringLiteral("timMain"));
     timMain_->setInterval(kTickMs);
-    connect(timMain_, &QTimer::timeout, this, &frmMain::timMain_Timer);
+    connect(timMain_, &QTimer::timeout, this, [this] {
+        timMain_Timer();
+        if (++quietTicks_ >= kQuietTicksBeforeSleep) timMain_->stop();
+    });
+    new InputWatch([this] { WakeTick(); }, this);
 
     // Load step: the document has no file yet; the file dialogs start in the
     // process's folder (the document commands' starting folder).
@@ -481,6 +490,7 @@ void frmMain::RunFileCommand(const std::function<void()>& command) {
     modalFlag_ = wasModal;
     AdjustRecentFile();
     reopenFlag_ = false;
+    WakeTick();  // a save changes the caption without redrawing the list
 }
 
 void frmMain::mnuFile_Click(int index) {
@@ -498,6 +508,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     }
     GetItemWidth();
     timMain_->stop();
+    tickEnded_ = true;
     if (help_) help_->close();
     emit Closing();
     event->accept();
@@ -670,8 +681,16 @@ void frmMain::WindowUpkeep() {
 void frmMain::task() {
     ReentryGuard guard(taskBusy_);
     if (!guard) return;
+    // The serial tick runs only while a clone runs or the port is open; the
+    // window tick follows what the clone changes.
+    WakeTick();
     model_->CloneTask();
     AdjustPortMarks();
+}
+
+void frmMain::WakeTick() {
+    quietTicks_ = 0;
+    if (timMain_ && !tickEnded_ && !timMain_->isActive()) timMain_->start();
 }
 
 void frmMain::AdjustPortMarks() {
@@ -690,7 +709,6 @@ void frmMain::ComDeviceHooks(std::function<QString(int)> deviceOf,
                              std::function<void()> assignDevices) {
     comDeviceOf_ = std::move(deviceOf);
     assignComDevices_ = std::move(assignDevices);
-    AdjustComCaptions();
 }
 
 void frmMain::AdjustComCaptions() {
@@ -766,7 +784,7 @@ void frmMain::BuildChTree() {
         auto* node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(trvChList_);
         node->setText(0, text);
         node->setData(0, Qt::UserRole, i);
-        node->setIcon(0, QIcon(QStringLiteral(":/icons/Tree_%1.svg").arg(image)));
+        node->setIcon(0, QIcon(QStringLiteral(":/icons/Tree_%1.png").arg(image)));
         byKey.insert(key, node);
         node->setExpanded(true);
         if (++count == 2) second = node;
@@ -856,6 +874,7 @@ void frmMain::grid_SetColumns() {
 }
 
 void frmMain::DispChList() {
+    WakeTick();  // the channels changed: the Edit menu may follow
     const int listType = CurChList();
     if (listType >= clsRigQ5_Master::kListFolder) return;
     const int rows = mfgCh_->rowCount();

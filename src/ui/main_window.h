@@ -89,6 +89,10 @@ class frmMain : public QMainWindow {
 
     // --- Ticks ---
     void timMain_Timer();
+    // Something the window tick keeps current may have changed (the user's
+    // input, a command, a clone step): the 200 ms timer runs again until a
+    // few ticks in a row have had nothing new to look at, then sleeps.
+    void WakeTick();
     // The window's part of the serial tick: one step of the clone, the
     // progress display and the COM port marks.
     void task();
@@ -142,7 +146,9 @@ class frmMain : public QMainWindow {
     // The COM slots' devices: the text that follows a slot's caption in the
     // COM Port menu (the device it opens), and the command of the menu's
     // last item that assigns devices to the slots. Unset: captions alone,
-    // the item does nothing.
+    // the item does nothing. Looking up the devices means listing the
+    // system's serial ports, which takes a while; the captions are written
+    // when the menu opens (and after an assignment), not at start.
     void ComDeviceHooks(std::function<QString(int slot)> deviceOf,
                         std::function<void()> assignDevices);
     // Rewrites the COM Port menu captions with their devices.
@@ -221,6 +227,8 @@ class frmMain : public QMainWindow {
     std::int32_t grabOffset_ = 0;
     bool dragging_ = false;
     bool tickBusy_ = false;
+    int quietTicks_ = 0;
+    bool tickEnded_ = false;
     bool taskBusy_ = false;
     int startState_ = kStateNormal;
 };

@@ -58,6 +58,7 @@ Csq5Program::Csq5Program(const std::string& profileFile)
     // failure message.
     service_.com().mainTask([this] { window_.task(); });
     service_.com().errorReport([this] { clone_.MsgBoxCloneErr(); });
+    service_.com().mainBusy([this] { return clone_.Busy(); });
     window_.ComDeviceHooks([this](int slot) { return QString::fromStdString(ComDeviceOf(slot)); },
                            [this] { AssignComDevices(); });
     // The progress dialog's Cancel stops a read or an identification.
@@ -103,7 +104,6 @@ void Csq5Program::Start(const QStringList& arguments) {
     window_.LoadSettings(settings);
     storedComPort_ = window_.ComPortNo();
     window_.AdjustRecentFile();
-    window_.AdjustComCaptions();
 
     service_.com().Reset();
     service_.Start();

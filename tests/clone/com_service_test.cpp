@@ -142,6 +142,45 @@ TEST_F(ComServiceTest, ReenteredTickReturnsAtOnce) {
     EXPECT_FALSE(com.totalError());
 }
 
+// The platform's timer sleeps while the heartbeat has nothing to do and is
+// woken by every attempt to open the port; what keeps it going is an open
+// port, an error still to be reported, or a command of the main window's
+// that has not ended.
+TEST_F(ComServiceTest, HeartbeatHasWorkOnlyWhileOpenFailingOrBusy) {
+    int wakes = 0;
+    com.wakeHook([&] { ++wakes; });
+    EXPECT_FALSE(com.HeartbeatNeeded());
+
+    com.comOpen(true);
+    EXPECT_EQ(wakes, 1);
+    EXPECT_TRUE(com.HeartbeatNeeded());
+    com.comOpen(false);
+    EXPECT_EQ(wakes, 1);  // closing asks for no tick
+    EXPECT_FALSE(com.HeartbeatNeeded());
+
+    // A refused open needs the tick that reports it, until the reset.
+    line.failOpen = true;
+    com.comOpen(true);
+    EXPECT_EQ(wakes, 2);
+    EXPECT_TRUE(com.HeartbeatNeeded());
+    com.Reset();
+    EXPECT_FALSE(com.HeartbeatNeeded());
+
+    // So does an overflow that closed the port under a running exchange.
+    line.failOpen = false;
+    com.comOpen(true);
+    com.OnOverflow();
+    EXPECT_FALSE(com.comOpen());
+    EXPECT_TRUE(com.HeartbeatNeeded());
+    com.Reset();
+
+    bool busy = true;
+    com.mainBusy([&] { return busy; });
+    EXPECT_TRUE(com.HeartbeatNeeded());
+    busy = false;
+    EXPECT_FALSE(com.HeartbeatNeeded());
+}
+
 TEST(ComPorts, SlotsMapToConfiguredOrFoundDevices) {
     const std::vector<std::string> found = {"/dev/ttyS1",   "/dev/ttyUSB10", "/dev/ttyS0",
                                             "/dev/ttyACM0", "/dev/ttyUSB2",  "/dev/rfcomm0"};

@@ -80,7 +80,12 @@ class PtyReceiver {
             Send(answer);
         }
     }
-    void Send(const ByteStr& bytes) { (void)::write(master_, bytes.data(), bytes.size()); }
+    // An echo or an answer fits a pseudo-terminal's queue; a lost write
+    // shows as the exchange's failure in the test.
+    void Send(const ByteStr& bytes) {
+        const ssize_t written = ::write(master_, bytes.data(), bytes.size());
+        (void)written;
+    }
 
     int master_ = -1;
     int slave_ = -1;
@@ -262,6 +267,44 @@ TEST(QtSerialLine, IdentificationRunsOnTheHeartbeat) {
     ASSERT_TRUE(WaitFor([&] { return !seq.OpRunning(); }));
     EXPECT_EQ(report.substr(0, report.find('\r')), "No answer from receiver.");
     service.Stop();
+}
+
+TEST(QtComService, HeartbeatSleepsWhileIdleAndWakesWhenThePortOpens) {
+    PtyReceiver pty;
+    ASSERT_TRUE(pty.ok());
+    QtComService service;
+    int ticks = 0;
+    bool busy = false;
+    service.com().mainTask([&] { ++ticks; });
+    service.com().mainBusy([&] { return busy; });
+    service.Start();
+    EXPECT_TRUE(service.Ticking());
+    // The first tick finds nothing to do: the timer stops.
+    ASSERT_TRUE(WaitFor([&] { return !service.Ticking(); }));
+    EXPECT_GE(ticks, 1);
+
+    service.com().comDevice(pty.path);
+    service.com().comOpen(true);
+    ASSERT_TRUE(service.com().comOpen());
+    EXPECT_TRUE(service.Ticking());
+    int before = ticks;
+    ASSERT_TRUE(WaitFor([&] { return ticks >= before + 3; }));
+    EXPECT_TRUE(service.Ticking());  // open: it goes on
+
+    // A command still running keeps it going after the port closed.
+    busy = true;
+    service.com().comOpen(false);
+    before = ticks;
+    ASSERT_TRUE(WaitFor([&] { return ticks >= before + 3; }));
+    EXPECT_TRUE(service.Ticking());
+    busy = false;
+    ASSERT_TRUE(WaitFor([&] { return !service.Ticking(); }));
+
+    // Stopped for good at program end: an open no longer wakes it.
+    service.Stop();
+    service.com().comOpen(true);
+    EXPECT_FALSE(service.Ticking());
+    service.com().comOpen(false);
 }
 
 int main(int argc, char** argv) {

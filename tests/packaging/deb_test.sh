@@ -3,9 +3,9 @@
 # Builds the Debian package from the already built tree, checks its control
 # fields and contents, unpacks it into a scratch root and runs the installed
 # csq5-cli and csq5-sim from there against the system's libraries.
-# Usage: deb_test.sh CPACK BUILD_DIR VERSION WITH_GUI WITH_PNGS
+# Usage: deb_test.sh CPACK BUILD_DIR VERSION WITH_GUI WITH_PNGS APP_ID
 set -eu
-cpack=$1 build=$2 version=$3 with_gui=$4 with_pngs=$5
+cpack=$1 build=$2 version=$3 with_gui=$4 with_pngs=$5 id=$6
 
 for tool in dpkg-deb dpkg-shlibdeps ldd; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
@@ -29,12 +29,19 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = csq5 ] || fail "Package is '$(field Package)'"
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
 [ "$(field Section)" = hamradio ] || fail "Section is '$(field Section)'"
-[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+# The project maintains it, under an address of its own (not a person's,
+# not a placeholder).
+case "$(field Maintainer)" in
+    "CS-Q5 developers <"*@*">") ;;
+    *) fail "Maintainer is '$(field Maintainer)'" ;;
+esac
+case "$(field Maintainer)" in
+    *@example.* | *@localhost*) fail "Maintainer has a placeholder address: $(field Maintainer)" ;;
+esac
 [ -n "$(field Description)" ] || fail "no Description"
 depends=$(field Depends)
-# The library scan must have found the C++ runtime and Qt; the SVG plug-in
-# is named by hand.
-for dep in libc6 libstdc++6 libqt6core6 libqt6serialport6 libqt6svg6; do
+# The library scan must have found the C++ runtime and Qt.
+for dep in libc6 libstdc++6 libqt6core6 libqt6serialport6; do
     case ", $depends," in
         *", $dep "* | *", $dep,"*) ;;
         *) fail "Depends lacks $dep: $depends" ;;
@@ -47,12 +54,14 @@ fi
 # Contents.
 dpkg-deb -c "$deb" | awk '{ print $6 }' >"$work/contents.txt"
 expect="./usr/bin/csq5-cli ./usr/bin/csq5-sim
-./usr/share/applications/io.github.csq5.CSQ5.desktop
-./usr/share/mime/packages/io.github.csq5.CSQ5.xml
-./usr/share/metainfo/io.github.csq5.CSQ5.metainfo.xml
+./usr/share/applications/$id.desktop
+./usr/share/mime/packages/$id.xml
+./usr/share/metainfo/$id.metainfo.xml
 ./usr/share/icons/hicolor/scalable/apps/csq5.svg
 ./usr/share/doc/csq5/manual/index.html
 ./usr/share/doc/csq5/README.md ./usr/share/doc/csq5/docs/main-window.png
+./usr/share/doc/csq5/copyright ./usr/share/doc/csq5/changelog.gz
+./usr/share/doc-base/csq5
 ./usr/share/man/man1/csq5-cli.1.gz ./usr/share/man/man1/csq5-sim.1.gz"
 [ "$with_gui" = 1 ] && expect="$expect ./usr/bin/csq5 ./usr/share/man/man1/csq5.1.gz"
 if [ "$with_pngs" = 1 ]; then
@@ -71,6 +80,18 @@ fi
 # Unpacked, the programs run on the system's libraries alone.
 root=$work/root
 dpkg-deb -x "$deb" "$root"
+
+# The changelog's latest entry is this version; the copyright file names
+# the licence in Debian's machine-readable form; the manual's registration
+# points at the installed manual.
+top=$(gzip -dc "$root/usr/share/doc/csq5/changelog.gz" | head -n 1)
+[ "$top" = "csq5 ($version) unstable; urgency=medium" ] || fail "the changelog starts '$top'"
+copyright=$root/usr/share/doc/csq5/copyright
+head -n 1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "the copyright file is not in the machine-readable format"
+grep -qx 'License: GPL-3+' "$copyright" || fail "the copyright file does not name GPL-3+"
+grep -qx 'Index: /usr/share/doc/csq5/manual/index.html' "$root/usr/share/doc-base/csq5" ||
+    fail "the doc-base entry does not point at the installed manual"
 for program in "$root"/usr/bin/*; do
     if env -u LD_LIBRARY_PATH ldd "$program" | grep -q 'not found'; then
         env -u LD_LIBRARY_PATH ldd "$program"

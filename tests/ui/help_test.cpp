@@ -139,6 +139,16 @@ class HelpTest : public QObject {
         auto* name = about.findChild<QLabel*>("lblAbout_Name");
         QVERIFY(name);
         QCOMPARE(name->text(), QStringLiteral("CS-Q5 Rev.") + QStringLiteral(CSQ5_VERSION));
+        // Free software: the notice, the licence with its version and where
+        // its terms are, and no warranty.
+        auto* licence = about.findChild<QLabel*>("lblAbout_Licence");
+        QVERIFY(licence);
+        const QString text = licence->text();
+        for (const char* part :
+             {"Copyright", "CS-Q5 developers", "GNU General Public License", "version 3",
+              "any later version", "NO WARRANTY", "https://www.gnu.org/licenses/gpl-3.0"})
+            QVERIFY2(text.contains(QLatin1String(part)), part);
+        QVERIFY(licence->openExternalLinks());
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QtTest>
@@ -713,6 +714,69 @@ class MainWindowTest : public QObject {
         p.Terminate();
     }
 
+    // An idle window does not poll: the tick sleeps once a few ticks in a
+    // row found nothing new, and the user's input or a command wakes it,
+    // so that what the tick keeps current still follows at once.
+    void TheWindowTickSleepsUntilSomethingHappens() {
+        SmallModel m;
+        frmMain w(&m);
+        w.resize(800, 500);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* timer = w.findChild<QTimer*>("timMain");
+        QVERIFY(timer && timer->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 10000);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Untitled - CS-Q5"));
+
+        // A click on Bank A: the grid switches on the next tick, then it sleeps.
+        auto* tree = w.findChild<QTreeWidget*>("trvChList");
+        QTreeWidgetItem* bankA = tree->topLevelItem(0)->child(0)->child(0);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(bankA).center());
+        QVERIFY(timer->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 10000);
+        QCOMPARE(w.CurrentTreeKey(), 2);
+        QVERIFY(w.MenuItem("mnuEdit", 0)->isEnabled());
+
+        auto* grid = w.findChild<QTableWidget*>("mfgCh");
+        QTest::keyClick(grid, Qt::Key_Down);
+        QVERIFY(timer->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 10000);
+
+        // A command that changed the channels (here: something was copied).
+        m.clipboard = true;
+        w.DispChList();
+        QVERIFY(timer->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 10000);
+        QVERIFY(w.MenuItem("mnuEdit", 3)->isEnabled());
+        // A step of a clone on the serial tick.
+        w.task();
+        QVERIFY(timer->isActive());
+
+        // Once the window has closed, nothing starts it again.
+        w.close();
+        QVERIFY(!timer->isActive());
+        QTest::keyClick(grid, Qt::Key_Down);
+        w.DispChList();
+        QVERIFY(!timer->isActive());
+    }
+
+    // The icons are built in as pictures: drawing them must not need Qt's
+    // SVG icon engine, whose parsing and drawing of two dozen icons cost
+    // the program a good part of its start time.
+    void TheWindowIsDrawnWithoutTheSvgIconEngine() {
+        SmallModel m;
+        frmMain w(&m);
+        w.resize(800, 500);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QImage shot = w.grab().toImage();
+        QVERIFY(!shot.isNull());
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY(!maps.readAll().contains("libqsvgicon"));
+    }
+
     void EachComItemShowsItsDeviceAfterItsCaption() {
         frmMain w;
         QCOMPARE(w.MenuItem("mnuCom", 2)->text(), QStringLiteral("COM &2"));
@@ -720,6 +784,7 @@ class MainWindowTest : public QObject {
         w.ComDeviceHooks(
             [](int slot) { return slot == 2 ? QStringLiteral("/dev/ttyUSB0") : QString(); },
             [&assigned] { ++assigned; });
+        emit w.findChild<QMenu*>("mnuCom")->aboutToShow();  // the user opens the menu
         QCOMPARE(w.MenuItem("mnuCom", 2)->text(), QStringLiteral("COM &2 (/dev/ttyUSB0)"));
         QCOMPARE(w.MenuItem("mnuCom", 1)->text(), QStringLiteral("COM &1"));
         QAction* devices = w.MenuItem("mnuCom", 5);

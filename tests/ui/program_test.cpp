@@ -22,6 +22,7 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <chrono>
 
@@ -370,6 +371,37 @@ class ProgramTest : public QObject {
         QVERIFY(!stored.contains(QByteArray::fromStdString(pty)));
         // Nor does COM1, picked for the demo, replace the user's port.
         QVERIFY2(stored.contains("ComPort=2"), stored.constData());
+    }
+
+    // Left alone with the port closed, the program does not wake up: both
+    // ticks sleep. A clone wakes them; once it has ended and the port is
+    // closed they sleep again, with the window showing what the clone did.
+    void AnIdleProgramSleepsAndACloneWakesIt() {
+        Run r(kVersion0);
+        r.p->Start({"--demo"});
+        QVERIFY(r.p->Demo());
+        frmMain& w = r.p->Window();
+        auto* windowTick = w.findChild<QTimer*>("timMain");
+        QVERIFY(windowTick);
+        const auto asleep = [&] { return !r.p->Service().Ticking() && !windowTick->isActive(); };
+        QTRY_VERIFY_WITH_TIMEOUT(asleep(), 10000);
+
+        w.findChild<QAction*>("Bar_Clone_Read")->trigger();
+        QCOMPARE(r.progressShown, 1);
+        QVERIFY2(r.dialogs.messages.empty(), qPrintable(r.LastMessage()));
+        QVERIFY(!r.p->Service().com().comOpen());
+        QTRY_VERIFY_WITH_TIMEOUT(asleep(), 10000);
+        QVERIFY(r.Radio().EditOn());
+        QVERIFY(w.findChild<QAction*>("Bar_Port_Com1")->isChecked());
+
+        // A port that cannot be opened is reported by a tick that was asleep.
+        r.UseDevice(2, "/dev/csq5-no-such-port");
+        w.mnuCom_Click(2);
+        QTRY_VERIFY_WITH_TIMEOUT(asleep(), 10000);
+        r.dialogs.answers = {kMsgOk};  // read over the edited document
+        w.mnuClone_Click(0);
+        QVERIFY(r.LastMessage().startsWith(QStringLiteral("Cannot access COM 2.")));
+        QTRY_VERIFY_WITH_TIMEOUT(asleep(), 10000);
     }
 
     void TheDemoReceiverServesTheInitialSetup() {

@@ -9,7 +9,9 @@
 #include <future>
 
 #include "fake_dialogs.h"
+#include "ui/app_identity.h"
 #include "ui/caption.h"
+#include "ui/main_window.h"
 #include "ui/msgbox.h"
 #include "ui/reentry_guard.h"
 #include "ui/single_instance.h"
@@ -209,6 +211,24 @@ class ShellTest : public QObject {
             {"two\r\n\r\nlines", "two\n\nlines"},
         };
         for (const auto& c : cases) QCOMPARE(MsgText(c.in), QString::fromLatin1(c.shown));
+    }
+
+    // A taskbar or a Wayland compositor matches the windows with their
+    // launcher by the desktop entry's id, and shows the program's icon.
+    void TheWindowsCarryTheDesktopEntryAndTheProgramsIcon() {
+        SetUpApplication();
+        const QString id = QGuiApplication::desktopFileName();
+        QVERIFY(QFile::exists(QStringLiteral(CSQ5_PACKAGING_DIR "/") + id +
+                              QStringLiteral(".desktop")));
+        QVERIFY(QFile::exists(QStringLiteral(CSQ5_PACKAGING_DIR "/") + id +
+                              QStringLiteral(".metainfo.xml.in")));
+        QCOMPARE(id, id.toLower());  // AppStream ids are lower case
+        frmMain w;
+        for (const int size : {16, 32, 64}) {
+            const QImage image = w.windowIcon().pixmap(size, size).toImage();
+            QCOMPARE(image.width(), size);
+            QVERIFY(image.pixelColor(size / 2, size / 2).alpha() > 0);  // drawn, not blank
+        }
     }
 
     void ThePlainBoxHasNoIconAndItsOwnTitle() {

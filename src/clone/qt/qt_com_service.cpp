@@ -12,9 +12,9 @@ QtComService::QtComService(const MsClock& clock)
     line_.onLineError = [this] { com_->OnLineError(); };
     line_.onDeviceLost = [this] { com_->OnDeviceLost(); };
     comDevices({});
+    com_->wakeHook([this] { Wake(); });
     timer_->setInterval(frmCom::kTickMs);
-    QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(),
-                     [this] { com_->timSolid_Timer(); });
+    QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] { Tick(); });
 }
 
 QtComService::~QtComService() {
@@ -44,10 +44,26 @@ void QtComService::InstallResolver() {
 }
 
 void QtComService::Start() {
+    started_ = true;
     timer_->start();
 }
 
 void QtComService::Stop() {
+    started_ = false;
     timer_->stop();
     com_->comOpen(false);
+}
+
+bool QtComService::Ticking() const {
+    return timer_->isActive();
+}
+
+void QtComService::Tick() {
+    com_->timSolid_Timer();
+    if (!com_->HeartbeatNeeded()) timer_->stop();
+}
+
+void QtComService::Wake() {
+    // Restarting an active timer would only shift its phase.
+    if (started_ && !timer_->isActive()) timer_->start();
 }

@@ -3,6 +3,9 @@
 // The serial port service as the Qt programs run it: the core service on a
 // QSerialPort line, ticked by a 50 ms QTimer and at once whenever bytes
 // arrive. Everything runs on the thread that owns it (the GUI thread).
+// The timer runs only while the heartbeat has work (the port open, an error
+// to report, a command in progress): an idle program does not wake up 20
+// times a second for nothing, which a laptop's battery notices.
 
 #include <map>
 #include <memory>
@@ -34,17 +37,23 @@ class QtComService {
     // The device slot n opens now.
     std::string comDeviceOf(int slot) const;
 
-    // Starts the heartbeat; it runs until Stop.
+    // Starts the heartbeat; from now until Stop it ticks whenever it has
+    // work and sleeps otherwise.
     void Start();
     // Stops the heartbeat and closes the port (program end).
     void Stop();
+    // Whether the 50 ms timer is running now.
+    bool Ticking() const;
 
   private:
     void InstallResolver();
+    void Tick();
+    void Wake();
 
     QtSerialLine line_;
     std::map<int, std::string> configured_;
     std::map<int, std::string> overrides_;
     std::unique_ptr<frmCom> com_;
     std::unique_ptr<QTimer> timer_;
+    bool started_ = false;
 };
