@@ -4,9 +4,11 @@
 // QSerialPort line, ticked by a 50 ms QTimer and at once whenever bytes
 // arrive. Everything runs on the thread that owns it (the GUI thread).
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "clone/com_service.h"
 #include "clone/qt/qt_serial_line.h"
@@ -33,6 +35,9 @@ class QtComService {
     void comOverride(int slot, const std::string& path);
     // The device slot n opens now.
     std::string comDeviceOf(int slot) const;
+    // Where the serial ports found on this computer come from
+    // (ListSerialPorts; a test gives its own list).
+    void portLister(std::function<std::vector<std::string>()> lister);
 
     // Starts the heartbeat; it runs until Stop.
     void Start();
@@ -45,6 +50,7 @@ class QtComService {
     QtSerialLine line_;
     std::map<int, std::string> configured_;
     std::map<int, std::string> overrides_;
+    std::function<std::vector<std::string>()> portLister_ = ListSerialPorts;
     std::unique_ptr<frmCom> com_;
     std::unique_ptr<QTimer> timer_;
 };
