@@ -114,13 +114,12 @@ bool QtSerialLine::HungUp() const {
 }
 
 void QtSerialLine::LoseDevice() {
-    if (losing_) return;
-    losing_ = true;
+    if (lossQueuedFor_ == openSerial_) return;
+    lossQueuedFor_ = openSerial_;
     const unsigned serial = openSerial_;
     QMetaObject::invokeMethod(
         port_.get(),
         [this, serial] {
-            losing_ = false;
             // Closed or opened anew since: that is no longer the lost device.
             if (serial != openSerial_ || !port_->isOpen()) return;
             port_->close();

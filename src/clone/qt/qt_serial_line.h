@@ -58,10 +58,10 @@ class QtSerialLine : public SerialLine {
     std::unique_ptr<QSerialPort> port_;
     std::unique_ptr<HangupWatch> hangupWatch_;
     bool opening_ = false;
-    bool losing_ = false;
     // Counts opens, so a loss reported for an earlier open is not taken
-    // for the present one.
+    // for the present one; the open whose loss is being reported.
     unsigned openSerial_ = 0;
+    unsigned lossQueuedFor_ = 0;
     SerialOpenFault openFault_ = SerialOpenFault::None;
     std::string openGroup_;
 };
