@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The profile is a text file people edit by hand. Any content must load with
 // every value either read or left at its default, limited where the program
-// limits it; writing one key must keep what the other keys read, and a value
-// written must read back.
+// limits it; writing one key must keep what the other keys read and every
+// line it does not own, and a value written must read back. A file that is
+// not text is never written over.
 
 #include <cstdint>
 #include <fstream>
+#include <iterator>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -74,6 +77,26 @@ void ReadEveryType(clsCmcProfileIO& p, const std::string& section, const std::st
     }
 }
 
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The lines of a text, each without its line end.
+std::multiset<std::string> Lines(const std::string& text) {
+    std::multiset<std::string> lines;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find('\n', at);
+        const std::size_t next = end == std::string::npos ? text.size() : end + 1;
+        if (end == std::string::npos) end = text.size();
+        if (end > at && text[end - 1] == '\r') --end;
+        lines.insert(text.substr(at, end - at));
+        at = next;
+    }
+    return lines;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -102,7 +125,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writer.Name("CSQ5.rs");
     writer.Section("STATUS");
     const int value = static_cast<int>(size * 37 % 5000) - 100;
-    if (!writer.saveData("CellWidth(3)", value)) return 0;  // e.g. the folder is not writable
+    if (!writer.saveData("CellWidth(3)", value)) {
+        // Not text, or the folder is not writable: the file is as it was.
+        FUZZ_REQUIRE(ReadAll(path) == content);
+        return 0;
+    }
+    // At most the key's own line is gone (rewritten); every other line stays.
+    const std::multiset<std::string> linesBefore = Lines(std::string(content));
+    const std::multiset<std::string> linesAfter = Lines(ReadAll(path));
+    std::size_t missing = 0;
+    for (auto it = linesBefore.begin(); it != linesBefore.end();
+         it = linesBefore.upper_bound(*it)) {
+        const std::size_t had = linesBefore.count(*it), has = linesAfter.count(*it);
+        if (has < had) missing += had - has;
+    }
+    FUZZ_REQUIRE(missing <= 1);
 
     clsCmcProfileIO reader;
     reader.Path(folder);

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   xvfb xauth dpkg-dev file
   librsvg2-bin desktop-file-utils appstream shared-mime-info libxml2-utils groff-base lintian

@@ -25,6 +25,23 @@ std::string TempNameFor(const fs::path& target, int attempt) {
     return (folder / name).string();
 }
 
+// The file a path stands for: symbolic links followed, also one whose
+// target does not exist yet (the save then creates that target, and the
+// link stays). A relative target is taken from the link's own folder. A
+// chain too long to be anything but a loop gives an empty path.
+fs::path ResolveLinks(fs::path target) {
+    constexpr int kMaxLinks = 40;  // as the kernel allows in one lookup
+    for (int hops = 0; hops < kMaxLinks; ++hops) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return target;
+        std::error_code ec;
+        const fs::path link = fs::read_symlink(target, ec);
+        if (ec) return {};
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+    return {};
+}
+
 bool WriteAll(int fd, std::string_view content) {
     std::size_t done = 0;
     while (done < content.size()) {
@@ -44,20 +61,18 @@ bool WriteAll(int fd, std::string_view content) {
 AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view content,
                                       bool flushToDisk) {
     if (path.empty()) return kAtomicWriteCannotCreate;
-    fs::path target(path);
-    std::error_code ec;
     // Replace what a symbolic link points at, not the link itself.
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        const fs::path resolved = fs::weakly_canonical(target, ec);
-        if (ec) return kAtomicWriteCannotCreate;
-        target = resolved;
-    }
-    if (!target.has_filename()) return kAtomicWriteCannotCreate;
+    const fs::path target = ResolveLinks(fs::path(path));
+    if (target.empty() || !target.has_filename()) return kAtomicWriteCannotCreate;
 
+    // The rename would put a plain file in place of whatever is there: only
+    // a regular file may be replaced. A device node (/dev/null for a user
+    // who can write anything), a named pipe, a socket or a folder is left
+    // exactly as it is.
     struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
+    const bool exists = ::lstat(target.c_str(), &old) == 0;
     if (exists) {
-        if (S_ISDIR(old.st_mode)) return kAtomicWriteCannotCreate;
+        if (!S_ISREG(old.st_mode)) return kAtomicWriteCannotCreate;
         if (::access(target.c_str(), W_OK) != 0) return kAtomicWriteCannotCreate;
     }
 

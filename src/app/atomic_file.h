@@ -11,12 +11,16 @@
 
 enum AtomicWriteResult : int {
     kAtomicWriteOk = 0,
-    kAtomicWriteCannotCreate = 1,  // nothing written: folder missing, target a folder or read-only
-    kAtomicWriteFailed = 2,        // writing, flushing or the final rename failed
+    // Nothing written: folder missing, target read-only or not a regular file.
+    kAtomicWriteCannotCreate = 1,
+    // Writing, flushing or the final rename failed.
+    kAtomicWriteFailed = 2,
 };
 
 // Writes content as the whole new file at path. An existing file keeps its
-// permission bits; a symbolic link is followed and its target replaced. A
-// read-only existing file is refused, as opening it for writing would be.
+// permission bits; a symbolic link is followed and its target replaced (or
+// created, when the link dangles). Only a regular file or nothing may be at
+// the target: a folder, device node, named pipe or socket is refused and
+// left as it is, as is a read-only file, as opening it for writing would be.
 AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view content,
                                       bool flushToDisk = true);

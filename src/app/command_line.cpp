@@ -1,6 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+namespace {
+
+// "/s", " /S", "/S " and the like: the setup switch mistyped. No data file
+// has such a name, so it is no file to open either.
+bool LooksLikeSetupSwitch(const std::string& arg) {
+    const auto first = arg.find_first_not_of(" \t");
+    if (first == std::string::npos) return false;
+    const auto last = arg.find_last_not_of(" \t");
+    const std::string word = arg.substr(first, last - first + 1);
+    return word == "/S" || word == "/s";
+}
+
+}  // namespace
+
 StartupRequest ParseStartupCommandLine(const std::vector<std::string>& arguments) {
     StartupRequest request;
     std::vector<std::string> rest;
@@ -12,11 +26,11 @@ StartupRequest ParseStartupCommandLine(const std::vector<std::string>& arguments
     }
     if (rest.size() != 1) return request;
     // The initial setup answers to "/S" alone: "/s", " /S" and the like are
-    // not it (they are taken as file names and refused as such).
+    // not it, and are ignored.
     const std::string& arg = rest.front();
     if (arg == "/S")
         request.setup = true;
-    else if (!arg.empty() && arg.rfind("--", 0) != 0)
+    else if (!arg.empty() && arg.rfind("--", 0) != 0 && !LooksLikeSetupSwitch(arg))
         request.file = arg;
     return request;
 }

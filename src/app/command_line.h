@@ -5,7 +5,8 @@
 //   csq5                 the main window (or the initial setup when no
 //                        receiver version is known yet)
 //   csq5 /S              the initial setup; exactly "/S", case-sensitive,
-//                        as the only argument
+//                        as the only argument ("/s", " /S" and the like
+//                        are ignored)
 //   csq5 FILE            opens the data file FILE
 //   csq5 --demo [/S | FILE]
 //                        the same, with a simulated receiver in the program

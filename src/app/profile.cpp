@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/profile.h"
 
-#define SI_NO_CONVERSION
-#include <SimpleIni.h>
-#include <strings.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include "app/atomic_file.h"
+#include "app/ini_text.h"
 
 namespace {
 
@@ -22,6 +23,9 @@ namespace fs = std::filesystem;
 
 // The platform's read buffer held 255 characters including the terminator.
 constexpr std::size_t kValueMax = 254;
+// A profile holds some dozens of short lines; a file many times that size is
+// not one.
+constexpr std::size_t kProfileMaxBytes = 4 << 20;
 
 std::string DropTrailingSpaces(std::string text) {
     const std::size_t end = text.find_last_not_of(' ');
@@ -113,14 +117,67 @@ bool ParseDateTime(const std::string& text, ProfileDateTime& out) {
     return true;
 }
 
+// What became of reading the profile file.
+enum class FileRead { Read, Missing, Unreadable };
+
+// A text file of the profile's kind has no control characters but blanks
+// and line ends; a NUL byte or other binary bytes mean the file is
+// something else, or damaged, and cannot be rewritten without losing what
+// could not be understood.
+bool IsProfileText(std::string_view content) {
+    return std::none_of(content.begin(), content.end(), [](char c) {
+        const auto code = static_cast<unsigned char>(c);
+        return (code < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\v' && c != '\f') ||
+               code == 0x7F;
+    });
+}
+
+// The whole file. Only a missing file (or a symbolic link to a missing file)
+// counts as no file: anything that exists and cannot be read completely as
+// text (no permission, a folder, a device or pipe, binary content, a size no
+// profile has) is unreadable.
+FileRead ReadProfileFile(const std::string& path, std::string& content) {
+    content.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return errno == ENOENT ? FileRead::Missing : FileRead::Unreadable;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+              static_cast<std::size_t>(st.st_size) <= kProfileMaxBytes;
+    char buffer[4096];
+    while (ok) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        content.append(buffer, static_cast<std::size_t>(n));
+        ok = content.size() <= kProfileMaxBytes;
+    }
+    ::close(fd);
+    if (!ok || !IsProfileText(content)) {
+        content.clear();
+        return FileRead::Unreadable;
+    }
+    return FileRead::Read;
+}
+
 }  // namespace
 
-// The parsed file, re-read only when the file on disk is another one or has
-// changed since it was last read or written.
+// The file's lines, re-read only when the file on disk is another one or has
+// changed since it was last read or written. Values written but not yet
+// stored are kept as changes, so that a file someone else rewrote meanwhile
+// gets them applied over its own lines instead of being replaced.
 struct clsCmcProfileIO::Cache {
-    CSimpleIniA ini{false, true, false};  // single-byte text, duplicate keys kept, no multi-line
+    struct Change {
+        std::string section, key, value;
+    };
+
+    IniText ini;
     std::string file;
     bool loaded = false;
+    bool unreadable = false;
+    std::vector<Change> pending;
     struct stat identity {};
     bool identityValid = false;
 
@@ -131,18 +188,27 @@ struct clsCmcProfileIO::Cache {
 
     void Remember() { identityValid = ::stat(file.c_str(), &identity) == 0; }
 
-    void Refresh(const std::string& path) {
+    bool Current(const std::string& path) const {
+        if (!loaded || path != file) return false;
         struct stat now {};
         const bool exists = ::stat(path.c_str(), &now) == 0;
-        if (loaded && path == file &&
-            (exists ? identityValid && SameIdentity(now, identity) : !identityValid))
-            return;
-        ini.Reset();
-        ini.SetSpaces(false);
+        return exists ? identityValid && SameIdentity(now, identity) : !identityValid;
+    }
+
+    void Load(const std::string& path) {
+        ini = IniText();
         file = path;
         loaded = true;
-        if (exists && S_ISREG(now.st_mode)) (void)ini.LoadFile(path.c_str());
+        std::string content;
+        const FileRead read = ReadProfileFile(path, content);
+        unreadable = read == FileRead::Unreadable;
+        if (read == FileRead::Read) ini.Parse(content);
         Remember();
+        for (const Change& c : pending) ini.Set(c.section, c.key, c.value);
+    }
+
+    void Refresh(const std::string& path) {
+        if (!Current(path)) Load(path);
     }
 };
 
@@ -169,14 +235,26 @@ std::string clsCmcProfileIO::GetFileName(const std::string& path) {
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
+bool clsCmcProfileIO::Unreadable() {
+    if (cache_->pending.empty()) cache_->Refresh(GetMyProfile());
+    return cache_->unreadable;
+}
+
 bool clsCmcProfileIO::Flush() {
-    std::string content;
-    if (cache_->ini.Save(content) < 0) return false;
     const std::string file = GetMyProfile();
+    // Someone else may have rewritten the file since it was read: our
+    // changes go over their lines.
+    cache_->Refresh(file);
+    cache_->pending.clear();
+    // What could not be read is never written over.
+    if (cache_->unreadable) {
+        cache_->loaded = false;
+        return false;
+    }
     const fs::path folder = fs::path(file).parent_path();
     std::error_code ec;
     if (!folder.empty() && !fs::exists(folder, ec)) fs::create_directories(folder, ec);
-    if (WriteFileAtomically(file, content) != kAtomicWriteOk) {
+    if (WriteFileAtomically(file, cache_->ini.Text()) != kAtomicWriteOk) {
         // The file is as it was: read it again rather than trust the values
         // that could not be stored.
         cache_->loaded = false;
@@ -188,37 +266,23 @@ bool clsCmcProfileIO::Flush() {
 
 bool clsCmcProfileIO::WriteText(const std::string& key, const std::string& text) {
     // Values collected for one write stay until that write.
-    if (!pendingWrite_) cache_->Refresh(GetMyProfile());
+    if (cache_->pending.empty()) cache_->Refresh(GetMyProfile());
     // A line break in a value would start a new line of the file, which
     // would read back as another key or section; such a value is not kept.
     const bool oneLine = text.find_first_of("\r\n") == std::string::npos;
     const std::string stored = oneLine ? StripTerminator(text) : std::string();
-    // An existing key keeps the spelling it has in the file.
-    std::string name = key;
-    CSimpleIniA::TNamesDepend keys;
-    if (cache_->ini.GetAllKeys(section_.c_str(), keys)) {
-        for (const auto& k : keys) {
-            if (strcasecmp(k.pItem, key.c_str()) == 0) {
-                name = k.pItem;
-                break;
-            }
-        }
-    }
-    if (cache_->ini.SetValue(section_.c_str(), name.c_str(), stored.c_str(), nullptr, true) < 0)
-        return false;
-    if (updateDepth_ > 0) {
-        pendingWrite_ = true;
-        return oneLine;
-    }
+    cache_->ini.Set(section_, key, stored);
+    cache_->pending.push_back({section_, key, stored});
+    if (updateDepth_ > 0) return oneLine && !cache_->unreadable;
     return Flush() && oneLine;
 }
 
 bool clsCmcProfileIO::ReadText(const std::string& key, const std::string& defaultText,
                                std::string& text) {
     // Values collected for one write stay until that write.
-    if (!pendingWrite_) cache_->Refresh(GetMyProfile());
-    const char* value = cache_->ini.GetValue(section_.c_str(), key.c_str(), nullptr);
-    std::string got = StripTerminator(value != nullptr ? std::string(value) : defaultText);
+    if (cache_->pending.empty()) cache_->Refresh(GetMyProfile());
+    const std::optional<std::string> value = cache_->ini.Get(section_, key);
+    std::string got = StripTerminator(value ? *value : defaultText);
     if (got.size() > kValueMax) got.resize(kValueMax);
     if (got.empty()) return false;
     text = DropTrailingSpaces(std::move(got));
@@ -231,8 +295,7 @@ void clsCmcProfileIO::BeginUpdate() {
 
 bool clsCmcProfileIO::EndUpdate() {
     if (updateDepth_ == 0 || --updateDepth_ > 0) return true;
-    if (!pendingWrite_) return true;
-    pendingWrite_ = false;
+    if (cache_->pending.empty()) return true;
     return Flush();
 }
 
@@ -339,4 +402,9 @@ std::string ChooseProfileFile(const std::string& programFolder, const char* xdgC
         return beside.string();  // no home at all: beside the program is all there is
     }
     return (config / kProfileFolderName / kProfileFileName).string();
+}
+
+std::string ProfileUnreadableText(const std::string& path) {
+    return "Cannot read the profile " + path +
+           ". The program runs on its default settings and leaves the file as it is.";
 }

@@ -2,10 +2,15 @@
 #pragma once
 // The profile store: the program's settings between runs, kept in one
 // INI-style file ("CSQ5.rs") of "[section]" lines and "key=value" lines.
-// Section and key names match regardless of letter case; writing a key keeps
-// every other section, key and comment of the file. Each user of the store
-// sets its section and then reads or writes its keys as typed values, which
-// the store turns into text and back:
+// Section and key names match regardless of letter case. Writing a key
+// rewrites only that key's line (or adds one): every other section, key,
+// comment and line stays in place, with the file's own line ends (see
+// IniText). A file that exists but cannot be read completely as text (no
+// permission to read it, a NUL byte or other binary content, not a regular
+// file) is never written over: its keys read as their defaults, writes fail,
+// and Unreadable() tells the program to say so. Each user of the store sets
+// its section and then reads or writes its keys as typed values, which the
+// store turns into text and back:
 //
 //   integer, double   ordinary number text ("12", "-1", "3100", "0.5")
 //   boolean           "1" or "0"; reading, only "0" is False
@@ -86,8 +91,13 @@ class clsCmcProfileIO {
 
     // Collects the following writes and writes the file once at EndUpdate;
     // EndUpdate is True when that write succeeded (or nothing was written).
+    // Lines another program wrote to the file meanwhile are kept.
     void BeginUpdate();
     bool EndUpdate();
+
+    // Whether the profile file exists but cannot be read completely; the
+    // program then runs on defaults and leaves the file alone.
+    bool Unreadable();
 
     // The text up to its first NUL character.
     static std::string StripTerminator(const std::string& text);
@@ -108,8 +118,11 @@ class clsCmcProfileIO {
     std::string section_;
     std::unique_ptr<Cache> cache_;
     int updateDepth_ = 0;
-    bool pendingWrite_ = false;
 };
+
+// The one notice that the profile at path could not be read (the window
+// program shows it in a message box, csq5-cli on stderr).
+std::string ProfileUnreadableText(const std::string& path);
 
 // The folder of the running program, ending with "/".
 std::string ProgramFolder();

@@ -46,7 +46,13 @@ int CliPortSlot(const std::string& port) {
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     if (upper.size() == 4 && upper.rfind("COM", 0) == 0 && upper[3] >= '1' && upper[3] <= '4')
         return upper[3] - '0';
-    return port.find('/') != std::string::npos ? 0 : -1;
+    // "COM5" and the like name a slot the program does not have; any other
+    // name is a device, a bare one ("ttyUSB0") in /dev.
+    const bool otherSlot =
+        upper.size() > 3 && upper.rfind("COM", 0) == 0 &&
+        std::all_of(upper.begin() + 3, upper.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (otherSlot || port.find_first_not_of(" \t") == std::string::npos) return -1;
+    return 0;
 }
 
 bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std::string& error) {
@@ -213,7 +219,8 @@ Commands:
                             row is named on stderr with its line number
 
 PORT is COM1 to COM4 (the profile's "ComDevice(n)" in section OPTION, else
-the n-th serial port found) or a device path such as /dev/ttyUSB0.
+the n-th serial port found) or a device such as /dev/ttyUSB0 (a bare name
+such as ttyUSB0 means the same).
 
 Options:
   --profile FILE   the profile holding the receiver version (section

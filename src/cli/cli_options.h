@@ -45,5 +45,6 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
 std::string CliUsage();
 
 // A port argument: the COM slot 1..4 for "COM1".."COM4" (letter case
-// ignored), 0 for a device path (anything holding a "/"), -1 otherwise.
+// ignored), -1 for another "COM" number or a blank text, 0 for a device
+// (a path, or a bare name that DevicePathOf puts in /dev).
 int CliPortSlot(const std::string& port);

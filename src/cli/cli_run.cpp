@@ -30,6 +30,8 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 constexpr int kNumComSlots = 4;
+constexpr const char* kRunSetupFirst =
+    "No receiver version is stored: run csq5-cli setup --port PORT first.";
 
 // The commands' questions and messages on a terminal: the command line is
 // the user's confirmation, failures go to stderr, results to stdout, and the
@@ -99,6 +101,8 @@ struct Program {
         }
         clsRigQ5_Matrix& m = master.MatrixObj();
         MasterLoadData(master, profile);
+        if (profile.Unreadable())
+            std::cerr << RealLineBreaks(ProfileUnreadableText(profile.GetMyProfile())) << "\n";
         if (o.ver) m.MtxVerNo(*o.ver);
         if (o.am) m.MtxAmOk(*o.am);
         if (o.exp) m.MtxExpOn(*o.exp);
@@ -235,7 +239,7 @@ int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
     if (slot > 0) {
         clone.ComPortNo(slot);
     } else {
-        clone.ComDevice(o.port);
+        clone.ComDevice(DevicePathOf(o.port));
     }
 
     if (o.command == CliCommand::Write && p.doc.Load(o.file) != kAcfOk) return kExitFailure;
@@ -265,7 +269,13 @@ int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
     }
     if (started && clone.Busy()) app.exec();
     service.Stop();
-    if (!ok) return kExitFailure;
+    if (!ok) {
+        // Without the receiver's version no identification can match.
+        if (o.command != CliCommand::Setup &&
+            p.master.MatrixObj().MtxVerNo() == clsRigQ5_Matrix::kNoVersion)
+            std::cerr << kRunSetupFirst << "\n";
+        return kExitFailure;
+    }
 
     switch (o.command) {
         case CliCommand::Setup:
@@ -285,8 +295,12 @@ int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
             if (clone.LastBackupFile().empty())
                 std::cerr << "Cannot save the backup of the read in " << backups.Folder() << ".\n";
             // As File > Save right after the read: the document has no file
-            // name yet, so it is saved under the name given.
-            return SaveFileResult(p.doc.Save(o.output));
+            // name yet, so it is saved under the name given. Should that
+            // fail, the image read is not lost: say where its copy is.
+            if (p.doc.Save(o.output) == kAcfOk) return kExitOk;
+            if (!clone.LastBackupFile().empty())
+                std::cerr << "The image read is kept in " << clone.LastBackupFile() << ".\n";
+            return kExitFailure;
         default:
             return kExitOk;
     }

@@ -193,6 +193,10 @@ void CloneCommands::Finish() {
     const CloneCommand command = running_;
     const bool ok = !lastCloneError_;
     const ByteStr answer = seq_.ansInfo();
+    // An operation that ended well ends on the full bar, however its last
+    // bytes arrived: the last data frame and the end frame in one piece
+    // leave no tick in between to show it.
+    if (ok && progressShown_) ui_.ProgressValue(kCloneProgressMaximum);
     CloseProgress();
     // Every command ends with the port closed.
     ResetSequence();

@@ -98,6 +98,8 @@ CloneFailure CloneFailureOf(const clsCmcAcf3Sequence& sequence) {
     f.portNum = sequence.ComPortNo();
     f.portDevice = sequence.ComDevice();
     f.permissionDeniedDevice = sequence.com().errPermissionDevice();
+    f.permissionGroup = sequence.com().errPermissionGroup();
+    f.noSerialPort = sequence.com().errNoSerialPort();
     return f;
 }
 
@@ -106,11 +108,18 @@ std::string CloneFailureText(const CloneFailure& f) {
         const std::string port =
             f.portDevice.empty() ? "COM " + std::to_string(f.portNum) : f.portDevice;
         auto hints = HintsA();
-        // Serial devices belong to the group dialout; a user outside it
-        // gets the same refusal as for a port in use, so say which it was.
-        if (!f.permissionDeniedDevice.empty())
+        // A serial device belongs to a group (dialout on Debian); a user
+        // outside it gets the same refusal as for a port in use, so say
+        // which it was and what grants it.
+        if (!f.permissionDeniedDevice.empty() && !f.permissionGroup.empty())
             hints.push_back("- Permission to use " + f.permissionDeniedDevice +
-                            " (membership of the dialout group).");
+                            " (membership of the " + f.permissionGroup + " group).");
+        // Someone trying the program without a receiver, or with a cable
+        // the system does not see.
+        if (f.noSerialPort)
+            hints.push_back(
+                "- No serial port was found on this computer; csq5 --demo tries the program "
+                "with a simulated receiver.");
         return WithHints("Cannot access " + port + ".", hints);
     }
     if (f.errOverflow) return WithHints("COM buffer Overflow.", HintsA());

@@ -20,9 +20,13 @@ struct CloneFailure {
     int sequenceError = 0;       // the result of the last clone-information check
     int portNum = 1;             // the COM slot
     std::string portDevice;      // a device path given instead of a slot
-    // The device that could not be opened for lack of permission; empty
-    // when that was not the cause.
+    // The device that could not be opened for lack of permission, and the
+    // group whose membership would let the user open it; both empty when
+    // that was not the cause or no group would help.
     std::string permissionDeniedDevice;
+    std::string permissionGroup;
+    // The port could not be opened and no serial port exists at all.
+    bool noSerialPort = false;
 };
 
 // The state of the sequence, its serial service and driver, right now
@@ -31,16 +35,20 @@ CloneFailure CloneFailureOf(const clsCmcAcf3Sequence& sequence);
 
 // The message for a failed clone operation, lines joined by CR LF. The
 // cause is the first that applies: port not opened, receive overflow, the
-// driver's error, the sequence's error. A port refused for lack of
-// permission adds a last hint naming the device and the group that
-// grants it.
+// driver's error, the sequence's error. A port not opened gets a last hint
+// when there is more to say: the device and the group that would grant it,
+// when the user lacks that membership; the demo receiver, when the
+// computer has no serial port at all.
 std::string CloneFailureText(const CloneFailure& failure);
+
+// The progress bar's full value.
+inline constexpr int kCloneProgressMaximum = 100;
 
 // Progress bar value (0..maximum) from the driver's work mode and the last
 // image address it handled: full while a write waits for its result,
 // otherwise in proportion to the address over the 8064-byte image.
-int CloneProgressValue(int workMode, std::int32_t lastEeAdr, int maximum = 100);
+int CloneProgressValue(int workMode, std::int32_t lastEeAdr, int maximum = kCloneProgressMaximum);
 
 class clsCmcAcf3Drv;
 // The same, from the driver's state now.
-int CloneProgressValue(const clsCmcAcf3Drv& driver, int maximum = 100);
+int CloneProgressValue(const clsCmcAcf3Drv& driver, int maximum = kCloneProgressMaximum);

@@ -45,14 +45,26 @@ std::vector<std::string> OrderSerialPorts(std::vector<std::string> found) {
     return found;
 }
 
+std::string DevicePathOf(const std::string& name) {
+    const std::string device = Trim(name);
+    if (device.empty() || device.find('/') != std::string::npos) return device;
+    return "/dev/" + device;
+}
+
 std::string ResolveComDevice(int slot, const std::map<int, std::string>& configured,
                              const std::vector<std::string>& found) {
     if (const auto it = configured.find(slot); it != configured.end()) {
-        const std::string device = Trim(it->second);
-        if (!device.empty())
-            return device.find('/') == std::string::npos ? "/dev/" + device : device;
+        const std::string device = DevicePathOf(it->second);
+        if (!device.empty()) return device;
     }
     const auto ordered = OrderSerialPorts(found);
     if (slot < 1 || static_cast<std::size_t>(slot) > ordered.size()) return {};
     return ordered[static_cast<std::size_t>(slot) - 1];
+}
+
+std::string JoinableGroup(const DeviceAccess& device, unsigned userId) {
+    constexpr unsigned kGroupReadWrite = 060;  // S_IRGRP | S_IWGRP
+    if ((device.mode & kGroupReadWrite) != kGroupReadWrite) return {};
+    if (device.group == 0 || device.owner == userId) return {};
+    return device.groupName;
 }

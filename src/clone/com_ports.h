@@ -21,3 +21,23 @@ std::vector<std::string> OrderSerialPorts(std::vector<std::string> found);
 // (nothing to open).
 std::string ResolveComDevice(int slot, const std::map<int, std::string>& configured,
                              const std::vector<std::string>& found);
+
+// The device path a user means by a port name: a bare name such as
+// "ttyUSB0" lives in /dev; a name holding a "/" is a path already.
+// Surrounding blanks are dropped; empty stays empty.
+std::string DevicePathOf(const std::string& name);
+
+// Who may use a device node, as the file system says.
+struct DeviceAccess {
+    unsigned mode = 0;      // st_mode
+    unsigned owner = 0;     // st_uid
+    unsigned group = 0;     // st_gid
+    std::string groupName;  // the group's name; empty when it has none
+};
+
+// The group a refused user could join to use the device: the device's
+// group, when that group may read and write it and has a name. Not the
+// superuser's group (0), which is no group to join for a serial port, and
+// not for the device's owner, to whom the owner's bits apply whatever
+// groups he is in. Empty when joining a group would not help.
+std::string JoinableGroup(const DeviceAccess& device, unsigned userId);

@@ -13,6 +13,8 @@ void frmCom::Reset() {
     comDevice_.clear();
     errCannotOpen_ = false;
     errPermissionDevice_.clear();
+    errPermissionGroup_.clear();
+    errNoSerialPort_ = false;
     errOverflow_ = false;
 }
 
@@ -35,8 +37,13 @@ void frmCom::comOpen(bool wanted) {
         if (wanted) {
             const std::string device = comDeviceToOpen();
             if (device.empty() || !line_.Open(device, comBaud_)) {
-                if (!device.empty() && line_.LastOpenFault() == SerialOpenFault::PermissionDenied)
+                const std::string group = line_.LastOpenGroup();
+                if (!device.empty() && line_.LastOpenFault() == SerialOpenFault::PermissionDenied &&
+                    !group.empty()) {
                     errPermissionDevice_ = device;
+                    errPermissionGroup_ = group;
+                }
+                errNoSerialPort_ = lister_ && lister_().empty();
                 line_.Close();
                 errCannotOpen_ = true;
             }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "clone/acf3_driver.h"
 #include "clone/serial_line.h"
@@ -43,6 +44,11 @@ class frmCom {
     void comDevice(const std::string& path) { comDevice_ = path; }
     // Maps a port number to its device; set by the platform layer.
     void comResolver(std::function<std::string(int)> resolver) { resolver_ = std::move(resolver); }
+    // The serial ports found on this computer; set by the platform layer.
+    // Asked only when an open fails, to tell a computer without any.
+    void comPortLister(std::function<std::vector<std::string>()> lister) {
+        lister_ = std::move(lister);
+    }
     // The device the next open uses.
     std::string comDeviceToOpen() const;
     // The line settings text, "9600,N,8,1" at the default rate.
@@ -59,9 +65,15 @@ class frmCom {
     bool errCannotOpen() const { return errCannotOpen_; }
     void errCannotOpen(bool value) { errCannotOpen_ = value; }
     bool totalError() const;
-    // The device a failed open was refused for lack of permission; empty
-    // when that was not the cause. Cleared with errCannotOpen by Reset.
+    // The device a failed open was refused for lack of permission, and the
+    // group whose membership would let the user open it; both empty when
+    // that was not the cause or no group would help. Cleared with
+    // errCannotOpen by Reset.
     const std::string& errPermissionDevice() const { return errPermissionDevice_; }
+    const std::string& errPermissionGroup() const { return errPermissionGroup_; }
+    // A failed open on a computer where no serial port was found at all.
+    // Cleared with errCannotOpen by Reset.
+    bool errNoSerialPort() const { return errNoSerialPort_; }
 
     // The main window's part of the tick, and its clone error report.
     void mainTask(std::function<void()> task) { mainTask_ = std::move(task); }
@@ -81,7 +93,7 @@ class frmCom {
 
     // Events of the serial line, called by the platform layer.
     void OnReceive();    // bytes arrived
-    void OnOverflow();   // the receive buffer overflowed
+    void OnOverflow();   // a runaway receive backlog
     void OnLineError();  // framing, parity, overrun, break and the like
     // The device went away while open (a USB adapter unplugged): nothing
     // more can pass, so the port counts as no longer accessible.
@@ -100,9 +112,12 @@ class frmCom {
     std::int32_t comBaud_ = 9600;
     std::string comDevice_;
     std::function<std::string(int)> resolver_;
+    std::function<std::vector<std::string>()> lister_;
     bool errOverflow_ = false;
     bool errCannotOpen_ = false;
     std::string errPermissionDevice_;
+    std::string errPermissionGroup_;
+    bool errNoSerialPort_ = false;
     bool inTick_ = false;
     std::function<void()> mainTask_;
     std::function<void()> errorReport_;

@@ -13,8 +13,12 @@
 // Bytes the platform's transmit buffer holds; a frame is only sent while
 // more than 256 of them are free.
 inline constexpr int kSerialOutBufferSize = 1024;
-// Bytes the receive buffer holds before it counts as overflowed.
-inline constexpr int kSerialInBufferSize = 16384;
+// Received bytes waiting unread are data, not a loss: the serial library's
+// buffer grows as needed, and a fast line or a busy computer can bring the
+// whole clone read stream (some 18 KB) at once. Only a backlog beyond this,
+// far above anything a clone sends, is a device that sends without end; it
+// is given up as a receive overflow.
+inline constexpr int kSerialRunawayBytes = 1 << 20;
 
 // Why the last open failed, as far as the platform tells.
 enum class SerialOpenFault {
@@ -43,6 +47,10 @@ class SerialLine {
     // Bytes written but still queued for sending.
     virtual int BytesToWrite() const = 0;
     // Why the last Open returned False. On Linux a serial device usually
-    // belongs to the group dialout, and a user outside it is refused.
+    // belongs to a group (dialout on Debian), and a user outside it is
+    // refused.
     virtual SerialOpenFault LastOpenFault() const { return SerialOpenFault::None; }
+    // After a refusal for lack of permission: the group whose membership
+    // would let this user open the device; empty when none would.
+    virtual std::string LastOpenGroup() const { return {}; }
 };

@@ -9,19 +9,23 @@ struct FaultSpelling {
     SimFault fault;
     const char* name;
     bool takesFrame;
+    // The lowest frame number: 0 strikes right after the read or write
+    // request, before any data frame; a fault that changes a data frame
+    // needs one to change.
+    int firstFrame;
 };
 
 constexpr FaultSpelling kFaults[] = {
-    {SimFault::NoEcho, "no-echo", false},
-    {SimFault::NoAnswer, "no-answer", false},
-    {SimFault::WrongModel, "wrong-model", false},
-    {SimFault::IllegalSub, "illegal-sub", false},
-    {SimFault::OtherVersion, "other-version", false},
-    {SimFault::BadChecksum, "bad-checksum", true},
-    {SimFault::DropFrame, "drop-frame", true},
-    {SimFault::WriteFailed, "write-failed", false},
-    {SimFault::Stall, "stall", true},
-    {SimFault::Hangup, "hangup", true},
+    {SimFault::NoEcho, "no-echo", false, 0},
+    {SimFault::NoAnswer, "no-answer", false, 0},
+    {SimFault::WrongModel, "wrong-model", false, 0},
+    {SimFault::IllegalSub, "illegal-sub", false, 0},
+    {SimFault::OtherVersion, "other-version", false, 0},
+    {SimFault::BadChecksum, "bad-checksum", true, 1},
+    {SimFault::DropFrame, "drop-frame", true, 1},
+    {SimFault::WriteFailed, "write-failed", false, 0},
+    {SimFault::Stall, "stall", true, 0},
+    {SimFault::Hangup, "hangup", true, 0},
 };
 
 bool ParseInt(const std::string& text, int lower, int upper, int& value) {
@@ -136,8 +140,9 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& out, std:
                     }
                     frameText = args[++i];
                 }
-                if (!ParseInt(frameText, 0, 65535, out.setup.faultFrame)) {
-                    error = std::string(found->name) + ": bad frame number " + frameText;
+                if (!ParseInt(frameText, found->firstFrame, 65535, out.setup.faultFrame)) {
+                    error = std::string(found->name) + ": bad frame number " + frameText + " (" +
+                            std::to_string(found->firstFrame) + " to 65535)";
                     return false;
                 }
             } else if (colon != std::string::npos) {
@@ -176,9 +181,9 @@ Line:
   --link PATH       also make the symlink PATH to the slave (removed on exit)
   --baud N          send at the pace of an N bit/s line, 10 bits a byte
                     (echo included); default: unpaced
-Faults (one per run; K counts data frames from 1, 0 = right after the
-read or write request; in a read the frames the receiver sends, in a
-write the frames it receives):
+Faults (one per run; K counts data frames from 1, in a read the frames
+the receiver sends, in a write the frames it receives; for stall and
+hangup, 0 = right after the read or write request):
   --fault no-echo          cable absent: nothing comes back at all
   --fault no-answer        receiver off: echo, but no answer
   --fault wrong-model      identification with model code 2305

@@ -99,6 +99,9 @@ void Csq5Program::Start(const QStringList& arguments) {
     }
     comDevices_ = devices;
     service_.comDevices(devices);
+    // A profile that could not be read is left alone; the program runs on
+    // the defaults, so the user should know why his settings are missing.
+    if (profile_.Unreadable()) MsgBoxOk(ProfileUnreadableText(profile_.GetMyProfile()));
     if (request.demo) StartDemo();
     window_.ResetRig();
     window_.LoadSettings(settings);

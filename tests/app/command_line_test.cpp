@@ -12,9 +12,11 @@ TEST(StartupCommandLine, SetupOnlyForExactlySlashSAndAFileForOneOtherArgument) {
     const std::vector<Case> cases = {
         {{}, false, false, ""},
         {{"/S"}, false, true, ""},
-        {{"/s"}, false, false, "/s"},
-        {{" /S"}, false, false, " /S"},
-        {{"/S "}, false, false, "/S "},
+        // A mistyped setup switch is neither the setup nor a file name.
+        {{"/s"}, false, false, ""},
+        {{" /S"}, false, false, ""},
+        {{"/S "}, false, false, ""},
+        {{"/sx"}, false, false, "/sx"},
         {{"/S", "x.acf"}, false, false, ""},
         {{"my data.acf"}, false, false, "my data.acf"},
         {{"/home/u/x.acf"}, false, false, "/home/u/x.acf"},

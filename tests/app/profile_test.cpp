@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "file_text.h"
 #include "temp_dir.h"
@@ -202,7 +203,7 @@ TEST_F(ProfileFixture, UpdateWritesTheFileOnceAtTheEnd) {
     EXPECT_TRUE(p.loadData("B", b));  // pending values read back
     EXPECT_EQ(b, 2);
     EXPECT_TRUE(p.EndUpdate());
-    EXPECT_EQ(ReadFile(file()), "[S]\nA=1\nB=2\n");
+    EXPECT_EQ(ReadFile(file()), "[S]\nC=3\nA=1\nB=2\n");  // their line stays
 }
 
 TEST_F(ProfileFixture, UnwritableProfileReportsFalse) {
@@ -220,6 +221,139 @@ TEST_F(ProfileFixture, ChangesMadeByOthersAreSeen) {
     int a = 0;
     p.loadData("A", a);
     EXPECT_EQ(a, 22);
+}
+
+TEST_F(ProfileFixture, RewriteKeepsEveryLineItDoesNotOwnInPlace) {
+    // A hand-edited profile: CR LF line ends, comments, a line that is no
+    // key, a duplicate key, blanks around "=", a foreign section, no line
+    // end at the very end.
+    const std::string before =
+        "; my settings\r\n"
+        "[OPTION]\r\n"
+        "ComPort = 3\r\n"
+        "just a note\r\n"
+        "ComPort=4\r\n"
+        "ToolBar=1\r\n"
+        "# trailing comment of OPTION\r\n"
+        "\r\n"
+        "[Other tool]\r\n"
+        "Alpha=1\r\n"
+        "[STATUS]\r\n"
+        "TreeViewWidth=2000";
+    WriteFile(file(), before);
+    int port = 0;
+    p.Section("OPTION");
+    EXPECT_TRUE(p.loadData("ComPort", port));
+    EXPECT_EQ(port, 3);  // the first of two keys counts
+    p.BeginUpdate();
+    p.saveData("comport", 2);  // rewritten where it stands
+    p.saveData("Bar", 7);      // new key after the section's last key
+    p.Section("STATUS");
+    p.saveData("CellWidth(0)", 5);  // the last line gets its line end
+    p.Section("RecentFiles");
+    p.saveData("RecentFileName(0)", "/home/u/a.acf");  // new section at the end
+    EXPECT_TRUE(p.EndUpdate());
+    EXPECT_EQ(ReadFile(file()),
+              "; my settings\r\n"
+              "[OPTION]\r\n"
+              "ComPort =2\r\n"
+              "just a note\r\n"
+              "ComPort=4\r\n"
+              "ToolBar=1\r\n"
+              "Bar=7\r\n"
+              "# trailing comment of OPTION\r\n"
+              "\r\n"
+              "[Other tool]\r\n"
+              "Alpha=1\r\n"
+              "[STATUS]\r\n"
+              "TreeViewWidth=2000\r\n"
+              "CellWidth(0)=5\r\n"
+              "\r\n"
+              "[RecentFiles]\r\n"
+              "RecentFileName(0)=/home/u/a.acf\r\n");
+    // Writing the same values again changes nothing at all.
+    const std::string after = ReadFile(file());
+    p.Section("OPTION");
+    p.saveData("ComPort", 2);
+    EXPECT_EQ(ReadFile(file()), after);
+}
+
+TEST_F(ProfileFixture, ByteOrderMarkOfAnEditorBelongsToNoName) {
+    WriteFile(file(), "\xEF\xBB\xBF[OPTION]\nComPort=4\n");
+    p.Section("OPTION");
+    int port = 1;
+    EXPECT_TRUE(p.loadData("ComPort", port));
+    EXPECT_EQ(port, 4);
+    EXPECT_TRUE(p.saveData("ComPort", 2));
+    EXPECT_EQ(ReadFile(file()), "\xEF\xBB\xBF[OPTION]\nComPort=2\n");
+}
+
+TEST_F(ProfileFixture, ProfileThatCannotBeReadCompletelyIsNeverWrittenOver) {
+    struct Case {
+        const char* what;
+        std::string content;
+        fs::perms perms = fs::perms::owner_read | fs::perms::owner_write;
+    };
+    const std::string good = "[M_Property]\r\nM_Property_V=3\r\n";
+    std::vector<Case> cases = {
+        {"a NUL byte",
+         good + "[RecentFiles]\r\nRecentFileName(0)=a" + std::string(1, '\0') + "b\r\n"},
+        {"a binary prefix", std::string{'\x7F', 'E', 'L', 'F', '\x02', '\x01', '\x01'} + good},
+        {"a control character", good + "\x1B[0m\r\n"},
+    };
+    if (::geteuid() != 0)  // root reads anything
+        cases.push_back({"no read permission", good, fs::perms::owner_write});
+    for (const Case& c : cases) {
+        WriteFile(file(), c.content);
+        fs::permissions(file(), c.perms);
+        clsCmcProfileIO q;
+        q.Path(p.Path());
+        q.Name(p.Name());
+        EXPECT_TRUE(q.Unreadable()) << c.what;
+        q.Section("M_Property");
+        int version = 12;
+        q.loadData("M_Property_V", version);
+        EXPECT_EQ(version, 12) << c.what;  // nothing of it is taken
+        EXPECT_FALSE(q.saveData("M_Property_V", 5)) << c.what;
+        q.BeginUpdate();
+        q.saveData("M_Property_A", 1);
+        EXPECT_FALSE(q.EndUpdate()) << c.what;
+        fs::permissions(file(), fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_EQ(ReadFile(file()), c.content) << c.what;
+    }
+    // Fixed by hand while the program runs, it is read and written again.
+    WriteFile(file(), good);
+    EXPECT_FALSE(p.Unreadable());
+    p.Section("M_Property");
+    EXPECT_TRUE(p.saveData("M_Property_A", 1));
+    EXPECT_EQ(ReadFile(file()), good + "M_Property_A=1\r\n");
+}
+
+TEST_F(ProfileFixture, OnlyAMissingFileOrARegularFileIsAProfile) {
+    // A folder or a named pipe in the profile's place is not read (a pipe
+    // would block the program) and not replaced.
+    fs::create_directory(file());
+    EXPECT_TRUE(p.Unreadable());
+    EXPECT_FALSE(p.saveData("A", 1));
+    EXPECT_TRUE(fs::is_directory(file()));
+    fs::remove(file());
+    ASSERT_EQ(::mkfifo(file().c_str(), 0600), 0);
+    EXPECT_TRUE(p.Unreadable());
+    EXPECT_FALSE(p.saveData("A", 1));
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(file())));
+    fs::remove(file());
+    // A missing file is no fault: it is made on the first save.
+    EXPECT_FALSE(p.Unreadable());
+    EXPECT_TRUE(p.saveData("A", 1));
+    // A symbolic link to a file that does not exist yet: the file is made,
+    // the link stays.
+    const std::string target = dir.file("elsewhere.rs");
+    fs::remove(file());
+    fs::create_symlink("elsewhere.rs", file());
+    EXPECT_FALSE(p.Unreadable());
+    EXPECT_TRUE(p.saveData("A", 2));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(file())));
+    EXPECT_EQ(ReadFile(target), "[S]\nA=2\n");
 }
 
 TEST(ProfileLocation, PortableCopyElseTheConfigurationFolder) {

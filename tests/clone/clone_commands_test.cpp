@@ -222,6 +222,23 @@ TEST_F(CloneCommandsTest, ReadProgressFollowsTheDataToTheFullBar) {
     EXPECT_TRUE(ui.errors.empty());
 }
 
+TEST_F(CloneCommandsTest, ReadStreamGivesTheSameImageHoweverItIsSplit) {
+    // However the platform hands the received bytes on (the whole read
+    // stream at once, as after a busy moment, or one byte at a time), the
+    // read ends with the receiver's image and no failure.
+    for (const int chunk : {0, 1, 7}) {
+        radio.eepImage.CopyFrom(radio.eepInitial);
+        ui.errors.clear();
+        line.readChunk = chunk;
+        ASSERT_TRUE(clone.Read());
+        // Time stands still: no time-out can end the read, only its data.
+        for (int i = 0; i < 100000 && clone.Busy(); ++i) com.timSolid_Timer();
+        ASSERT_FALSE(clone.Busy()) << chunk;
+        EXPECT_TRUE(ui.errors.empty()) << chunk << ": " << ui.errors.front();
+        EXPECT_EQ(radio.eepImage.bytes(), receiver.image.bytes()) << chunk;
+    }
+}
+
 TEST_F(CloneCommandsTest, ReadOverEditsAsksAndCancelTouchesNothing) {
     EditDocument();
     ui.answerOk = false;
@@ -294,31 +311,50 @@ TEST_F(CloneCommandsTest, OverflowAtTheEndOfAReadIsAFailureNotASuccess) {
     EXPECT_EQ(radio.eepImage.bytes(), before);
 }
 
-TEST_F(CloneCommandsTest, InaccessibleDeviceNamesTheSlotAndAPermissionRefusalTheGroup) {
+TEST_F(CloneCommandsTest, InaccessibleDeviceNamesTheSlotAndWhatCouldHelp) {
     const std::string permissionHint =
-        "\r\n- Permission to use /dev/ttyUSB1 (membership of the dialout group).";
+        "\r\n- Permission to use /dev/ttyUSB1 (membership of the uucp group).";
+    const std::string demoHint =
+        "\r\n- No serial port was found on this computer; csq5 --demo tries the program with "
+        "a simulated receiver.";
+    // The serial ports found on the computer, as the platform lists them.
+    std::vector<std::string> found = {"/dev/ttyUSB0", "/dev/ttyUSB1"};
+    com.comPortLister([&found] { return found; });
     struct Case {
         SerialOpenFault fault;
-        bool hint;
+        std::string group;
+        bool portsFound;
+        std::string hints;
     };
     clone.ComPortNo(2);
-    for (const Case c :
-         {Case{SerialOpenFault::NotFound, false}, Case{SerialOpenFault::PermissionDenied, true},
-          Case{SerialOpenFault::None, false}}) {
+    for (const Case& c : {Case{SerialOpenFault::NotFound, "", true, ""},
+                          Case{SerialOpenFault::PermissionDenied, "uucp", true, permissionHint},
+                          // No group would help (a device of root:root, mode 0600).
+                          Case{SerialOpenFault::PermissionDenied, "", true, ""},
+                          Case{SerialOpenFault::None, "", true, ""},
+                          Case{SerialOpenFault::NotFound, "", false, demoHint}}) {
         ui.errors.clear();
+        found = c.portsFound ? std::vector<std::string>{"/dev/ttyUSB0", "/dev/ttyUSB1"}
+                             : std::vector<std::string>{};
         line.failOpen = true;
         line.openFault = c.fault;
-        ASSERT_TRUE(clone.Information());
-        RunToEnd();
-        ASSERT_EQ(ui.errors.size(), 1u);
-        const std::string& text = ui.errors[0];
-        EXPECT_EQ(FirstLine(text), "Cannot access COM 2.");
-        const bool hasHint = text.size() >= permissionHint.size() &&
-                             text.compare(text.size() - permissionHint.size(),
-                                          permissionHint.size(), permissionHint) == 0;
-        EXPECT_EQ(hasHint, c.hint) << static_cast<int>(c.fault);
-        // The next attempt starts clean.
-        EXPECT_EQ(com.errPermissionDevice(), "");
+        line.openGroup = c.group;
+        // Both the clone commands and the initial setup say it.
+        for (const bool setup : {false, true}) {
+            ASSERT_TRUE(setup ? clone.InitialSetup() : clone.Information());
+            RunToEnd();
+            ASSERT_EQ(ui.errors.size(), 1u);
+            const std::string text = ui.errors.back();
+            ui.errors.clear();
+            EXPECT_EQ(FirstLine(text), "Cannot access COM 2.");
+            const std::string setA =
+                "- The COM port settings.\r\n- Cloning cable connections.\r\n"
+                "- Receiver power is ON.";
+            EXPECT_EQ(text.substr(text.find(setA)), setA + c.hints) << static_cast<int>(c.fault);
+            // The next attempt starts clean.
+            EXPECT_EQ(com.errPermissionDevice(), "");
+            EXPECT_FALSE(com.errNoSerialPort());
+        }
     }
 }
 

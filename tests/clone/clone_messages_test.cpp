@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "clone/acf3_driver.h"
 
 namespace {
@@ -67,17 +70,38 @@ TEST(CloneFailureText, PortIsNamedBySlotOrByDevicePath) {
     EXPECT_EQ(CloneFailureText(f), Text("Cannot access /dev/pts/3.", kA));
 }
 
-TEST(CloneFailureText, PermissionRefusalAddsTheGroupHintToThePortMessageOnly) {
-    auto f = Failure(true, false, 0, 6);
-    f.portNum = 2;
-    f.permissionDeniedDevice = "/dev/ttyUSB0";
-    EXPECT_EQ(CloneFailureText(f),
-              Text("Cannot access COM 2.",
-                   kA + "\r\n- Permission to use /dev/ttyUSB0 (membership of the dialout group)."));
-    // Another cause comes first only when the port did open.
-    f.errCannotOpen = false;
-    f.driverLastError = 2;
-    EXPECT_EQ(CloneFailureText(f), Text("No answer from receiver.", kA));
+TEST(CloneFailureText, PortNotOpenedGetsAHintOnlyWhenThereIsMoreToSay) {
+    const std::string permission =
+        "\r\n- Permission to use /dev/ttyUSB0 (membership of the uucp group).";
+    const std::string demo =
+        "\r\n- No serial port was found on this computer; csq5 --demo tries the program with "
+        "a simulated receiver.";
+    struct Case {
+        std::string device, group;
+        bool noSerialPort;
+        std::string hints;
+    };
+    const std::vector<Case> cases = {
+        {"", "", false, kA},
+        {"/dev/ttyUSB0", "uucp", false, kA + permission},
+        // Refused, but no group would help (root:root 0600): as plain as ever.
+        {"/dev/ttyUSB0", "", false, kA},
+        {"", "", true, kA + demo},
+        {"/dev/ttyUSB0", "uucp", true, kA + permission + demo},
+    };
+    for (const Case& c : cases) {
+        auto f = Failure(true, false, 0, 6);
+        f.portNum = 2;
+        f.permissionDeniedDevice = c.device;
+        f.permissionGroup = c.group;
+        f.noSerialPort = c.noSerialPort;
+        EXPECT_EQ(CloneFailureText(f), Text("Cannot access COM 2.", c.hints))
+            << c.device << " " << c.group << " " << c.noSerialPort;
+        // Another cause comes first only when the port did open.
+        f.errCannotOpen = false;
+        f.driverLastError = 2;
+        EXPECT_EQ(CloneFailureText(f), Text("No answer from receiver.", kA));
+    }
 }
 
 TEST(CloneProgress, FollowsTheLastAddressAndIsFullAtTheEndOfAWrite) {

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "clone/com_ports.h"
@@ -206,4 +208,59 @@ TEST(ComPorts, SlotsMapToConfiguredOrFoundDevices) {
     for (const auto& c : cases)
         EXPECT_EQ(ResolveComDevice(c.slot, configured, c.found), c.device) << c.slot;
     EXPECT_EQ(ComDeviceProfileKey(3), "ComDevice(3)");
+}
+
+TEST(ComPorts, ABareDeviceNameLivesInDev) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"ttyUSB0", "/dev/ttyUSB0"},
+        {" ttyS1\t", "/dev/ttyS1"},
+        {"/dev/pts/3", "/dev/pts/3"},
+        {"./ttyX", "./ttyX"},
+        {"", ""},
+        {"  ", ""},
+    };
+    for (const auto& [name, path] : cases) EXPECT_EQ(DevicePathOf(name), path) << name;
+}
+
+TEST(ComPorts, OnlyAGroupThatGrantsTheDeviceIsOneToJoin) {
+    constexpr unsigned kUser = 1000;
+    struct Case {
+        unsigned mode, owner, group;
+        std::string name, joinable;
+    };
+    const std::vector<Case> cases = {
+        {0020660, 0, 20, "dialout", "dialout"},  // Debian's serial ports
+        {0020660, 0, 14, "uucp", "uucp"},        // another system's group
+        {0020600, 0, 0, "root", ""},             // root:root 0600: no group helps
+        {0020660, 0, 0, "root", ""},             // the superuser's group is none to join
+        {0020640, 0, 20, "dialout", ""},         // the group may only read
+        {0020606, 0, 20, "dialout", ""},
+        {0020060, kUser, 20, "dialout", ""},  // the owner's own bits apply to him
+        {0020660, 0, 4242, "", ""},           // a group without a name
+    };
+    for (const Case& c : cases) {
+        const DeviceAccess device{c.mode, c.owner, c.group, c.name};
+        EXPECT_EQ(JoinableGroup(device, kUser), c.joinable) << std::oct << c.mode << " " << c.name;
+    }
+}
+
+TEST_F(ComServiceTest, AFailedOpenTellsWhetherTheComputerHasAnySerialPort) {
+    std::vector<std::string> found;
+    int listed = 0;
+    com.comPortLister([&] {
+        ++listed;
+        return found;
+    });
+    com.comOpen(true);  // opens: the ports are not asked for
+    EXPECT_EQ(listed, 0);
+    com.Reset();
+    line.failOpen = true;
+    com.comOpen(true);
+    EXPECT_TRUE(com.errNoSerialPort());
+    com.Reset();
+    EXPECT_FALSE(com.errNoSerialPort());
+    found = {"/dev/ttyS0"};
+    com.comOpen(true);
+    EXPECT_FALSE(com.errNoSerialPort());
+    EXPECT_TRUE(com.errCannotOpen());
 }

@@ -4,11 +4,16 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <sstream>
 #include <vector>
@@ -289,6 +294,78 @@ TEST(AcfFile, SaveReplacesTheFileKeepingItsPermissionsAndLinks) {
     EXPECT_EQ(ReadFile(real), AcfFileText(doc, ""));
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(AcfFile, SaveReplacesNothingButARegularFile) {
+    // Renaming over the target would put a plain file in place of whatever
+    // stands there; /dev/null for a user who may write anything. Each is
+    // refused and left as it was.
+    TempDir dir;
+    const clsCmcRadio doc = MakeDoc();
+    struct Case {
+        const char* what;
+        std::function<bool(const std::string&)> make;
+        std::function<bool(const fs::file_status&)> still;
+    };
+    const std::vector<Case> cases = {
+        {"folder", [](const std::string& p) { return fs::create_directory(p); },
+         [](const fs::file_status& s) { return fs::is_directory(s); }},
+        {"named pipe", [](const std::string& p) { return ::mkfifo(p.c_str(), 0600) == 0; },
+         [](const fs::file_status& s) { return fs::is_fifo(s); }},
+        {"socket",
+         [](const std::string& p) {
+             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+             sockaddr_un address{};
+             address.sun_family = AF_UNIX;
+             if (fd < 0 || p.size() >= sizeof address.sun_path) return false;
+             std::copy(p.begin(), p.end(), address.sun_path);
+             const bool bound =
+                 ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+             ::close(fd);
+             return bound;
+         },
+         [](const fs::file_status& s) { return fs::is_socket(s); }},
+        // Only root may make a device node: the same one as /dev/null.
+        {"device node",
+         [](const std::string& p) {
+             return ::mknod(p.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+         },
+         [](const fs::file_status& s) { return fs::is_character_file(s); }},
+    };
+    for (const Case& c : cases) {
+        const std::string path = dir.file(std::string("target-") + c.what);
+        if (!c.make(path)) {
+            EXPECT_NE(::geteuid(), 0u)
+                << c.what;  // only the device node may fail, and not for root
+            continue;
+        }
+        EXPECT_EQ(AcfFileSave(doc, "", path), kAcfCannotCreate) << c.what;
+        EXPECT_TRUE(c.still(fs::symlink_status(path))) << c.what;
+        // Through a symbolic link it is the same.
+        const std::string link = path + ".link";
+        fs::create_symlink(path, link);
+        EXPECT_EQ(AcfFileSave(doc, "", link), kAcfCannotCreate) << c.what;
+        EXPECT_TRUE(c.still(fs::symlink_status(path))) << c.what;
+        EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link))) << c.what;
+    }
+}
+
+TEST(AcfFile, SaveThroughALinkWhoseFileIsMissingMakesTheFile) {
+    TempDir dir;
+    const clsCmcRadio doc = MakeDoc();
+    fs::create_directory(dir.path() / "sub");
+    // A chain of two links, the last one relative to its own folder.
+    fs::create_symlink("sub/middle.acf", dir.path() / "first.acf");
+    fs::create_symlink("real.acf", dir.path() / "sub" / "middle.acf");
+    ASSERT_EQ(AcfFileSave(doc, "", dir.file("first.acf")), kAcfOk);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.path() / "first.acf")));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.path() / "sub" / "middle.acf")));
+    EXPECT_EQ(ReadFile(dir.path() / "sub" / "real.acf"), AcfFileText(doc, ""));
+    // Links in a loop lead nowhere.
+    fs::create_symlink("loop-b.acf", dir.path() / "loop-a.acf");
+    fs::create_symlink("loop-a.acf", dir.path() / "loop-b.acf");
+    EXPECT_EQ(AcfFileSave(doc, "", dir.file("loop-a.acf")), kAcfCannotCreate);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.path() / "loop-a.acf")));
 }
 
 TEST(AcfFile, ErrorMessagesNameTheFile) {

@@ -2,7 +2,9 @@
 #include "file/csv_channels.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
@@ -346,6 +348,11 @@ TEST(MemoryCsv, FileFormsReportFilesTheyCannotUse) {
     const std::string path = dir.file("mem.csv");
     EXPECT_EQ(ExportMemoryCsvFile(m.master, path), kCsvOk);
     EXPECT_EQ(ExportMemoryCsvFile(m.master, dir.file("no/such/folder.csv")), kCsvCannotCreate);
+    // A named pipe where the table should go is refused and stays a pipe.
+    const std::string pipe = dir.file("pipe.csv");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(ExportMemoryCsvFile(m.master, pipe), kCsvCannotCreate);
+    EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status(pipe)));
 
     Map to(1);
     to.ClearMemory();

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 #include <pty.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -13,6 +15,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "file/acf_file.h"
@@ -224,37 +228,56 @@ TEST_F(CliSimTest, ReceiverAndLineFaultsGiveTheirMessagesAndNoFile) {
 }
 
 TEST_F(CliSimTest, ProgressShowsAsAPercentageOnlyOnATerminal) {
-    SimProcess sim({"--baud", "115200"});
-    ASSERT_FALSE(sim.tty().empty());
-    int master = -1, slave = -1;
-    ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-    const std::string out = Path("progress.acf");
-    const ProcessResult r = Cli({"read", "--port", sim.tty(), "-o", out}, slave);
-    close(slave);
-    ASSERT_EQ(r.exitCode, 0);
-    std::string shown;
-    char buf[4096];
-    for (;;) {
-        pollfd fd{master, POLLIN, 0};
-        if (poll(&fd, 1, 1000) <= 0) break;
-        const ssize_t n = read(master, buf, sizeof buf);
-        if (n <= 0) break;
-        shown.append(buf, static_cast<std::size_t>(n));
-    }
-    close(master);
-    EXPECT_NE(shown.find("\rCloning 0%"), std::string::npos);
-    // Some value between the ends shows; which ones depends on how the
-    // receive events are batched on a busy machine.
-    bool between = false;
-    for (int v = 1; v <= 99 && !between; ++v)
-        between = shown.find("\rCloning " + std::to_string(v) + "%") != std::string::npos;
-    EXPECT_TRUE(between) << shown;
-    EXPECT_NE(shown.find("\rCloning 100%"), std::string::npos);
-    // The line is cleared at the end: nothing but blanks after the last CR.
-    const std::string tail = shown.substr(shown.rfind('\r', shown.size() - 2) + 1);
-    EXPECT_EQ(tail.find_first_not_of(" \r"), std::string::npos) << tail;
+    // What a terminal shows of a read, its progress line cleared at the end.
+    const auto shownOnATerminal = [this](const std::vector<std::string>& sim) {
+        SimProcess receiver(sim);
+        EXPECT_FALSE(receiver.tty().empty());
+        int master = -1, slave = -1;
+        EXPECT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+        const ProcessResult r =
+            Cli({"read", "--port", receiver.tty(), "-o", Path("progress.acf")}, slave);
+        close(slave);
+        std::string shown;
+        char buf[4096];
+        for (;;) {
+            pollfd fd{master, POLLIN, 0};
+            if (poll(&fd, 1, 1000) <= 0) break;
+            const ssize_t n = read(master, buf, sizeof buf);
+            if (n <= 0) break;
+            shown.append(buf, static_cast<std::size_t>(n));
+        }
+        close(master);
+        return std::make_pair(r.exitCode, shown);
+    };
+    const auto lineClearedBefore = [](const std::string& shown, const std::string& rest) {
+        const std::size_t end = shown.size() - rest.size();
+        const std::size_t cr = shown.rfind('\r', end - 2);
+        const std::string tail = shown.substr(cr + 1, end - cr - 1);
+        return tail.find_first_not_of(" \r") == std::string::npos;
+    };
+
+    // A read that succeeds goes from 0 to 100, however its bytes arrived.
+    auto [code, shown] = shownOnATerminal({});
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(shown.rfind("\rCloning 0%", 0), 0u) << shown;
+    EXPECT_NE(shown.find("\rCloning 100%"), std::string::npos) << shown;
+    EXPECT_TRUE(lineClearedBefore(shown, "")) << shown;
+
+    // A receiver that stops after data frame 100 (addresses up to 3199)
+    // leaves the bar at 40 while the read waits for the rest; then the line
+    // is cleared for the message.
+    std::tie(code, shown) = shownOnATerminal({"--fault", "stall:100"});
+    EXPECT_EQ(code, 1);
+    const std::string message = "No answer from receiver.";
+    ASSERT_NE(shown.find(message), std::string::npos) << shown;
+    const std::string progress = shown.substr(0, shown.find(message));
+    EXPECT_NE(progress.find("\rCloning 40%"), std::string::npos) << progress;
+    EXPECT_EQ(progress.find("\rCloning 41%"), std::string::npos) << progress;
+    EXPECT_TRUE(lineClearedBefore(progress + "x", "x")) << progress;
+
     // With stderr a pipe, nothing is drawn.
-    EXPECT_TRUE(Cli({"read", "--port", sim.tty(), "-o", out}).err.empty());
+    SimProcess sim({});
+    EXPECT_TRUE(Cli({"read", "--port", sim.tty(), "-o", Path("progress.acf")}).err.empty());
 }
 
 TEST_F(CliSimTest, EveryReadLeavesACopyOfTheReceiversImageInTheDataFolder) {
@@ -279,9 +302,43 @@ TEST_F(CliSimTest, EveryReadLeavesACopyOfTheReceiversImageInTheDataFolder) {
     SimProcess mute({"--fault", "no-answer"});
     EXPECT_EQ(Cli({"read", "--port", mute.tty(), "-o", Path("none.acf")}).exitCode, 1);
     EXPECT_EQ(Backups().size(), 1u);
+    // A read whose file cannot be saved says where the image read is kept.
+    const std::string folder = Path("a-folder");
+    fs::create_directory(folder);
+    r = Cli({"read", "--port", sim.tty(), "-o", folder});
+    EXPECT_EQ(r.exitCode, 1);
+    ASSERT_EQ(Backups().size(), 2u);
+    fs::path second = Backups()[0] == copies[0] ? Backups()[1] : Backups()[0];
+    EXPECT_EQ(r.err, "Cannot save file.\n\n" + folder + "\nThe image read is kept in " +
+                         second.string() + ".\n");
+    EXPECT_EQ(copy.Load(second.string()), expected);
+
     fs::remove_all(dataHome);
     WriteFile(dataHome.string(), "a file where the folder should be");
     r = Cli({"read", "--port", sim.tty(), "-o", out});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_NE(r.err.find("Cannot save the backup of the read"), std::string::npos) << r.err;
+}
+
+TEST_F(CliSimTest, SetupNeverReplacesAProfileThatIsNoRegularFile) {
+    // The setup learns the version and would store it: a named pipe, or
+    // (for root) a device node, given as the profile stays what it is.
+    SimProcess sim({});
+    ASSERT_FALSE(sim.tty().empty());
+    std::vector<std::string> targets;
+    const std::string pipe = Path("pipe.rs");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    targets.push_back(pipe);
+    const std::string node = Path("null.rs");
+    if (::geteuid() == 0 && ::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        targets.push_back(node);
+    for (const std::string& target : targets) {
+        const auto type = fs::symlink_status(target).type();
+        const ProcessResult r =
+            RunProcess(CSQ5_CLI_PATH, {"--profile", target, "setup", "--port", sim.tty()}, 60s);
+        EXPECT_EQ(r.exitCode, 1) << target;
+        EXPECT_NE(r.err.find("Cannot save the profile " + target + "."), std::string::npos)
+            << r.err;
+        EXPECT_EQ(fs::symlink_status(target).type(), type) << target;
+    }
 }

@@ -46,6 +46,9 @@ TEST(SimOptions, RefusesBadArguments) {
         {"--fault", "stall"},
         {"--fault", "stall:x"},
         {"--fault", "no-echo:3"},
+        // A fault that spoils a data frame needs one: frame 0 would never strike.
+        {"--fault", "bad-checksum:0"},
+        {"--fault", "drop-frame", "0"},
         {"--bogus"},
         {"extra"},
     };

@@ -30,6 +30,12 @@ class FakeSerialLine : public SerialLine {
     }
     int BytesWaiting() const override { return static_cast<int>(input.size()); }
     ByteStr ReadAll() override {
+        if (readChunk > 0 && input.size() > static_cast<std::size_t>(readChunk)) {
+            const auto cut = input.begin() + readChunk;
+            ByteStr out(input.begin(), cut);
+            input.erase(input.begin(), cut);
+            return out;
+        }
         ByteStr out;
         out.swap(input);
         return out;
@@ -38,13 +44,18 @@ class FakeSerialLine : public SerialLine {
     SerialOpenFault LastOpenFault() const override {
         return open_ ? SerialOpenFault::None : openFault;
     }
+    std::string LastOpenGroup() const override { return open_ ? std::string() : openGroup; }
 
     void Feed(const ByteStr& bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
 
     bool failOpen = false;
-    // The reason a failed open gives.
+    // The reason a failed open gives, and the group that would grant it.
     SerialOpenFault openFault = SerialOpenFault::None;
+    std::string openGroup;
     bool echo = true;
+    // At most this many bytes per read (0: all that is waiting), as a
+    // platform that hands received bytes on in small pieces.
+    int readChunk = 0;
     int queued = 0;
     int openCount = 0;
     int discards = 0;

@@ -67,7 +67,7 @@ struct Run {
     std::vector<bool> cancelShown;  // per progress display: its Cancel button visible
     std::function<void(frmCloneProgress&)> whileProgress;
 
-    explicit Run(const char* profile = "") {
+    explicit Run(const QByteArray& profile = QByteArray()) {
         // Copies of clone reads go to this run's folder, never the user's.
         qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
         QFile f(dir.filePath("CSQ5.rs"));
@@ -134,7 +134,29 @@ class ProgramTest : public QObject {
             QCOMPARE(r.Master().MatrixObj().MtxVerNo(), 0);
             QVERIFY2(bool(r.p->Setup()) == setup, qPrintable(args.join('|')));
             QCOMPARE(r.p->Window().isVisible(), !setup);
+            // A mistyped switch is no data file to open either.
+            QVERIFY2(r.dialogs.messages.empty(), qPrintable(r.LastMessage()));
         }
+    }
+
+    void AProfileThatCannotBeReadIsSaidOnceAndLeftAsItIs() {
+        const QByteArray text = QByteArray(kVersion0) + QByteArray(1, '\0') +
+                                "[RecentFiles]\r\nRecentFileName(0)=/home/u/a.acf\r\n";
+        Run r(text);
+        r.p->Start({});
+        QCOMPARE(r.dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(r.LastMessage(),
+                 "Cannot read the profile " + r.Path("CSQ5.rs") +
+                     ". The program runs on its default settings and leaves the file as it is.");
+        // The defaults: no version, so the setup; the profile is not written
+        // over when the program ends.
+        QCOMPARE(r.Master().MatrixObj().MtxVerNo(), 12);
+        QTest::mouseClick(r.p->Setup()->findChild<QPushButton*>("cmdSetup_Cancel"), Qt::LeftButton);
+        r.p->Window().close();
+        QCOMPARE(r.dialogs.messages.size(), std::size_t{1});
+        QFile f(r.Path("CSQ5.rs"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), text);
     }
 
     void TheSetupLearnsTheVersionFromTheReceiverOrStaysOpen() {

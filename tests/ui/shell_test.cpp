@@ -152,7 +152,7 @@ class ShellTest : public QObject {
         } cases[] = {
             {{"/home/u/scan.acf"}, "/home/u/scan.acf"},
             {{"scan.acf"}, cwd + "/scan.acf"},  // relative to where it started
-            {{"/s"}, "/s"},                     // only "/S" is the setup
+            {{"/s"}, ""},                       // a mistyped "/S", ignored
             {{"/S"}, ""},
             {{"a.acf", "b.acf"}, ""},
             {{""}, ""},

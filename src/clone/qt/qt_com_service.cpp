@@ -36,11 +36,16 @@ void QtComService::comOverride(int slot, const std::string& path) {
 
 std::string QtComService::comDeviceOf(int slot) const {
     if (const auto it = overrides_.find(slot); it != overrides_.end()) return it->second;
-    return ResolveComDevice(slot, configured_, ListSerialPorts());
+    return ResolveComDevice(slot, configured_, portLister_());
+}
+
+void QtComService::portLister(std::function<std::vector<std::string>()> lister) {
+    portLister_ = std::move(lister);
 }
 
 void QtComService::InstallResolver() {
     com_->comResolver([this](int slot) { return comDeviceOf(slot); });
+    com_->comPortLister([this] { return portLister_(); });
 }
 
 void QtComService::Start() {

@@ -7,9 +7,11 @@
 // to report, a command in progress): an idle program does not wake up 20
 // times a second for nothing, which a laptop's battery notices.
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "clone/com_service.h"
 #include "clone/qt/qt_serial_line.h"
@@ -36,6 +38,9 @@ class QtComService {
     void comOverride(int slot, const std::string& path);
     // The device slot n opens now.
     std::string comDeviceOf(int slot) const;
+    // Where the serial ports found on this computer come from
+    // (ListSerialPorts; a test gives its own list).
+    void portLister(std::function<std::vector<std::string>()> lister);
 
     // Starts the heartbeat; from now until Stop it ticks whenever it has
     // work and sleeps otherwise.
@@ -53,6 +58,7 @@ class QtComService {
     QtSerialLine line_;
     std::map<int, std::string> configured_;
     std::map<int, std::string> overrides_;
+    std::function<std::vector<std::string>()> portLister_ = ListSerialPorts;
     std::unique_ptr<frmCom> com_;
     std::unique_ptr<QTimer> timer_;
     bool started_ = false;

@@ -1,19 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clone/qt/qt_serial_line.h"
 
+#include <grp.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QEvent>
 #include <QSerialPort>
 #include <QSerialPortInfo>
+#include <QSocketNotifier>
 #include <algorithm>
 #include <cerrno>
 #include <limits>
 
-QtSerialLine::QtSerialLine() : port_(std::make_unique<QSerialPort>()) {
+#include "clone/com_ports.h"
+
+// A device that goes away (a USB adapter pulled out, the far end of a
+// pseudo-terminal closed) is hung up: it stays readable for ever while every
+// read returns end of file. QSerialPort reports no error for that and would
+// read it again and again, busy, until a write happened to fail. This filter
+// sits on the port's own read notifier and takes such a wake-up for what it
+// is: the notifier is stopped and the device given up.
+class QtSerialLine::HangupWatch : public QObject {
+  public:
+    explicit HangupWatch(QtSerialLine& line) : line_(line) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::SockAct || !line_.HungUp()) return false;
+        if (auto* notifier = qobject_cast<QSocketNotifier*>(watched)) notifier->setEnabled(false);
+        line_.LoseDevice();
+        return true;
+    }
+
+  private:
+    QtSerialLine& line_;
+};
+
+QtSerialLine::QtSerialLine()
+    : port_(std::make_unique<QSerialPort>()), hangupWatch_(std::make_unique<HangupWatch>(*this)) {
     QObject::connect(port_.get(), &QSerialPort::readyRead, port_.get(), [this] {
-        // The platform's receive buffer is bounded; a backlog beyond it
-        // means bytes would have been lost there.
-        if (port_->bytesAvailable() > kSerialInBufferSize) {
+        // The port's buffer has no bound of its own: a backlog is data to
+        // process, however it arrived. Only a device that sends without end
+        // is given up.
+        if (port_->bytesAvailable() > kSerialRunawayBytes) {
             if (onOverflow) onOverflow();
             return;
         }
@@ -37,9 +69,14 @@ bool QtSerialLine::Open(const std::string& device, std::int32_t baud) {
     port_->setStopBits(QSerialPort::OneStop);
     port_->setFlowControl(QSerialPort::NoFlowControl);
     opening_ = true;
+    ++openSerial_;
     openFault_ = SerialOpenFault::None;
+    openGroup_.clear();
     bool ok = port_->open(QIODevice::ReadWrite);
-    if (!ok) openFault_ = OpenFaultOf(static_cast<int>(port_->error()), device);
+    if (!ok) {
+        openFault_ = OpenFaultOf(static_cast<int>(port_->error()), device);
+        if (openFault_ == SerialOpenFault::PermissionDenied) openGroup_ = PermissionGroupOf(device);
+    }
     // A pseudo-terminal has no modem lines: setting them fails with an
     // unsupported operation, which is no reason to refuse the port.
     const auto modemLineSet = [this](bool set) {
@@ -53,7 +90,42 @@ bool QtSerialLine::Open(const std::string& device, std::int32_t baud) {
              modemLineSet(port_->setRequestToSend(true));
     opening_ = false;
     if (!ok && port_->isOpen()) port_->close();
+    if (ok) WatchForHangup();
     return ok;
+}
+
+void QtSerialLine::WatchForHangup() {
+    const auto fd = port_->handle();
+    for (QSocketNotifier* notifier : port_->findChildren<QSocketNotifier*>()) {
+        if (notifier->type() == QSocketNotifier::Read && notifier->socket() == fd)
+            notifier->installEventFilter(hangupWatch_.get());
+    }
+}
+
+bool QtSerialLine::HungUp() const {
+    const int fd = static_cast<int>(port_->handle());
+    if (fd < 0) return false;
+    pollfd watch{fd, POLLIN, 0};
+    if (::poll(&watch, 1, 0) <= 0 || (watch.revents & (POLLHUP | POLLERR | POLLNVAL)) == 0)
+        return false;
+    // Bytes that arrived before the hang-up are still read first.
+    int waiting = 0;
+    return ::ioctl(fd, FIONREAD, &waiting) != 0 || waiting <= 0;
+}
+
+void QtSerialLine::LoseDevice() {
+    if (lossQueuedFor_ == openSerial_) return;
+    lossQueuedFor_ = openSerial_;
+    const unsigned serial = openSerial_;
+    QMetaObject::invokeMethod(
+        port_.get(),
+        [this, serial] {
+            // Closed or opened anew since: that is no longer the lost device.
+            if (serial != openSerial_ || !port_->isOpen()) return;
+            port_->close();
+            if (onDeviceLost) onDeviceLost();
+        },
+        Qt::QueuedConnection);
 }
 
 void QtSerialLine::Close() {
@@ -115,8 +187,7 @@ void QtSerialLine::HandleError(int error) {
             // The device went away (an adapter unplugged): nothing more will
             // pass, so the port is given up at once rather than waiting for
             // the exchange's time-out.
-            port_->close();
-            if (onDeviceLost) onDeviceLost();
+            LoseDevice();
             return;
         default:  // read, write, time-out and unknown faults of the line
             if (onLineError) onLineError();
@@ -136,6 +207,18 @@ SerialOpenFault OpenFaultOf(int portError, const std::string& device) {
         default:
             return SerialOpenFault::None;
     }
+}
+
+std::string PermissionGroupOf(const std::string& device) {
+    struct stat st {};
+    if (::stat(device.c_str(), &st) != 0) return {};
+    const group* entry = ::getgrgid(st.st_gid);
+    DeviceAccess access;
+    access.mode = st.st_mode;
+    access.owner = st.st_uid;
+    access.group = st.st_gid;
+    access.groupName = entry != nullptr && entry->gr_name != nullptr ? entry->gr_name : "";
+    return JoinableGroup(access, ::geteuid());
 }
 
 std::vector<std::string> ListSerialPorts() {
