@@ -253,6 +253,12 @@ int Sort(Program& p, const CliOptions& o) {
 int ExportPdf(Program& p, const CliOptions& o, int& argc, char** argv) {
     if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's notes about the desktop around it (no runtime folder on a server,
+    // say) are no business of a script; its failures show in the result.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::cerr << text.toLocal8Bit().constData() << "\n";
+    });
     QGuiApplication app(argc, argv);
     const ChannelReport report =
         BuildChannelReport(p.master, p.doc.FileTitle(), ReportDateText(std::time(nullptr)));

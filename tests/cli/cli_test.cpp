@@ -447,6 +447,7 @@ TEST_F(CliChannelToolsTest, ExportPdfWritesTheListsInUseWithoutADisplay) {
     ProcessResult r = Cli({"export-pdf", file, "-o", pdf});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_TRUE(r.out.empty());
+    EXPECT_TRUE(r.err.empty()) << r.err;
     EXPECT_EQ(ReadFile(pdf).rfind("%PDF-", 0), 0U);
 
     r = Cli({"export-pdf", file, "-o", (dir / "no" / "such.pdf").string()});
