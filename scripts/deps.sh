@@ -11,6 +11,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   xvfb xauth dpkg-dev file
   librsvg2-bin desktop-file-utils appstream shared-mime-info libxml2-utils groff-base lintian
+  poppler-utils
 )
 
 missing=()

@@ -4,15 +4,17 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <utility>
 
 namespace {
 
 struct CommandSpelling {
     CliCommand command;
     const char* name;
-    int files;  // positional file arguments: 0, 1, or 2 (data file and CSV table)
+    int files;  // positional arguments: 0, 1 (the data file) or 2 (and a second one)
     bool needsOutput;
     bool needsPort;
+    const char* second = nullptr;  // what the second positional argument is
 };
 
 constexpr CommandSpelling kCommands[] = {
@@ -26,8 +28,19 @@ constexpr CommandSpelling kCommands[] = {
     {CliCommand::Read, "read", 0, true, true},
     {CliCommand::Write, "write", 1, false, true},
     {CliCommand::ExportCsv, "export-csv", 1, true, false},
-    {CliCommand::ImportCsv, "import-csv", 2, true, false},
+    {CliCommand::ImportCsv, "import-csv", 2, true, false, "a CSV file"},
+    {CliCommand::Find, "find", 2, false, false, "a frequency or name to find"},
+    {CliCommand::Sort, "sort", 1, true, false},
+    {CliCommand::ExportPdf, "export-pdf", 1, true, false},
 };
+
+// "A".."H" or "BankA".."BankH", letter case ignored: the bank 0..7; -1 otherwise.
+int BankIndex(const std::string& text) {
+    std::string t;
+    for (const char c : text) t += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (t.size() == 5 && t.rfind("BANK", 0) == 0) t.erase(0, 4);
+    return t.size() == 1 && t[0] >= 'A' && t[0] <= 'H' ? t[0] - 'A' : -1;
+}
 
 bool ParseInt(const std::string& text, int lower, int upper, int& value) {
     int v = 0;
@@ -58,7 +71,7 @@ int CliPortSlot(const std::string& port) {
 bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std::string& error) {
     std::vector<std::string> positional;
     const CommandSpelling* spelling = nullptr;
-    bool outputGiven = false, portGiven = false;
+    bool outputGiven = false, portGiven = false, bankGiven = false, byGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         std::string name = arg, value;
@@ -126,6 +139,24 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
         } else if (name == "--list") {
             ok = takeValue(out.list);
             out.listGiven = true;
+        } else if (name == "--bank") {
+            std::string bank;
+            ok = takeValue(bank);
+            bankGiven = true;
+            out.bank = BankIndex(bank);
+            if (ok && out.bank < 0) {
+                error = "--bank: " + bank + " is not a memory bank A to H";
+                ok = false;
+            }
+        } else if (name == "--by") {
+            std::string by;
+            ok = takeValue(by);
+            byGiven = true;
+            out.byName = by == "name";
+            if (ok && by != "name" && by != "frequency") {
+                error = "--by: " + by + " is neither frequency nor name";
+                ok = false;
+            }
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + arg;
             ok = false;
@@ -151,7 +182,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
     const auto files = static_cast<std::size_t>(spelling->files);
     if (positional.size() - 1 < files) {
         if (positional.size() == 2) {
-            error = cmd + " needs a CSV file";
+            error = cmd + " needs " + spelling->second;
             return false;
         }
         error = cmd + " needs a data file";
@@ -162,7 +193,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
         return false;
     }
     if (files >= 1) out.file = positional[1];
-    if (files >= 2) out.csv = positional[2];
+    if (files >= 2) (out.command == CliCommand::Find ? out.text : out.csv) = positional[2];
     if (spelling->needsOutput && (!outputGiven || out.output.empty())) {
         error = cmd + " needs -o FILE";
         return false;
@@ -187,6 +218,17 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
     if (out.listGiven && out.command != CliCommand::Show) {
         error = cmd + " takes no --list";
         return false;
+    }
+    if (out.command == CliCommand::Sort && !bankGiven) {
+        error = "sort needs --bank A to H";
+        return false;
+    }
+    for (const auto& [given, option] :
+         {std::pair{bankGiven, "--bank"}, std::pair{byGiven, "--by"}}) {
+        if (given && out.command != CliCommand::Sort) {
+            error = cmd + " takes no " + option;
+            return false;
+        }
     }
     return true;
 }
@@ -217,6 +259,15 @@ Commands:
                             memory channels of FILE, saved as OUT; channels
                             without a row stay as they are; each refused
                             row is named on stderr with its line number
+  find FILE TEXT            every channel in use whose frequency is TEXT
+                            (typed as in the channel dialog: 145.5) or
+                            whose name holds TEXT: its list and grid row
+  sort FILE --bank B [--by frequency|name] -o OUT
+                            the channels in use of memory bank B (A to H)
+                            sorted by frequency (default) or name, blank
+                            channels last, saved as OUT
+  export-pdf FILE -o OUT    the channel lists in use of FILE as a PDF
+                            document to print (one table per list)
 
 PORT is COM1 to COM4 (the profile's "ComDevice(n)" in section OPTION, else
 the n-th serial port found) or a device such as /dev/ttyUSB0 (a bare name
@@ -233,7 +284,7 @@ Options:
   --version        the program's version
 
 Exit status: 0 success, 1 failure (the program's message on stderr; for
-import-csv also when a row was refused: OUT then holds the other rows),
-2 usage error.
+import-csv also when a row was refused: OUT then holds the other rows; for
+find when no channel matches), 2 usage error.
 )USAGE";
 }

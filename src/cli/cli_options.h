@@ -20,6 +20,9 @@ enum class CliCommand {
     Write,      // write --port PORT FILE
     ExportCsv,  // export-csv FILE -o OUT.csv
     ImportCsv,  // import-csv FILE IN.csv -o OUT
+    Find,       // find FILE TEXT
+    Sort,       // sort FILE --bank A [--by frequency|name] -o OUT
+    ExportPdf,  // export-pdf FILE -o OUT.pdf
 };
 
 struct CliOptions {
@@ -27,10 +30,13 @@ struct CliOptions {
     // Version matrix values that replace the profile's for this run.
     std::optional<int> ver, am, exp, celler, fmtv, tvow;
     CliCommand command = CliCommand::None;
-    std::string file;    // the command's data file argument
-    std::string csv;     // import-csv: the table of memory channels to read
-    std::string output;  // -o
-    std::string port;    // --port
+    std::string file;     // the command's data file argument
+    std::string csv;      // import-csv: the table of memory channels to read
+    std::string text;     // find: the frequency or name to find
+    int bank = -1;        // sort: the memory bank 0..7 (A..H)
+    bool byName = false;  // sort: by name instead of frequency
+    std::string output;   // -o
+    std::string port;     // --port
     std::string list = "BankA";
     bool listGiven = false;
     bool help = false;

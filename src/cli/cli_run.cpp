@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMetaObject>
+#include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -16,9 +18,13 @@
 #include "clone/com_ports.h"
 #include "clone/qt/qt_com_service.h"
 #include "file/acf_file.h"
+#include "file/channel_report.h"
 #include "file/csv_channels.h"
 #include "file/document_commands.h"
+#include "file/qt/report_painter.h"
 #include "file/read_backups.h"
+#include "model/channel_find.h"
+#include "model/channel_sort.h"
 #include "model/common_settings.h"
 #include "model/grid_texts.h"
 #include "model/master.h"
@@ -221,6 +227,51 @@ int ImportCsv(Program& p, const CliOptions& o) {
     return kExitFailure;
 }
 
+// Every match, one line each: the list's key (as show --list takes it) and
+// the channel's grid row.
+int Find(Program& p, const CliOptions& o) {
+    if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
+    const FindQuery query = MakeFindQuery(p.master, o.text);
+    const std::vector<ChannelPlace> found = FindAllChannels(p.master, query);
+    if (found.empty()) {
+        std::cerr << FindNotFoundText(query.text) << "\n";
+        return kExitFailure;
+    }
+    for (const ChannelPlace& place : found) {
+        std::cout << ParseTreeKeyStr(p.master.TreeKeyStr(place.key)).key << "\t"
+                  << JoinTabs(ChannelRowTexts(p.master, place.key, place.row)) << "\n";
+    }
+    return kExitOk;
+}
+
+int Sort(Program& p, const CliOptions& o) {
+    if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
+    const int key = FindListKey(p.master, std::string("Bank") + static_cast<char>('A' + o.bank));
+    if (key < 0) return kExitFailure;
+    SortBank(p.master, key, o.byName ? SortBy::Name : SortBy::Frequency);
+    return SaveFileResult(p.doc.Save(o.output));
+}
+
+// Qt paints the pages and needs its GUI layer for the fonts, but no display:
+// the offscreen platform serves unless the caller chose one.
+int ExportPdf(Program& p, const CliOptions& o, int& argc, char** argv) {
+    if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's notes about the desktop around it (no runtime folder on a server,
+    // say) are no business of a script; its failures show in the result.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::cerr << text.toLocal8Bit().constData() << "\n";
+    });
+    QGuiApplication app(argc, argv);
+    const ChannelReport report =
+        BuildChannelReport(p.master, p.doc.FileTitle(), ReportDateText(std::time(nullptr)));
+    const int code = WriteChannelReportPdf(report, o.output);
+    if (code == kReportOk) return kExitOk;
+    std::cerr << RealLineBreaks(ReportFileErrorMessage(code, o.output)) << "\n";
+    return kExitFailure;
+}
+
 // The clone commands run on the serial tick inside an event loop until the
 // command has ended.
 int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
@@ -344,6 +395,12 @@ int RunCli(const CliOptions& o, int& argc, char** argv) {
             return ExportCsv(p, o);
         case CliCommand::ImportCsv:
             return ImportCsv(p, o);
+        case CliCommand::Find:
+            return Find(p, o);
+        case CliCommand::Sort:
+            return Sort(p, o);
+        case CliCommand::ExportPdf:
+            return ExportPdf(p, o, argc, argv);
         case CliCommand::Setup:
         case CliCommand::Info:
         case CliCommand::Read:

@@ -217,6 +217,26 @@ std::int64_t Thousandths(const std::string& decimal) {
     return whole * 1000 + frac;
 }
 
+// The value of a decimal text in the model's unit of 10 Hz, rounded to the
+// nearest; a huge value saturates far above any frequency.
+std::int64_t TenHz(const std::string& decimal) {
+    std::int64_t whole = 0, frac = 0;
+    int fracDigits = 0;
+    bool point = false;
+    for (const char c : decimal) {
+        if (c == '.') {
+            point = true;
+        } else if (!point) {
+            whole = std::min<std::int64_t>(whole * 10 + (c - '0'), 1000000000);
+        } else if (fracDigits < 6) {
+            frac = frac * 10 + (c - '0');
+            ++fracDigits;
+        }
+    }
+    for (; fracDigits < 6; ++fracDigits) frac *= 10;
+    return whole * 100000 + (frac + 5) / 10;
+}
+
 // The index of the CTCSS tone nearest to the text; exact is false when it
 // is more than 0.05 Hz away.
 std::optional<int> ToneIndex(const std::string& cell, bool& exact) {
@@ -293,6 +313,10 @@ class RowReader {
             if (Trim(*freqCell).empty()) return "no frequency";
             return "frequency " + Shown(*freqCell) + " is not a number in MHz";
         }
+        // The channel dialog would take 3000 MHz for such a frequency; a
+        // table means the frequency it names, which the receiver cannot hold.
+        if (TenHz(*freq) > clsRigQ5_Ch::kFreqMax)
+            return "frequency " + Trim(*freqCell) + " MHz is above 3000 MHz";
 
         // Duplex, tone and mode are all checked before the record is touched.
         const std::string duplex = Lower(Trim(Cell(kDuplex).value_or("")));
@@ -313,6 +337,26 @@ class RowReader {
         if (!Trim(offsetCell).empty()) offset = DecimalText(offsetCell);
         if (!offset) return "offset " + Shown(offsetCell) + " is not a number in MHz";
         if (split && Trim(offsetCell).empty()) return "split duplex without the other frequency";
+        // An offset the receiver cannot store is not clamped: the channel
+        // would transmit, or be listened to, on another frequency.
+        std::int32_t splitOffset = 0;
+        int splitDir = 0;
+        if (split) {
+            if (TenHz(*offset) > clsRigQ5_Ch::kFreqMax)
+                return "split frequency " + Trim(offsetCell) + " MHz is above 3000 MHz";
+            // Both frequencies as the receiver will hold them.
+            const std::int32_t rx = ch.Conv_Freq_StrToLong(*freq, 0);
+            const std::int32_t other = ch.Conv_Freq_StrToLong(*offset, 0);
+            splitDir = other == rx ? 0 : other > rx ? 2 : 1;
+            splitOffset = other >= rx ? other - rx : rx - other;
+            if (splitOffset > clsRigQ5_Ch::kDupMax)
+                return "split " + MhzText(rx) + " and " + MhzText(other) + " MHz are " +
+                       MhzText(splitOffset) + " MHz apart; the largest offset is " +
+                       MhzText(clsRigQ5_Ch::kDupMax) + " MHz";
+        } else if (TenHz(*offset) > clsRigQ5_Ch::kDupMax) {
+            return "offset " + Trim(offsetCell) + " MHz is above " + MhzText(clsRigQ5_Ch::kDupMax) +
+                   " MHz, the largest offset";
+        }
 
         const std::string toneMode = Lower(Trim(Cell(kTone).value_or("")));
         int tsql = 0;
@@ -369,10 +413,8 @@ class RowReader {
         ch.AppearCh(true);
         ch.FreqOp_Pure(ch.Conv_Freq_StrToLong(*freq, 0));
         if (split) {
-            const std::int32_t other = ch.Conv_Freq_StrToLong(*offset, 0);
-            const std::int32_t rx = ch.FreqOp_Pure();
-            ch.DupDir_Pure(other == rx ? 0 : other > rx ? 2 : 1);
-            ch.FreqDup_Pure(other >= rx ? other - rx : rx - other);
+            ch.DupDir_Pure(splitDir);
+            ch.FreqDup_Pure(splitOffset);
         } else {
             ch.DupDir_Pure(dupDir);
             ch.FreqDup_Pure(ch.Conv_Freq_StrToLong(*offset, 1));

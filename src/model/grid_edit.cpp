@@ -83,3 +83,64 @@ int GridEdit::StoreEdited(int key, int row) {
     master_.Get1Ch(*ch, type, index, clsRigQ5_Master::kProgramForm);
     return kDone;
 }
+
+bool GridEdit::SourceMovable(const clsRigQ5_Ch* src, bool keepSource) const {
+    // A blank channel carries nothing to move; a VFO or the first scan edge
+    // pair cannot be left blank behind, so those can only be copied.
+    return src != nullptr && src->Usable() && src->AppearCh() && (keepSource || src->ClearEnable());
+}
+
+bool GridEdit::MoveEnabled(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource) const {
+    if (srcKey == dstKey && srcRow == dstRow) return false;
+    const clsRigQ5_Ch* src = master_.ChUnit(srcKey, srcRow);
+    const clsRigQ5_Ch* dst = master_.ChUnit(dstKey, dstRow);
+    return SourceMovable(src, keepSource) && dst != nullptr && dst->Usable() &&
+           dst->CopyEnabledFrom(src);
+}
+
+int GridEdit::Move(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource) {
+    if (!MoveEnabled(srcKey, srcRow, dstKey, dstRow, keepSource)) return kDisabled;
+    clsRigQ5_Ch* src = master_.ChUnit(srcKey, srcRow);
+    // Field values only, as Paste: the target keeps its identity and place.
+    master_.ChUnit(dstKey, dstRow)->CopyData(*src);
+    if (!keepSource) src->AppearCh(false);
+    master_.Radio().EditOn(true);
+    return kDone;
+}
+
+bool GridEdit::MoveToBankEnabled(int srcKey, int srcRow, int bankKey, bool keepSource) const {
+    if (bankKey == srcKey || master_.TreeKeyChListType(bankKey) != clsRigQ5_Master::kListMemory)
+        return false;
+    const clsRigQ5_Ch* src = master_.ChUnit(srcKey, srcRow);
+    const clsRigQ5_Ch* first = master_.ChUnit(bankKey, 0);
+    return SourceMovable(src, keepSource) && first != nullptr && first->CopyEnabledFrom(src);
+}
+
+int GridEdit::BankDropRow(int srcKey, int srcRow, int bankKey) const {
+    const int n = master_.NumChOfChListType(master_.TreeKeyChListType(bankKey));
+    for (int row = 0; row < n; ++row) {
+        const clsRigQ5_Ch* ch = master_.ChUnit(bankKey, row);
+        if (ch != nullptr && !ch->AppearCh() && MoveEnabled(srcKey, srcRow, bankKey, row, true))
+            return row;
+    }
+    return -1;
+}
+
+int GridEdit::MoveToBank(int srcKey, int srcRow, int bankKey, bool keepSource, int& row) {
+    row = -1;
+    if (!MoveToBankEnabled(srcKey, srcRow, bankKey, keepSource)) return kDisabled;
+    const int target = BankDropRow(srcKey, srcRow, bankKey);
+    if (target < 0) return kNoBlankChannel;
+    const int result = Move(srcKey, srcRow, bankKey, target, keepSource);
+    if (result == kDone) row = target;
+    return result;
+}
+
+std::string GridEdit::NoBlankChannelText(const std::string& bankCaption) {
+    return bankCaption + " has no blank CH.";
+}
+
+std::string GridEdit::MovedToText(bool copied, const std::string& bankCaption,
+                                  const std::string& chNo) {
+    return std::string(copied ? "Copied" : "Moved") + " to " + bankCaption + ", CH " + chNo + ".";
+}

@@ -3,9 +3,10 @@
 // The Edit commands of the channel grid on the channel under the cursor:
 // copy it to the program's own clipboard, paste the clipboard onto it, clear
 // it, delete it (the rest of its group moves up) or insert a blank channel
-// (the rest moves down), and store a channel after the channel dialog. The
-// grid always selects one whole row, so a command works on one channel,
-// addressed by tree key and row as the grid shows it.
+// (the rest moves down), store a channel after the channel dialog, and move
+// a channel dragged onto another row or onto a memory bank. The grid always
+// selects one whole row, so a command works on one channel, addressed by
+// tree key and row as the grid shows it.
 //
 // The object owns the clipboard record; it outlives documents, so a channel
 // copied from one file can be pasted into another. Questions to the user
@@ -14,6 +15,7 @@
 // every front end asks with the same words.
 
 #include <optional>
+#include <string>
 
 #include "model/channel.h"
 #include "model/master.h"
@@ -26,8 +28,9 @@ class GridEdit {
 
     // Results of a command.
     static constexpr int kDone = 0;
-    static constexpr int kDisabled = 1;       // not available here: nothing changed
-    static constexpr int kInsertRefused = 2;  // the group's last channel is in use
+    static constexpr int kDisabled = 1;        // not available here: nothing changed
+    static constexpr int kInsertRefused = 2;   // the group's last channel is in use
+    static constexpr int kNoBlankChannel = 3;  // a move onto a bank that has no blank channel
 
     static constexpr const char* kMsgOverwrite = "Overwrite here ?";
     static constexpr const char* kMsgInsertRefused =
@@ -63,7 +66,33 @@ class GridEdit {
     // comparison with its snapshot notices the change; no flag is set here.
     int StoreEdited(int key, int row);
 
+    // ---- Moving a channel by drag and drop ----
+    // A channel in use moves onto another channel of the same kind: the
+    // target takes its values (as Paste does) and the source becomes blank,
+    // which needs a source that can be blank; with keepSource it is copied
+    // and the source stays. A target in use is overwritten: ask first
+    // (PasteNeedsQuestion of the target, kMsgOverwrite).
+    bool MoveEnabled(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource) const;
+    int Move(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource);
+
+    // A channel dropped onto a memory bank of the tree goes to the bank's
+    // first blank channel: never over a channel in use. Enabled for a
+    // movable channel and a bank other than its own; the bank may be full,
+    // which MoveToBank then reports.
+    bool MoveToBankEnabled(int srcKey, int srcRow, int bankKey, bool keepSource) const;
+    // The row the channel would go to; -1 when the bank has no blank channel.
+    int BankDropRow(int srcKey, int srcRow, int bankKey) const;
+    // kDone (row set to where it went), kDisabled or kNoBlankChannel.
+    int MoveToBank(int srcKey, int srcRow, int bankKey, bool keepSource, int& row);
+    // "Bank C has no blank CH." for the caption of a bank's tree node.
+    static std::string NoBlankChannelText(const std::string& bankCaption);
+    // "Moved to Bank C, CH 07." (or "Copied to ...") after a drop on a bank.
+    static std::string MovedToText(bool copied, const std::string& bankCaption,
+                                   const std::string& chNo);
+
   private:
+    bool SourceMovable(const clsRigQ5_Ch* src, bool keepSource) const;
+
     clsRigQ5_Master& master_;
     std::optional<clsRigQ5_Ch> clipboard_;
     bool clipboardFlag_ = false;

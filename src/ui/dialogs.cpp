@@ -3,9 +3,12 @@
 
 #include <QDesktopServices>
 #include <QDialog>
-#include <QUrl>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QUrl>
 
 int QtDialogService::MessageBox(QWidget* parent, const QString& text, const QString& title,
                                 MsgButtons buttons, MsgIcon icon) {
@@ -53,7 +56,12 @@ QString QtDialogService::SaveFileName(QWidget* parent, const QString& suggestedP
     QFileDialog dialog(parent, QString(), suggestedPath, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("acf"));
+    // A name typed without an extension gets the one of the filter: ".acf"
+    // for data files, ".csv" for tables, ".pdf" for printable documents.
+    QString suffix = QStringLiteral("acf");
+    auto patterns = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).globalMatch(filter);
+    while (patterns.hasNext()) suffix = patterns.next().captured(1);
+    dialog.setDefaultSuffix(suffix);
     if (!suggestedPath.isEmpty()) dialog.selectFile(suggestedPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().front();
@@ -61,6 +69,15 @@ QString QtDialogService::SaveFileName(QWidget* parent, const QString& suggestedP
 
 int QtDialogService::ShowModal(QDialog& dialog) {
     return dialog.exec();
+}
+
+bool QtDialogService::PrintDialog(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    // The report is printed whole; it has no selection or page range to pick.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 namespace {

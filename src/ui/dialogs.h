@@ -8,6 +8,7 @@
 #include <QString>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 // Button sets of the message boxes, and the answers as the program counts
@@ -35,6 +36,10 @@ class DialogService {
     // Shows one of the program's dialogs modally; returns when it is hidden.
     virtual int ShowModal(QDialog& dialog) = 0;
 
+    // The platform's print dialog on a printer (it also offers printing
+    // into a PDF file); False when the user cancelled.
+    virtual bool PrintDialog(QWidget* parent, QPrinter& printer) = 0;
+
     // Shows a folder in the desktop's file manager; False when none could.
     virtual bool OpenFolder(const QString& path);
 };
@@ -48,6 +53,7 @@ class QtDialogService : public DialogService {
     QString SaveFileName(QWidget* parent, const QString& suggestedPath,
                          const QString& filter) override;
     int ShowModal(QDialog& dialog) override;
+    bool PrintDialog(QWidget* parent, QPrinter& printer) override;
 };
 
 // The service in use; the Qt one unless another was installed.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/edit_commands.h"
 
+#include "model/channel_sort.h"
+#include "model/grid_texts.h"
 #include "model/master.h"
 #include "model/undo_history.h"
 #include "ui/dialog_place.h"
@@ -8,6 +10,7 @@
 #include "ui/edit_channel_dialog.h"
 #include "ui/edit_common_dialog.h"
 #include "ui/msgbox.h"
+#include "ui/sort_dialog.h"
 
 EditCommands::EditCommands(clsRigQ5_Master& master) : master_(master), grid_(master) {}
 
@@ -15,6 +18,7 @@ EditCommands::~EditCommands() {
     // Dialogs without a parent window are ours to delete.
     if (channelDialog_ && !channelDialog_->parent()) delete channelDialog_.data();
     if (commonDialog_ && !commonDialog_->parent()) delete commonDialog_.data();
+    if (sortDialog_ && !sortDialog_->parent()) delete sortDialog_.data();
 }
 
 frmEditCh& EditCommands::ChannelDialog() {
@@ -27,6 +31,11 @@ frmEditCommon& EditCommands::CommonDialog() {
     return *commonDialog_;
 }
 
+frmSortBank& EditCommands::SortDialog() {
+    if (!sortDialog_) sortDialog_ = new frmSortBank(window_);
+    return *sortDialog_;
+}
+
 ChEditState EditCommands::EditStateOf(int key, int row) const {
     ChEditState st;
     const clsRigQ5_Ch* ch = master_.ChUnit(key, row);
@@ -34,6 +43,7 @@ ChEditState EditCommands::EditStateOf(int key, int row) const {
     st.exists = true;
     st.usable = ch->Usable();
     st.clearEnable = ch->ClearEnable();
+    st.inUse = ch->AppearCh();
     st.pasteAllowed = grid_.Enabled(GridEdit::kPaste, key, row);
     return st;
 }
@@ -97,4 +107,45 @@ void EditCommands::CommonSetting() {
     if (window_) CentreDialogOver(dialog, *window_);
     dialog.FormAdjust();
     Dialogs().ShowModal(dialog);
+}
+
+bool EditCommands::SortBank(int key) {
+    if (!SortableList(master_, key)) return false;
+    frmSortBank& dialog = SortDialog();
+    dialog.Prepare(QString::fromStdString(ParseTreeKeyStr(master_.TreeKeyStr(key)).caption));
+    dialog.adjustSize();
+    if (window_) CentreDialogOver(dialog, *window_);
+    Dialogs().ShowModal(dialog);
+    if (!dialog.Chosen()) return false;
+    UndoStep step(history_);
+    return ::SortBank(master_, key, dialog.ByName() ? SortBy::Name : SortBy::Frequency);
+}
+
+bool EditCommands::DropAllowed(int srcKey, int srcRow, int dstKey, int dstRow,
+                               bool keepSource) const {
+    if (dstRow < 0) return grid_.MoveToBankEnabled(srcKey, srcRow, dstKey, keepSource);
+    return grid_.MoveEnabled(srcKey, srcRow, dstKey, dstRow, keepSource);
+}
+
+int EditCommands::Drop(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource) {
+    if (!DropAllowed(srcKey, srcRow, dstKey, dstRow, keepSource)) return -1;
+    if (dstRow >= 0) {
+        if (grid_.PasteNeedsQuestion(dstKey, dstRow) &&
+            MsgBoxYesNo(GridEdit::kMsgOverwrite, window_) != kMsgYes)
+            return -1;
+        UndoStep step(history_);
+        return grid_.Move(srcKey, srcRow, dstKey, dstRow, keepSource) == GridEdit::kDone ? dstRow
+                                                                                         : -1;
+    }
+    int row = -1;
+    int result = GridEdit::kDisabled;
+    {
+        UndoStep step(history_);
+        result = grid_.MoveToBank(srcKey, srcRow, dstKey, keepSource, row);
+    }
+    if (result == GridEdit::kNoBlankChannel) {
+        MsgBoxOk(GridEdit::NoBlankChannelText(ParseTreeKeyStr(master_.TreeKeyStr(dstKey)).caption),
+                 window_);
+    }
+    return row;
 }

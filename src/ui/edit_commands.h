@@ -2,7 +2,8 @@
 #pragma once
 // The commands of the main window that change channels and settings: the
 // Edit menu on the channel under the grid cursor (channel dialog, copy,
-// paste, clear, delete, insert) and View > Common Setting. The rules of the
+// paste, clear, delete, insert, sorting a bank), a channel moved by drag
+// and drop, and View > Common Setting. The rules of the
 // grid commands live in GridEdit; this adds the user's side: the questions,
 // the messages and the dialogs, each placed centred over the main window.
 //
@@ -22,6 +23,7 @@ class clsRigQ5_Ch;
 class clsRigQ5_Master;
 class frmEditCh;
 class frmEditCommon;
+class frmSortBank;
 class UndoHistory;
 
 class EditCommands {
@@ -55,10 +57,25 @@ class EditCommands {
     // View > "&Common Setting...".
     void CommonSetting();
 
+    // Edit > "Sort Bank..." on the bank of a tree key: the order is asked
+    // for, then the sort is one step of history. True when the order
+    // changed; nothing happens on a list that is no memory bank.
+    bool SortBank(int key);
+
+    // A channel dragged from a place and dropped onto a row of a list
+    // (dstRow >= 0) or onto a memory bank's node of the tree (dstRow -1):
+    // moved there, or copied with keepSource. Onto a channel in use the
+    // user is asked "Overwrite here ?"; onto a bank it goes to the first
+    // blank channel, and a full bank is reported. One step of history.
+    bool DropAllowed(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource) const;
+    // The row the channel went to; -1 when nothing changed.
+    int Drop(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource);
+
     GridEdit& Grid() { return grid_; }
     const GridEdit& Grid() const { return grid_; }
     frmEditCh& ChannelDialog();
     frmEditCommon& CommonDialog();
+    frmSortBank& SortDialog();
 
   private:
     clsRigQ5_Master& master_;
@@ -68,4 +85,5 @@ class EditCommands {
     // Children of the window when there is one; the pointers go null with it.
     QPointer<frmEditCh> channelDialog_;
     QPointer<frmEditCommon> commonDialog_;
+    QPointer<frmSortBank> sortDialog_;
 };

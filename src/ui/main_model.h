@@ -18,6 +18,15 @@ struct ChEditState {
     bool usable = false;        // the receiver version has this channel
     bool clearEnable = false;   // the channel may be blanked (not a VFO)
     bool pasteAllowed = false;  // a copied channel exists and may be pasted here
+    bool inUse = false;         // the channel is not blank (it can be dragged)
+};
+
+// Where Edit > Find or Find Next went.
+struct FindAnswer {
+    bool found = false;
+    int key = -1;
+    int row = -1;
+    bool wrapped = false;  // passed the last list and went on from the top
 };
 
 class MainWindowModel {
@@ -95,4 +104,29 @@ class MainWindowModel {
     virtual bool ImportCsv() { return false; }
     // The folder that keeps the copies of clone reads; empty for none.
     virtual std::string BackupFolder() const { return {}; }
+
+    // --- Find, sort, drag and drop, print ---
+    // The first channel matching a typed frequency or name after a place
+    // (afterKey -1: from the top of the tree), wrapping round at the end.
+    virtual FindAnswer FindChannel(const std::string& /*text*/, int /*afterKey*/,
+                                   int /*afterRow*/) const {
+        return {};
+    }
+    // Edit > Sort Bank...: only a memory bank; asks the order, one undo step.
+    virtual bool CanSortBank(int /*key*/) const { return false; }
+    virtual bool SortBank(int /*key*/) { return false; }
+    // A channel row dragged onto a row (dstRow >= 0) or onto a tree node
+    // (dstRow -1); keepSource copies instead of moving. The drop asks and
+    // reports what it must; it returns the row the channel went to, or -1.
+    virtual bool DropAllowed(int /*srcKey*/, int /*srcRow*/, int /*dstKey*/, int /*dstRow*/,
+                             bool /*keepSource*/) const {
+        return false;
+    }
+    virtual int DropChannel(int /*srcKey*/, int /*srcRow*/, int /*dstKey*/, int /*dstRow*/,
+                            bool /*keepSource*/) {
+        return -1;
+    }
+    // File > Export PDF... and Print... with their own dialogs and messages.
+    virtual void ExportPdf() {}
+    virtual void Print() {}
 };

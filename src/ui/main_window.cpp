@@ -1,31 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
 
+#include <unistd.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDrag>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QIcon>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 
 #include "app/common.h"
+#include "model/channel_find.h"
+#include "model/grid_edit.h"
 #include "model/grid_texts.h"
 #include "ui/about_box.h"
 #include "ui/caption.h"
 #include "ui/clone_progress.h"
+#include "ui/dialog_place.h"
 #include "ui/dialogs.h"
+#include "ui/find_dialog.h"
 #include "ui/help_window.h"
 #include "ui/input_watch.h"
 #include "ui/msgbox.h"
@@ -42,6 +52,8 @@ constexpr int kMinColumnPixels = 4;
 constexpr int kTreeIndentTwips = 200;
 constexpr int kNumRecent = 4;
 const char* const kFileFilter = "Data Files (*.ACF *.acf)";
+// A channel row on its way from the grid: "process id/window/key/row".
+const char* const kChannelMime = "application/x-csq5-channel";
 
 const char* const kPresetTables[10] = {"AUSTRALIA", "CCIR",  "CHINA",       "FOT",    "INDONESIA",
                                        "ITALY",     "JAPAN", "NEW ZEALAND", "TAIWAN", "USA"};
@@ -162,6 +174,12 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
     // instead of walking its cells.
     mfgCh_->setTabKeyNavigation(false);
     mfgCh_->installEventFilter(this);
+    // Rows are dragged onto other rows or onto a bank of the tree; the
+    // window handles the drag itself, the views only show it.
+    mfgCh_->viewport()->installEventFilter(this);
+    mfgCh_->viewport()->setAcceptDrops(true);
+    trvChList_->viewport()->installEventFilter(this);
+    trvChList_->viewport()->setAcceptDrops(true);
     connect(mfgCh_, &QTableWidget::cellDoubleClicked, this, [this](int, int) { mnuEdit_Click(0); });
     connect(mfgCh_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         const int row = mfgCh_->rowAt(pos.y());
@@ -243,6 +261,10 @@ void frmMain::BuildMenus() {
     // stand before it: Exit closes the menu as it closes every program's.
     file_[12] = AddItem(mFile, "mnuFile_ExportCsv", "Export &CSV...");
     file_[13] = AddItem(mFile, "mnuFile_ImportCsv", "&Import CSV...");
+    // The channel lists on paper or in a PDF file.
+    file_[16] = addSeparator(mFile, "mnuFile_Sep16");
+    file_[17] = AddItem(mFile, "mnuFile_ExportPdf", "Export P&DF...");
+    file_[18] = AddItem(mFile, "mnuFile_Print", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P));
     file_[14] = addSeparator(mFile, "mnuFile_Sep14");
     file_[15] = AddItem(mFile, "mnuFile_Backups", "Read &Backups Folder");
     file_[11] = addSeparator(mFile, "mnuFile_Sep11");
@@ -264,6 +286,12 @@ void frmMain::BuildMenus() {
     edit_[8] = addSeparator(mnuEdit_, "mnuEdit_Sep8");
     edit_[9] = AddItem(mnuEdit_, "mnuEdit_Undo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
     edit_[10] = AddItem(mnuEdit_, "mnuEdit_Redo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    // Working with many channels: finding them, putting a bank in order.
+    edit_[11] = addSeparator(mnuEdit_, "mnuEdit_Sep11");
+    edit_[12] = AddItem(mnuEdit_, "mnuEdit_Find", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F));
+    edit_[13] = AddItem(mnuEdit_, "mnuEdit_FindNext", "Find &Next", QKeySequence(Qt::Key_F3));
+    edit_[14] = addSeparator(mnuEdit_, "mnuEdit_Sep14");
+    edit_[15] = AddItem(mnuEdit_, "mnuEdit_SortBank", "&Sort Bank...");
     for (int i = 0; i < int(edit_.size()); ++i)
         if (!edit_[i]->isSeparator())
             connect(edit_[i], &QAction::triggered, this, [this, i] { mnuEdit_Click(i); });
@@ -458,6 +486,12 @@ void frmMain::FileCommand(int index) {
         case 13:
             if (model_->ImportCsv()) DispChList();
             break;
+        case 17:
+            model_->ExportPdf();
+            break;
+        case 18:
+            model_->Print();
+            break;
         case 15: {
             // The folder is made on the first read; show it before that too.
             // Where no file manager can show it (or it cannot be made), its
@@ -528,6 +562,18 @@ void frmMain::mnuEdit_Click(int index) {
         } else {
             model_->Redo();
         }
+        DispChList();
+        return;
+    }
+    if (index == 12 || index == 13) {
+        FindCommand(index == 13);
+        return;
+    }
+    if (index == 15) {
+        const bool wasModal = modalFlag_;
+        modalFlag_ = true;
+        model_->SortBank(key);
+        modalFlag_ = wasModal;
         DispChList();
         return;
     }
@@ -738,6 +784,11 @@ void frmMain::AdjustMnuEdit() {
     // Undo and Redo do not depend on the channel under the cursor.
     SetEditEnabled(9, model_->CanUndo());
     SetEditEnabled(10, model_->CanRedo());
+    // Find searches every list wherever the cursor is; sorting is for banks.
+    const bool lists = trvChList_->topLevelItemCount() > 0;
+    SetEditEnabled(12, lists);
+    SetEditEnabled(13, lists);
+    SetEditEnabled(15, model_->CanSortBank(curTreeKey_));
     static constexpr int kButtonItems[] = {0, 2, 3, 5, 9, 10};
     for (int b = 0; b < 6; ++b) {
         QAction* a = editButtons_[b];
@@ -971,6 +1022,9 @@ void frmMain::Form_Resize() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == mfgCh_->viewport() || watched == trvChList_->viewport()) &&
+        ChannelDragEvent(static_cast<QWidget*>(watched), event))
+        return true;
     if (watched == area_ && event->type() == QEvent::Resize) {
         Form_Resize();
     } else if (watched == fraSeparator_) {
@@ -1017,6 +1071,177 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         if (first >= 0) SetCursorRow(first);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// ------------------------------------------------- find, drag and drop
+
+frmFind& frmMain::FindDialog() {
+    if (!findDialog_) findDialog_ = new frmFind(this);
+    return *findDialog_;
+}
+
+void frmMain::FindCommand(bool next) {
+    if (!next || findText_.isEmpty()) {
+        frmFind& dialog = FindDialog();
+        dialog.Prepare(findText_);
+        dialog.adjustSize();
+        CentreDialogOver(dialog, *this);
+        KeepDialogOnScreen(dialog);
+        const bool wasModal = modalFlag_;
+        modalFlag_ = true;
+        Dialogs().ShowModal(dialog);
+        modalFlag_ = wasModal;
+        if (!dialog.Chosen()) return;
+        findText_ = dialog.Text();
+        next = false;  // a new text is searched from the top
+    }
+    const FindAnswer found = model_->FindChannel(findText_.toStdString(), next ? curTreeKey_ : -1,
+                                                 next ? CurChNo() : -1);
+    if (!found.found) {
+        // The cursor stays where it was.
+        MsgBoxOk(FindNotFoundText(findText_.toStdString()), this);
+        return;
+    }
+    ShowChannel(found.key, found.row);
+    if (found.wrapped) {
+        statusBar()->showMessage(QString::fromLatin1(kFindWrappedText));
+    } else {
+        statusBar()->clearMessage();
+    }
+}
+
+void frmMain::ShowChannel(int key, int row) {
+    for (QTreeWidgetItemIterator it(trvChList_); *it; ++it) {
+        if ((*it)->data(0, Qt::UserRole).toInt() != key) continue;
+        trvChList_->setCurrentItem(*it);
+        break;
+    }
+    WindowUpkeep();  // the grid follows the tree at once
+    if (key != curTreeKey_ || row < 0 || row >= mfgCh_->rowCount()) return;
+    SetCursorRow(row);
+    mfgCh_->setFocus(Qt::OtherFocusReason);
+}
+
+QMimeData* frmMain::ChannelDragData(int key, int row) const {
+    auto* data = new QMimeData;
+    const QString text = QStringLiteral("%1/%2/%3/%4")
+                             .arg(::getpid())
+                             .arg(reinterpret_cast<quintptr>(this))
+                             .arg(key)
+                             .arg(row);
+    data->setData(QString::fromLatin1(kChannelMime), text.toLatin1());
+    return data;
+}
+
+bool frmMain::DecodeChannelDrag(const QMimeData* data, int& key, int& row) const {
+    // Another program, or another copy of this one, may offer the same kind
+    // of data: its places name channels of another document.
+    if (!data || !data->hasFormat(QString::fromLatin1(kChannelMime))) return false;
+    const QStringList parts =
+        QString::fromLatin1(data->data(QString::fromLatin1(kChannelMime))).split(QLatin1Char('/'));
+    if (parts.size() != 4 || parts[0] != QString::number(::getpid()) ||
+        parts[1] != QString::number(reinterpret_cast<quintptr>(this)))
+        return false;
+    bool keyOk = false, rowOk = false;
+    key = parts[2].toInt(&keyOk);
+    row = parts[3].toInt(&rowOk);
+    return keyOk && rowOk;
+}
+
+void frmMain::StartChannelDrag(int row) {
+    const int key = curTreeKey_;
+    if (modalFlag_ || !model_->EditStateOf(key, row).inUse) return;
+    auto* drag = new QDrag(mfgCh_);
+    drag->setMimeData(ChannelDragData(key, row));
+    // The row itself travels under the mouse.
+    QRect rect = mfgCh_->visualRect(mfgCh_->model()->index(row, 0));
+    rect.setLeft(0);
+    rect.setRight(mfgCh_->viewport()->width() - 1);
+    drag->setPixmap(mfgCh_->viewport()->grab(rect));
+    drag->setHotSpot(dragStart_ - rect.topLeft());
+    drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+}
+
+bool frmMain::ChannelDragEvent(QWidget* viewport, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool grid = viewport == mfgCh_->viewport();
+    if (grid && (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                 type == QEvent::MouseButtonRelease)) {
+        auto* me = static_cast<QMouseEvent*>(event);
+        const QPoint pos = me->position().toPoint();
+        if (type == QEvent::MouseButtonPress) {
+            dragRow_ = me->button() == Qt::LeftButton ? mfgCh_->rowAt(pos.y()) : -1;
+            dragStart_ = pos;
+        } else if (type == QEvent::MouseButtonRelease || !(me->buttons() & Qt::LeftButton)) {
+            dragRow_ = -1;
+        } else if (dragRow_ >= 0 &&
+                   (pos - dragStart_).manhattanLength() >= QApplication::startDragDistance()) {
+            const int row = dragRow_;
+            dragRow_ = -1;
+            StartChannelDrag(row);
+            return true;
+        }
+        return false;
+    }
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return type == QEvent::DragLeave;
+    auto* de = static_cast<QDropEvent*>(event);
+    int srcKey = -1, srcRow = -1;
+    if (modalFlag_ || !DecodeChannelDrag(de->mimeData(), srcKey, srcRow)) {
+        de->ignore();
+        return true;
+    }
+    // Ctrl copies, as in every file manager; otherwise the channel moves.
+    const bool keep = de->modifiers().testFlag(Qt::ControlModifier);
+    const QPoint pos = de->position().toPoint();
+    int dstKey = -1, dstRow = -1;
+    if (grid) {
+        dstKey = curTreeKey_;
+        dstRow = mfgCh_->rowAt(pos.y());
+    } else if (QTreeWidgetItem* node = trvChList_->itemAt(pos)) {
+        dstKey = node->data(0, Qt::UserRole).toInt();
+    }
+    const bool allowed = (!grid || dstRow >= 0) && dstKey >= 0 &&
+                         model_->DropAllowed(srcKey, srcRow, dstKey, dstRow, keep);
+    if (type == QEvent::DragEnter) {
+        // Entered anywhere: the moves over the rows and nodes decide.
+        de->setDropAction(keep ? Qt::CopyAction : Qt::MoveAction);
+        de->accept();
+        return true;
+    }
+    if (!allowed) {
+        de->ignore();
+        return true;
+    }
+    de->setDropAction(keep ? Qt::CopyAction : Qt::MoveAction);
+    de->accept();
+    if (type == QEvent::Drop) {
+        // The drag's own event loop ends first; the question about a
+        // channel in use comes after it.
+        QMetaObject::invokeMethod(
+            this,
+            [this, srcKey, srcRow, dstKey, dstRow, keep] {
+                DropChannel(srcKey, srcRow, dstKey, dstRow, keep);
+            },
+            Qt::QueuedConnection);
+    }
+    return true;
+}
+
+void frmMain::DropChannel(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource) {
+    if (modalFlag_) return;
+    WindowUpkeep();
+    const int row = model_->DropChannel(srcKey, srcRow, dstKey, dstRow, keepSource);
+    DispChList();
+    if (row < 0) return;
+    if (dstRow >= 0) {
+        if (dstKey == curTreeKey_) SetCursorRow(row);
+        return;
+    }
+    const std::vector<std::string> cells = model_->ChRowTexts(dstKey, row);
+    const std::string caption = ParseTreeKeyStr(model_->TreeKeyStr(dstKey)).caption;
+    statusBar()->showMessage(FromModel(
+        GridEdit::MovedToText(keepSource, caption, cells.empty() ? std::string() : cells[0])));
 }
 
 // ----------------------------------------------------------- properties

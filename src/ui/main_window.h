@@ -10,6 +10,7 @@
 // behind the model.
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -21,7 +22,9 @@
 #include "ui/placement.h"
 
 class QAction;
+class QDropEvent;
 class QFrame;
+class QMimeData;
 class QMenu;
 class QPlainTextEdit;
 class QTableWidget;
@@ -29,6 +32,7 @@ class QTimer;
 class QToolBar;
 class QTreeWidget;
 class frmCloneProgress;
+class frmFind;
 class HelpWindow;
 
 // The "OPTION" and "STATUS" values of the main window as the profile keeps
@@ -157,6 +161,21 @@ class frmMain : public QMainWindow {
     frmCloneProgress& CloneProgress();
     HelpWindow& Help();
 
+    // --- Find, drag and drop ---
+    // Edit > Find... (next False: from the top of the tree, asking for the
+    // text) and Find Next (after the cursor, wrapping round; asks only
+    // when nothing was searched yet).
+    void FindCommand(bool next);
+    // The text of the last search.
+    QString FindText() const { return findText_; }
+    // Shows a channel: its list in the grid, the cursor on its row.
+    void ShowChannel(int key, int row);
+    // The drag data of a channel row of this window: a drop is taken only
+    // from this window of this process, whose places it names.
+    QMimeData* ChannelDragData(int key, int row) const;
+    // A channel dropped onto a row (dstRow >= 0) or onto a tree node (-1).
+    void DropChannel(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource);
+
   signals:
     // The window is about to close for good: the port is to be closed and
     // the settings saved (the column widths are already captured).
@@ -184,6 +203,12 @@ class frmMain : public QMainWindow {
     // Moves the first column in view by delta columns.
     void ScrollColumns(int delta);
     void SetEditEnabled(int index, bool enabled);
+    frmFind& FindDialog();
+    // Drag and drop of channel rows: the start from the grid, and the drag
+    // events over the grid and the tree.
+    void StartChannelDrag(int row);
+    bool ChannelDragEvent(QWidget* viewport, QEvent* event);
+    bool DecodeChannelDrag(const QMimeData* data, int& key, int& row) const;
 
     std::unique_ptr<MainWindowModel> ownModel_;
     std::unique_ptr<clsCmcRadio> ownRadio_;
@@ -199,9 +224,13 @@ class frmMain : public QMainWindow {
     QWidget* area_ = nullptr;
     frmCloneProgress* progress_ = nullptr;
     HelpWindow* help_ = nullptr;
+    frmFind* findDialog_ = nullptr;
+    QString findText_;
+    QPoint dragStart_;
+    int dragRow_ = -1;
 
-    std::array<QAction*, 16> file_{};
-    std::array<QAction*, 11> edit_{};
+    std::array<QAction*, 19> file_{};
+    std::array<QAction*, 16> edit_{};
     std::array<QAction*, 3> view_{};
     std::array<QAction*, 6> com_{};
     std::array<QAction*, 5> portButtons_{};

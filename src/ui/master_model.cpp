@@ -7,10 +7,13 @@
 #include "app/recent_file.h"
 #include "clone/clone_commands.h"
 #include "file/document_commands.h"
+#include "model/channel_find.h"
+#include "model/channel_sort.h"
 #include "model/grid_texts.h"
 #include "model/undo_history.h"
 #include "ui/csv_commands.h"
 #include "ui/edit_commands.h"
+#include "ui/report_commands.h"
 
 MasterWindowModel::MasterWindowModel(clsRigQ5_Master& master, DocumentCommands& document,
                                      EditCommands& edit, CloneCommands* clone)
@@ -150,4 +153,39 @@ void MasterWindowModel::ExportCsv() {
 bool MasterWindowModel::ImportCsv() {
     return CsvImportCommand(QApplication::activeWindow(), master_, history_,
                             QString::fromStdString(CurDir()));
+}
+
+FindAnswer MasterWindowModel::FindChannel(const std::string& text, int afterKey,
+                                          int afterRow) const {
+    const FindQuery query = MakeFindQuery(master_, text);
+    const ChannelPlace after{afterKey, afterRow};
+    const FindResult r = ::FindChannel(master_, query, afterKey < 0 ? nullptr : &after);
+    return {r.found, r.place.key, r.place.row, r.wrapped};
+}
+
+bool MasterWindowModel::CanSortBank(int key) const {
+    return SortableList(master_, key);
+}
+
+bool MasterWindowModel::SortBank(int key) {
+    return edit_.SortBank(key);
+}
+
+bool MasterWindowModel::DropAllowed(int srcKey, int srcRow, int dstKey, int dstRow,
+                                    bool keepSource) const {
+    return edit_.DropAllowed(srcKey, srcRow, dstKey, dstRow, keepSource);
+}
+
+int MasterWindowModel::DropChannel(int srcKey, int srcRow, int dstKey, int dstRow,
+                                   bool keepSource) {
+    return edit_.Drop(srcKey, srcRow, dstKey, dstRow, keepSource);
+}
+
+void MasterWindowModel::ExportPdf() {
+    ReportExportPdfCommand(QApplication::activeWindow(), master_, FileTitle(),
+                           QString::fromStdString(CurDir()));
+}
+
+void MasterWindowModel::Print() {
+    ReportPrintCommand(QApplication::activeWindow(), master_, FileTitle());
 }

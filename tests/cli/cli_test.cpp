@@ -118,6 +118,16 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy) {
         {{"import-csv", "-o", file}, "import-csv needs a data file"},
         {{"import-csv", file, "-o", file}, "import-csv needs a CSV file"},
         {{"import-csv", file, file, file, "-o", file}, "unexpected argument"},
+        {{"find", file}, "find needs a frequency or name to find"},
+        {{"find", file, "x", "-o", file}, "find takes no -o"},
+        {{"sort", file, "-o", file}, "sort needs --bank A to H"},
+        {{"sort", file, "--bank", "I", "-o", file}, "--bank: I is not a memory bank A to H"},
+        {{"sort", file, "--bank", "A", "--by", "size", "-o", file},
+         "--by: size is neither frequency nor name"},
+        {{"sort", file, "--bank", "A"}, "sort needs -o FILE"},
+        {{"show", file, "--bank", "A"}, "show takes no --bank"},
+        {{"export-pdf", file, "--by", "name", "-o", file}, "export-pdf takes no --by"},
+        {{"export-pdf", file}, "export-pdf needs -o FILE"},
     };
     for (const auto& c : cases) {
         const ProcessResult r = Cli(c.args);
@@ -432,4 +442,102 @@ TEST_F(CliTest, MemoryChannelsTravelAsACsvTable) {
     r = Cli({"export-csv", acf, "-o", (dir / "no" / "such.csv").string()});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err.rfind("Cannot save file.", 0), 0u);
+}
+
+// Channels in banks A, C and H of a new file: A10 "Local" and C20 "Club" on
+// 145.5 MHz, H49 "Rpt" on 439.5 MHz.
+class CliChannelToolsTest : public CliTest {
+  protected:
+    void SetUp() override {
+        CliTest::SetUp();
+        const std::string base = NewFile("base.acf");
+        const std::string csv = (dir / "in.csv").string();
+        WriteFile(csv, "Location,Name,Frequency\n10,Local,145.5\n120,Club,145.5\n399,Rpt,439.5\n");
+        file = (dir / "three.acf").string();
+        const ProcessResult r = Cli({"import-csv", base, csv, "-o", file});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+    }
+    std::vector<std::string> Show(const std::string& path, const std::string& list) {
+        const ProcessResult r = Cli({"show", path, "--list", list});
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        return Lines(r.out);
+    }
+    std::string file;
+};
+
+TEST_F(CliChannelToolsTest, FindPrintsEveryMatchWithItsList) {
+    ProcessResult r = Cli({"find", file, "145.5"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 2U);
+    EXPECT_EQ(lines[0].rfind("BankA\t10\t 145.500000\t", 0), 0U) << lines[0];
+    EXPECT_EQ(lines[1].rfind("BankC\t20\t 145.500000\t", 0), 0U) << lines[1];
+
+    r = Cli({"find", file, "RPT"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("BankH\t49\t 439.500000\t", 0), 0U) << r.out;
+
+    r = Cli({"find", file, "nowhere"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Cannot find \"nowhere\".\n");
+    EXPECT_TRUE(r.out.empty());
+}
+
+TEST_F(CliChannelToolsTest, SortPutsOneBankInOrderAndLeavesTheOthers) {
+    // The factory image has 145.000 and 433.000 MHz in rows 00 and 01.
+    const struct {
+        const char* by;
+        std::vector<std::string> rows;  // frequency and name of rows 00..03
+    } cases[] = {
+        {"frequency", {" 145.000000|", " 145.500000|Local", " 433.000000|", "|"}},
+        {"name", {" 145.500000|Local", " 145.000000|", " 433.000000|", "|"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.by);
+        const std::string out = (dir / (std::string(c.by) + ".acf")).string();
+        const ProcessResult r = Cli({"sort", file, "--bank", "A", "--by", c.by, "-o", out});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_TRUE(r.out.empty() && r.err.empty()) << r.out << r.err;
+        const auto lines = Show(out, "BankA");
+        for (std::size_t i = 0; i < c.rows.size(); ++i) {
+            std::vector<std::string> cells;
+            std::size_t at = 0;
+            for (std::size_t tab; (tab = lines[i + 1].find('\t', at)) != std::string::npos;
+                 at = tab + 1)
+                cells.push_back(lines[i + 1].substr(at, tab - at));
+            ASSERT_GE(cells.size(), 5U);
+            EXPECT_EQ(cells[1] + "|" + cells[4], c.rows[i]) << i;
+        }
+        EXPECT_EQ(Show(out, "BankC"), Show(file, "BankC"));
+        EXPECT_EQ(Show(out, "BankH"), Show(file, "BankH"));
+    }
+    // Without --by: by frequency.
+    const std::string plain = (dir / "plain.acf").string();
+    ASSERT_EQ(Cli({"sort", file, "--bank", "BankA", "-o", plain}).exitCode, 0);
+    EXPECT_EQ(ReadFile(plain), ReadFile((dir / "frequency.acf").string()));
+}
+
+TEST_F(CliChannelToolsTest, ExportPdfWritesTheListsInUseWithoutADisplay) {
+    const std::string pdf = (dir / "three.pdf").string();
+    ProcessResult r = Cli({"export-pdf", file, "-o", pdf});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    EXPECT_EQ(ReadFile(pdf).rfind("%PDF-", 0), 0U);
+
+    r = Cli({"export-pdf", file, "-o", (dir / "no" / "such.pdf").string()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Cannot save file.\n\n" + (dir / "no" / "such.pdf").string() + "\n"),
+              std::string::npos)
+        << r.err;
+
+    if (!fs::exists("/usr/bin/pdftotext") || !fs::exists("/usr/bin/pdfinfo"))
+        GTEST_SKIP() << "poppler-utils are not installed";
+    r = RunProcess("/usr/bin/pdfinfo", {pdf});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    r = RunProcess("/usr/bin/pdftotext", {"-layout", pdf, "-"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    for (const char* text : {"three.acf", "Bank A", "Bank C", "Bank H", "145.500000", "Local",
+                             "Club", "439.500000", "Rpt"})
+        EXPECT_NE(r.out.find(text), std::string::npos) << text;
 }

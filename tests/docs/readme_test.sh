@@ -95,7 +95,7 @@ mkdir -p "$XDG_CONFIG_HOME/CS-Q5"
 printf '[OPTION]\r\nComDevice(1)=%s\r\n' "$work/tmp/rxq5" >"$XDG_CONFIG_HOME/CS-Q5/CSQ5.rs"
 run_block "Command line" "$work/cli" "$lines"
 grep -q "^Receiver version 0 " "$work/cli/output.txt" || fail "setup printed: $(cat "$work/cli/output.txt")"
-for f in my.acf mem.csv new.acf; do
+for f in my.acf mem.csv new.acf sorted.acf channels.pdf; do
     [ -s "$work/cli/$f" ] || fail "the Command line examples made no $f"
 done
 ls "$XDG_DATA_HOME/CS-Q5/backups/"read-*.acf >/dev/null || fail "the read left no backup copy"

@@ -259,10 +259,10 @@ TEST(MemoryCsv, ImportHealsValuesAsTheChannelDialogWould) {
     } cases[] = {
         {"frequency snapped to the tuning grid", 1, 0, "0,145.003,,,,,,,", 14500500, 0, 0, 8, 0, 0,
          ""},
-        {"more than 4 digits of MHz reads as 3000 MHz", 1, 0, "0,12345.6,,,,,,,", 300000000, 0, 0,
-         8, 0, 0, ""},
-        {"offset above 159.995 MHz clamped", 1, 0, "0,430,+,200,,,,,", 43000000, 15999500, 2, 8, 0,
-         0, ""},
+        {"3000 MHz, the highest frequency", 1, 0, "0,3000.000000,,,,,,,", 300000000, 0, 0, 8, 0, 0,
+         ""},
+        {"159.995 MHz, the largest offset", 1, 0, "0,430,+,159.995,,,,,", 43000000, 15999500, 2, 8,
+         0, 0, ""},
         {"split duplex becomes a direction and an offset", 1, 0, "0,439.5,split,430,,,,,", 43950000,
          950000, 1, 8, 0, 0, ""},
         {"tone off: a tone not in the table takes the nearest", 1, 0, "0,145,,,,91.4,,,", 14500000,
@@ -295,6 +295,82 @@ TEST(MemoryCsv, ImportHealsValuesAsTheChannelDialogWould) {
         EXPECT_EQ(ch.TsNo_Pure(), c.step);
         EXPECT_EQ(ch.Name(), c.name);
     }
+}
+
+// The layout a common multi-radio tool writes for its own radios: a split
+// row names the other frequency, "off" means no duplex, and what the
+// receiver cannot hold is refused with the row's line, never clamped.
+TEST(MemoryCsv, SplitAndOffRowsAsOtherProgramsWriteThem) {
+    const std::string header =
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+        "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
+    const std::string text =
+        header +                                                                           // 1
+        "0,Split+,145.000000,split,145.600000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,"  // 2
+        "50W,,,,,\r\n"
+        "1,Split-,439.500000,split,430.100000,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,"  // 3
+        "50W,,,,,\r\n"
+        "2,SplitX,145.000000,split,435.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,"  // 4
+        "50W,,,,,\r\n"
+        "3,Off,145.500000,off,0.600000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,50W,,,,,\r\n"  // 5
+        "4,Same,145.500000,split,145.500000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,,"        // 6
+        "50W,,,,,\r\n"
+        "5,Big+,430.000000,+,200.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,"  // 7
+        "50W,,,,,\r\n"
+        "6,TooHi,5760.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,"  // 8
+        "50W,,,,,\r\n"
+        "7,SplHi,145.000000,split,10368.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,"  // 9
+        "50W,,,,,\r\n"
+        "8,Wide,1.000000,split,160.999000,,88.5,88.5,023,NN,023,Tone->Tone,AM,5.00,,"  // 10
+        "50W,,,,,\r\n";
+    Map m(1);
+    m.ClearMemory();
+    m.master.WriteToEep();
+    const std::vector<std::string> before = m.AllValues();
+    const CsvImportResult r = ImportMemoryCsv(m.master, text);
+    EXPECT_TRUE(r.headerOk);
+    EXPECT_EQ(r.rows, 9);
+    const std::vector<std::pair<int, std::string>> refused = {
+        {4,
+         "split 145.000000 and 435.000000 MHz are 290.000000 MHz apart; the largest offset is "
+         "159.995000 MHz"},
+        {7, "offset 200.000000 MHz is above 159.995000 MHz, the largest offset"},
+        {8, "frequency 5760.000000 MHz is above 3000 MHz"},
+        {9, "split frequency 10368.000000 MHz is above 3000 MHz"},
+        // Both as the receiver holds them: 160.999 on its tuning grid.
+        {10,
+         "split 1.000000 and 161.000000 MHz are 160.000000 MHz apart; the largest offset is "
+         "159.995000 MHz"},
+    };
+    ASSERT_EQ(r.problems.size(), refused.size());
+    for (std::size_t i = 0; i < refused.size(); ++i) {
+        EXPECT_EQ(r.problems[i].line, refused[i].first);
+        EXPECT_EQ(r.problems[i].reason, refused[i].second);
+    }
+    EXPECT_EQ(r.applied, 4);
+
+    const struct {
+        int location;
+        std::int32_t freq;
+        int dupDir;
+        std::int32_t offset;
+    } applied[] = {
+        {0, 14500000, 2, 60000},   // the other frequency above: +Dup
+        {1, 43950000, 1, 940000},  // below: -Dup
+        {3, 14550000, 0, 60000},   // "off": no duplex, the offset kept as given
+        {4, 14550000, 0, 0},       // the same frequency twice: simplex
+    };
+    for (const auto& a : applied) {
+        SCOPED_TRACE(a.location);
+        const clsRigQ5_Ch& ch = m.Ch(a.location);
+        EXPECT_TRUE(ch.AppearCh());
+        EXPECT_EQ(ch.FreqOp_Pure(), a.freq);
+        EXPECT_EQ(ch.DupDir_Pure(), a.dupDir);
+        EXPECT_EQ(ch.FreqDup_Pure(), a.offset);
+    }
+    // The refused rows' channels are as they were.
+    for (const int i : {2, 5, 6, 7, 8})
+        EXPECT_EQ(m.Values(i), before[static_cast<std::size_t>(i)]) << "channel " << i;
 }
 
 TEST(MemoryCsv, UnusableHeaderAppliesNothing) {

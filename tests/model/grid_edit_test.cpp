@@ -10,7 +10,7 @@ namespace {
 using M = clsRigQ5_Master;
 using G = GridEdit;
 
-constexpr int kKeyVfo = 1, kKeyBankA = 3, kKeyBankB = 4, kKeyPScan = 11, kKeyTv = 13;
+constexpr int kKeyVfo = 1, kKeyBankA = 3, kKeyBankB = 4, kKeyBankC = 5, kKeyPScan = 11, kKeyTv = 13;
 
 struct Doc {
     clsCmcRadio radio;
@@ -170,4 +170,84 @@ TEST(GridEdit, PasteFollowsTheCopyClasses) {
             EXPECT_EQ(ReadValues(*target), before);
         }
     }
+}
+
+TEST(GridEdit, AMoveCarriesTheValuesAndBlanksTheSourceACopyKeepsIt) {
+    for (const bool keep : {false, true}) {
+        SCOPED_TRACE(keep ? "copy" : "move");
+        Doc d;
+        d.Use(M::kListMemory, 3, 14650000).Name("MOVE");
+        const std::string moved = d.Mem(3);
+        ASSERT_EQ(d.edit.Move(kKeyBankA, 3, kKeyBankB, 10, keep), G::kDone);
+        EXPECT_EQ(d.Mem(60), moved);
+        EXPECT_EQ(d.master.ListCh(M::kListMemory, 3)->AppearCh(), keep);
+        if (keep) {
+            EXPECT_EQ(d.Mem(3), moved);
+        }
+        EXPECT_TRUE(d.radio.EditOn());
+    }
+}
+
+TEST(GridEdit, AMoveNeedsAChannelInUseThatCanBeLeftBlankAndATargetThatTakesIt) {
+    Doc d;
+    d.Use(M::kListTv, 0, 5525000);
+    d.Use(M::kListPScan, 3, 14600000);
+    struct Case {
+        const char* what;
+        int fromKey, fromRow, toKey, toRow;
+        bool move, copy;
+    };
+    const Case cases[] = {
+        {"within a bank", kKeyBankA, 1, kKeyBankA, 20, true, true},
+        {"onto itself", kKeyBankA, 1, kKeyBankA, 1, false, false},
+        {"a blank channel", kKeyBankA, 30, kKeyBankA, 2, false, false},
+        {"memory onto TV", kKeyBankA, 1, kKeyTv, 3, false, false},
+        {"TV onto TV", kKeyTv, 0, kKeyTv, 9, true, true},
+        {"a VFO cannot be left blank", kKeyVfo, 1, kKeyVfo, 2, false, true},
+        {"the first scan edges cannot be left blank", kKeyPScan, 0, kKeyPScan, 8, false, true},
+        {"a scan edge onto memory", kKeyPScan, 3, kKeyBankB, 0, true, true},
+        {"beyond the list", kKeyBankA, 1, kKeyBankA, 50, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(d.edit.MoveEnabled(c.fromKey, c.fromRow, c.toKey, c.toRow, false), c.move);
+        EXPECT_EQ(d.edit.MoveEnabled(c.fromKey, c.fromRow, c.toKey, c.toRow, true), c.copy);
+    }
+    // A refused move changes nothing.
+    d.master.WriteToEep();
+    d.radio.EditOn(false);
+    const ByteStr image = d.radio.eepImage.bytes();
+    EXPECT_EQ(d.edit.Move(kKeyVfo, 1, kKeyVfo, 2, false), G::kDisabled);
+    d.master.WriteToEep();
+    EXPECT_EQ(d.radio.eepImage.bytes(), image);
+    EXPECT_FALSE(d.radio.EditOn());
+}
+
+TEST(GridEdit, ADropOnABankTakesItsFirstBlankChannelAndAFullBankIsReported) {
+    Doc d;
+    d.Use(M::kListMemory, 50, 14700000);  // bank B: row 0 in use, row 1 the first blank
+    const std::string moved = d.Mem(4);
+    int row = -1;
+    EXPECT_EQ(d.edit.MoveToBank(kKeyBankA, 4, kKeyBankB, false, row), G::kDone);
+    EXPECT_EQ(row, 1);
+    EXPECT_EQ(d.Mem(51), moved);
+    EXPECT_FALSE(d.master.ListCh(M::kListMemory, 4)->AppearCh());
+
+    for (int i = 100; i < 150; ++i) d.Use(M::kListMemory, i, 14400000 + i * 2500);
+    d.master.WriteToEep();
+    const ByteStr image = d.radio.eepImage.bytes();
+    EXPECT_TRUE(d.edit.MoveToBankEnabled(kKeyBankA, 5, kKeyBankC, false));
+    EXPECT_EQ(d.edit.MoveToBank(kKeyBankA, 5, kKeyBankC, false, row), G::kNoBlankChannel);
+    EXPECT_EQ(row, -1);
+    d.master.WriteToEep();
+    EXPECT_EQ(d.radio.eepImage.bytes(), image);
+    EXPECT_EQ(G::NoBlankChannelText("Bank C"), "Bank C has no blank CH.");
+    EXPECT_EQ(G::MovedToText(false, "Bank B", "01"), "Moved to Bank B, CH 01.");
+    EXPECT_EQ(G::MovedToText(true, "Bank B", "01"), "Copied to Bank B, CH 01.");
+
+    // Not onto the bank it comes from, nor onto a list that is no bank.
+    EXPECT_FALSE(d.edit.MoveToBankEnabled(kKeyBankA, 5, kKeyBankA, false));
+    EXPECT_FALSE(d.edit.MoveToBankEnabled(kKeyBankA, 5, kKeyPScan, false));
+    EXPECT_FALSE(d.edit.MoveToBankEnabled(kKeyBankA, 5, kKeyVfo, true));
+    EXPECT_FALSE(d.edit.MoveToBankEnabled(kKeyBankA, 30, kKeyBankB, false));  // blank source
 }

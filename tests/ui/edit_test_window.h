@@ -2,17 +2,22 @@
 #pragma once
 // Test glue: a document (radio, memory map at a receiver version) shown by
 // the real main window, with the Edit and Common Setting commands wired to
-// EditCommands and the TV preset to the memory map.
+// EditCommands, the TV preset to the memory map, and find, sort, drag and
+// drop, print and PDF to the program's own implementations.
 
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <memory>
 
+#include "model/channel_find.h"
+#include "model/channel_sort.h"
 #include "model/grid_texts.h"
 #include "model/master.h"
+#include "model/undo_history.h"
 #include "ui/edit_commands.h"
 #include "ui/main_window.h"
+#include "ui/report_commands.h"
 
 struct TestDoc {
     clsCmcRadio radio;
@@ -53,6 +58,36 @@ class EditTestModel : public MainWindowModel {
     void EditCommand(int index, int key, int row) override { commands_.Run(index, key, row); }
     void CommonSetting() override { commands_.CommonSetting(); }
     void PresetTv(int table) override { master_.PresetTv(table); }
+
+    // The document's history when the test gives one.
+    UndoHistory* history = nullptr;
+    bool CanUndo() const override { return history && history->CanUndo(); }
+    bool CanRedo() const override { return history && history->CanRedo(); }
+    void Undo() override {
+        if (history) history->Undo();
+    }
+    void Redo() override {
+        if (history) history->Redo();
+    }
+    FindAnswer FindChannel(const std::string& text, int afterKey, int afterRow) const override {
+        const ChannelPlace after{afterKey, afterRow};
+        const FindResult r =
+            ::FindChannel(master_, MakeFindQuery(master_, text), afterKey < 0 ? nullptr : &after);
+        return {r.found, r.place.key, r.place.row, r.wrapped};
+    }
+    bool CanSortBank(int key) const override { return SortableList(master_, key); }
+    bool SortBank(int key) override { return commands_.SortBank(key); }
+    bool DropAllowed(int sk, int sr, int dk, int dr, bool keep) const override {
+        return commands_.DropAllowed(sk, sr, dk, dr, keep);
+    }
+    int DropChannel(int sk, int sr, int dk, int dr, bool keep) override {
+        return commands_.Drop(sk, sr, dk, dr, keep);
+    }
+    std::string pdfFolder;  // where Export PDF... suggests its file
+    void ExportPdf() override {
+        ReportExportPdfCommand(nullptr, master_, FileTitle(), QString::fromStdString(pdfFolder));
+    }
+    void Print() override { ReportPrintCommand(nullptr, master_, FileTitle()); }
 
   private:
     clsRigQ5_Master& master_;

@@ -4,6 +4,7 @@
 // answers from queues filled by the test, never runs an event loop.
 
 #include <QDialog>
+#include <QPrinter>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -62,6 +63,14 @@ class FakeDialogs : public DialogService {
         shownDialogs << dialog.objectName();
         if (onShowModal) onShowModal(dialog);
         return QDialog::Accepted;
+    }
+    // The print dialog: the test sets the printer up (a PDF file, say) and
+    // answers; without an answer the user cancels.
+    int printCalls = 0;
+    std::function<bool(QPrinter&)> onPrint;
+    bool PrintDialog(QWidget*, QPrinter& printer) override {
+        ++printCalls;
+        return onPrint ? onPrint(printer) : false;
     }
 
   private:

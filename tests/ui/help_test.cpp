@@ -120,7 +120,8 @@ class HelpTest : public QObject {
         HelpWindow help;
         auto* index = help.findChild<QListWidget*>("lstHelpIndex");
         for (const char* word : {"backup", "CSV", "demo", "undo", "device", "profile", "csq5-cli",
-                                 "csq5-sim", "troubleshooting", "Cannot Clone"}) {
+                                 "csq5-sim", "troubleshooting", "Cannot Clone", "find", "sort",
+                                 "drag", "print", "PDF", "split"}) {
             help.FilterIndex(QString::fromLatin1(word));
             QVERIFY2(help.IndexCount() > 0, word);
             for (int r = 0; r < index->count(); ++r) {

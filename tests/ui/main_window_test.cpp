@@ -130,6 +130,8 @@ class MainWindowTest : public QObject {
             {"mnuFile", 12, "mnuFile_ExportCsv", "Export &CSV...", ""},
             {"mnuFile", 13, "mnuFile_ImportCsv", "&Import CSV...", ""},
             {"mnuFile", 15, "mnuFile_Backups", "Read &Backups Folder", ""},
+            {"mnuFile", 17, "mnuFile_ExportPdf", "Export P&DF...", ""},
+            {"mnuFile", 18, "mnuFile_Print", "&Print...", "Ctrl+P"},
             {"mnuEdit", 0, "mnuEdit_EditMemory", "&Edit Memory...", ""},
             {"mnuEdit", 2, "mnuEdit_Copy", "&Copy", "Ctrl+C"},
             {"mnuEdit", 3, "mnuEdit_Paste", "&Paste", "Ctrl+V"},
@@ -138,6 +140,9 @@ class MainWindowTest : public QObject {
             {"mnuEdit", 7, "mnuEdit_Insert", "Insert", ""},
             {"mnuEdit", 9, "mnuEdit_Undo", "&Undo", "Ctrl+Z"},
             {"mnuEdit", 10, "mnuEdit_Redo", "&Redo", "Ctrl+Y"},
+            {"mnuEdit", 12, "mnuEdit_Find", "&Find...", "Ctrl+F"},
+            {"mnuEdit", 13, "mnuEdit_FindNext", "Find &Next", "F3"},
+            {"mnuEdit", 15, "mnuEdit_SortBank", "&Sort Bank...", ""},
             {"mnuView", 0, "mnuView_Common", "&Common Setting...", ""},
             {"mnuView", 2, "mnuView_Toolbar", "&Toolbar", ""},
             {"mnuCom", 1, "mnuCom_Com1", "COM &1", ""},
@@ -160,8 +165,9 @@ class MainWindowTest : public QObject {
             QCOMPARE(w.findChild<QAction*>(it.name), a);
         }
         for (const auto& [menu, index] :
-             {std::pair{"mnuFile", 4}, std::pair{"mnuFile", 9}, std::pair{"mnuEdit", 1},
-              std::pair{"mnuEdit", 4}, std::pair{"mnuView", 1}, std::pair{"mnuClone", 2},
+             {std::pair{"mnuFile", 4}, std::pair{"mnuFile", 9}, std::pair{"mnuFile", 16},
+              std::pair{"mnuEdit", 1}, std::pair{"mnuEdit", 4}, std::pair{"mnuEdit", 11},
+              std::pair{"mnuEdit", 14}, std::pair{"mnuView", 1}, std::pair{"mnuClone", 2},
               std::pair{"mnuHelp", 1}})
             QVERIFY(w.MenuItem(menu, index)->isSeparator());
 
@@ -169,6 +175,7 @@ class MainWindowTest : public QObject {
         QStringList file;
         for (QAction* a : w.findChild<QMenu*>("mnuFile")->actions()) file << a->objectName();
         QCOMPARE(file.mid(9), (QStringList{"mnuFile_Sep9", "mnuFile_ExportCsv", "mnuFile_ImportCsv",
+                                           "mnuFile_Sep16", "mnuFile_ExportPdf", "mnuFile_Print",
                                            "mnuFile_Sep14", "mnuFile_Backups", "mnuFile_Sep11",
                                            "mnuFile_Exit"}));
 
