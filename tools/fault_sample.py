@@ -129,7 +129,12 @@ def locate(fault):
     """Finds the fault's line by its text (line numbers move when code moves)."""
     path = os.path.join(ROOT, fault["file"])
     if not os.path.exists(path):
-        return None, None
+        # A file that moved to another core folder keeps its name.
+        name = os.path.basename(path)
+        moved = [os.path.join(ROOT, d, name) for d in CORE_DIRS if os.path.exists(os.path.join(ROOT, d, name))]
+        if len(moved) != 1:
+            return None, None
+        path = moved[0]
     text = open(path, encoding="utf-8").read()
     lines = text.split("\n")
     for no, line in enumerate(lines):
