@@ -9,7 +9,7 @@ with a fixed seed and written to a file, so the very same faults can be put in
 again after the tests changed and the two shares compared.
 
   tools/fault_sample.py pick  [--count 120] [--seed 5] [--out FILE]
-  tools/fault_sample.py run   [--sample FILE] [--build DIR] [--jobs N]
+  tools/fault_sample.py run   [--sample FILE] [--build DIR] [--jobs N] [--only src/model,...]
 
 `run` puts each fault in alone, rebuilds the core tests in a build folder of
 its own (default build-faults), runs them, and puts the line back. A fault
@@ -154,6 +154,9 @@ def sh(cmd, timeout=None, cwd=None):
 
 def run(args):
     sample = json.load(open(args.sample, encoding="utf-8"))
+    if args.only:
+        prefixes = tuple(p.rstrip("/") + "/" for p in args.only.split(","))
+        sample = [f for f in sample if f["file"].startswith(prefixes)]
     build = os.path.abspath(args.build)
     if not os.path.exists(os.path.join(build, "CMakeCache.txt")):
         rc, out = sh(["cmake", "-S", ROOT, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
@@ -238,6 +241,7 @@ def main():
     r.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     r.add_argument("--timeout", type=int, default=120, help="seconds per test program")
     r.add_argument("--survivors", help="write the faults no test caught to this file")
+    r.add_argument("--only", help="only the faults in these source folders, e.g. src/model,src/image")
     args = parser.parse_args()
     pick(args) if args.command == "pick" else run(args)
 
