@@ -629,6 +629,7 @@ TEST_F(CloneCommandsTest, AVerifiedWriteReadsTheMemoryBackUnderOneBarAndLeavesTh
     clone.VerifyAfterWrite(true);
     receiver.keepWrites = true;
     EditDocument();
+    radio.EditOn(false);  // saved
     const ByteStr before = radio.eepImage.bytes();
 
     ASSERT_TRUE(clone.Write());
@@ -646,9 +647,9 @@ TEST_F(CloneCommandsTest, AVerifiedWriteReadsTheMemoryBackUnderOneBarAndLeavesTh
     EXPECT_NE(std::find(ui.values.begin(), ui.values.end(), 50), ui.values.end());
     EXPECT_EQ(ui.values.back(), 100);
     EXPECT_FALSE(ui.progressOpen);
-    // The document is as before, and the read made no backup.
+    // The document is as before, still clean, and the read made no backup.
     EXPECT_EQ(radio.eepImage.bytes(), before);
-    EXPECT_TRUE(radio.EditOn());
+    EXPECT_FALSE(radio.EditOn());
     EXPECT_FALSE(fs::exists(tmp.path() / "backups"));
     EXPECT_FALSE(line.IsOpen());
 
