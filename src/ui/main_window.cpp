@@ -33,6 +33,7 @@
 #include "ui/about_box.h"
 #include "ui/caption.h"
 #include "ui/clone_progress.h"
+#include "ui/compare_window.h"
 #include "ui/dialog_place.h"
 #include "ui/dialogs.h"
 #include "ui/find_dialog.h"
@@ -41,6 +42,7 @@
 #include "ui/msgbox.h"
 #include "ui/reentry_guard.h"
 #include "ui/resources.h"
+#include "ui/restore_backup_dialog.h"
 
 namespace {
 constexpr int kTickMs = 200;
@@ -224,6 +226,7 @@ frmMain::~frmMain() = default;
 void frmMain::setModel(MainWindowModel* model) {
     if (!model && !ownModel_) ownModel_ = std::make_unique<MainWindowModel>();
     model_ = model ? model : ownModel_.get();
+    model_->VerifyAfterWrite(verifyAfterWrite_);
     ResetRig();
     AdjustRecentFile();
 }
@@ -266,6 +269,9 @@ void frmMain::BuildMenus() {
     file_[17] = AddItem(mFile, "mnuFile_ExportPdf", "Export P&DF...");
     file_[18] = AddItem(mFile, "mnuFile_Print", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P));
     file_[14] = addSeparator(mFile, "mnuFile_Sep14");
+    // Going back to a read, and seeing what differs from a file or a read.
+    file_[19] = AddItem(mFile, "mnuFile_RestoreBackup", "&Restore Backup...");
+    file_[20] = AddItem(mFile, "mnuFile_Compare", "Compare &With...");
     file_[15] = AddItem(mFile, "mnuFile_Backups", "Read &Backups Folder");
     file_[11] = addSeparator(mFile, "mnuFile_Sep11");
     file_[10] = AddItem(mFile, "mnuFile_Exit", "E&xit");
@@ -334,6 +340,11 @@ void frmMain::BuildMenus() {
     clone_[3] = AddItem(mClone, "mnuClone_Info", "&Information...");
     for (int i : {0, 1, 3})
         connect(clone_[i], &QAction::triggered, this, [this, i] { mnuClone_Click(i); });
+    // A write followed by a read that checks what the receiver now holds.
+    clone_[4] = addSeparator(mClone, "mnuClone_Sep4");
+    clone_[5] = AddItem(mClone, "mnuClone_Verify", "&Verify After Write");
+    clone_[5]->setCheckable(true);
+    connect(clone_[5], &QAction::toggled, this, [this](bool on) { VerifyAfterWrite(on); });
 
     QMenu* mOpt = bar->addMenu(QStringLiteral("&Option"));
     mOpt->setObjectName(QStringLiteral("mnuOpt"));
@@ -492,6 +503,27 @@ void frmMain::FileCommand(int index) {
         case 18:
             model_->Print();
             break;
+        case 19: {
+            const std::vector<BackupEntry> backups = model_->BackupList();
+            if (backups.empty()) {
+                MsgBoxPlain(NoBackupsText(model_->BackupFolder()), kProgramName, this);
+                break;
+            }
+            frmRestoreBackup dialog(backups, this);
+            Dialogs().ShowModal(dialog);
+            const QString path = FromModel(dialog.ChosenPath());
+            if (dialog.Chosen() == frmRestoreBackup::Choice::Open) {
+                RestoreBackup(path);
+            } else if (dialog.Chosen() == frmRestoreBackup::Choice::Compare) {
+                CompareWithFile(path);
+            }
+            break;
+        }
+        case 20: {
+            const QString name = Dialogs().OpenFileName(this, CurDir(), filter);
+            if (!name.isEmpty()) CompareWithFile(name);
+            break;
+        }
         case 15: {
             // The folder is made on the first read; show it before that too.
             // Where no file manager can show it (or it cannot be made), its
@@ -515,6 +547,38 @@ void frmMain::OpenChosenFile(const QString& name) {
     // and take it away before they report a failure.
     model_->LoadDocument(name.toStdString());
     DispChList();
+}
+
+void frmMain::RestoreBackup(const QString& path) {
+    if (CheckEditedAndSave() != 1) return;
+    // The document commands show the wait cursor while the file is read,
+    // and take it away before they report a failure.
+    model_->RestoreBackup(path.toStdString());
+    DispChList();
+}
+
+void frmMain::CompareWithFile(const QString& path) {
+    std::vector<ImageDifference> differences;
+    if (!model_->CompareWith(path.toStdString(), differences)) return;
+    const QString other = QFileInfo(path).fileName();
+    if (differences.empty()) {
+        MsgBoxPlain(NoDifferencesText(other.toStdString()), kProgramName, this);
+        return;
+    }
+    frmCompare& window = CompareWindow();
+    window.SetDifferences(FileTitle(), other, differences);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+frmCompare& frmMain::CompareWindow() {
+    if (!compare_) {
+        compare_ = new frmCompare(this);
+        connect(compare_, &frmCompare::channelChosen, this,
+                [this](int key, int row) { ShowChannel(key, row); });
+    }
+    return *compare_;
 }
 
 void frmMain::RunFileCommand(const std::function<void()>& command) {
@@ -603,6 +667,10 @@ void frmMain::mnuCom_Click(int index) {
 }
 
 void frmMain::mnuClone_Click(int index) {
+    if (index == 5) {
+        VerifyAfterWrite(!verifyAfterWrite_);
+        return;
+    }
     if (index != 0 && index != 1 && index != 3) return;
     const bool wasModal = modalFlag_;
     modalFlag_ = true;
@@ -1255,6 +1323,12 @@ void frmMain::ToolBarFlag(int flag) {
     Toolbar1_->setVisible(toolBarFlag_ == 1);
 }
 
+void frmMain::VerifyAfterWrite(bool on) {
+    verifyAfterWrite_ = on;
+    if (clone_[5]->isChecked() != on) clone_[5]->setChecked(on);
+    model_->VerifyAfterWrite(on);
+}
+
 void frmMain::TreeWidth(std::int32_t twips) {
     treeWidth_ = twips;
     Form_Resize();
@@ -1281,6 +1355,7 @@ double frmMain::TwipsPerPixelY() const {
 void frmMain::LoadSettings(const MainSettings& s) {
     ComPortNo(s.comPort);
     ToolBarFlag(s.toolBar);
+    VerifyAfterWrite(s.verifyAfterWrite != 0);
     QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
     const WindowPlacement p = PlacementFromProfile(s.placement, size.width(), size.height());
@@ -1297,6 +1372,7 @@ MainSettings frmMain::SaveSettings() const {
     MainSettings s;
     s.comPort = comPortNo_;
     s.toolBar = toolBarFlag_;
+    s.verifyAfterWrite = verifyAfterWrite_ ? 1 : 0;
     const Qt::WindowStates ws = windowState();
     s.placement.state = ws.testFlag(Qt::WindowMinimized)   ? kStateMinimised
                         : ws.testFlag(Qt::WindowMaximized) ? kStateMaximised

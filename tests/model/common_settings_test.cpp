@@ -162,3 +162,14 @@ TEST(CommonSettings, CommentIsSixteenPrintableCharactersPaddedWithBlanks) {
     radio.eepImage.WriteByte(0x1F62, 0xFF);
     EXPECT_EQ(common.Comment(), "0  3456789ABCDEF");
 }
+
+TEST(CommonSettings, AnImageByteNamesTheSettingItHolds) {
+    for (const Plain& p : kPlain) EXPECT_EQ(CommonSettingAt(p.address, 0x01), &DefOf(p.control));
+    const CommonSettingDef* disp = &DefOf("cboEditCom_DispSel");
+    EXPECT_EQ(CommonSettingAt(0x1F31, 0x01), disp);
+    // Of the second byte of the display mode only bit 2 is the setting's.
+    EXPECT_EQ(CommonSettingAt(0x1F5C, 0x04), disp);
+    EXPECT_EQ(CommonSettingAt(0x1F5C, 0x03), nullptr);
+    for (int a : {0x1F21, 0x1F32, 0x1F34, 0x1F60, 0x0000})
+        EXPECT_EQ(CommonSettingAt(a, 0xFF), nullptr);
+}
