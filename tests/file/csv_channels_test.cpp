@@ -277,19 +277,22 @@ TEST(MemoryCsv, SplitAndOffRowsAsOtherProgramsWriteThem) {
     std::string text =
         "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
         "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
-    const char* const rows[] = {
-        "145.000000,split,145.600000",    // 2: the other frequency above: +Dup
-        "439.500000,split,430.100000",    // 3: below: -Dup
-        "145.000000,split,435.000000",    // 4
-        "145.500000,off,0.600000",        // 5: no duplex, the offset kept as given
-        "145.500000,split,145.500000",    // 6: the same frequency twice: simplex
-        "430.000000,+,200.000000",        // 7
-        "5760.000000,,0.000000",          // 8
-        "145.000000,split,10368.000000",  // 9
-        "1.000000,split,160.999000",      // 10
+    // Frequency, duplex and offset as given; the row as exported or refused.
+    const struct {
+        const char *given, *stored;
+    } rows[] = {
+        {"145.000000,split,145.600000", "145.000000,+,0.600000"},  // the other above: +Dup
+        {"439.500000,split,430.100000", "439.500000,-,9.400000"},  // below: -Dup
+        {"145.000000,split,435.000000", "(none)"},
+        {"145.500000,off,0.600000", "145.500000,,0.600000"},      // no duplex, the offset kept
+        {"145.500000,split,145.500000", "145.500000,,0.000000"},  // the same twice: simplex
+        {"430.000000,+,200.000000", "(none)"},
+        {"5760.000000,,0.000000", "(none)"},
+        {"145.000000,split,10368.000000", "(none)"},
+        {"1.000000,split,160.999000", "(none)"},
     };
     for (int i = 0; i < 9; ++i)
-        text += std::to_string(i) + ",X," + rows[i] +
+        text += std::to_string(i) + ",X," + rows[i].given +
                 ",,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,50W,,,,,\r\n";
     Map m(1);
     m.ClearMemory();
@@ -309,19 +312,9 @@ TEST(MemoryCsv, SplitAndOffRowsAsOtherProgramsWriteThem) {
             {10,
              "split 1.000000 and 161.000000 MHz are 160.000000 MHz apart; the largest offset is "
              "159.995000 MHz"}});
-    const std::string expected[] = {"145.000000,+,0.600000",
-                                    "439.500000,-,9.400000",
-                                    "(none)",
-                                    "145.500000,,0.600000",
-                                    "145.500000,,0.000000",
-                                    "(none)",
-                                    "(none)",
-                                    "(none)",
-                                    "(none)"};
     for (int i = 0; i < 9; ++i) {
-        const std::string row = m.Row(i);
-        EXPECT_EQ(row == "(none)" ? row : row.substr(row.find(",X,") + 3, expected[i].size()),
-                  expected[i])
+        const std::string row = m.Row(i), stored = rows[i].stored;
+        EXPECT_EQ(row == "(none)" ? row : row.substr(row.find(",X,") + 3, stored.size()), stored)
             << i;
     }
 }
