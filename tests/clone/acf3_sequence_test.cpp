@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "clone/clone_messages.h"
-#include "clone/info_checks.h"
 #include "fake_clock.h"
 #include "fake_serial_line.h"
+#include "image/info_checks.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "clone/info_checks.h"
+#include "image/info_checks.h"
 
 #include <gtest/gtest.h>
 
