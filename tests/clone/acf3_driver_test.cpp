@@ -140,7 +140,7 @@ TEST_F(DriverTest, EachAnswerIsCheckedByItsCommand) {
         {kWorkRead, kReadRequest, 0xE4, text(CloneDataBlockText(0x8000, ByteStr(4, 1))), 5},
         {kWorkRead, kReadRequest, 0xE5, text("Ardo Inc!"), 3},
         // An extended answer carries the request's first command byte.
-        {kWorkExtended, kExtendedRequest, 0xE8, HexStrToByteStr("230400014299"), 0},
+        {kWorkExtended, kExtendedRequest, 0xE8, HexStrToByteStr("2304000142"), 0},
         {kWorkExtended, kExtendedRequest, 0xE8, HexStrToByteStr("2304000143"), 3},
         // The write result: 00 written, anything else refused.
         {kWorkWriteEnd, kEndRequest, 0xE6, {0x00}, 0},
