@@ -3,38 +3,21 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-ByteStr Answer(std::size_t length = 26) {
-    ByteStr a(length, 0);
-    if (length >= 7) {
-        a[0] = 0xEF, a[1] = 0xEE, a[2] = 0xE1;
-        a[3] = 0x23, a[4] = 0x04, a[5] = 0x00, a[6] = 0x01;
-    }
-    return a;
-}
-}  // namespace
-
 TEST(InfoChecks, GeneralCheckStopsAtTheFirstFailure) {
-    EXPECT_EQ(RigOpFunc_CheckInfoGeneral(Answer()), kInfoOk);
-    EXPECT_EQ(RigOpFunc_CheckInfoGeneral(Answer(25)), kInfoMalformed);
-    EXPECT_EQ(RigOpFunc_CheckInfoGeneral(Answer(27)), kInfoMalformed);
-    EXPECT_EQ(RigOpFunc_CheckInfoGeneral({}), kInfoMalformed);
-    auto a = Answer();
-    a[4] = 0x05;
-    a[6] = 0x02;  // both wrong: the model is reported
-    EXPECT_EQ(RigOpFunc_CheckInfoGeneral(a), kInfoWrongModel);
-    a = Answer();
-    a[6] = 0x02;
-    EXPECT_EQ(RigOpFunc_CheckInfoGeneral(a), kInfoIllegalSub);
-    a = Answer();
-    a[23] = 12;
-    EXPECT_EQ(RigOpFunc_CheckInfoGeneral(a), kInfoMalformed);
-    a[23] = 11;
-    EXPECT_EQ(RigOpFunc_CheckInfoGeneral(a), kInfoOk);
-}
-
-TEST(InfoChecks, OnlySubCode0001IsLegal) {
-    EXPECT_TRUE(RigOpFunc_CheckSubNameLegal("0001"));
-    for (const char* s : {"0002", "0000", "001", "00010", "", "0001 "})
-        EXPECT_FALSE(RigOpFunc_CheckSubNameLegal(s)) << s;
+    // Model and sub code at positions 4-7, the version byte at 24.
+    const auto answer = [](const std::string& codes, std::uint8_t version, std::size_t size = 26) {
+        ByteStr a = HexStrToByteStr("EFEEE1" + codes);
+        a.resize(size, 0);
+        if (size > 23) a[23] = version;
+        return a;
+    };
+    const std::pair<ByteStr, int> cases[] = {
+        {answer("23040001", 11), kInfoOk},           {answer("23040001", 0, 25), kInfoMalformed},
+        {answer("23040001", 0, 27), kInfoMalformed}, {{}, kInfoMalformed},
+        {answer("23050002", 0), kInfoWrongModel},  // both codes wrong: the model is told
+        {answer("23040002", 0), kInfoIllegalSub},    {answer("23040001", 12), kInfoMalformed},
+    };
+    for (const auto& [a, code] : cases) EXPECT_EQ(RigOpFunc_CheckInfoGeneral(a), code);
+    for (const char* sub : {"0002", "0000", "001", "00010", "", "0001 "})
+        EXPECT_FALSE(RigOpFunc_CheckSubNameLegal(sub)) << sub;
 }
