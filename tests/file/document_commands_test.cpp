@@ -118,37 +118,29 @@ TEST_F(DocumentCommandsTest, RefusedFilesLeaveTheDocumentExactlyAsItWas) {
     }
 }
 
-TEST_F(DocumentCommandsTest, ABackupOpensUntitledAndEditedLeavingRecentFilesAndFolder) {
+TEST_F(DocumentCommandsTest, ABackupOpensUntitledAndAFileToCompareLoadsIntoACopy) {
     Edit(7, 14550000);
     master.WriteToEep();
-    const std::string path = dir.file("backup.acf");
+    const std::string path = dir.file("backup.acf"), bad = dir.file("bad.acf");
     ASSERT_EQ(AcfFileSave(radio, master.CommonObj().Comment(), path), kAcfOk);
     doc.New();
-    doc.CurDir("/elsewhere");
-    ASSERT_EQ(doc.OpenUntitled(path), kAcfOk);
-    EXPECT_EQ(Ch(7).FreqOp_Pure(), 14550000);
-    // Ready to be written back, and never saved over the backup by Save.
-    EXPECT_TRUE(radio.EditOn());
-    EXPECT_EQ(doc.FileName(), "");
-    EXPECT_EQ(recent.NumIndex(), 0);
-    EXPECT_EQ(doc.CurDir(), "/elsewhere");
-}
-
-TEST_F(DocumentCommandsTest, AFileToCompareWithLoadsIntoACopyOrLeavesItAsItWas) {
-    Edit(7, 14550000);
-    master.WriteToEep();
-    const std::string path = dir.file("compare.acf"), bad = dir.file("bad.acf");
-    ASSERT_EQ(AcfFileSave(radio, master.CommonObj().Comment(), path), kAcfOk);
-    doc.New();
-    const ByteStr document = radio.eepImage.bytes();
+    const ByteStr blank = radio.eepImage.bytes();
     DocumentCopy copy(master);
     ASSERT_EQ(LoadDocumentCopy(copy, path), kAcfOk);
     EXPECT_EQ(copy.master.ListCh(M::kListMemory, 7)->FreqOp_Pure(), 14550000);
-    EXPECT_EQ(radio.eepImage.bytes(), document);
-    // A file refused half way (its first record read) changes nothing.
+    EXPECT_EQ(radio.eepImage.bytes(), blank);
+    // A file refused half way (its first record read) leaves the copy as it was.
     const ByteStr had = copy.radio.eepImage.bytes();
     WriteFile(bad, "23040001\r\n#x\r\n0000020102\r\nZZZZ\r\n");
     EXPECT_EQ(LoadDocumentCopy(copy, bad), kAcfIllegalData);
     EXPECT_EQ(copy.radio.eepImage.bytes(), had);
-    EXPECT_EQ(copy.master.ListCh(M::kListMemory, 7)->FreqOp_Pure(), 14550000);
+
+    // A backup is ready to be written back, and never saved over by Save.
+    doc.CurDir("/elsewhere");
+    ASSERT_EQ(doc.OpenUntitled(path), kAcfOk);
+    EXPECT_EQ(Ch(7).FreqOp_Pure(), 14550000);
+    EXPECT_TRUE(radio.EditOn());
+    EXPECT_EQ(doc.FileName(), "");
+    EXPECT_EQ(recent.NumIndex(), 0);
+    EXPECT_EQ(doc.CurDir(), "/elsewhere");
 }

@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -78,52 +77,44 @@ TEST(ReadBackups, EveryReadOfOneSecondIsKeptAsTheDocumentWouldBeSaved) {
     EXPECT_EQ(ReadBackups("").Save(doc, now), "");
 }
 
-TEST(ReadBackups, PruneRemovesOnlyOurCopiesOlderThanAYear) {
+TEST(ReadBackups, PruneRemovesOurCopiesOlderThanAYearAndTheListShowsTheRestNewestFirst) {
     TempDir tmp;
     const fs::path dir = tmp.path();
-    for (const char* name : {
-             "backup-2025-12-06_153011.acf",  // a year and a second old: goes
-             "read-2024-01-01_000000-3.acf",  // an earlier version's copy: goes
-             "backup-2025-12-06_153012.acf",  // exactly a year: stays
-             "backup-2031-01-01_000000.acf",  // a clock set ahead: stays
-             "notes-2020-01-01_000000.acf",
-         })
-        WriteFile(dir / name, "x");
+    const std::pair<const char*, const char*> files[] = {
+        {"backup-2025-12-06_153011.acf", "x"},                // a year and a second old: goes
+        {"read-2024-01-01_000000-3.acf", "x"},                // an earlier version's copy: goes
+        {"backup-2025-12-06_153012.acf", "not a data file"},  // exactly a year: stays
+        {"backup-2031-01-01_000000.acf", "23040001\r\n#Clock ahead\r\n"},  // stays
+        {"backup-2026-06-01_120000.acf", "23040001\r\n#Club repeaters  \r\n0000..."},
+        {"backup-2026-12-06_153012.acf", "23040001\r\n#Before the trip \r\n"},
+        {"backup-2026-12-06_153012-2.acf", "23040001\r\n#Second read\r\n"},
+        // An earlier version's copy in the receiver's form and other files
+        // stay and are not copies to restore.
+        {"read-2026-12-07_000000.acf", "23040001\r\n#old form\r\n"},
+        {"notes-2020-01-01_000000.acf", "23040001\r\n#mine\r\n"},
+    };
+    for (const auto& [name, text] : files) WriteFile(dir / name, text);
     fs::create_directory(dir / "backup-2020-01-01_000000.acf");  // a folder is never removed
     EXPECT_EQ(ReadBackups(dir.string()).Prune(LocalTime(2026, 12, 6, 15, 30, 12)), 2);
-    std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir)) names.insert(e.path().filename().string());
-    EXPECT_EQ(names, (std::set<std::string>{
-                         "backup-2025-12-06_153012.acf", "backup-2031-01-01_000000.acf",
-                         "notes-2020-01-01_000000.acf", "backup-2020-01-01_000000.acf"}));
-    EXPECT_EQ(ReadBackups((dir / "missing").string()).Prune(std::time(nullptr)), 0);
-}
-
-TEST(ReadBackups, TheListHoldsTheCopiesToRestoreNewestFirstWithTheirComments) {
-    TempDir tmp;
-    const fs::path dir = tmp.path();
-    WriteFile(dir / "backup-2026-06-01_120000.acf", "23040001\r\n#Club repeaters  \r\n0000...");
-    WriteFile(dir / "backup-2026-12-06_153012.acf", "23040001\r\n#Before the trip \r\n");
-    WriteFile(dir / "backup-2026-12-06_153012-2.acf", "23040001\r\n#Second read\r\n");
-    WriteFile(dir / "backup-2025-01-01_000000.acf", "not a data file");
-    // An earlier version's copy in the receiver's form, a folder and other
-    // files are not copies to restore.
-    WriteFile(dir / "read-2026-12-07_000000.acf", "23040001\r\n#old form\r\n");
-    WriteFile(dir / "notes.acf", "23040001\r\n#mine\r\n");
-    fs::create_directory(dir / "backup-2026-12-08_000000.acf");
+    for (const char* kept : {"read-2026-12-07_000000.acf", "notes-2020-01-01_000000.acf",
+                             "backup-2020-01-01_000000.acf"})
+        EXPECT_TRUE(fs::exists(dir / kept)) << kept;
 
     std::vector<std::string> lines;
     for (const BackupEntry& e : ReadBackups(dir.string()).List())
         lines.push_back(BackupListLine(e));
     const std::string d = dir.string() + "/";
     EXPECT_EQ(lines, (std::vector<std::string>{
+                         d + "backup-2031-01-01_000000.acf\t2031-01-01 00:00:00\tClock ahead",
                          d + "backup-2026-12-06_153012-2.acf\t2026-12-06 15:30:12\tSecond read",
                          d + "backup-2026-12-06_153012.acf\t2026-12-06 15:30:12\tBefore the trip",
                          d + "backup-2026-06-01_120000.acf\t2026-06-01 12:00:00\tClub repeaters",
-                         d + "backup-2025-01-01_000000.acf\t2025-01-01 00:00:00\t",
+                         d + "backup-2025-12-06_153012.acf\t2025-12-06 15:30:12\t",
                      }));
-    EXPECT_TRUE(ReadBackups((dir / "missing").string()).List().empty());
-    EXPECT_TRUE(ReadBackups("").List().empty());
+    for (const std::string& nowhere : {(dir / "missing").string(), std::string()}) {
+        EXPECT_EQ(ReadBackups(nowhere).Prune(std::time(nullptr)), 0);
+        EXPECT_TRUE(ReadBackups(nowhere).List().empty());
+    }
 }
 
 TEST(ReadBackups, TheDefaultFolderFollowsTheDataHome) {

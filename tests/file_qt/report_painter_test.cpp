@@ -16,7 +16,6 @@
 #include <string>
 #include <vector>
 
-#include "file_text.h"
 #include "model/master.h"
 #include "run_process.h"
 #include "temp_dir.h"
@@ -128,16 +127,6 @@ TEST(ReportPainter, EveryChannelIsOnPaperWithAHeaderAndNumberOnEveryPage) {
             for (const auto& row : t.rows)
                 EXPECT_NE(text.find(row[1]), std::string::npos) << t.title << " " << row[1];
     }
-}
-
-TEST(ReportPainter, AFileIsWrittenOrReportedAsNotCreated) {
-    TempDir dir;
-    ChannelReport report;
-    report.tables.push_back(Table(3, 2, "x"));
-    EXPECT_EQ(WriteChannelReportPdf(report, dir.file("out.pdf")), kReportOk);
-    EXPECT_EQ(std::string(ReadFile(dir.file("out.pdf")), 0, 5), "%PDF-");
-    EXPECT_EQ(WriteChannelReportPdf(report, dir.file("no/such/folder/out.pdf")),
-              kReportCannotCreate);
 }
 
 int main(int argc, char** argv) {
