@@ -124,9 +124,7 @@ TEST_F(CliChannelsTest, EveryCommandAnswersOnItsStreamWithItsExitStatus) {
         {{"show", Path("s.acf")}, 0, "\n00\t 145.500000\t", ""},
         {{"show", Path("s.acf"), "--list", "BankC"}, 0, "\n20\t 145.500000\t", ""},
         // A file that cannot be used: the program's message and 1 (diff: 2).
-        {{"check", missing}, 1, "", cannotOpen},
         {{"check", Path("bad.acf")}, 1, "", "Illegal data.\n\n" + Path("bad.acf") + "\n"},
-        {{"export-pdf", missing, "-o", Path("x.pdf")}, 1, "", cannotOpen},
         {{"diff", file, missing}, 2, "", cannotOpen},
         {{"new", "-o", Path("no/x.acf")}, 1, "", "Cannot save file.\n\n" + Path("no/x.acf") + "\n"},
         {{"export-csv", file, "-o", Path("no/x.csv")}, 1, "", "Cannot save file.\n\n"},
@@ -142,6 +140,17 @@ TEST_F(CliChannelsTest, EveryCommandAnswersOnItsStreamWithItsExitStatus) {
         {{"write", "--port", absent, missing}, 1, "", cannotOpen},
     };
     for (const auto& c : cases) Expect(c.args, c.exitCode, c.out, c.err);
+    // Every command that reads a data file stops when it cannot.
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"check", missing},
+             {"show", missing},
+             {"settings", missing},
+             {"find", missing, "x"},
+             {"export-csv", missing, "-o", Path("x.csv")},
+             {"export-pdf", missing, "-o", Path("x.pdf")},
+             {"import-csv", missing, Path("x.csv"), "-o", Path("x.acf")},
+             {"sort", missing, "--bank", "A", "-o", Path("x.acf")}})
+        Expect(args, 1, "", cannotOpen);
     for (const char* made : {"x.csv", "x.acf", "x.pdf", "no"}) EXPECT_FALSE(fs::exists(Path(made)));
     EXPECT_EQ(ReadFile(profile), profileText);  // a failed setup stores nothing
 }
