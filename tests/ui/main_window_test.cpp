@@ -269,18 +269,6 @@ class MainWindowTest : public QObject {
         QVERIFY(!r.W().MenuItem("mnuView", 2)->isChecked());
     }
 
-    // Exit ends the File menu; the items added to it stand before it.
-    void ExitEndsTheFileMenu() {
-        frmMain w;
-        QStringList file;
-        for (QAction* a : w.findChild<QMenu*>("mnuFile")->actions()) file << a->objectName();
-        QCOMPARE(file.mid(9),
-                 (QStringList{"mnuFile_Sep9", "mnuFile_ExportCsv", "mnuFile_ImportCsv",
-                              "mnuFile_Sep16", "mnuFile_ExportPdf", "mnuFile_Print",
-                              "mnuFile_Sep14", "mnuFile_RestoreBackup", "mnuFile_Compare",
-                              "mnuFile_Backups", "mnuFile_Sep11", "mnuFile_Exit"}));
-    }
-
     void HelpAndAboutOpenTheProgramsOwnWindows() {
         frmMain w;
         FakeDialogs fake;
