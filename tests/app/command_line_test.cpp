@@ -6,31 +6,19 @@
 #include <sstream>
 
 TEST(StartupCommandLine, SetupOnlyForExactlySlashSAndAFileForOneOtherArgument) {
-    // Arguments separated by '|'; the request as "demo", "setup" and the file.
-    // A mistyped setup switch ("/s", " /S") is neither the setup nor a file name.
-    const struct {
-        const char *args, *request;
-    } cases[] = {{"", ""},
-                 {"/S", "setup"},
-                 {"/S|x.acf", ""},
-                 {"my data.acf", "my data.acf"},
-                 {"/s", ""},
-                 {" /S", ""},
-                 {"/S ", ""},
-                 {"/sx", "/sx"},
-                 {"--demo|/S", "demo setup"},
-                 {"/S|--demo", "demo setup"},
-                 {"--demo|x.acf", "demo x.acf"},
-                 {"--demo|--demo", "demo"},
-                 {"--Demo", ""},
-                 {"--help|/S", ""}};
-    for (const auto& c : cases) {
+    // "arguments separated by '|'>the request": demo, setup and the file. A
+    // mistyped setup switch ("/s", " /S") is neither the setup nor a file name.
+    std::istringstream cases(
+        ">;/S>setup;/S|x.acf>;my data.acf>my data.acf;/s>; /S>;/S >;/sx>/sx;--demo|/S>demo setup;"
+        "/S|--demo>demo setup;--demo|x.acf>demo x.acf;--demo|--demo>demo;--Demo>;--help|/S>");
+    for (std::string c; std::getline(cases, c, ';');) {
+        const std::size_t gt = c.find('>');
         std::vector<std::string> args;
-        std::istringstream in(c.args);
+        std::istringstream in(c.substr(0, gt));
         for (std::string a; std::getline(in, a, '|');) args.push_back(a);
         const StartupRequest r = ParseStartupCommandLine(args);
         std::string got = (r.demo ? "demo " : "") + std::string(r.setup ? "setup " : "") + r.file;
         if (!got.empty() && got.back() == ' ') got.pop_back();
-        EXPECT_EQ(got, c.request) << c.args;
+        EXPECT_EQ(got, c.substr(gt + 1)) << c;
     }
 }
