@@ -12,10 +12,7 @@ TEST(Common, LimitsAndNewLines) {
 }
 
 TEST(Common, HexTextsOfBytes) {
-    const ByteStr bytes = StrToByteStr(std::string("A\x01\xFF\x9a", 4));
-    EXPECT_EQ(ByteStrToHexStr(bytes), "4101FF9A");
-    EXPECT_EQ(ByteStrToStr(HexStrToByteStr(ByteStrToHexStr(bytes))),
-              std::string("A\x01\xFF\x9a", 4));
+    EXPECT_EQ(ByteStrToHexStr(StrToByteStr(std::string("A\x01\xFF\x9a", 4))), "4101FF9A");
     // Pairs of hex digits, blanks between pairs skipped, an odd last digit
     // dropped; a pair counts its leading hex digits.
     const std::pair<const char*, ByteStr> cases[] = {{"0A 1b", {0x0A, 0x1B}}, {"0A1", {0x0A}},

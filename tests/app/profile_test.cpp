@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <sstream>
 #include <vector>
 
 #include "file_text.h"
@@ -61,25 +62,22 @@ TEST_F(ProfileFixture, ValuesAsTheyStandInAHandWrittenFileAndMissingOnes) {
     bool word = false, zero = true;
     EXPECT_TRUE(p.loadData("word", word) && p.loadData("zero", zero) && word && !zero);
     // Whole numbers, fractions rounded half to even; anything else keeps the
-    // previous value of 55, an empty one reads as no value; a missing one
+    // previous value of 55, an empty one reads as no value (!); a missing one
     // gives the default.
-    const std::tuple<const char*, bool, int> ints[] = {
-        {"num", true, 12}, {"frac", true, 2},  {"frac3", true, 4}, {"neg", true, -8},
-        {"bad", true, 55}, {"huge", true, 55}, {"word", true, 55}, {"empty", false, 55}};
-    for (const auto& [key, found, expected] : ints) {
+    std::istringstream ints(
+        "num=12 frac=2 frac3=4 neg=-8 bad=55 huge=55 word=55 empty=!55 missing=77");
+    for (std::string c; ints >> c;) {
         int v = 55;
-        EXPECT_EQ(p.loadData(key, v, 77), found) << key;
-        EXPECT_EQ(v, expected) << key;
+        const std::string key = c.substr(0, c.find('=')), want = c.substr(c.find('=') + 1);
+        EXPECT_EQ(p.loadData(key.c_str(), v, 77), want[0] != '!') << key;
+        EXPECT_EQ(std::to_string(v), want.substr(want[0] == '!')) << key;
     }
-    int v = 55;
-    EXPECT_TRUE(p.loadData("missing", v, 77) && v == 77);
     // Impossible dates are not taken; the separators are not looked at.
-    const ProfileDateTime before{1999, 1, 1, 0, 0, 0};
-    for (const char* key : {"feb29", "dec32", "month13", "short", "hour24", "date"}) {
+    const ProfileDateTime before{1999, 1, 1, 0, 0, 0}, good{2001, 2, 3, 4, 5, 6};
+    for (const std::string key : {"feb29", "dec32", "month13", "short", "hour24", "date"}) {
         ProfileDateTime t = before;
         EXPECT_TRUE(p.loadData(key, t));
-        const bool good = std::string(key) == "date";
-        EXPECT_EQ(t, (good ? ProfileDateTime{2001, 2, 3, 4, 5, 6} : before)) << key;
+        EXPECT_EQ(t, key == "date" ? good : before) << key;
     }
     double d = 1.5;
     EXPECT_TRUE(p.loadData("bad", d) && d == 1.5);
@@ -200,12 +198,10 @@ TEST(ProfileLocation, PortableCopyElseTheConfigurationFolderWhichTheFirstSaveMak
               std::vector({cfg, home, home, beside, beside}));
     // The first save makes the folder.
     clsCmcProfileIO p;
-    const fs::path file(ChooseProfileFile(program, (dir.path() / "config").c_str(), "/no"));
-    p.Path(file.parent_path().string() + "/");
-    p.Name(file.filename().string());
+    p.Path(dir.path().string() + "/config/CS-Q5/");
     p.Section("OPTION");
     EXPECT_TRUE(p.saveData("ComPort", 3));
-    EXPECT_EQ(ReadFile(dir.path() / "config/CS-Q5/CSQ5.rs"), "[OPTION]\nComPort=3\n");
+    EXPECT_EQ(ReadFile(p.GetMyProfile()), "[OPTION]\nComPort=3\n");
     // A profile beside the program is taken while it may be written.
     WriteFile(beside, "");
     EXPECT_EQ(ChooseProfileFile(program, "/cfg", "/home/u"), beside);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <sstream>
 
 TEST(Eeprom, AccessOutsideTheImageReadsZeroAndRefusesWrites) {
     clsCmcEeprom e;
@@ -42,22 +43,18 @@ TEST(Eeprom, BitsWithAnyNonZeroValueSetAndBitNumbersOutsideAByteDoNothing) {
 
 TEST(LetByPressed, UnpacksPlainEscapedAndRunTokensOverWhatIsThere) {
     // 01 45; F0 00 -> F0; F1 v nn and F2 v nnnn runs; F3..FF skipped.
-    const std::pair<const char*, const char*> cases[] = {
-        {"0145F10006082AF1FF03", "0145000000000000082AFFFFFF777777"},
-        {"F00FF000F2AB0003F3EF", "FFF0ABABABEF77777777777777777777"},
-        // Cut short: a token missing its arguments is dropped.
-        {"01F2", "01777777"},
-        {"01F1AA", "01777777"},
-        {"01F0", "01777777"},
-        {"012", "01777777"},
-        {"", "77777777"}};
-    for (const auto& [text, bytes] : cases) {
+    // "text>bytes;": the last five are cut short, a token missing its
+    // arguments is dropped.
+    std::istringstream cases(
+        "0145F10006082AF1FF03>0145000000000000082AFFFFFF777777;"
+        "F00FF000F2AB0003F3EF>FFF0ABABABEF77777777777777777777;01F2>01777777;01F1AA>01777777;"
+        "01F0>01777777;012>01777777;>77777777");
+    for (std::string c; std::getline(cases, c, ';');) {
+        const std::string text = c.substr(0, c.find('>')), bytes = c.substr(c.find('>') + 1);
         clsCmcEeprom e;
         e.FillBlock(0, 0x77, 8064);
         e.LetByPressed(text);
-        EXPECT_EQ(ByteStrToHexStr(e.ReadBlock(0, static_cast<int>(std::string(bytes).size() / 2))),
-                  bytes)
-            << text;
+        EXPECT_EQ(ByteStrToHexStr(e.ReadBlock(0, static_cast<int>(bytes.size() / 2))), bytes) << c;
     }
     // 8060 bytes of 0x11, then a run of 10 that does not fit: nothing is
     // stored for it, but the write address moves past the end.

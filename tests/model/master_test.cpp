@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/profile.h"
+#include "cases.h"
 #include "clone/info_checks.h"
 #include "model/master_profile.h"
 #include "read_values.h"
@@ -41,13 +42,11 @@ TEST(Master, CloneWriteImageBlanksIllegalChannelsAndSetsTheListHeads) {
     // 200 MHz (outside: back to its factory record); scan edges 0 (cannot be
     // blank) and 2 at 100 MHz; TV channel 5 at 55.25 MHz; FM TV channels with
     // their sound at 99.5 MHz (outside) and 1264.5 MHz.
-    const std::tuple<int, int, std::int32_t> used[] = {
-        {M::kListMemory, 0, 10000000},  {M::kListMemory, 7, 14500000},
-        {M::kListMemory, 53, 43500000}, {M::kListMemory, 399, 14550000},
-        {M::kListVfo, 5, 20000000},     {M::kListPScan, 0, 10000000},
-        {M::kListPScan, 2, 10000000},   {M::kListTv, 5, 5525000},
-        {M::kListFmTv, 2, 9500000},     {M::kListFmTv, 3, 126000000}};
-    for (const auto& [type, index, freq] : used) d.Use(type, index, freq);
+    // list,index,frequency>
+    ForEachCase(
+        "1,0,10000000> 1,7,14500000> 1,53,43500000> 1,399,14550000> 0,5,20000000> 2,0,10000000> "
+        "2,2,10000000> 3,5,5525000> 5,2,9500000> 5,3,126000000>",
+        [&](const CaseNumbers& used, const CaseNumbers&) { d.Use(used[0], used[1], used[2]); });
     d.master.CommonObj().Comment("KEEP");
     d.master.WriteToEep();
     // Bytes the program never edits carry stray values.
