@@ -213,7 +213,7 @@ TEST(ChannelFields, BlankRecordReadsTheDefaultsAndReadsAreLimited) {
                 });
 }
 
-TEST(ChannelFields, NamesTextsAndChoiceLists) {
+TEST(ChannelFields, NamesAndChoiceLists) {
     // Six characters; those the display cannot show read as blanks, trailing
     // blanks dropped; a blank record reads no name but keeps it.
     auto ch = InUse(kV1, 11, 14500000);
@@ -225,14 +225,6 @@ TEST(ChannelFields, NamesTextsAndChoiceLists) {
     }
     ch.AppearCh(false);
     EXPECT_EQ(ch.Name(), "");
-    ch = InUse(kV0, 11, 14500625);  // "Auto" mode and step on version 0
-    WriteValues(ch, {2, 60000, 1, 49, 3, 1, 0, 2, 1, 3, 10}, "CALL");
-    const char* want[] = {
-        "",    "",    " 145.006250", "+Dup", "   0.600000", "CALL", "ON", "254.1", "+2M",
-        "Rev", "-63", "M+P",         "Skip", "Auto",        "Auto", "",   ""};
-    for (int item = -1; item <= 16; ++item)
-        EXPECT_EQ(ch.ItemString(item), want[item < 0 ? 16 : item]) << item;
-    EXPECT_EQ(ch.SkipM_StrMenu(), "Program & Memory");
     // The lists' last choices, nothing before or after them.
     using L = ChTextList;
     const std::pair<ChTextList, const char*> lists[] = {

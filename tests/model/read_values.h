@@ -13,19 +13,16 @@ struct ChannelItem {
     int (clsRigQ5_Ch::*read)() const;
     void (clsRigQ5_Ch::*write)(int);
 };
+#define CSQ5_ITEM(item, name) \
+    { clsRigQ5_Ch::kItem##item, &clsRigQ5_Ch::name##_Pure, &clsRigQ5_Ch::name##_Pure }
+// clang-format off
 inline const ChannelItem kChannelItems[] = {
-    {clsRigQ5_Ch::kItemDupDir, &clsRigQ5_Ch::DupDir_Pure, &clsRigQ5_Ch::DupDir_Pure},
-    {clsRigQ5_Ch::kItemFreqDup, &clsRigQ5_Ch::FreqDup_Pure, &clsRigQ5_Ch::FreqDup_Pure},
-    {clsRigQ5_Ch::kItemTSql, &clsRigQ5_Ch::TSqlOn_Pure, &clsRigQ5_Ch::TSqlOn_Pure},
-    {clsRigQ5_Ch::kItemTone, &clsRigQ5_Ch::ToneNo_Pure, &clsRigQ5_Ch::ToneNo_Pure},
-    {clsRigQ5_Ch::kItemTvIf, &clsRigQ5_Ch::TvIf_Pure, &clsRigQ5_Ch::TvIf_Pure},
-    {clsRigQ5_Ch::kItemTvReverse, &clsRigQ5_Ch::TvReverse_Pure, &clsRigQ5_Ch::TvReverse_Pure},
-    {clsRigQ5_Ch::kItemSubCarrier, &clsRigQ5_Ch::TvSubCarrier_Pure,
-     &clsRigQ5_Ch::TvSubCarrier_Pure},
-    {clsRigQ5_Ch::kItemSkipM, &clsRigQ5_Ch::SkipM_Pure, &clsRigQ5_Ch::SkipM_Pure},
-    {clsRigQ5_Ch::kItemSkipT, &clsRigQ5_Ch::SkipT_Pure, &clsRigQ5_Ch::SkipT_Pure},
-    {clsRigQ5_Ch::kItemMode, &clsRigQ5_Ch::ModeNo_Pure, &clsRigQ5_Ch::ModeNo_Pure},
-    {clsRigQ5_Ch::kItemTs, &clsRigQ5_Ch::TsNo_Pure, &clsRigQ5_Ch::TsNo_Pure}};
+    CSQ5_ITEM(DupDir, DupDir), CSQ5_ITEM(FreqDup, FreqDup), CSQ5_ITEM(TSql, TSqlOn),
+    CSQ5_ITEM(Tone, ToneNo), CSQ5_ITEM(TvIf, TvIf), CSQ5_ITEM(TvReverse, TvReverse),
+    CSQ5_ITEM(SubCarrier, TvSubCarrier), CSQ5_ITEM(SkipM, SkipM), CSQ5_ITEM(SkipT, SkipT),
+    CSQ5_ITEM(Mode, ModeNo), CSQ5_ITEM(Ts, TsNo)};
+// clang-format on
+#undef CSQ5_ITEM
 
 // Writes the items in the order of kChannelItems (as many as given), then the name.
 inline void WriteValues(clsRigQ5_Ch& c, std::initializer_list<int> values, const char* name = "") {
