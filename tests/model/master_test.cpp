@@ -108,7 +108,6 @@ TEST(Master, InitialSetupAdoptsTheReceiversVersionWhichTheProfileKeeps) {
     EXPECT_EQ(master.RigOpFunc_CheckInfoToInitInfo(Answer(7, 0x20, 0x05)), kInfoOk);
     EXPECT_EQ(Matrix(master.MatrixObj()), "7 am 1 cell 1 fmtv 0 exp 1 tv 2");
     // The initial image was rebuilt for it and the document reloaded.
-    EXPECT_EQ(radio.eepInitial.ReadByte(0x1C71), 0x00);
     EXPECT_EQ(radio.eepImage.ReadBlock(0x1F70, 16), StrToByteStr("ArdoCloneFormat3"));
     EXPECT_FALSE(radio.EditOn());
     EXPECT_EQ(master.RigOpFunc_CheckReadedData(), kInfoOk);
