@@ -35,6 +35,9 @@ class CommandUi {
     // user (CloneCommands::Cancel); a write may not.
     virtual void ProgressCancelable(bool /*value*/) {}
     virtual void ProgressValue(int /*value*/) {}
+    // What the bar shows when one display covers two operations (a write
+    // and the read that verifies it); empty for none.
+    virtual void ProgressLabel(const std::string& /*text*/) {}
     virtual void ProgressClose() {}
 
     // A file is being read or written: the window program shows the wait

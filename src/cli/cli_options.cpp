@@ -32,6 +32,8 @@ constexpr CommandSpelling kCommands[] = {
     {CliCommand::Find, "find", 2, false, false, "a frequency or name to find"},
     {CliCommand::Sort, "sort", 1, true, false},
     {CliCommand::ExportPdf, "export-pdf", 1, true, false},
+    {CliCommand::Backups, "backups", 0, false, false},
+    {CliCommand::Diff, "diff", 2, false, false, "a second data file"},
 };
 
 // "A".."H" or "BankA".."BankH", letter case ignored: the bank 0..7; -1 otherwise.
@@ -148,6 +150,8 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
                 error = "--bank: " + bank + " is not a memory bank A to H";
                 ok = false;
             }
+        } else if (name == "--verify") {
+            out.verify = true;
         } else if (name == "--by") {
             std::string by;
             ok = takeValue(by);
@@ -193,7 +197,12 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
         return false;
     }
     if (files >= 1) out.file = positional[1];
-    if (files >= 2) (out.command == CliCommand::Find ? out.text : out.csv) = positional[2];
+    if (files >= 2) {
+        std::string& second = out.command == CliCommand::Find   ? out.text
+                              : out.command == CliCommand::Diff ? out.other
+                                                                : out.csv;
+        second = positional[2];
+    }
     if (spelling->needsOutput && (!outputGiven || out.output.empty())) {
         error = cmd + " needs -o FILE";
         return false;
@@ -217,6 +226,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
     }
     if (out.listGiven && out.command != CliCommand::Show) {
         error = cmd + " takes no --list";
+        return false;
+    }
+    if (out.verify && out.command != CliCommand::Write) {
+        error = cmd + " takes no --verify";
         return false;
     }
     if (out.command == CliCommand::Sort && !bankGiven) {
@@ -248,10 +261,13 @@ Commands:
   setup --port PORT         initial setup: learn the receiver's version and
                             store it in the profile
   info --port PORT          the receiver's model and comment
-  read --port PORT -o FILE  clone read, saved as FILE; a copy of the image as
-                            received is also kept in $XDG_DATA_HOME/CS-Q5/backups
-                            (default ~/.local/share/CS-Q5/backups)
-  write --port PORT FILE    clone write of FILE
+  read --port PORT -o FILE  clone read, saved as FILE; a backup of it is also
+                            kept in $XDG_DATA_HOME/CS-Q5/backups (default
+                            ~/.local/share/CS-Q5/backups)
+  write --port PORT FILE [--verify]
+                            clone write of FILE; with --verify the memory
+                            is read back at once and compared with what
+                            was written (exit status 1 when it differs)
   export-csv FILE -o OUT    the memory channels in use of FILE as a CSV
                             table (Location,Name,Frequency,...)
   import-csv FILE CSV -o OUT
@@ -268,6 +284,11 @@ Commands:
                             channels last, saved as OUT
   export-pdf FILE -o OUT    the channel lists in use of FILE as a PDF
                             document to print (one table per list)
+  backups                   the backups of clone reads, newest first: path,
+                            date and time, comment (tab-separated)
+  diff A B                  one tab-separated line per difference between
+                            two data files: list, channel, field, A's value,
+                            B's value (the common settings as list Setting)
 
 PORT is COM1 to COM4 (the profile's "ComDevice(n)" in section OPTION, else
 the n-th serial port found) or a device such as /dev/ttyUSB0 (a bare name
@@ -285,6 +306,8 @@ Options:
 
 Exit status: 0 success, 1 failure (the program's message on stderr; for
 import-csv also when a row was refused: OUT then holds the other rows; for
-find when no channel matches), 2 usage error.
+find when no channel matches; for write --verify when the memory read back
+differs), 2 usage error. diff: 0 the memories are the same, 1 they differ,
+2 a file cannot be used or a usage error.
 )USAGE";
 }

@@ -23,6 +23,8 @@ enum class CliCommand {
     Find,       // find FILE TEXT
     Sort,       // sort FILE --bank A [--by frequency|name] -o OUT
     ExportPdf,  // export-pdf FILE -o OUT.pdf
+    Backups,    // backups
+    Diff,       // diff A B
 };
 
 struct CliOptions {
@@ -32,6 +34,7 @@ struct CliOptions {
     CliCommand command = CliCommand::None;
     std::string file;     // the command's data file argument
     std::string csv;      // import-csv: the table of memory channels to read
+    std::string other;    // diff: the second data file
     std::string text;     // find: the frequency or name to find
     int bank = -1;        // sort: the memory bank 0..7 (A..H)
     bool byName = false;  // sort: by name instead of frequency
@@ -39,6 +42,7 @@ struct CliOptions {
     std::string port;     // --port
     std::string list = "BankA";
     bool listGiven = false;
+    bool verify = false;  // write: read the memory back and compare
     bool help = false;
     bool version = false;
 };

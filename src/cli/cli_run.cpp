@@ -26,7 +26,9 @@
 #include "model/channel_find.h"
 #include "model/channel_sort.h"
 #include "model/common_settings.h"
+#include "model/document_copy.h"
 #include "model/grid_texts.h"
+#include "model/image_diff.h"
 #include "model/master.h"
 #include "model/master_profile.h"
 
@@ -176,15 +178,9 @@ int Show(Program& p, const CliOptions& o) {
 int Settings(Program& p, const CliOptions& o) {
     if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
     const clsRigQ5_Common& common = p.master.CommonObj();
-    for (const CommonSettingDef& def : CommonSettingDefs()) {
-        const int value = (common.*def.read)();
-        std::string text = std::to_string(value);
-        if (!def.checkBox && def.choices && value >= 0 &&
-            value < static_cast<int>(def.choices->size()))
-            text = (*def.choices)[static_cast<std::size_t>(value)];
-        std::cout << def.label << "\t" << text << "\n";
-    }
-    std::cout << "Comment\t" << common.Comment() << "\n";
+    for (const CommonSettingDef& def : CommonSettingDefs())
+        std::cout << def.label << "\t" << CommonSettingText(common, def) << "\n";
+    std::cout << kCommentLabel << "\t" << common.Comment() << "\n";
     return kExitOk;
 }
 
@@ -252,6 +248,29 @@ int Sort(Program& p, const CliOptions& o) {
     return SaveFileResult(p.doc.Save(o.output));
 }
 
+// The backups of clone reads, newest first.
+int Backups() {
+    const ReadBackups backups(DefaultReadBackupFolder());
+    for (const BackupEntry& entry : backups.List()) std::cout << BackupListLine(entry) << "\n";
+    return kExitOk;
+}
+
+// As diff(1) does: 0 the same, 1 different, 2 trouble. Both files are read
+// as the receiver version in force, so their cells are the grid's.
+int Diff(Program& p, const CliOptions& o) {
+    DocumentCopy a(p.master), b(p.master);
+    for (const auto& [copy, path] : {std::pair{&a, o.file}, std::pair{&b, o.other}}) {
+        const int code = LoadDocumentCopy(*copy, path);
+        if (code != kAcfOk) {
+            std::cerr << RealLineBreaks(AcfFileErrorMessage(code, path)) << "\n";
+            return kExitUsage;
+        }
+    }
+    const std::vector<ImageDifference> differences = ImageDifferences(a.master, b.master);
+    for (const ImageDifference& d : differences) std::cout << DifferenceLine(d) << "\n";
+    return differences.empty() ? kExitOk : kExitFailure;
+}
+
 // Qt paints the pages and needs its GUI layer for the fonts, but no display:
 // the offscreen platform serves unless the caller chose one.
 int ExportPdf(Program& p, const CliOptions& o, int& argc, char** argv) {
@@ -282,6 +301,7 @@ int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
     CloneCommands clone(sequence, p.master, p.doc, p.ui);
     ReadBackups backups(DefaultReadBackupFolder());
     clone.Backups(&backups);
+    clone.VerifyAfterWrite(o.verify);
     service.com().mainTask([&clone] { clone.task(); });
     service.com().errorReport([&clone] { clone.MsgBoxCloneErr(); });
     service.com().mainBusy([&clone] { return clone.Busy(); });
@@ -401,6 +421,10 @@ int RunCli(const CliOptions& o, int& argc, char** argv) {
             return Sort(p, o);
         case CliCommand::ExportPdf:
             return ExportPdf(p, o, argc, argv);
+        case CliCommand::Backups:
+            return Backups();
+        case CliCommand::Diff:
+            return Diff(p, o);
         case CliCommand::Setup:
         case CliCommand::Info:
         case CliCommand::Read:

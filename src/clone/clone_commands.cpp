@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clone/clone_commands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
 #include "app/common.h"
 #include "clone/clone_messages.h"
 #include "file/read_backups.h"
+#include "model/document_copy.h"
 #include "model/undo_history.h"
 
 namespace {
@@ -41,6 +43,45 @@ std::string CloneCommands::WriteQuestion() {
 std::string CloneCommands::WriteSucceededText() {
     return std::string("Clone writing succeeded.") + kCrLf + kCrLf + "Turn the " + kReceiver +
            " power off and on to use" + kCrLf + "the " + kReceiver + " under its new conditions.";
+}
+
+std::string CloneCommands::WriteVerifiedText() {
+    return WriteSucceededText() + kCrLf + kCrLf +
+           "The receiver's memory was verified: it holds what was written.";
+}
+
+std::string CloneCommands::VerifyFailedText(const WriteVerifyResult& result) {
+    const int n = result.differingBytes;
+    std::string text = std::string("Verify after write failed.") + kCrLf + kCrLf +
+                       std::to_string(n) + (n == 1 ? " byte" : " bytes") +
+                       " of the receiver's memory " + (n == 1 ? "differs" : "differ") +
+                       " from what was written, in:";
+    const std::size_t shown = std::min(result.places.size(), kMaxVerifyPlaces);
+    for (std::size_t i = 0; i < shown; ++i) text += kCrLf + result.places[i];
+    if (result.places.size() > shown)
+        text +=
+            std::string(kCrLf) + "and " + std::to_string(result.places.size() - shown) + " more.";
+    return text + kCrLf + kCrLf + "Write again, and check the cloning cable connections.";
+}
+
+std::string CloneCommands::VerifyReadFailedText(const std::string& failure) {
+    return std::string(
+               "Clone writing succeeded, but reading the memory back to verify it "
+               "failed.") +
+           kCrLf + kCrLf + failure;
+}
+
+std::string CloneCommands::VerifyCancelledText() {
+    return WriteSucceededText() + kCrLf + kCrLf +
+           "The receiver's memory was not verified: verifying was cancelled.";
+}
+
+std::string CloneCommands::WriteProgressLabel() {
+    return std::string("Writing to the ") + kReceiver + "...";
+}
+
+std::string CloneCommands::VerifyProgressLabel() {
+    return std::string("Reading back to verify...");
 }
 
 std::string CloneCommands::ReadDoneText(const std::tm& local, const std::string& backupFile,
@@ -143,16 +184,38 @@ void CloneCommands::Begin(CloneCommand command) {
     running_ = command;
     cancelled_ = false;
     lastBackupFile_.clear();
+    verifyThisWrite_ = command == CloneCommand::Write && verifyAfterWrite_;
+    verifying_ = false;
+    if (verifyThisWrite_) lastVerify_ = WriteVerifyResult{};
     progressShown_ = true;
     ui_.ProgressCancelable(command == CloneCommand::Read || command == CloneCommand::Information);
+    ui_.ProgressLabel(verifyThisWrite_ ? WriteProgressLabel() : std::string());
     ui_.ProgressShow();
+}
+
+void CloneCommands::StartVerify() {
+    // What went to the receiver: the document prepared for it, still in
+    // the working image. The read brings the receiver's memory into the
+    // working image too; the document's own image comes back from the
+    // backup when the command ends, as after any write.
+    written_.CopyFrom(master_.Radio().eepImage);
+    verifying_ = true;
+    if (progressShown_) ui_.ProgressValue(kCloneProgressMaximum / 2);
+    ui_.ProgressLabel(VerifyProgressLabel());
+    ui_.ProgressCancelable(true);
+    ResetSequence();
+    seq_.easyCloneRead();
 }
 
 void CloneCommands::task() {
     seq_.task();
     if (!Busy() || finishing_) return;
     if (seq_.OpRunning()) {
-        ui_.ProgressValue(CloneProgressValue(seq_.drv()));
+        int value = CloneProgressValue(seq_.drv());
+        // One bar for a verified write: the write fills its first half,
+        // the read back the second.
+        if (verifyThisWrite_) value = (verifying_ ? kCloneProgressMaximum / 2 : 0) + value / 2;
+        ui_.ProgressValue(value);
         return;
     }
     // The sequence has ended. A port-level fault seen in this very tick (a
@@ -164,7 +227,9 @@ void CloneCommands::task() {
 
 bool CloneCommands::Cancel() {
     if (!Busy() || finishing_) return false;
-    if (running_ != CloneCommand::Read && running_ != CloneCommand::Information) return false;
+    const bool readBack = running_ == CloneCommand::Write && verifying_;
+    if (running_ != CloneCommand::Read && running_ != CloneCommand::Information && !readBack)
+        return false;
     // Ends the exchange where it stands and closes the port; the sequence
     // reports no failure after this, so no message is shown.
     seq_.easyReset(seq_.ComPortNo());
@@ -175,7 +240,9 @@ bool CloneCommands::Cancel() {
 }
 
 void CloneCommands::MsgBoxCloneErr() {
-    const std::string text = CloneFailureText(CloneFailureOf(seq_));
+    std::string text = CloneFailureText(CloneFailureOf(seq_));
+    // The write itself went through; only its check did not.
+    if (verifying_ && !text.empty()) text = VerifyReadFailedText(text);
     lastCloneError_ = true;
     CloseProgress();
     seq_.easyReset(seq_.ComPortNo());
@@ -191,8 +258,14 @@ void CloneCommands::CloseProgress() {
 void CloneCommands::Finish() {
     finishing_ = true;
     const CloneCommand command = running_;
-    const bool ok = !lastCloneError_;
+    bool ok = !lastCloneError_;
     const ByteStr answer = seq_.ansInfo();
+    if (command == CloneCommand::Write && ok && verifyThisWrite_ && !verifying_) {
+        // The progress stays up for the second half.
+        StartVerify();
+        finishing_ = false;
+        return;
+    }
     // An operation that ended well ends on the full bar, however its last
     // bytes arrived: the last data frame and the end frame in one piece
     // leave no tick in between to show it.
@@ -205,9 +278,18 @@ void CloneCommands::Finish() {
     switch (command) {
         case CloneCommand::Read:
             if (ok) {
-                // The copy is taken before anything else touches the image.
                 lastReadTime_ = std::time(nullptr);
-                if (backups_) lastBackupFile_ = backups_->Save(radio, lastReadTime_);
+                // The copy holds what File > Save would write right now, the
+                // TV channels as picture carriers: opened and written back,
+                // it gives the receiver exactly the memory it had. It is
+                // made on a copy of the document, which keeps the image as
+                // received until its records are next stored.
+                if (backups_) {
+                    DocumentCopy copy(master_);
+                    copy.Take(radio.eepImage, clsRigQ5_Master::kReceiverForm);
+                    copy.master.WriteToEep();
+                    lastBackupFile_ = backups_->Save(copy.radio, lastReadTime_);
+                }
                 if (doc_.History()) doc_.History()->Clear();
                 radio.EditOn(true);
                 doc_.NoFileName();
@@ -227,7 +309,21 @@ void CloneCommands::Finish() {
             ui_.DispChList();
             break;
         case CloneCommand::Write:
-            if (ok) ui_.ShowNotice(WriteSucceededText());
+            if (!verifying_) {
+                if (ok) ui_.ShowNotice(WriteSucceededText());
+            } else if (cancelled_) {
+                ui_.ShowNotice(VerifyCancelledText());
+            } else if (ok) {
+                // The working image holds what the receiver gave back.
+                lastVerify_ = VerifyWrittenImage(master_, written_, radio.eepImage);
+                if (lastVerify_.Verified()) {
+                    ui_.ShowNotice(WriteVerifiedText());
+                } else {
+                    lastCloneError_ = true;
+                    ok = false;
+                    ui_.ShowError(VerifyFailedText(lastVerify_));
+                }
+            }  // a failed read back has given its message
             // The preparation for the receiver is undone: the document is
             // as it was before the write.
             radio.Eep_Restore();
@@ -254,6 +350,8 @@ void CloneCommands::Finish() {
             break;
     }
     running_ = CloneCommand::None;
+    verifyThisWrite_ = false;
+    verifying_ = false;
     finishing_ = false;
     if (finished_) finished_(command, ok);
 }

@@ -8,6 +8,11 @@
 // after every write), turns every failure into the one message that names
 // its cause, and keeps the progress display current.
 //
+// A write can be verified: a clone read of the same receiver follows it at
+// once, under the same progress display, and what it brings is compared
+// with what was written. The document is not touched by that read, and no
+// backup is made of it.
+//
 // Nothing here blocks. A command starts the clone sequence and returns; the
 // serial service's tick drives it through task() (install task() as the
 // service's main task and MsgBoxCloneErr() as its error report). When the
@@ -20,6 +25,7 @@
 
 #include "app/command_ui.h"
 #include "clone/acf3_sequence.h"
+#include "clone/write_verify.h"
 #include "file/document_commands.h"
 #include "model/master.h"
 
@@ -71,7 +77,8 @@ class CloneCommands {
     // Stops a clone read or information at once: the port is closed and
     // the document is left as a failed read leaves it, without a message.
     // A write is never stopped: once its data frames go out, a half
-    // written receiver is worse than a finished one; the initial setup
+    // written receiver is worse than a finished one; the read that
+    // verifies it may be, the write having succeeded. The initial setup
     // keeps its own dialog. Returns True when a command was stopped.
     bool Cancel();
     // Whether the last command ended by Cancel.
@@ -82,6 +89,15 @@ class CloneCommands {
     // path of the last copy is empty then.
     void Backups(ReadBackups* backups) { backups_ = backups; }
     const std::string& LastBackupFile() const { return lastBackupFile_; }
+
+    // Whether a successful clone write is followed at once by a clone read
+    // of the same receiver that is compared with what was written.
+    bool VerifyAfterWrite() const { return verifyAfterWrite_; }
+    void VerifyAfterWrite(bool on) { verifyAfterWrite_ = on; }
+    // True while the read that verifies a write runs.
+    bool Verifying() const { return verifying_; }
+    // What the last verifying read found.
+    const WriteVerifyResult& LastVerify() const { return lastVerify_; }
 
     // The command in progress (None when idle).
     CloneCommand Running() const { return running_; }
@@ -105,6 +121,18 @@ class CloneCommands {
     static std::string ReadEditedQuestion();
     static std::string WriteQuestion();
     static std::string WriteSucceededText();
+    // The success message of a write whose memory was read back the same.
+    static std::string WriteVerifiedText();
+    // The read back differs: how many bytes and where (at most
+    // kMaxVerifyPlaces places, then how many more).
+    static std::string VerifyFailedText(const WriteVerifyResult& result);
+    static constexpr std::size_t kMaxVerifyPlaces = 20;
+    // The read back failed: the write's success, then the failure's text.
+    static std::string VerifyReadFailedText(const std::string& failure);
+    static std::string VerifyCancelledText();
+    // The two halves of the progress display of a verified write.
+    static std::string WriteProgressLabel();
+    static std::string VerifyProgressLabel();
     static std::string InformationTitle();
     // "Model : RX-Q5", an empty line, "Comment : " and the 16 characters of
     // the identification answer's bytes 8-23 (unprintable bytes as blanks).
@@ -122,6 +150,8 @@ class CloneCommands {
   private:
     void Begin(CloneCommand command);
     void Finish();
+    // A write has succeeded: the read that verifies it starts.
+    void StartVerify();
     void ResetSequence();
     void CloseProgress();
 
@@ -141,6 +171,12 @@ class CloneCommands {
     // When the last successful read ended; its copy is named by this time.
     std::time_t lastReadTime_ = 0;
     bool progressShown_ = false;
+    bool verifyAfterWrite_ = false;
+    bool verifyThisWrite_ = false;
+    bool verifying_ = false;
+    // The image as it went to the receiver, for the verifying read.
+    clsCmcEeprom written_;
+    WriteVerifyResult lastVerify_;
     std::string comment_;
     std::function<void(CloneCommand, bool)> finished_;
 };

@@ -7,6 +7,7 @@
 
 #include "app/recent_file.h"
 #include "file/acf_file.h"
+#include "model/document_copy.h"
 #include "model/undo_history.h"
 
 namespace {
@@ -60,7 +61,7 @@ void DocumentCommands::New() {
     ui_.DispChList();
 }
 
-int DocumentCommands::Load(const std::string& path) {
+int DocumentCommands::LoadImage(const std::string& path) {
     clsCmcRadio& radio = master_.Radio();
     master_.WriteToEep();
     radio.Eep_Backup();
@@ -71,13 +72,30 @@ int DocumentCommands::Load(const std::string& path) {
         ui_.ShowError(AcfFileErrorMessage(code, path));
         radio.Eep_Restore();
         master_.ReadFromEep(clsRigQ5_Master::kProgramForm);
-        return code;
     }
+    return code;
+}
+
+int DocumentCommands::Load(const std::string& path) {
+    const int code = LoadImage(path);
+    if (code != kAcfOk) return code;
     MakeCurrent(path);
     master_.ReadFromEep(clsRigQ5_Master::kProgramForm);
     master_.WriteToEep();
     if (history_) history_->Clear();
-    radio.EditOn(false);
+    master_.Radio().EditOn(false);
+    ui_.DispChList();
+    return kAcfOk;
+}
+
+int DocumentCommands::OpenUntitled(const std::string& path) {
+    const int code = LoadImage(path);
+    if (code != kAcfOk) return code;
+    NoFileName();
+    master_.ReadFromEep(clsRigQ5_Master::kProgramForm);
+    master_.WriteToEep();
+    if (history_) history_->Clear();
+    master_.Radio().EditOn(true);
     ui_.DispChList();
     return kAcfOk;
 }
@@ -115,4 +133,13 @@ int AcfImageSave(const clsCmcRadio& doc, const clsCmcEeprom& image, const std::s
     copy.eepImage.CopyFrom(image);
     const clsRigQ5_Common common(copy);
     return AcfFileSave(copy, common.Comment(), path);
+}
+
+int LoadDocumentCopy(DocumentCopy& copy, const std::string& path) {
+    clsCmcEeprom before;
+    before.CopyFrom(copy.radio.eepImage);
+    const int code = AcfFileLoad(copy.radio, path);
+    if (code != kAcfOk) copy.radio.eepImage.CopyFrom(before);
+    copy.master.ReadFromEep(clsRigQ5_Master::kProgramForm);
+    return code;
 }

@@ -14,6 +14,7 @@
 #include "model/master.h"
 
 class clsCmcRecentFile;
+class DocumentCopy;
 class UndoHistory;
 
 class DocumentCommands {
@@ -59,12 +60,21 @@ class DocumentCommands {
     // clean; on failure the program's message is shown and the document is
     // exactly as before. Returns the file result code (0 = loaded).
     int Load(const std::string& path);
+    // Opens a backup of a clone read: loaded as a data file is, but left
+    // untitled (a save asks for a name, so the backup is never written
+    // over) and counting as edited, as after the read it keeps; it joins
+    // neither the recent files nor moves the file dialogs' folder. Returns
+    // the file result code (0 = loaded).
+    int OpenUntitled(const std::string& path);
     // Saves the document to a data file. On success the file is current and
     // the document clean; on failure the message is shown and the edit flag
     // and current file stay. Returns the file result code (0 = saved).
     int Save(const std::string& path);
 
   private:
+    // The load itself: the image backed up first, put back on a failure
+    // after the message. Returns the file result code.
+    int LoadImage(const std::string& path);
     void MakeCurrent(const std::string& path);
 
     clsRigQ5_Master& master_;
@@ -80,3 +90,8 @@ class DocumentCommands {
 // data-file form, exactly as it stands: the document's model names and
 // address ranges, the image's own comment. Returns the file result code.
 int AcfImageSave(const clsCmcRadio& doc, const clsCmcEeprom& image, const std::string& path);
+
+// Loads a data file into a second document (one to compare with) and
+// decodes it. On a failure the copy keeps what it had; the message is the
+// caller's to show (AcfFileErrorMessage). Returns the file result code.
+int LoadDocumentCopy(DocumentCopy& copy, const std::string& path);

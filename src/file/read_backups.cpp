@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file/read_backups.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "app/common.h"
 #include "file/acf_file.h"
@@ -13,12 +15,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kPrefix = "read-";
+constexpr const char* kPrefix = "backup-";
+// Copies of earlier versions, in the receiver's own form.
+constexpr const char* kOldPrefix = "read-";
 constexpr const char* kExtension = ".acf";
 // "YYYY-MM-DD_HHMMSS"
 constexpr std::size_t kStampLength = 17;
 // More reads within one second than this are not a person at a receiver.
 constexpr int kMaxSameSecond = 1000;
+// The model line and the comment line of a data file fit in this.
+constexpr std::size_t kHeadBytes = 256;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -66,8 +72,11 @@ std::string ReadBackups::FileNameFor(const std::tm& local, int count) {
     return name + kExtension;
 }
 
-std::string ReadBackups::StampOf(const std::string& fileName) {
-    const std::string prefix = kPrefix;
+namespace {
+
+// The stamp of a name "<prefix>YYYY-MM-DD_HHMMSS[-N].acf"; empty for any
+// other name.
+std::string StampWithPrefix(const std::string& fileName, const std::string& prefix, int* count) {
     const std::string ext = kExtension;
     if (fileName.size() < prefix.size() + kStampLength + ext.size()) return std::string();
     if (fileName.compare(0, prefix.size(), prefix) != 0) return std::string();
@@ -79,15 +88,67 @@ std::string ReadBackups::StampOf(const std::string& fileName) {
         if (digit ? !IsDigit(stamp[i]) : stamp[i] != kShape[i]) return std::string();
     }
     // What may stand between the stamp and the extension: nothing, or "-"
-    // and the count of a second read within the same second.
+    // and the count of a further read within the same second.
     const std::string rest = fileName.substr(
         prefix.size() + kStampLength, fileName.size() - prefix.size() - kStampLength - ext.size());
+    int n = 1;
     if (!rest.empty()) {
         if (rest.size() < 2 || rest[0] != '-') return std::string();
-        for (std::size_t i = 1; i < rest.size(); ++i)
+        n = 0;
+        for (std::size_t i = 1; i < rest.size(); ++i) {
             if (!IsDigit(rest[i])) return std::string();
+            n = std::min(n * 10 + (rest[i] - '0'), kMaxSameSecond * 10);
+        }
     }
+    if (count) *count = n;
     return stamp;
+}
+
+// The comment line of a data file ("#" and the comment, line 2), trailing
+// blanks removed; empty when the file has none.
+std::string CommentOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string head(kHeadBytes, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    const std::size_t first = head.find('\n');
+    if (first == std::string::npos || first + 1 >= head.size() || head[first + 1] != '#')
+        return std::string();
+    std::string comment = head.substr(first + 2);
+    comment = comment.substr(0, comment.find_first_of("\r\n"));
+    comment.erase(comment.find_last_not_of(' ') + 1);
+    return comment;
+}
+
+}  // namespace
+
+std::string BackupDateText(const std::string& stamp) {
+    return stamp.substr(0, 10);
+}
+
+std::string BackupTimeText(const std::string& stamp) {
+    if (stamp.size() < kStampLength) return std::string();
+    return stamp.substr(11, 2) + ":" + stamp.substr(13, 2) + ":" + stamp.substr(15, 2);
+}
+
+std::string NoBackupsText(const std::string& folder) {
+    if (folder.empty())
+        return "The backups of clone reads have no folder: neither XDG_DATA_HOME nor HOME names "
+               "one.";
+    return "There are no backups of clone reads yet.\r\n\r\nThey are kept in\r\n" + folder;
+}
+
+std::string BackupListLine(const BackupEntry& entry) {
+    return entry.path + "\t" + BackupDateText(entry.stamp) + " " + BackupTimeText(entry.stamp) +
+           "\t" + entry.comment;
+}
+
+std::string ReadBackups::StampOf(const std::string& fileName, int* count) {
+    return StampWithPrefix(fileName, kPrefix, count);
+}
+
+std::string ReadBackups::OldStampOf(const std::string& fileName) {
+    return StampWithPrefix(fileName, kOldPrefix, nullptr);
 }
 
 std::string ReadBackups::Save(const clsCmcRadio& doc, std::time_t now) {
@@ -117,10 +178,34 @@ int ReadBackups::Prune(std::time_t now) const {
     std::error_code ec;
     for (auto it = fs::directory_iterator(folder_, ec); !ec && it != fs::directory_iterator();
          it.increment(ec)) {
-        const std::string stamp = StampOf(it->path().filename().string());
+        const std::string name = it->path().filename().string();
+        std::string stamp = StampOf(name);
+        if (stamp.empty()) stamp = OldStampOf(name);
         std::error_code fileEc;
         if (stamp.empty() || stamp >= oldest || !it->is_regular_file(fileEc)) continue;
         if (fs::remove(it->path(), fileEc)) ++removed;
     }
     return removed;
+}
+
+std::vector<BackupEntry> ReadBackups::List() const {
+    std::vector<BackupEntry> list;
+    if (folder_.empty()) return list;
+    std::error_code ec;
+    for (auto it = fs::directory_iterator(folder_, ec); !ec && it != fs::directory_iterator();
+         it.increment(ec)) {
+        BackupEntry e;
+        e.stamp = StampOf(it->path().filename().string(), &e.count);
+        std::error_code fileEc;
+        if (e.stamp.empty() || !it->is_regular_file(fileEc)) continue;
+        e.path = it->path().string();
+        e.comment = CommentOf(it->path());
+        list.push_back(std::move(e));
+    }
+    std::sort(list.begin(), list.end(), [](const BackupEntry& a, const BackupEntry& b) {
+        if (a.stamp != b.stamp) return a.stamp > b.stamp;
+        if (a.count != b.count) return a.count > b.count;
+        return a.path < b.path;
+    });
+    return list;
 }

@@ -1,11 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "image/radio.h"
 
+#include <string_view>
+
+#include "app/common.h"
+
 std::string Hex4(std::int32_t value) {
     static const char digits[] = "0123456789ABCDEF";
     const auto v = static_cast<std::uint32_t>(value);
     return std::string{digits[(v >> 12) & 0xF], digits[(v >> 8) & 0xF], digits[(v >> 4) & 0xF],
                        digits[v & 0xF]};
+}
+
+std::vector<CloneWriteRange> CloneWriteRanges(const std::string& list) {
+    constexpr std::size_t kEntry = 10;
+    std::vector<CloneWriteRange> ranges;
+    for (std::size_t at = 0; at + kEntry <= list.size(); at += kEntry) {
+        const std::string_view entry = std::string_view(list).substr(at, kEntry);
+        ranges.push_back({static_cast<std::int32_t>(HexPrefixValue(entry.substr(0, 4))),
+                          static_cast<std::int32_t>(HexPrefixValue(entry.substr(5, 4)))});
+    }
+    return ranges;
 }
 
 void clsCmcRadio::cloneWriteAdrList_Add(std::int32_t start, std::int32_t end) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "image/eeprom.h"
 
@@ -58,6 +59,15 @@ class clsCmcRadio {
 
 // Four upper-case hexadecimal digits: the last four of the value's hex form.
 std::string Hex4(std::int32_t value);
+
+// One entry of a clone-write address list; both ends inclusive.
+struct CloneWriteRange {
+    std::int32_t start = 0;
+    std::int32_t end = -1;
+};
+// The entries of a clone-write address list ("ssss-eeee," each), in list
+// order; a piece shorter than an entry at the end is not one.
+std::vector<CloneWriteRange> CloneWriteRanges(const std::string& list);
 
 // Readies a document for the RX-Q5: its model and sub codes, and the whole
 // memory (0000-1F7F) as the one range a clone write sends.

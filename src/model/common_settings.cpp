@@ -276,41 +276,59 @@ const std::vector<CommonSettingDef>& CommonSettingDefs() {
     using Wr = void (C::*)(int);
     static const std::vector<CommonSettingDef> defs = {
         {"cboEditCom_ScanResume", "Scan Resume", false, static_cast<Rd>(&C::ScanResume_Pure),
-         static_cast<Wr>(&C::ScanResume_Pure), &ScanResume_Texts()},
+         static_cast<Wr>(&C::ScanResume_Pure), &ScanResume_Texts(), C::kAdrScanResume},
         {"cboEditCom_PauseScan", "Pause Scan", false, static_cast<Rd>(&C::PauseScan_Pure),
-         static_cast<Wr>(&C::PauseScan_Pure), &PauseScan_Texts()},
+         static_cast<Wr>(&C::PauseScan_Pure), &PauseScan_Texts(), C::kAdrPauseScan},
         {"cboEditCom_BeepAudio", "Beep Audio", false, static_cast<Rd>(&C::BeepAudio_Pure),
-         static_cast<Wr>(&C::BeepAudio_Pure), &BeepAudio_Texts()},
+         static_cast<Wr>(&C::BeepAudio_Pure), &BeepAudio_Texts(), C::kAdrBeepAudio},
         {"cboEditCom_Backlight", "LCD Back Light", false, static_cast<Rd>(&C::Backlight_Pure),
-         static_cast<Wr>(&C::Backlight_Pure), &Backlight_Texts()},
+         static_cast<Wr>(&C::Backlight_Pure), &Backlight_Texts(), C::kAdrBacklight},
         {"cboEditCom_AutoPowerOff", "Auto Power-OFF", false, static_cast<Rd>(&C::AutoPowerOff_Pure),
-         static_cast<Wr>(&C::AutoPowerOff_Pure), &AutoPowerOff_Texts()},
+         static_cast<Wr>(&C::AutoPowerOff_Pure), &AutoPowerOff_Texts(), C::kAdrAutoPowerOff},
         {"cboEditCom_MonitorSel", "Monitor", false, static_cast<Rd>(&C::MonitorSel_Pure),
-         static_cast<Wr>(&C::MonitorSel_Pure), &MonitorSel_Texts()},
+         static_cast<Wr>(&C::MonitorSel_Pure), &MonitorSel_Texts(), C::kAdrMonitorSel},
         {"cboEditCom_KeyLock", "Key Lock", false, static_cast<Rd>(&C::KeyLock_Pure),
-         static_cast<Wr>(&C::KeyLock_Pure), &KeyLock_Texts()},
+         static_cast<Wr>(&C::KeyLock_Pure), &KeyLock_Texts(), C::kAdrKeyLock},
         {"cboEditCom_DispSel", "Display Mode", false, static_cast<Rd>(&C::DispSel_Pure),
-         static_cast<Wr>(&C::DispSel_Pure), &DispSel_Texts()},
+         static_cast<Wr>(&C::DispSel_Pure), &DispSel_Texts(), C::kAdrDispAuto},
         {"cboEditCom_Contrast", "Display Contrast", false, static_cast<Rd>(&C::Contrast_Pure),
-         static_cast<Wr>(&C::Contrast_Pure), &Contrast_Texts()},
+         static_cast<Wr>(&C::Contrast_Pure), &Contrast_Texts(), C::kAdrContrast},
         {"cboEditCom_Bright", "Display Bright", false, static_cast<Rd>(&C::Bright_Pure),
-         static_cast<Wr>(&C::Bright_Pure), &Bright_Texts()},
+         static_cast<Wr>(&C::Bright_Pure), &Bright_Texts(), C::kAdrBright},
         {"cboEditCom_BackColor", "Display Back Color", false, static_cast<Rd>(&C::BackColor_Pure),
-         static_cast<Wr>(&C::BackColor_Pure), &BackColor_Texts()},
+         static_cast<Wr>(&C::BackColor_Pure), &BackColor_Texts(), C::kAdrBackColor},
         {"cboEditCom_DialSelect", "Dial Select", false, static_cast<Rd>(&C::DialSelect_Pure),
-         static_cast<Wr>(&C::DialSelect_Pure), &DialSelect_Texts()},
+         static_cast<Wr>(&C::DialSelect_Pure), &DialSelect_Texts(), C::kAdrDialSelect},
         {"cboEditCom_MemoryScan", "Memory Scan", false, static_cast<Rd>(&C::MemoryScan_Pure),
-         static_cast<Wr>(&C::MemoryScan_Pure), &MemoryScan_Texts()},
+         static_cast<Wr>(&C::MemoryScan_Pure), &MemoryScan_Texts(), C::kAdrMemoryScan},
         {"cboEditCom_VfoScan", "VFO Scan", false, static_cast<Rd>(&C::VfoScan_Pure),
-         static_cast<Wr>(&C::VfoScan_Pure), &VfoScan_Texts()},
+         static_cast<Wr>(&C::VfoScan_Pure), &VfoScan_Texts(), C::kAdrVfoScan},
         {"cboEditCom_AttSel", "RF Attenuator", false, static_cast<Rd>(&C::AttSel_Pure),
-         static_cast<Wr>(&C::AttSel_Pure), &AttSel_Texts()},
+         static_cast<Wr>(&C::AttSel_Pure), &AttSel_Texts(), C::kAdrAttSel},
         {"chkEditCom_PowerSave", "Power Save", true, static_cast<Rd>(&C::PowerSave_Pure),
-         static_cast<Wr>(&C::PowerSave_Pure), nullptr},
+         static_cast<Wr>(&C::PowerSave_Pure), nullptr, C::kAdrPowerSave},
         {"chkEditCom_DialSpeedup", "Dial Speedup", true, static_cast<Rd>(&C::DialSpeedup_Pure),
-         static_cast<Wr>(&C::DialSpeedup_Pure), nullptr},
+         static_cast<Wr>(&C::DialSpeedup_Pure), nullptr, C::kAdrDialSpeedup},
         {"chkEditCom_SkipScan", "Skip Scan", true, static_cast<Rd>(&C::SkipScan_Pure),
-         static_cast<Wr>(&C::SkipScan_Pure), nullptr},
+         static_cast<Wr>(&C::SkipScan_Pure), nullptr, C::kAdrSkipScan},
     };
     return defs;
+}
+
+std::string CommonSettingText(const clsRigQ5_Common& common, const CommonSettingDef& def) {
+    const int value = (common.*def.read)();
+    if (!def.checkBox && def.choices && value >= 0 && value < static_cast<int>(def.choices->size()))
+        return (*def.choices)[static_cast<std::size_t>(value)];
+    return std::to_string(value);
+}
+
+const CommonSettingDef* CommonSettingAt(std::int32_t address, int changedBits) {
+    using C = clsRigQ5_Common;
+    // The display mode also lives in bit 2 of a byte whose other bits belong
+    // to the memory map.
+    const bool dispBit = address == C::kAdrDispManual && (changedBits & (1 << C::kBitDispManual));
+    for (const CommonSettingDef& def : CommonSettingDefs()) {
+        if (def.address == address || (dispBit && def.address == C::kAdrDispAuto)) return &def;
+    }
+    return nullptr;
 }

@@ -7,6 +7,7 @@
 // is seen by the next read, and the document's image comparison notices each
 // change without any flag of ours.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -98,11 +99,24 @@ struct CommonSettingDef {
     int (clsRigQ5_Common::*read)() const;
     void (clsRigQ5_Common::*write)(int);
     const std::vector<std::string>* choices;  // index = value; nullptr for check boxes
+    std::int32_t address;                     // the byte of the image that holds it
 };
+
+// The settings dialog's caption of the comment, the one setting that is text.
+inline constexpr const char* kCommentLabel = "Comment";
 
 // The eighteen numeric settings in the dialog's order: fifteen lists, then
 // the three check boxes. The comment follows them in the dialog.
 const std::vector<CommonSettingDef>& CommonSettingDefs();
+
+// The value of a setting as the dialog shows it: the choice text of a list,
+// 0 or 1 for a check box.
+std::string CommonSettingText(const clsRigQ5_Common& common, const CommonSettingDef& def);
+
+// The numeric setting kept in the image byte at address, given the bits of
+// that byte that changed (the display mode owns only one bit of its second
+// byte); nullptr for a byte of no numeric setting.
+const CommonSettingDef* CommonSettingAt(std::int32_t address, int changedBits);
 
 // The choice texts of each list setting, index = stored value; built once.
 const std::vector<std::string>& ScanResume_Texts();

@@ -26,7 +26,19 @@ constexpr FaultSpelling kFaults[] = {
     {SimFault::WriteFailed, "write-failed", false, 0},
     {SimFault::Stall, "stall", true, 0},
     {SimFault::Hangup, "hangup", true, 0},
+    {SimFault::CorruptStore, "corrupt-store", false, 0},
 };
+
+// The receiver's addresses are hexadecimal everywhere: 1 to 4 digits, an
+// optional "0x" before them.
+bool ParseAddress(std::string text, std::int32_t& value) {
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.erase(0, 2);
+    if (text.empty() || text.size() > 4 || !IsHexText(text)) return false;
+    const auto v = static_cast<std::int32_t>(HexPrefixValue(text));
+    if (v >= clsCmcEeprom::kReceiverSize) return false;
+    value = v;
+    return true;
+}
 
 bool ParseInt(const std::string& text, int lower, int upper, int& value) {
     int v = 0;
@@ -131,7 +143,22 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& out, std:
                 return false;
             }
             out.setup.fault = found->fault;
-            if (found->takesFrame) {
+            if (found->fault == SimFault::CorruptStore) {
+                // "--fault corrupt-store:1F60" or "--fault corrupt-store 1F60"
+                std::string addressText = frameText;
+                if (colon == std::string::npos) {
+                    if (i + 1 >= args.size()) {
+                        error = std::string(found->name) + " needs an address";
+                        return false;
+                    }
+                    addressText = args[++i];
+                }
+                if (!ParseAddress(addressText, out.setup.faultAddress)) {
+                    error = std::string(found->name) + ": bad address " + addressText +
+                            " (hexadecimal, 0 to 1F7F)";
+                    return false;
+                }
+            } else if (found->takesFrame) {
                 // "--fault stall:5" or "--fault stall 5"
                 if (colon == std::string::npos) {
                     if (i + 1 >= args.size()) {
@@ -195,7 +222,10 @@ hangup, 0 = right after the read or write request):
   --fault stall:K          receiver freezes after data frame K (the cable
                            still echoes; the program stays open)
   --fault hangup:K         pty closed after data frame K, program exits
-  ("--fault NAME K" works too.)
+  --fault corrupt-store:A  a clone write stores the byte at address A
+                           (hexadecimal, 0 to 1F7F) with its lowest bit
+                           inverted; the write still reports success
+  ("--fault NAME K" and "--fault corrupt-store A" work too.)
 Other:
   -v, --verbose     log every frame on stderr
   -q, --quiet       log nothing

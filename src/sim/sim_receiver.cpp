@@ -174,6 +174,15 @@ void SimReceiver::HandleWriteData(const RxFrame& frame, std::vector<ReceiverOutp
         Log("write data frame " + std::to_string(n) + " refused: outside the memory");
     } else {
         writeBytes_ += static_cast<std::int32_t>(block.data.size());
+        const std::int32_t at = setup_.faultAddress;
+        if (setup_.fault == SimFault::CorruptStore && at >= block.address &&
+            at < block.address + static_cast<std::int32_t>(block.data.size())) {
+            image_.WriteByte(at, image_.ReadByte(at) ^ 0x01);
+            Log("fault: the byte at " +
+                ByteStrToHexStr(
+                    {static_cast<std::uint8_t>(at >> 8), static_cast<std::uint8_t>(at & 0xFF)}) +
+                " stored wrong");
+        }
     }
     if (FaultStrikesAfter(n)) {
         if (setup_.fault == SimFault::Hangup) {

@@ -32,6 +32,7 @@ enum class SimFault {
     WriteFailed,   // a clone write ends with a non-zero result
     Stall,         // the receiver freezes after data frame K
     Hangup,        // the line is closed after data frame K
+    CorruptStore,  // a clone write stores the byte at one address wrong
 };
 
 // Who the receiver is and how it behaves.
@@ -45,6 +46,10 @@ struct ReceiverSetup {
     int readBlockSize = 32;  // data bytes per frame of a clone read
     SimFault fault = SimFault::None;
     int faultFrame = 0;  // K of the faults that name a data frame (1 = first)
+    // The address whose byte a clone write stores with its lowest bit
+    // inverted (CorruptStore): a weak memory cell, which the write's own
+    // result does not reveal.
+    std::int32_t faultAddress = 0;
 };
 
 // What the receiver wants done on the line, in order.

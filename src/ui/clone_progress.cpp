@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -21,6 +22,9 @@ frmCloneProgress::frmCloneProgress(QWidget* parent)
     setObjectName(QStringLiteral("frmCloneProgress"));
     setWindowTitle(QStringLiteral("Cloning"));
     setModal(true);
+    lblClone_ = new QLabel(this);
+    lblClone_->setObjectName(QStringLiteral("lblClone"));
+    lblClone_->hide();
     pgbClone_ = new QProgressBar(this);
     pgbClone_->setObjectName(QStringLiteral("pgbClone"));
     pgbClone_->setRange(0, 100);
@@ -32,6 +36,7 @@ frmCloneProgress::frmCloneProgress(QWidget* parent)
     connect(cmdCancel_, &QPushButton::clicked, this, &frmCloneProgress::cancelRequested);
     auto* layout = new QVBoxLayout(this);
     layout->addStretch();
+    layout->addWidget(lblClone_);
     auto* row = new QHBoxLayout;
     row->addWidget(pgbClone_, 1);
     row->addWidget(cmdCancel_);
@@ -68,6 +73,15 @@ void frmCloneProgress::FormAdjust() {
     PlaceRect r{f.left() - avail.left(), f.top() - avail.top(), f.width(), f.height()};
     r = KeepOnScreen(r, avail.width(), avail.height());
     move(pos() + QPoint(r.left + avail.left() - f.left(), r.top + avail.top() - f.top()));
+}
+
+void frmCloneProgress::Label(const QString& text) {
+    lblClone_->setText(text);
+    lblClone_->setVisible(!text.isEmpty());
+}
+
+QString frmCloneProgress::Label() const {
+    return lblClone_->text();
 }
 
 void frmCloneProgress::Cancelable(bool value) {

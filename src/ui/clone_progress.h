@@ -10,6 +10,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QProgressBar;
 class QPushButton;
 
@@ -26,6 +27,11 @@ class frmCloneProgress : public QDialog {
     void Terminate();
     // Moves the dialog so that it lies fully on its screen.
     void FormAdjust();
+
+    // What the bar stands for when it covers two operations (a write and
+    // the read that verifies it); empty hides the line.
+    void Label(const QString& text);
+    QString Label() const;
 
     QProgressBar* pgbClone() const { return pgbClone_; }
     QPushButton* cmdCancel() const { return cmdCancel_; }
@@ -46,6 +52,7 @@ class frmCloneProgress : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QLabel* lblClone_;
     QProgressBar* pgbClone_;
     QPushButton* cmdCancel_;
     bool cancelable_ = false;

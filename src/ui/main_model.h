@@ -13,6 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "file/read_backups.h"
+#include "model/image_diff.h"
+
 struct ChEditState {
     bool exists = false;        // a channel is under the cursor (not a group node)
     bool usable = false;        // the receiver version has this channel
@@ -129,4 +132,20 @@ class MainWindowModel {
     // File > Export PDF... and Print... with their own dialogs and messages.
     virtual void ExportPdf() {}
     virtual void Print() {}
+
+    // --- Backups of reads, comparing, verified writes ---
+    // The backups of clone reads that can be restored, newest first.
+    virtual std::vector<BackupEntry> BackupList() const { return {}; }
+    // Opens a backup as an untitled, edited document (the question about
+    // unsaved edits has been asked); a failure shows its message and
+    // changes nothing. Returns the file result code (0 opened).
+    virtual int RestoreBackup(const std::string& /*path*/) { return 3; }
+    // The differences between the document shown and a data file; False,
+    // after the file's message, when the file cannot be read.
+    virtual bool CompareWith(const std::string& /*path*/,
+                             std::vector<ImageDifference>& /*differences*/) {
+        return false;
+    }
+    // Cloning > Verify After Write.
+    virtual void VerifyAfterWrite(bool /*on*/) {}
 };

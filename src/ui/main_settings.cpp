@@ -15,6 +15,7 @@ void SaveMainSettings(const MainSettings& s, clsCmcProfileIO& profile) {
     profile.Section("OPTION");
     profile.saveData("ComPort", s.comPort);
     profile.saveData("ToolBar", s.toolBar);
+    profile.saveData("VerifyAfterWrite", s.verifyAfterWrite);
     profile.Section("STATUS");
     profile.saveData("WindowPosition(State)", s.placement.state);
     profile.saveData("WindowPosition(Left)", s.placement.left);
@@ -30,6 +31,7 @@ void LoadMainSettings(MainSettings& s, clsCmcProfileIO& profile) {
     profile.Section("OPTION");
     profile.loadData("ComPort", s.comPort, 1);
     profile.loadData("ToolBar", s.toolBar, 1);
+    profile.loadData("VerifyAfterWrite", s.verifyAfterWrite, 0);
     profile.Section("STATUS");
     // A missing state means a first run: the rest is then not applied.
     int state = -1;

@@ -32,6 +32,7 @@ class QTimer;
 class QToolBar;
 class QTreeWidget;
 class frmCloneProgress;
+class frmCompare;
 class frmFind;
 class HelpWindow;
 
@@ -46,6 +47,7 @@ struct MainSettings {
     std::int32_t treeViewWidth = 3100;
     std::array<std::int32_t, 15> cellWidth{-1, -1, -1, -1, -1, -1, -1, -1,
                                            -1, -1, -1, -1, -1, -1, -1};
+    int verifyAfterWrite = 0;  // "OPTION" "VerifyAfterWrite": 1 on
 };
 
 class frmMain : public QMainWindow {
@@ -127,6 +129,9 @@ class frmMain : public QMainWindow {
     void ComPortNo(int port);
     bool LastCloneError() const { return lastCloneError_; }
     void LastCloneError(bool value) { lastCloneError_ = value; }
+    // Cloning > Verify After Write.
+    bool VerifyAfterWrite() const { return verifyAfterWrite_; }
+    void VerifyAfterWrite(bool on);
     bool ModalFlag() const { return modalFlag_; }
     void ModalFlag(bool value) { modalFlag_ = value; }
     int ToolBarFlag() const { return toolBarFlag_; }
@@ -160,6 +165,13 @@ class frmMain : public QMainWindow {
 
     frmCloneProgress& CloneProgress();
     HelpWindow& Help();
+    // The window of File > Compare With... (made on first use).
+    frmCompare& CompareWindow();
+
+    // --- Backups and comparing ---
+    // File > Restore Backup... and Compare With... with the choice made.
+    void RestoreBackup(const QString& path);
+    void CompareWithFile(const QString& path);
 
     // --- Find, drag and drop ---
     // Edit > Find... (next False: from the top of the tree, asking for the
@@ -225,11 +237,12 @@ class frmMain : public QMainWindow {
     frmCloneProgress* progress_ = nullptr;
     HelpWindow* help_ = nullptr;
     frmFind* findDialog_ = nullptr;
+    frmCompare* compare_ = nullptr;
     QString findText_;
     QPoint dragStart_;
     int dragRow_ = -1;
 
-    std::array<QAction*, 19> file_{};
+    std::array<QAction*, 21> file_{};
     std::array<QAction*, 16> edit_{};
     std::array<QAction*, 3> view_{};
     std::array<QAction*, 6> com_{};
@@ -237,7 +250,7 @@ class frmMain : public QMainWindow {
     std::array<QAction*, 6> editButtons_{};
     std::function<QString(int)> comDeviceOf_;
     std::function<void()> assignComDevices_;
-    std::array<QAction*, 4> clone_{};
+    std::array<QAction*, 6> clone_{};
     std::array<QAction*, 10> presetTv_{};
     std::array<QAction*, 3> helpItems_{};
     QMenu* mnuEdit_ = nullptr;
@@ -248,6 +261,7 @@ class frmMain : public QMainWindow {
     bool lastCloneError_ = false;
     bool modalFlag_ = false;
     int toolBarFlag_ = 1;
+    bool verifyAfterWrite_ = false;
     int curTreeKey_ = 0;
     std::array<int, kNumTreeKeys> savedRow_{};
     std::array<int, kNumTreeKeys> savedTopRow_{};

@@ -6,13 +6,16 @@
 
 #include "app/recent_file.h"
 #include "clone/clone_commands.h"
+#include "file/acf_file.h"
 #include "file/document_commands.h"
 #include "model/channel_find.h"
 #include "model/channel_sort.h"
+#include "model/document_copy.h"
 #include "model/grid_texts.h"
 #include "model/undo_history.h"
 #include "ui/csv_commands.h"
 #include "ui/edit_commands.h"
+#include "ui/msgbox.h"
 #include "ui/report_commands.h"
 
 MasterWindowModel::MasterWindowModel(clsRigQ5_Master& master, DocumentCommands& document,
@@ -188,4 +191,30 @@ void MasterWindowModel::ExportPdf() {
 
 void MasterWindowModel::Print() {
     ReportPrintCommand(QApplication::activeWindow(), master_, FileTitle());
+}
+
+std::vector<BackupEntry> MasterWindowModel::BackupList() const {
+    return ReadBackups(backupFolder_).List();
+}
+
+int MasterWindowModel::RestoreBackup(const std::string& path) {
+    return doc_.OpenUntitled(path);
+}
+
+bool MasterWindowModel::CompareWith(const std::string& path,
+                                    std::vector<ImageDifference>& differences) {
+    // The file is read as the receiver version in force, beside the
+    // document, which stays as it is.
+    DocumentCopy other(master_);
+    const int code = LoadDocumentCopy(other, path);
+    if (code != kAcfOk) {
+        MsgBoxOk(AcfFileErrorMessage(code, path), QApplication::activeWindow());
+        return false;
+    }
+    differences = ImageDifferences(master_, other.master);
+    return true;
+}
+
+void MasterWindowModel::VerifyAfterWrite(bool on) {
+    if (clone_) clone_->VerifyAfterWrite(on);
 }

@@ -70,6 +70,10 @@ class MasterWindowModel : public MainWindowModel {
     int DropChannel(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource) override;
     void ExportPdf() override;
     void Print() override;
+    std::vector<BackupEntry> BackupList() const override;
+    int RestoreBackup(const std::string& path) override;
+    bool CompareWith(const std::string& path, std::vector<ImageDifference>& differences) override;
+    void VerifyAfterWrite(bool on) override;
 
   private:
     clsRigQ5_Master& master_;

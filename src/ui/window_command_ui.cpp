@@ -59,6 +59,10 @@ void WindowCommandUi::ProgressValue(int value) {
     if (progress.Value() != value) progress.Value(value);
 }
 
+void WindowCommandUi::ProgressLabel(const std::string& text) {
+    if (window_) window_->CloneProgress().Label(QString::fromStdString(text));
+}
+
 void WindowCommandUi::ProgressClose() {
     if (window_) window_->CloneProgress().Terminate();
 }

@@ -35,6 +35,7 @@ class WindowCommandUi : public CommandUi {
     void ProgressCancelable(bool value) override;
     void ProgressShow() override;
     void ProgressValue(int value) override;
+    void ProgressLabel(const std::string& text) override;
     void ProgressClose() override;
 
     void WaitCursor(bool on) override;

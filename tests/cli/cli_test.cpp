@@ -7,6 +7,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -128,6 +129,10 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhy) {
         {{"show", file, "--bank", "A"}, "show takes no --bank"},
         {{"export-pdf", file, "--by", "name", "-o", file}, "export-pdf takes no --by"},
         {{"export-pdf", file}, "export-pdf needs -o FILE"},
+        {{"diff", file}, "diff needs a second data file"},
+        {{"diff", file, file, "--port", "COM1"}, "diff takes no --port"},
+        {{"backups", file}, "backups: unexpected argument"},
+        {{"read", "--port", "COM1", "-o", file, "--verify"}, "read takes no --verify"},
     };
     for (const auto& c : cases) {
         const ProcessResult r = Cli(c.args);
@@ -444,6 +449,19 @@ TEST_F(CliTest, MemoryChannelsTravelAsACsvTable) {
     EXPECT_EQ(r.err.rfind("Cannot save file.", 0), 0u);
 }
 
+// The file with one byte of the image replaced (records of 16 bytes).
+std::string WithByte(const std::string& file, int address, int value) {
+    char head[8];
+    std::snprintf(head, sizeof head, "%04X10", address & ~15);
+    std::string text = file;
+    const std::size_t at = text.find(std::string("\r\n") + head);
+    if (at == std::string::npos) return text;
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02X", value & 0xFF);
+    text.replace(at + 2 + 6 + 2 * std::size_t(address & 15), 2, digits);
+    return text;
+}
+
 // Channels in banks A, C and H of a new file: A10 "Local" and C20 "Club" on
 // 145.5 MHz, H49 "Rpt" on 439.5 MHz.
 class CliChannelToolsTest : public CliTest {
@@ -540,4 +558,32 @@ TEST_F(CliChannelToolsTest, ExportPdfWritesTheListsInUseWithoutADisplay) {
     for (const char* text : {"three.acf", "Bank A", "Bank C", "Bank H", "145.500000", "Local",
                              "Club", "439.500000", "Rpt"})
         EXPECT_NE(r.out.find(text), std::string::npos) << text;
+}
+
+TEST_F(CliChannelToolsTest, DiffPrintsOneLinePerDifferenceAndExitsAsDiffDoes) {
+    ProcessResult r = Cli({"diff", file, file});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_TRUE(r.err.empty());
+
+    // Channel A10 moved from 145.5 to 146.5 MHz, and the beep level 4.
+    const std::string changed = (dir / "changed.acf").string();
+    WriteFile(changed, WithByte(WithByte(ReadFile(file), 0x00A1, 0x46), 0x1F26, 5));
+    std::string beep;
+    for (const std::string& line : Lines(Cli({"settings", file}).out))
+        if (line.rfind("Beep Audio\t", 0) == 0) beep = line.substr(11);
+    r = Cli({"diff", file, changed});
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    EXPECT_EQ(r.out,
+              "Bank A\t10\tFrequency\t145.500000\t146.500000\n"
+              "Setting\t\tBeep Audio\t" +
+                  beep + "\t4\n");
+    EXPECT_TRUE(r.err.empty());
+
+    // A file that cannot be read: the program's message, and 2.
+    const std::string missing = (dir / "missing.acf").string();
+    r = Cli({"diff", file, missing});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "Cannot open file.\n\n" + missing + "\n");
+    EXPECT_TRUE(r.out.empty());
 }

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@
 
 namespace {
 
+namespace fs = std::filesystem;
 using M = clsRigQ5_Master;
 
 ByteStr Frame(std::uint8_t command, const ByteStr& body) {
@@ -46,6 +49,10 @@ class Receiver {
     clsCmcEeprom image;    // what a read sends
     clsCmcEeprom written;  // what a write delivered
     int writtenBytes = 0;
+    // A write goes into the memory a read sends, as in a real receiver.
+    bool keepWrites = false;
+    // Runs when a write's end frame arrives, before the result goes back.
+    std::function<void()> afterWrite;
 
   private:
     ByteStr Info() const {
@@ -73,10 +80,12 @@ class Receiver {
                     HexStrToByteStr(ByteStrToStr(ByteStr(f.begin() + 5, f.end() - 1)));
                 const std::int32_t adr = block[0] * 256 + block[1];
                 written.WriteBlock(adr, ByteStr(block.begin() + 3, block.end() - 1));
+                if (keepWrites) image.WriteBlock(adr, ByteStr(block.begin() + 3, block.end() - 1));
                 writtenBytes += block[2];
                 break;
             }
             case 0xE5:
+                if (afterWrite) afterWrite();
                 line_.Feed(Frame(0xE6, {static_cast<std::uint8_t>(writeResult)}));
                 break;
             default:
@@ -108,14 +117,17 @@ class RecordingUi : public CommandUi {
     void ShowStatus(const std::string& text) override { statuses.push_back(text); }
     void ProgressShow() override { progressOpen = true; }
     void ProgressValue(int v) override { values.push_back(v); }
+    void ProgressLabel(const std::string& text) override { labels.push_back(text); }
+    void ProgressCancelable(bool value) override { cancelable.push_back(value); }
     void ProgressClose() override { progressOpen = false; }
     void DispChList() override { ++redraws; }
     void ResetViews() override { ++resets; }
 
     bool answerOk = true;
     bool progressOpen = false;
-    std::vector<std::string> questions, errors, notices, infos, statuses;
+    std::vector<std::string> questions, errors, notices, infos, statuses, labels;
     std::vector<int> values;
+    std::vector<bool> cancelable;
     int redraws = 0, resets = 0;
 };
 
@@ -553,32 +565,44 @@ TEST_F(CloneCommandsTest, WriteCannotBeCancelled) {
     EXPECT_EQ(receiver.writtenBytes, radio.eepImage.eeSize());
 }
 
-TEST_F(CloneCommandsTest, EveryReadLeavesACopyOfTheImageAsReceived) {
+TEST_F(CloneCommandsTest, EveryReadLeavesACopyAsFileSaveWouldWriteIt) {
     TempDir tmp;
     ReadBackups backups((tmp.path() / "backups").string());
     clone.Backups(&backups);
     // TV frequencies differ between the receiver's form and the program's:
-    // the copy must be the receiver's bytes, taken before decoding.
+    // the copy must hold the picture carriers a save writes, or opening it
+    // and writing it back would move every TV channel.
     master.PresetTv(9);
+    master.FullCareEepToCloneWrite();
     receiver.image.CopyFrom(radio.eepImage);
     master.init_Reload();
 
     ASSERT_TRUE(clone.Read());
     RunToEnd();
     ASSERT_FALSE(clone.LastBackupFile().empty());
+    // The document keeps the image as received until it is next stored.
+    EXPECT_EQ(radio.eepImage.bytes(), receiver.image.bytes());
     // The read says that it happened and where its copy went.
     ASSERT_EQ(ui.statuses.size(), 1u);
     EXPECT_EQ(ui.statuses[0].rfind("Clone read at ", 0), 0u) << ui.statuses[0];
     EXPECT_NE(ui.statuses[0].find("; backup copy: " + clone.LastBackupFile()), std::string::npos)
         << ui.statuses[0];
+    const std::string saved = (tmp.path() / "saved.acf").string();
+    ASSERT_EQ(doc.Save(saved), kAcfOk);
+    std::ifstream a(clone.LastBackupFile(), std::ios::binary), b(saved, std::ios::binary);
+    const std::string copyText((std::istreambuf_iterator<char>(a)), {});
+    const std::string saveText((std::istreambuf_iterator<char>(b)), {});
+    EXPECT_EQ(copyText, saveText);
     clsCmcRadio copy;
     copy.radioNameM("2304");
     copy.eepInitial.CopyFrom(radio.eepInitial);
     ASSERT_EQ(AcfFileLoad(copy, clone.LastBackupFile()), kAcfOk);
-    EXPECT_EQ(copy.eepImage.bytes(), receiver.image.bytes());
+    EXPECT_NE(copy.eepImage.ReadBlock(M::EeAdr_Ch(M::kListTv, 1), 4),
+              receiver.image.ReadBlock(M::EeAdr_Ch(M::kListTv, 1), 4));
 
     // A failed read leaves no copy; one that cannot be saved fails nothing.
     receiver.answers = false;
+    ui.answerOk = true;
     ASSERT_TRUE(clone.Read());
     RunToEnd();
     EXPECT_TRUE(clone.LastBackupFile().empty());
@@ -586,7 +610,6 @@ TEST_F(CloneCommandsTest, EveryReadLeavesACopyOfTheImageAsReceived) {
     ReadBackups nowhere((tmp.path() / "backups" / "read-x.acf" / "no").string());
     std::ofstream(tmp.path() / "backups" / "read-x.acf") << "a file, not a folder";
     clone.Backups(&nowhere);
-    ui.answerOk = true;
     ASSERT_TRUE(clone.Read());
     RunToEnd();
     EXPECT_TRUE(clone.LastBackupFile().empty());
@@ -597,6 +620,121 @@ TEST_F(CloneCommandsTest, EveryReadLeavesACopyOfTheImageAsReceived) {
     EXPECT_NE(ui.statuses[1].find("no backup copy could be written in " + nowhere.Folder()),
               std::string::npos)
         << ui.statuses[1];
+}
+
+TEST_F(CloneCommandsTest, AVerifiedWriteReadsTheMemoryBackUnderOneBarAndLeavesTheDocument) {
+    TempDir tmp;
+    ReadBackups backups((tmp.path() / "backups").string());
+    clone.Backups(&backups);
+    clone.VerifyAfterWrite(true);
+    receiver.keepWrites = true;
+    EditDocument();
+    radio.EditOn(false);  // saved
+    const ByteStr before = radio.eepImage.bytes();
+
+    ASSERT_TRUE(clone.Write());
+    RunToEnd();
+    EXPECT_TRUE(ui.errors.empty()) << ui.errors.front();
+    EXPECT_EQ(ui.notices, std::vector<std::string>{CloneCommands::WriteVerifiedText()});
+    EXPECT_EQ(finished.back(), std::make_pair(CloneCommand::Write, true));
+    EXPECT_TRUE(clone.LastVerify().Verified());
+    // One display: the write fills the first half of the bar, the read the
+    // second; only the read may be cancelled.
+    EXPECT_EQ(ui.labels, (std::vector<std::string>{CloneCommands::WriteProgressLabel(),
+                                                   CloneCommands::VerifyProgressLabel()}));
+    EXPECT_EQ(ui.cancelable, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(std::is_sorted(ui.values.begin(), ui.values.end()));
+    EXPECT_NE(std::find(ui.values.begin(), ui.values.end(), 50), ui.values.end());
+    EXPECT_EQ(ui.values.back(), 100);
+    EXPECT_FALSE(ui.progressOpen);
+    // The document is as before, still clean, and the read made no backup.
+    EXPECT_EQ(radio.eepImage.bytes(), before);
+    EXPECT_FALSE(radio.EditOn());
+    EXPECT_FALSE(fs::exists(tmp.path() / "backups"));
+    EXPECT_FALSE(line.IsOpen());
+
+    // Without the setting a write is not read back.
+    clone.VerifyAfterWrite(false);
+    ui.notices.clear();
+    ASSERT_TRUE(clone.Write());
+    RunToEnd();
+    EXPECT_EQ(ui.notices, std::vector<std::string>{CloneCommands::WriteSucceededText()});
+}
+
+TEST_F(CloneCommandsTest, AVerifyThatFindsAnotherMemoryFailsOrIsCancelledLeavesTheDocument) {
+    struct Case {
+        const char* name;
+        std::function<void(CloneCommandsTest&)> afterWrite;
+        bool cancel;
+        std::string error, notice;
+    };
+    WriteVerifyResult oneByte;
+    oneByte.differingBytes = 1;
+    oneByte.places = {"Bank A 05: Frequency"};
+    const std::vector<Case> cases = {
+        // A memory cell that keeps another value than it was given.
+        {"stored wrong",
+         [](CloneCommandsTest& t) {
+             t.receiver.image.WriteByte(0x0051, t.receiver.image.ReadByte(0x0051) ^ 0x01);
+         },
+         false, CloneCommands::VerifyFailedText(oneByte), ""},
+        {"silent after the write", [](CloneCommandsTest& t) { t.receiver.answers = false; }, false,
+         CloneCommands::VerifyReadFailedText(
+             "No answer from receiver.\r\n\r\nCheck the following:\r\n\r\n- The COM port "
+             "settings.\r\n- Cloning cable connections.\r\n- Receiver power is ON."),
+         ""},
+        {"cancelled", [](CloneCommandsTest& t) { t.receiver.holdData = true; }, true, "",
+         CloneCommands::VerifyCancelledText()},
+    };
+    clone.VerifyAfterWrite(true);
+    receiver.keepWrites = true;
+    EditDocument();
+    const ByteStr before = radio.eepImage.bytes();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        receiver.answers = true;
+        receiver.holdData = false;
+        receiver.held.clear();
+        receiver.afterWrite = [this, &c] { c.afterWrite(*this); };
+        ui.errors.clear();
+        ui.notices.clear();
+        ASSERT_TRUE(clone.Write());
+        if (c.cancel) {
+            for (int i = 0; i < 3000 && receiver.held.empty(); ++i) {
+                clock.Advance(frmCom::kTickMs);
+                com.timSolid_Timer();
+            }
+            ASSERT_TRUE(clone.Verifying());
+            EXPECT_TRUE(clone.Cancel());
+        }
+        RunToEnd();
+        EXPECT_EQ(ui.errors,
+                  c.error.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.error});
+        EXPECT_EQ(ui.notices, c.notice.empty() ? std::vector<std::string>{}
+                                               : std::vector<std::string>{c.notice});
+        EXPECT_EQ(finished.back(), std::make_pair(CloneCommand::Write, false));
+        EXPECT_EQ(radio.eepImage.bytes(), before);
+        EXPECT_TRUE(radio.EditOn());
+        EXPECT_FALSE(line.IsOpen());
+        EXPECT_FALSE(ui.progressOpen);
+    }
+}
+
+TEST_F(CloneCommandsTest, AFailedVerifySaysHowManyBytesDifferAndWhere) {
+    WriteVerifyResult r;
+    r.differingBytes = 2;
+    r.places = {"Bank A 05: Frequency", "Setting: Beep Audio"};
+    EXPECT_EQ(CloneCommands::VerifyFailedText(r),
+              "Verify after write failed.\r\n\r\n2 bytes of the receiver's memory differ from "
+              "what was written, in:\r\nBank A 05: Frequency\r\nSetting: Beep Audio\r\n\r\n"
+              "Write again, and check the cloning cable connections.");
+    // A long list is cut after its first places.
+    r.differingBytes = 400;
+    r.places.clear();
+    for (int i = 0; i < 25; ++i) r.places.push_back("Bank B " + std::to_string(10 + i));
+    const std::string text = CloneCommands::VerifyFailedText(r);
+    EXPECT_NE(text.find("\r\nBank B 29\r\nand 5 more.\r\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Bank B 30"), std::string::npos) << text;
 }
 
 TEST_F(CloneCommandsTest, TheNoteOfAReadGivesItsTimeAndItsCopy) {

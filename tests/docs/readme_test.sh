@@ -98,7 +98,8 @@ grep -q "^Receiver version 0 " "$work/cli/output.txt" || fail "setup printed: $(
 for f in my.acf mem.csv new.acf sorted.acf channels.pdf; do
     [ -s "$work/cli/$f" ] || fail "the Command line examples made no $f"
 done
-ls "$XDG_DATA_HOME/CS-Q5/backups/"read-*.acf >/dev/null || fail "the read left no backup copy"
+ls "$XDG_DATA_HOME/CS-Q5/backups/"backup-*.acf >/dev/null || fail "the read left no backup copy"
+grep -q "/backup-.*acf	" "$work/cli/output.txt" || fail "csq5-cli backups listed no backup"
 
 # --- Troubleshooting: the simulator block, from the source folder.
 lines=$(block "csq5-sim --link")

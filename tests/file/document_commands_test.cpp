@@ -9,6 +9,7 @@
 
 #include "app/recent_file.h"
 #include "file/acf_file.h"
+#include "model/document_copy.h"
 #include "model/undo_history.h"
 
 namespace {
@@ -144,4 +145,49 @@ TEST_F(DocumentCommandsTest, NewAndASuccessfulLoadStartAFreshUndoHistory) {
     edit(3);
     doc.New();
     EXPECT_FALSE(history.CanUndo());
+}
+
+TEST_F(DocumentCommandsTest, ABackupOpensUntitledAndEditedLeavingRecentFilesAndFolder) {
+    Edit(7, 14550000);
+    master.WriteToEep();
+    const std::string path = Path("doc_backup.acf");
+    ASSERT_EQ(AcfFileSave(radio, master.CommonObj().Comment(), path), kAcfOk);
+    doc.New();
+    doc.CurDir("/elsewhere");
+
+    ASSERT_EQ(doc.OpenUntitled(path), kAcfOk);
+    EXPECT_EQ(master.ListCh(M::kListMemory, 7)->FreqOp_Pure(), 14550000);
+    // Ready to be written back, and never saved over the backup by Save.
+    EXPECT_TRUE(radio.EditOn());
+    EXPECT_EQ(doc.FileTitle(), "Untitled");
+    EXPECT_TRUE(doc.FileName().empty());
+    EXPECT_EQ(recent.NumIndex(), 0);
+    EXPECT_EQ(doc.CurDir(), "/elsewhere");
+
+    const ByteStr before = radio.eepImage.bytes();
+    EXPECT_EQ(doc.OpenUntitled(Path("doc_no_such_backup.acf")), kAcfCannotOpen);
+    EXPECT_EQ(ui.errors.size(), 1u);
+    EXPECT_EQ(radio.eepImage.bytes(), before);
+}
+
+TEST_F(DocumentCommandsTest, AFileToCompareWithLoadsIntoACopyOrLeavesItAsItWas) {
+    Edit(7, 14550000);
+    master.WriteToEep();
+    const std::string path = Path("doc_compare.acf");
+    ASSERT_EQ(AcfFileSave(radio, master.CommonObj().Comment(), path), kAcfOk);
+    doc.New();
+    const ByteStr document = radio.eepImage.bytes();
+
+    DocumentCopy copy(master);
+    ASSERT_EQ(LoadDocumentCopy(copy, path), kAcfOk);
+    EXPECT_EQ(copy.master.ListCh(M::kListMemory, 7)->FreqOp_Pure(), 14550000);
+    EXPECT_EQ(radio.eepImage.bytes(), document);
+
+    // A file refused half way (its first record read) changes nothing.
+    const ByteStr had = copy.radio.eepImage.bytes();
+    const std::string bad = Path("doc_compare_bad.acf");
+    std::ofstream(bad, std::ios::binary) << "23040001\r\n#x\r\n0000020102\r\nZZZZ\r\n";
+    EXPECT_EQ(LoadDocumentCopy(copy, bad), kAcfIllegalData);
+    EXPECT_EQ(copy.radio.eepImage.bytes(), had);
+    EXPECT_EQ(copy.master.ListCh(M::kListMemory, 7)->FreqOp_Pure(), 14550000);
 }

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "file/acf_file.h"
 #include "temp_dir.h"
@@ -56,28 +57,41 @@ struct Doc {
 
 TEST(ReadBackups, NamesCarryTheLocalDateAndTimeAndOnlyOurNamesHaveAStamp) {
     EXPECT_EQ(ReadBackups::FileNameFor(LocalTm(2026, 12, 6, 15, 30, 12)),
-              "read-2026-12-06_153012.acf");
+              "backup-2026-12-06_153012.acf");
     EXPECT_EQ(ReadBackups::FileNameFor(LocalTm(2027, 1, 2, 3, 4, 5), 2),
-              "read-2027-01-02_030405-2.acf");
+              "backup-2027-01-02_030405-2.acf");
 
+    // The copies of earlier versions ("read-", the receiver's own form) are
+    // told apart from the copies that can be restored.
     const struct {
         const char* name;
         const char* stamp;
+        int count;
+        const char* oldStamp;
     } cases[] = {
-        {"read-2026-12-06_153012.acf", "2026-12-06_153012"},
-        {"read-2026-12-06_153012-12.acf", "2026-12-06_153012"},
-        {"read-2026-12-06_153012.ACF", ""},
-        {"read-2026-12-06_153012-.acf", ""},
-        {"read-2026-12-06_153012-x.acf", ""},
-        {"read-2026-12-06_153012 copy.acf", ""},
-        {"read-2026-12-6_153012.acf", ""},
-        {"read-2026/12/06_153012.acf", ""},
-        {"mine-2026-12-06_153012.acf", ""},
-        {"read-2026-12-06_153012.acf.bak", ""},
-        {"read-.acf", ""},
-        {"", ""},
+        {"backup-2026-12-06_153012.acf", "2026-12-06_153012", 1, ""},
+        {"backup-2026-12-06_153012-12.acf", "2026-12-06_153012", 12, ""},
+        {"read-2026-12-06_153012.acf", "", 0, "2026-12-06_153012"},
+        {"read-2026-12-06_153012-3.acf", "", 0, "2026-12-06_153012"},
+        {"backup-2026-12-06_153012.ACF", "", 0, ""},
+        {"backup-2026-12-06_153012-.acf", "", 0, ""},
+        {"backup-2026-12-06_153012-x.acf", "", 0, ""},
+        {"backup-2026-12-06_153012 copy.acf", "", 0, ""},
+        {"backup-2026-12-6_153012.acf", "", 0, ""},
+        {"backup-2026/12/06_153012.acf", "", 0, ""},
+        {"mine-2026-12-06_153012.acf", "", 0, ""},
+        {"backup-2026-12-06_153012.acf.bak", "", 0, ""},
+        {"backup-.acf", "", 0, ""},
+        {"", "", 0, ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(ReadBackups::StampOf(c.name), c.stamp) << c.name;
+    for (const auto& c : cases) {
+        int count = 0;
+        EXPECT_EQ(ReadBackups::StampOf(c.name, &count), c.stamp) << c.name;
+        EXPECT_EQ(count, c.count) << c.name;
+        EXPECT_EQ(ReadBackups::OldStampOf(c.name), c.oldStamp) << c.name;
+    }
+    EXPECT_EQ(BackupDateText("2026-12-06_153012"), "2026-12-06");
+    EXPECT_EQ(BackupTimeText("2026-12-06_153012"), "15:30:12");
 }
 
 TEST(ReadBackups, SaveCreatesTheFolderAndKeepsEveryReadOfOneSecond) {
@@ -89,8 +103,8 @@ TEST(ReadBackups, SaveCreatesTheFolderAndKeepsEveryReadOfOneSecond) {
     const std::string second = backups.Save(doc.radio, now);
     ASSERT_FALSE(first.empty());
     ASSERT_FALSE(second.empty());
-    EXPECT_EQ(fs::path(first).filename(), "read-2026-12-06_153012.acf");
-    EXPECT_EQ(fs::path(second).filename(), "read-2026-12-06_153012-2.acf");
+    EXPECT_EQ(fs::path(first).filename(), "backup-2026-12-06_153012.acf");
+    EXPECT_EQ(fs::path(second).filename(), "backup-2026-12-06_153012-2.acf");
 
     clsCmcRadio loaded;
     loaded.radioNameM("2304");
@@ -112,32 +126,65 @@ TEST(ReadBackups, PruneRemovesOnlyOurCopiesOlderThanAYear) {
     TempDir tmp;
     const fs::path dir = tmp.path();
     for (const char* name : {
-             "read-2025-12-06_153011.acf",    // a year and a second old: goes
-             "read-2024-01-01_000000-3.acf",  // goes
-             "read-2025-12-06_153012.acf",    // exactly a year: stays
-             "read-2026-06-01_120000.acf",    // stays
-             "read-2031-01-01_000000.acf",    // a clock set ahead: stays
-             "read-2020-01-01_000000.acf.txt",
-             "READ-2020-01-01_000000.acf",
+             "backup-2025-12-06_153011.acf",    // a year and a second old: goes
+             "backup-2024-01-01_000000-3.acf",  // goes
+             "read-2024-01-01_000000.acf",      // an earlier version's copy: goes
+             "backup-2025-12-06_153012.acf",    // exactly a year: stays
+             "backup-2026-06-01_120000.acf",    // stays
+             "read-2026-06-01_120000.acf",      // stays
+             "backup-2031-01-01_000000.acf",    // a clock set ahead: stays
+             "backup-2020-01-01_000000.acf.txt",
+             "BACKUP-2020-01-01_000000.acf",
              "notes-2020-01-01_000000.acf",
              "mine.acf",
          })
         Touch(dir / name);
-    fs::create_directory(dir / "read-2020-01-01_000000.acf");  // a folder is never removed
+    fs::create_directory(dir / "backup-2020-01-01_000000.acf");  // a folder is never removed
 
     ReadBackups backups(dir.string());
-    EXPECT_EQ(backups.Prune(LocalTime(2026, 12, 6, 15, 30, 12)), 2);
+    EXPECT_EQ(backups.Prune(LocalTime(2026, 12, 6, 15, 30, 12)), 3);
     EXPECT_EQ(Names(dir), (std::set<std::string>{
-                              "read-2025-12-06_153012.acf",
+                              "backup-2025-12-06_153012.acf",
+                              "backup-2026-06-01_120000.acf",
                               "read-2026-06-01_120000.acf",
-                              "read-2031-01-01_000000.acf",
-                              "read-2020-01-01_000000.acf.txt",
-                              "READ-2020-01-01_000000.acf",
+                              "backup-2031-01-01_000000.acf",
+                              "backup-2020-01-01_000000.acf.txt",
+                              "BACKUP-2020-01-01_000000.acf",
                               "notes-2020-01-01_000000.acf",
                               "mine.acf",
-                              "read-2020-01-01_000000.acf",
+                              "backup-2020-01-01_000000.acf",
                           }));
     EXPECT_EQ(ReadBackups((dir / "missing").string()).Prune(std::time(nullptr)), 0);
+}
+
+TEST(ReadBackups, TheListHoldsTheCopiesToRestoreNewestFirstWithTheirComments) {
+    TempDir tmp;
+    const fs::path dir = tmp.path();
+    const auto write = [&](const char* name, const std::string& text) {
+        std::ofstream(dir / name, std::ios::binary) << text;
+    };
+    write("backup-2026-06-01_120000.acf", "23040001\r\n#Club repeaters  \r\n0000...");
+    write("backup-2026-12-06_153012.acf", "23040001\r\n#Before the trip \r\n");
+    write("backup-2026-12-06_153012-2.acf", "23040001\r\n#Second read\r\n");
+    write("backup-2025-01-01_000000.acf", "not a data file");
+    // An earlier version's copy in the receiver's form, a folder and other
+    // files are not copies to restore.
+    write("read-2026-12-07_000000.acf", "23040001\r\n#old form\r\n");
+    write("notes.acf", "23040001\r\n#mine\r\n");
+    fs::create_directory(dir / "backup-2026-12-08_000000.acf");
+
+    const std::vector<BackupEntry> list = ReadBackups(dir.string()).List();
+    std::vector<std::string> lines;
+    for (const BackupEntry& e : list) lines.push_back(BackupListLine(e));
+    const std::string d = dir.string() + "/";
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         d + "backup-2026-12-06_153012-2.acf\t2026-12-06 15:30:12\tSecond read",
+                         d + "backup-2026-12-06_153012.acf\t2026-12-06 15:30:12\tBefore the trip",
+                         d + "backup-2026-06-01_120000.acf\t2026-06-01 12:00:00\tClub repeaters",
+                         d + "backup-2025-01-01_000000.acf\t2025-01-01 00:00:00\t",
+                     }));
+    EXPECT_TRUE(ReadBackups((dir / "missing").string()).List().empty());
+    EXPECT_TRUE(ReadBackups("").List().empty());
 }
 
 TEST(ReadBackups, TheDefaultFolderFollowsTheDataHome) {

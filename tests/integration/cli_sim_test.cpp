@@ -31,6 +31,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
+using M = clsRigQ5_Master;
+
 const std::string kSetA =
     "- The COM port settings.\n- Cloning cable connections.\n- Receiver power is ON.";
 const std::string kSetB = kSetA +
@@ -280,7 +282,7 @@ TEST_F(CliSimTest, ProgressShowsAsAPercentageOnlyOnATerminal) {
     EXPECT_TRUE(Cli({"read", "--port", sim.tty(), "-o", Path("progress.acf")}).err.empty());
 }
 
-TEST_F(CliSimTest, EveryReadLeavesACopyOfTheReceiversImageInTheDataFolder) {
+TEST_F(CliSimTest, EveryReadLeavesABackupInTheDataFolderThatBackupsLists) {
     const std::string doc = MakeDocument();
     SimProcess sim({"--image", doc});
     ASSERT_FALSE(sim.tty().empty());
@@ -290,12 +292,16 @@ TEST_F(CliSimTest, EveryReadLeavesACopyOfTheReceiversImageInTheDataFolder) {
     EXPECT_TRUE(r.err.empty());
     const std::vector<fs::path> copies = Backups();
     ASSERT_EQ(copies.size(), 1u);
-    EXPECT_EQ(copies[0].filename().string().rfind("read-", 0), 0u) << copies[0];
-    // The copy is the receiver's memory byte for byte.
-    Doc simImage, copy;
-    const ByteStr expected = simImage.Load(doc);
-    ASSERT_FALSE(expected.empty());
-    EXPECT_EQ(copy.Load(copies[0].string()), expected);
+    EXPECT_EQ(copies[0].filename().string().rfind("backup-", 0), 0u) << copies[0];
+    // The backup is what the read saved.
+    EXPECT_EQ(ReadFile(copies[0]), ReadFile(out));
+    // Listed with the date and time of the read and the receiver's comment.
+    r = Cli({"backups"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    const std::string stamp = copies[0].filename().string().substr(7, 17);
+    EXPECT_EQ(r.out, copies[0].string() + "\t" + stamp.substr(0, 10) + " " + stamp.substr(11, 2) +
+                         ":" + stamp.substr(13, 2) + ":" + stamp.substr(15, 2) +
+                         "\tIntegration 123\n");
 
     // A failed read leaves no copy; a data folder that cannot be made
     // does not fail the read.
@@ -311,13 +317,78 @@ TEST_F(CliSimTest, EveryReadLeavesACopyOfTheReceiversImageInTheDataFolder) {
     fs::path second = Backups()[0] == copies[0] ? Backups()[1] : Backups()[0];
     EXPECT_EQ(r.err, "Cannot save file.\n\n" + folder + "\nThe image read is kept in " +
                          second.string() + ".\n");
-    EXPECT_EQ(copy.Load(second.string()), expected);
+    EXPECT_EQ(ReadFile(second), ReadFile(out));
 
     fs::remove_all(dataHome);
     WriteFile(dataHome.string(), "a file where the folder should be");
     r = Cli({"read", "--port", sim.tty(), "-o", out});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_NE(r.err.find("Cannot save the backup of the read"), std::string::npos) << r.err;
+}
+
+TEST_F(CliSimTest, ABackupOpenedAndWrittenGivesTheReceiverExactlyTheMemoryItHad) {
+    // A receiver with TV channels in use and a TV sound standard whose
+    // offset is not the first one's holds memory R, put there by a write.
+    Doc made;
+    made.master.PresetTv(9);
+    made.master.WriteToEep();
+    const std::string doc = Path("tv.acf");
+    ASSERT_EQ(AcfFileSave(made.radio, "With TV", doc), kAcfOk);
+    const std::string r1 = Path("r.acf");
+    SimProcess first({"--tvow", "2", "--save", r1});
+    ASSERT_FALSE(first.tty().empty());
+    ASSERT_EQ(Cli({"write", "--port", first.tty(), doc}).exitCode, 0);
+    Doc memory;
+    const ByteStr held = memory.Load(r1);
+    ASSERT_FALSE(held.empty());
+    ASSERT_NE(memory.radio.eepImage.ReadByte(M::EeAdr_Ch(M::kListTv, 1)), 0xFF);
+
+    // Read: the backup. Then a receiver holding other data gets it.
+    ProcessResult r = Cli({"read", "--port", first.tty(), "-o", Path("read.acf")});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    ASSERT_EQ(Backups().size(), 1u);
+    // It holds picture carriers, not the receiver's sound carriers.
+    Doc backup;
+    const std::int32_t tv = M::EeAdr_Ch(M::kListTv, 1);
+    EXPECT_NE(backup.Load(Backups()[0].string()).at(std::size_t(tv) + 1),
+              held.at(std::size_t(tv) + 1));
+    const std::string second = Path("s.acf");
+    SimProcess other({"--tvow", "2", "--save", second});
+    ASSERT_FALSE(other.tty().empty());
+    r = Cli({"write", "--port", other.tty(), Backups()[0].string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    Doc got;
+    EXPECT_EQ(got.Load(second), held);
+}
+
+TEST_F(CliSimTest, WriteVerifyFindsAByteTheReceiverStoredWrong) {
+    const std::string doc = MakeDocument();
+    const std::string success =
+        "Clone writing succeeded.\n\nTurn the receiver power off and on to use\n"
+        "the receiver under its new conditions.\n";
+    SimProcess good({});
+    ASSERT_FALSE(good.tty().empty());
+    ProcessResult r = Cli({"write", "--port", good.tty(), "--verify", doc});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out,
+              success + "\nThe receiver's memory was verified: it holds what was written.\n");
+    EXPECT_TRUE(r.err.empty());
+    // The verifying read is no read of the user's: no backup.
+    EXPECT_TRUE(Backups().empty());
+
+    // Bank A 02 (the record at 0020) keeps one bit of its frequency wrong;
+    // the write alone does not see it.
+    SimProcess weak({"--fault", "corrupt-store:0021"});
+    ASSERT_FALSE(weak.tty().empty());
+    r = Cli({"write", "--port", weak.tty(), doc});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    r = Cli({"write", "--port", weak.tty(), "--verify", doc});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.empty()) << r.out;
+    EXPECT_EQ(r.err,
+              "Verify after write failed.\n\n1 byte of the receiver's memory differs from what "
+              "was written, in:\nBank A 02: Frequency\n\nWrite again, and check the cloning "
+              "cable connections.\n");
 }
 
 TEST_F(CliSimTest, SetupNeverReplacesAProfileThatIsNoRegularFile) {

@@ -16,11 +16,13 @@ TEST(CommonSettings, EachSettingLivesInItsByteAndIsClampedOnWrite) {
     ASSERT_EQ(defs.size(), std::size(bytes) + 1);
     clsCmcRadio radio;
     clsRigQ5_Common common(radio);
+    const CommonSettingDef* disp = nullptr;
     for (std::size_t i = 0, at = 0; i < defs.size(); ++i) {
         const CommonSettingDef& d = defs[i];
         EXPECT_EQ(d.checkBox, i >= 15) << d.control;
-        if (std::string(d.control) == "cboEditCom_DispSel") continue;
+        if (std::string(d.control) == "cboEditCom_DispSel" && (disp = &d)) continue;
         const auto [address, maximum] = bytes[at++];
+        EXPECT_EQ(CommonSettingAt(address, 0x01), &d) << d.control;  // the byte names its setting
         (common.*d.write)(maximum + 8);
         EXPECT_EQ(radio.eepImage.ReadByte(address), maximum) << d.control;
         EXPECT_EQ((common.*d.read)(), maximum) << d.control;
@@ -33,6 +35,16 @@ TEST(CommonSettings, EachSettingLivesInItsByteAndIsClampedOnWrite) {
         EXPECT_EQ(radio.eepImage.ReadByte(address), 0xFF) << d.control;
         radio.eepImage.WriteByte(address, 0);
     }
+    // Of the display mode's second byte only bit 2 is the setting's; bytes
+    // between the settings and beyond them name none.
+    EXPECT_TRUE(CommonSettingAt(0x1F31, 0x01) == disp && CommonSettingAt(0x1F5C, 0x04) == disp);
+    for (const auto& [a, mask] : {std::pair{0x1F5C, 0x03},
+                                  {0x1F21, 0xFF},
+                                  {0x1F32, 0xFF},
+                                  {0x1F34, 0xFF},
+                                  {0x1F60, 0xFF},
+                                  {0, 0xFF}})
+        EXPECT_EQ(CommonSettingAt(a, mask), nullptr) << a;
     // Nothing else was touched: in particular not the bytes between the settings.
     EXPECT_EQ(radio.eepImage.bytes(), ByteStr(8064, 0));
 }

@@ -5,7 +5,7 @@
 
 #include "app/profile.h"
 #include "cases.h"
-#include "clone/info_checks.h"
+#include "image/info_checks.h"
 #include "model/master_profile.h"
 #include "read_values.h"
 #include "temp_dir.h"

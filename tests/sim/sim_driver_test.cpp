@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "clone/acf3_driver.h"
-#include "clone/info_checks.h"
+#include "image/info_checks.h"
 #include "sim/sim_image.h"
 #include "sim_process.h"
 

@@ -29,6 +29,21 @@ TEST(SimOptions, FaultSpellings) {
         EXPECT_EQ(o.setup.faultFrame, c.frame);
         EXPECT_NE(SimUsage().find(FaultName(c.fault)), std::string::npos);
     }
+    // The byte a write stores wrong is named by its hexadecimal address.
+    const std::vector<std::pair<std::vector<std::string>, std::int32_t>> stores = {
+        {{"--fault", "corrupt-store:1F60"}, 0x1F60},
+        {{"--fault", "corrupt-store", "0x0051"}, 0x51},
+        {{"--fault=corrupt-store:0"}, 0},
+        {{"--fault", "corrupt-store:1f7f"}, 0x1F7F},
+    };
+    for (const auto& [args, address] : stores) {
+        SimOptions o;
+        std::string error;
+        ASSERT_TRUE(ParseSimOptions(args, o, error)) << args[1] << " " << error;
+        EXPECT_EQ(o.setup.fault, SimFault::CorruptStore);
+        EXPECT_EQ(o.setup.faultAddress, address) << args[1];
+    }
+    EXPECT_NE(SimUsage().find(FaultName(SimFault::CorruptStore)), std::string::npos);
 }
 
 TEST(SimOptions, RefusesBadArguments) {
@@ -49,6 +64,12 @@ TEST(SimOptions, RefusesBadArguments) {
         // A fault that spoils a data frame needs one: frame 0 would never strike.
         {"--fault", "bad-checksum:0"},
         {"--fault", "drop-frame", "0"},
+        // An address outside the memory, or not hexadecimal.
+        {"--fault", "corrupt-store:1F80"},
+        {"--fault", "corrupt-store:12345"},
+        {"--fault", "corrupt-store:G1"},
+        {"--fault", "corrupt-store"},
+        {"--fault", "corrupt-store:0x"},
         {"--bogus"},
         {"extra"},
     };

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "clone/info_checks.h"
+#include "image/info_checks.h"
 #include "sim/sim_frame.h"
 #include "sim/sim_image.h"
 

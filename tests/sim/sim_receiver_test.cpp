@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "clone/info_checks.h"
+#include "image/info_checks.h"
 #include "sim/sim_image.h"
 
 namespace {
@@ -324,6 +324,22 @@ TEST(SimReceiver, CloneWriteWithABadFrameOrTheFaultAnswersFailure) {
         EXPECT_EQ(w.answers[0][2], kCmdWriteResult) << c.name;
         EXPECT_NE(w.answers[0][3], 0) << c.name;
         EXPECT_EQ(saved, 0) << c.name;
+    }
+}
+
+TEST(SimReceiver, CorruptStoreKeepsOneByteWrongAndStillReportsSuccess) {
+    clsCmcEeprom wanted;
+    FillPattern(wanted);
+    ReceiverSetup s;
+    s.fault = SimFault::CorruptStore;
+    s.faultAddress = 0x0123;
+    SimReceiver rx = MakeReceiver(s);
+    const WriteOutcome w = RunWrite(rx, WriteFrames(wanted));
+    ASSERT_EQ(w.answers.size(), 1u);
+    EXPECT_EQ(w.answers[0], (ByteStr{0xEF, 0xEE, 0xE6, 0x00}));
+    for (std::int32_t a = 0; a < wanted.eeSize(); ++a) {
+        const int expected = wanted.ReadByte(a) ^ (a == 0x0123 ? 0x01 : 0x00);
+        ASSERT_EQ(rx.Image().ReadByte(a), expected) << a;
     }
 }
 

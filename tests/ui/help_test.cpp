@@ -119,9 +119,13 @@ class HelpTest : public QObject {
     void TheIndexFindsEveryFeatureByItsWord() {
         HelpWindow help;
         auto* index = help.findChild<QListWidget*>("lstHelpIndex");
-        for (const char* word : {"backup", "CSV", "demo", "undo", "device", "profile", "csq5-cli",
-                                 "csq5-sim", "troubleshooting", "Cannot Clone", "find", "sort",
-                                 "drag", "print", "PDF", "split"}) {
+        for (const char* word : {"backup",       "CSV",        "demo",
+                                 "undo",         "device",     "profile",
+                                 "csq5-cli",     "csq5-sim",   "troubleshooting",
+                                 "Cannot Clone", "find",       "sort",
+                                 "drag",         "print",      "PDF",
+                                 "split",        "restore",    "verify",
+                                 "compare",      "differences"}) {
             help.FilterIndex(QString::fromLatin1(word));
             QVERIFY2(help.IndexCount() > 0, word);
             for (int r = 0; r < index->count(); ++r) {

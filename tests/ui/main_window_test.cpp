@@ -132,6 +132,8 @@ class MainWindowTest : public QObject {
             {"mnuFile", 15, "mnuFile_Backups", "Read &Backups Folder", ""},
             {"mnuFile", 17, "mnuFile_ExportPdf", "Export P&DF...", ""},
             {"mnuFile", 18, "mnuFile_Print", "&Print...", "Ctrl+P"},
+            {"mnuFile", 19, "mnuFile_RestoreBackup", "&Restore Backup...", ""},
+            {"mnuFile", 20, "mnuFile_Compare", "Compare &With...", ""},
             {"mnuEdit", 0, "mnuEdit_EditMemory", "&Edit Memory...", ""},
             {"mnuEdit", 2, "mnuEdit_Copy", "&Copy", "Ctrl+C"},
             {"mnuEdit", 3, "mnuEdit_Paste", "&Paste", "Ctrl+V"},
@@ -150,6 +152,7 @@ class MainWindowTest : public QObject {
             {"mnuClone", 0, "mnuClone_Read", "&Read <- Receiver", ""},
             {"mnuClone", 1, "mnuClone_Write", "&Write -> Receiver", ""},
             {"mnuClone", 3, "mnuClone_Info", "&Information...", ""},
+            {"mnuClone", 5, "mnuClone_Verify", "&Verify After Write", ""},
             {"mnuOptPresetTv", 0, "mnuOptPresetTv_0", "AUSTRALIA", ""},
             {"mnuOptPresetTv", 7, "mnuOptPresetTv_7", "NEW ZEALAND", ""},
             {"mnuOptPresetTv", 9, "mnuOptPresetTv_9", "USA", ""},
@@ -168,16 +171,17 @@ class MainWindowTest : public QObject {
              {std::pair{"mnuFile", 4}, std::pair{"mnuFile", 9}, std::pair{"mnuFile", 16},
               std::pair{"mnuEdit", 1}, std::pair{"mnuEdit", 4}, std::pair{"mnuEdit", 11},
               std::pair{"mnuEdit", 14}, std::pair{"mnuView", 1}, std::pair{"mnuClone", 2},
-              std::pair{"mnuHelp", 1}})
+              std::pair{"mnuClone", 4}, std::pair{"mnuHelp", 1}})
             QVERIFY(w.MenuItem(menu, index)->isSeparator());
 
         // The items added to the File menu stand before Exit, which ends it.
         QStringList file;
         for (QAction* a : w.findChild<QMenu*>("mnuFile")->actions()) file << a->objectName();
-        QCOMPARE(file.mid(9), (QStringList{"mnuFile_Sep9", "mnuFile_ExportCsv", "mnuFile_ImportCsv",
-                                           "mnuFile_Sep16", "mnuFile_ExportPdf", "mnuFile_Print",
-                                           "mnuFile_Sep14", "mnuFile_Backups", "mnuFile_Sep11",
-                                           "mnuFile_Exit"}));
+        QCOMPARE(file.mid(9),
+                 (QStringList{"mnuFile_Sep9", "mnuFile_ExportCsv", "mnuFile_ImportCsv",
+                              "mnuFile_Sep16", "mnuFile_ExportPdf", "mnuFile_Print",
+                              "mnuFile_Sep14", "mnuFile_RestoreBackup", "mnuFile_Compare",
+                              "mnuFile_Backups", "mnuFile_Sep11", "mnuFile_Exit"}));
 
         QStringList bar;
         for (QAction* a : w.menuBar()->actions()) bar << a->text();

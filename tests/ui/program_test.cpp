@@ -34,6 +34,8 @@
 #include "sim_process.h"
 #include "ui/clone_progress.h"
 #include "ui/com_devices_dialog.h"
+#include "ui/compare_window.h"
+#include "ui/msgbox.h"
 #include "ui/setup_dialog.h"
 
 using namespace std::chrono_literals;
@@ -372,7 +374,7 @@ class ProgramTest : public QObject {
         // menu shows where.
         const QString demoCopies = r.dir.filePath("data/CS-Q5/demo-backups");
         const QString copy = QString::fromStdString(r.p->Clone().LastBackupFile());
-        QVERIFY2(copy.startsWith(demoCopies + "/read-"), qPrintable(copy));
+        QVERIFY2(copy.startsWith(demoCopies + "/backup-"), qPrintable(copy));
         QVERIFY(!QDir(r.dir.filePath("data/CS-Q5/backups")).exists());
         r.p->Window().mnuFile_Click(15);
         QCOMPARE(r.dialogs.openedFolders, QStringList{demoCopies});
@@ -618,12 +620,12 @@ class ProgramTest : public QObject {
         QCOMPARE(r.cancelShown, std::vector<bool>{true});
         const QStringList copies = QDir(folder).entryList(QDir::Files);
         QCOMPARE(copies.size(), 1);
-        QVERIFY(copies[0].startsWith("read-"));
+        QVERIFY(copies[0].startsWith("backup-"));
         QCOMPARE(QString::fromStdString(r.p->Clone().LastBackupFile()), folder + "/" + copies[0]);
         // The read ends with a note of its time and its copy in the status
         // bar (the copy is named by the same time).
         const QString note = r.p->Window().statusBar()->currentMessage();
-        const QString hhmmss = copies[0].mid(16, 6);
+        const QString hhmmss = copies[0].mid(18, 6);
         QCOMPARE(note,
                  QStringLiteral("Clone read at %1:%2:%3; backup copy: %4/%5")
                      .arg(hhmmss.left(2), hhmmss.mid(2, 2), hhmmss.mid(4, 2), folder, copies[0]));
@@ -633,6 +635,93 @@ class ProgramTest : public QObject {
         r.p->Window().mnuFile_Click(15);
         QCOMPARE(r.dialogs.messages.size(), std::size_t(1));
         QVERIFY2(r.LastMessage().endsWith("\n" + folder), qPrintable(r.LastMessage()));
+    }
+
+    void ABackupIsComparedAndRestoredAndAVerifiedWriteFindsAWrongByte() {
+        // A receiver that keeps bit 0 of the byte at 0011 wrong: the second
+        // byte of bank A channel 01's frequency.
+        SimProcess sim({"--fault", "corrupt-store:0011"});
+        QVERIFY(!sim.tty().empty());
+        Run r(kVersion0);
+        r.UseDevice(1, sim.tty());
+        r.p->Start({});
+        frmMain& w = r.p->Window();
+        const QString folder = r.dir.filePath("data/CS-Q5/backups");
+        w.mnuFile_Click(19);
+        QCOMPARE(r.LastMessage(), MsgText(NoBackupsText(folder.toStdString())));
+
+        w.mnuClone_Click(0);
+        const QStringList copies = QDir(folder).entryList(QDir::Files);
+        QCOMPARE(copies.size(), 1);
+        clsRigQ5_Ch* ch = r.Master().ChUnit(kBankA, 1);
+        const std::int32_t readFreq = ch->FreqOp_Pure();
+        ch->AppearCh(true);
+        ch->FreqOp_Pure(14500000);
+        r.Master().WriteToEep();
+
+        // Restore Backup lists the read; Compare shows what differs from it.
+        const auto choose = [&r](const char* button) {
+            r.dialogs.onShowModal = [&r, button, old = r.dialogs.onShowModal](QDialog& d) {
+                if (d.objectName() != QStringLiteral("frmRestoreBackup")) return old(d);
+                auto* list = d.findChild<QTableWidget*>("grdRestoreBackup_List");
+                QCOMPARE(list->rowCount(), 1);
+                // The date of the read, as its file name has it.
+                const QString name =
+                    QDir(r.dir.filePath("data/CS-Q5/backups")).entryList(QDir::Files).value(0);
+                QCOMPARE(list->item(0, 0)->text(), name.mid(7, 10));
+                d.findChild<QPushButton*>(button)->click();
+            };
+        };
+        choose("cmdRestoreBackup_Compare");
+        w.mnuFile_Click(19);
+        auto* compare = w.findChild<frmCompare*>("frmCompare");
+        QVERIFY(compare && compare->isVisible());
+        QTableWidget* rows = compare->List();
+        QVERIFY(rows->rowCount() >= 1);
+        QCOMPARE(rows->item(0, 0)->text(), QStringLiteral("Bank A"));
+        QCOMPARE(rows->item(0, 1)->text(), QStringLiteral("01"));
+        QCOMPARE(rows->item(0, 2)->text(), QStringLiteral("Frequency"));
+        QCOMPARE(rows->item(0, 3)->text(), QStringLiteral("145.000000"));
+        // Double-clicking the row shows that channel in the grid.
+        At(w, kVfoKey, 0);
+        QVERIFY(QTest::qWaitForWindowExposed(compare));
+        const QRect cell = rows->visualItemRect(rows->item(0, 2));
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(rows->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(w.CurrentTreeKey(), kBankA);
+        QCOMPARE(w.CurChNo(), 1);
+
+        // Open makes the read the document again, untitled and edited.
+        choose("cmdRestoreBackup_Open");
+        r.dialogs.answers = {kMsgNo};  // the edits are not saved
+        w.mnuFile_Click(19);
+        QCOMPARE(r.Master().ChUnit(kBankA, 1)->FreqOp_Pure(), readFreq);
+        QCOMPARE(w.FileTitle(), QStringLiteral("Untitled"));
+        QVERIFY(r.Radio().EditOn());
+
+        // A verified write names the channel whose byte came back wrong.
+        ch->AppearCh(true);
+        ch->FreqOp_Pure(14500000);
+        r.Master().WriteToEep();
+        w.MenuItem("mnuClone", 5)->trigger();
+        QVERIFY(w.VerifyAfterWrite());
+        r.dialogs.answers = {kMsgOk};
+        w.mnuClone_Click(1);
+        QVERIFY2(r.LastMessage().startsWith(QStringLiteral("Verify after write failed.")),
+                 qPrintable(r.LastMessage()));
+        QVERIFY2(r.LastMessage().contains(QStringLiteral("\nBank A 01: Frequency\n")),
+                 qPrintable(r.LastMessage()));
+        QCOMPARE(w.CloneProgress().Label(),
+                 QString::fromStdString(CloneCommands::VerifyProgressLabel()));
+        QCOMPARE(r.Master().ChUnit(kBankA, 1)->FreqOp_Pure(), 14500000);
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
+
+        // The setting is kept for the next start.
+        r.dialogs.answers = {kMsgNo};
+        w.close();
+        QFile f(r.Path("CSQ5.rs"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().contains("VerifyAfterWrite=1"));
     }
 
     void CancellingAReadOfASlowReceiverLeavesTheDocumentAsItWas() {

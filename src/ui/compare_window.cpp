@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/compare_window.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "ui/table_cell.h"
+
+frmCompare::frmCompare(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmCompare"));
+    auto* layout = new QVBoxLayout(this);
+    lblCompare_ = new QLabel(this);
+    lblCompare_->setObjectName(QStringLiteral("lblCompare"));
+    grdCompare_List_ = new QTableWidget(0, 5, this);
+    grdCompare_List_->setObjectName(QStringLiteral("grdCompare_List"));
+    grdCompare_List_->verticalHeader()->setVisible(false);
+    grdCompare_List_->horizontalHeader()->setStretchLastSection(true);
+    grdCompare_List_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdCompare_List_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdCompare_List_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdCompare_List_->setTabKeyNavigation(false);
+    connect(grdCompare_List_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        if (row < 0 || row >= int(differences_.size())) return;
+        const ImageDifference& d = differences_[std::size_t(row)];
+        if (d.key >= 0) emit channelChosen(d.key, d.row);
+    });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdCompare_Close"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(lblCompare_);
+    layout->addWidget(grdCompare_List_);
+    layout->addWidget(buttons);
+    resize(640, 400);
+}
+
+void frmCompare::SetDifferences(const QString& thisName, const QString& otherName,
+                                const std::vector<ImageDifference>& differences) {
+    differences_ = differences;
+    setWindowTitle(QStringLiteral("Compare With ") + otherName);
+    const int n = int(differences.size());
+    lblCompare_->setText(QString::fromStdString(DifferencesSummary(
+                             differences.size(), thisName.toStdString(), otherName.toStdString())) +
+                         QStringLiteral("; double-click a channel to show it in the grid."));
+    grdCompare_List_->clearContents();
+    grdCompare_List_->setRowCount(n);
+    grdCompare_List_->setHorizontalHeaderLabels({QStringLiteral("List"), QStringLiteral("CH"),
+                                                 QStringLiteral("Field"), thisName, otherName});
+    for (int r = 0; r < n; ++r) {
+        const ImageDifference& d = differences_[std::size_t(r)];
+        grdCompare_List_->setItem(r, 0, ReadOnlyCell(d.list));
+        grdCompare_List_->setItem(r, 1, ReadOnlyCell(d.channel));
+        grdCompare_List_->setItem(r, 2, ReadOnlyCell(d.field));
+        grdCompare_List_->setItem(r, 3, ReadOnlyCell(d.a));
+        grdCompare_List_->setItem(r, 4, ReadOnlyCell(d.b));
+    }
+    grdCompare_List_->resizeColumnsToContents();
+    if (n > 0) grdCompare_List_->selectRow(0);
+}
