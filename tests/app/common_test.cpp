@@ -3,15 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Common, LimitsAndNewLines) {
-    EXPECT_EQ(
-        std::vector({LimitInt(15, 0, 12), LimitInt(-1, 0, 12), LimitLong(INT32_MIN, -1, 1),
-                     InRangeOr(11, 1, 10, 5), InRangeOr(0, 1, 10, 5), InRangeOr(10, 1, 10, 5)}),
-        std::vector({12, 0, -1, 5, 5, 10}));
-    EXPECT_EQ(ConvNewLine("a\\nb\\\\n ends in \\"), "a\r\nb\\\r\n ends in \\");
-}
-
-TEST(Common, HexTextsOfBytes) {
+TEST(Common, HexTextsOfBytesAndNewLinesInMessages) {
     EXPECT_EQ(ByteStrToHexStr(StrToByteStr(std::string("A\x01\xFF\x9a", 4))), "4101FF9A");
     // Pairs of hex digits, blanks between pairs skipped, an odd last digit
     // dropped; a pair counts its leading hex digits.
@@ -24,4 +16,5 @@ TEST(Common, HexTextsOfBytes) {
                                                 {"1a", 26},      {"12xy", 0x12},   {"x1", 0}};
     for (const auto& [in, out] : ints) EXPECT_EQ(HexByteStrToInt(StrToByteStr(in)), out) << in;
     EXPECT_EQ(Hex2(300) + Hex2(5) + Hex2(-1), "2C05FF");
+    EXPECT_EQ(ConvNewLine("a\\nb\\\\n ends in \\"), "a\r\nb\\\r\n ends in \\");
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "../model/read_values.h"
+#include "read_values.h"
 #include "temp_dir.h"
 #include "version_document.h"
 

@@ -24,7 +24,7 @@ std::string Ranges(const clsCmcBandMan& set) {
 
 }  // namespace
 
-TEST(Matrix, BandsAndTheMediumWaveArea) {
+TEST(Matrix, BandOfAFrequencyAndTheAllowedRangesOfEachVersionAtTheirEnds) {
     // version,frequency>band: band 3 starts at 76 MHz on some versions, at
     // 88 MHz on others.
     ForEachCase(
@@ -34,15 +34,6 @@ TEST(Matrix, BandsAndTheMediumWaveArea) {
         [](const CaseNumbers& in, const CaseNumbers& band) {
             EXPECT_EQ(Version(in[0]).GetBandNoOfFreq(in[1]), band[0]);
         });
-    // The medium-wave area from 495 kHz to band 1 needs the AM flag.
-    clsRigQ5_Matrix am = Version(1);
-    EXPECT_FALSE(am.IfAmOnlyArea(49500));
-    am.MtxAmOk(1);
-    EXPECT_FALSE(am.IfAmOnlyArea(49499) || am.IfAmOnlyArea(162500));
-    EXPECT_TRUE(am.IfAmOnlyArea(49500) && am.IfAmOnlyArea(162499));
-}
-
-TEST(Matrix, AllowedRangesOfEachVersionAtTheirEnds) {
     // version,frequency>allowed
     ForEachCase(
         "0,49500>1 0,49499>0 0,162000>1 0,162001>0 0,25289500>1 0,25289501>0 0,83410000>1 "

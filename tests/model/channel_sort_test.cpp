@@ -57,6 +57,11 @@ struct Doc : VersionDocument {
 }  // namespace
 
 TEST(ChannelSort, ABankSortedByFrequencyOrNameKeepsEveryChannelAndPutsBlanksLast) {
+    // VFO, memory folder, scan edges, TV lists, the root, no key: no bank to sort.
+    Doc other(7);
+    for (const int key : {1, 2, 11, 13, 14, 15, 0, 99})
+        EXPECT_FALSE(SortableList(other.master, key) || SortBank(other.master, key, SortBy::Name));
+    EXPECT_TRUE(SortableList(other.master, 3) && !other.radio.EditOn());
     for (const SortBy by : {SortBy::Frequency, SortBy::Name}) {
         for (std::uint32_t seed = 1; seed <= 20; ++seed) {
             SCOPED_TRACE("seed " + std::to_string(seed));
@@ -81,19 +86,9 @@ TEST(ChannelSort, ABankSortedByFrequencyOrNameKeepsEveryChannelAndPutsBlanksLast
                 EXPECT_EQ(d.master.ListCh(M::kListMemory, i)->AppearCh(), i < kBankB + inUse) << i;
             for (int i = kBankB; i + 1 < kBankB + inUse; ++i)
                 EXPECT_LE(d.Key(i, by), d.Key(i + 1, by)) << i;
+            // Sorted again nothing moves: no edit.
+            d.radio.EditOn(false);
+            EXPECT_FALSE(SortBank(d.master, kKeyBankB, by) || d.radio.EditOn());
         }
     }
-}
-
-TEST(ChannelSort, OnlyMemoryBanksAreSortedAndASortedBankIsNoEdit) {
-    Doc d(7);
-    ASSERT_TRUE(SortBank(d.master, kKeyBankB, SortBy::Frequency));
-    d.radio.EditOn(false);
-    // Already in order: nothing moves. VFO, memory folder, scan edges, TV
-    // lists, the root, no key: no bank to sort.
-    for (const int key : {kKeyBankB, 1, 2, 11, 13, 14, 15, 0, 99})
-        EXPECT_FALSE(SortBank(d.master, key, SortBy::Frequency) ||
-                     (key != kKeyBankB && SortableList(d.master, key)))
-            << key;
-    EXPECT_FALSE(d.radio.EditOn());
 }

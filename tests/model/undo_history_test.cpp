@@ -30,7 +30,7 @@ struct UndoHistoryTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(UndoHistoryTest, UndoAndRedoAcrossEveryKindOfEditRestoreTheImageByteForByte) {
+TEST_F(UndoHistoryTest, UndoRedoRestoreTheImageKeepTheEditFlagStepOnlyOnChangesAndDropTheOldest) {
     // Changes to the records (a paste, a clear), straight to the image (the
     // settings dialog), to both (a TV preset) and a sort.
     const std::vector<std::function<void()>> edits = {
@@ -38,6 +38,7 @@ TEST_F(UndoHistoryTest, UndoAndRedoAcrossEveryKindOfEditRestoreTheImageByteForBy
         [&] { master.CommonObj().Comment("UNDO ME"); }, [&] { master.PresetTv(9); },
         [&] { ASSERT_TRUE(SortBank(master, 3, SortBy::Frequency)); }};
     std::vector<ByteStr> states = {Image()};
+    doc.radio.EditOn(false);  // as after a save
     for (std::size_t i = 0; i < edits.size(); ++i) {
         Step(edits[i]);
         states.push_back(Image());
@@ -49,44 +50,35 @@ TEST_F(UndoHistoryTest, UndoAndRedoAcrossEveryKindOfEditRestoreTheImageByteForBy
         // The records follow the image: storing them again changes nothing.
         EXPECT_EQ(Image(), states[i]) << "records after undo of edit " << i;
     }
-    EXPECT_FALSE(history.Undo());
+    // Back at the saved state the edit flag stays latched.
+    EXPECT_TRUE(!history.Undo() && doc.radio.EditOn());
     for (std::size_t i = 0; i < edits.size(); ++i) {
         ASSERT_TRUE(history.Redo());
         EXPECT_EQ(Image(), states[i + 1]) << "redo of edit " << i;
     }
     EXPECT_FALSE(history.Redo());
-}
+    // An edit, a save, then going back before the save: edited again.
+    doc.radio.EditOn(false);
+    EXPECT_TRUE(history.Undo() && doc.radio.EditOn());
 
-TEST_F(UndoHistoryTest, StepsOnlyForRealChangesNewStepsDropTheUndoneOnesTheOldestGoesFirst) {
+    // Steps only for real changes; a new step drops the undone ones; the
+    // oldest goes first.
     UndoHistory small(master, 3);  // keeps three steps
     const auto step = [&](int index) {
         UndoStep outer(&small), inner(&small);  // nested brackets make one step
         Mem(index).AppearCh(true);
     };
-    step(0);  // in use already: no change, no step
+    step(1);  // in use already: no change, no step
     EXPECT_FALSE(small.CanUndo());
-    std::vector<ByteStr> states = {Image()};
+    std::vector<ByteStr> kept = {Image()};
     for (int i = 10; i < 15; ++i) {
         step(i);
-        states.push_back(Image());
+        kept.push_back(Image());
     }
     ASSERT_TRUE(small.Undo());
     step(20);  // a new step drops the undone one
     EXPECT_FALSE(small.CanRedo());
     while (small.Undo()) {
     }
-    EXPECT_EQ(Image(), states[2]);  // the steps of 10 and 11 were dropped
-}
-
-TEST_F(UndoHistoryTest, UndoingBackToTheSavedStateKeepsTheLatchedEditFlag) {
-    doc.radio.EditOn(false);  // as after a save
-    Step([&] { Mem(10).AppearCh(true); });
-    ASSERT_TRUE(doc.radio.EditOn());  // the window saw the edit
-    ASSERT_TRUE(history.Undo());
-    EXPECT_TRUE(doc.radio.EditOn());
-    // An edit, a save, then going back before the save: edited again.
-    ASSERT_TRUE(history.Redo());
-    doc.radio.EditOn(false);
-    ASSERT_TRUE(history.Undo());
-    EXPECT_TRUE(doc.radio.EditOn());
+    EXPECT_EQ(Image(), kept[2]);  // the steps of 10 and 11 were dropped
 }

@@ -16,9 +16,9 @@
 #include <fstream>
 #include <memory>
 
-#include "../model/read_values.h"
 #include "edit_test_window.h"
 #include "fake_dialogs.h"
+#include "read_values.h"
 #include "temp_dir.h"
 
 namespace {

@@ -12,10 +12,10 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "../model/read_values.h"
 #include "edit_test_window.h"
 #include "fake_dialogs.h"
 #include "model/channel_texts.h"
+#include "read_values.h"
 
 namespace {
 using M = clsRigQ5_Master;

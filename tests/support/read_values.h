@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Test helpers: a record's values written and read in one go.
+// Test helpers: a channel record's values written and read in one go, and
+// numbers drawn from a fixed seed.
 
 #include <random>
 #include <string>
