@@ -3,39 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 TEST(StartupCommandLine, SetupOnlyForExactlySlashSAndAFileForOneOtherArgument) {
-    struct Case {
+    // "arguments separated by '|'>the request": demo, setup and the file. A
+    // mistyped setup switch ("/s", " /S") is neither the setup nor a file name.
+    std::istringstream cases(
+        ">;/S>setup;/S|x.acf>;my data.acf>my data.acf;/s>; /S>;/S >;/sx>/sx;--demo|/S>demo setup;"
+        "/S|--demo>demo setup;--demo|x.acf>demo x.acf;--demo|--demo>demo;--Demo>;--help|/S>");
+    for (std::string c; std::getline(cases, c, ';');) {
+        const std::size_t gt = c.find('>');
         std::vector<std::string> args;
-        bool demo, setup;
-        std::string file;
-    };
-    const std::vector<Case> cases = {
-        {{}, false, false, ""},
-        {{"/S"}, false, true, ""},
-        // A mistyped setup switch is neither the setup nor a file name.
-        {{"/s"}, false, false, ""},
-        {{" /S"}, false, false, ""},
-        {{"/S "}, false, false, ""},
-        {{"/sx"}, false, false, "/sx"},
-        {{"/S", "x.acf"}, false, false, ""},
-        {{"my data.acf"}, false, false, "my data.acf"},
-        {{"/home/u/x.acf"}, false, false, "/home/u/x.acf"},
-        {{""}, false, false, ""},
-        {{"--demo"}, true, false, ""},
-        {{"--demo", "/S"}, true, true, ""},
-        {{"/S", "--demo"}, true, true, ""},
-        {{"--demo", "x.acf"}, true, false, "x.acf"},
-        {{"--Demo"}, false, false, ""},
-        {{"--help"}, false, false, ""},
-        {{"--help", "/S"}, false, false, ""},
-        {{"--demo", "--demo"}, true, false, ""},
-    };
-    for (const auto& c : cases) {
-        const StartupRequest r = ParseStartupCommandLine(c.args);
-        std::string label;
-        for (const auto& a : c.args) label += "[" + a + "]";
-        EXPECT_EQ(r.demo, c.demo) << label;
-        EXPECT_EQ(r.setup, c.setup) << label;
-        EXPECT_EQ(r.file, c.file) << label;
+        std::istringstream in(c.substr(0, gt));
+        for (std::string a; std::getline(in, a, '|');) args.push_back(a);
+        const StartupRequest r = ParseStartupCommandLine(args);
+        std::string got = (r.demo ? "demo " : "") + std::string(r.setup ? "setup " : "") + r.file;
+        if (!got.empty() && got.back() == ' ') got.pop_back();
+        EXPECT_EQ(got, c.substr(gt + 1)) << c;
     }
 }

@@ -3,151 +3,81 @@
 
 #include <gtest/gtest.h>
 
-TEST(Matrix, FreshMatrixKnowsNoVersionAndAllowsEverything) {
+#include "cases.h"
+
+namespace {
+
+clsRigQ5_Matrix Version(int version, int expOn = 0) {
     clsRigQ5_Matrix m;
-    EXPECT_EQ(m.MtxVerNo(), 12);
-    EXPECT_EQ(m.MtxFmTvOk(), 1);
-    EXPECT_EQ(m.MtxAmOk() + m.MtxExpOn() + m.MtxCellerNg() + m.MtxTvOwNo(), 0);
-    ASSERT_EQ(m.EdgeOk().Count(), 1);
-    EXPECT_EQ(m.EdgeOk().Lower(0), 0);
-    EXPECT_EQ(m.EdgeOk().Upper(0), 300000000);
-    m.MtxExpOn(1);  // version 12 ignores expanded coverage
-    ASSERT_EQ(m.EdgeOk().Count(), 1);
-    EXPECT_EQ(m.EdgeOk().Upper(0), 300000000);
+    m.MtxVerNo(version);
+    m.MtxExpOn(expOn);
+    return m;
 }
 
-TEST(Matrix, ReadsAreLimitedWritesStoredAsGiven) {
-    clsRigQ5_Matrix m;
-    m.MtxVerNo(20);
-    EXPECT_EQ(m.MtxVerNo(), 12);
-    m.MtxVerNo(-3);
-    EXPECT_EQ(m.MtxVerNo(), 0);
-    m.MtxTvOwNo(9);
-    EXPECT_EQ(m.MtxTvOwNo(), 3);
-    m.MtxAmOk(5);
-    EXPECT_EQ(m.MtxAmOk(), 1);
+// The ranges of a set as "lower-upper ..." in 10 Hz units.
+std::string Ranges(const clsCmcBandMan& set) {
+    std::string s;
+    for (int i = 0; i < set.Count(); ++i)
+        s += std::to_string(set.Lower(i)) + "-" + std::to_string(set.Upper(i)) + " ";
+    return s;
 }
 
-TEST(Matrix, BandNumbersAtTheirEdges) {
-    clsRigQ5_Matrix m;
-    const struct {
-        std::int32_t f;
-        int band;
-    } cases[] = {{-1, 0},        {162499, 0},    {162500, 1},    {2999999, 1},
-                 {3000000, 2},   {10800000, 4},  {25509999, 5},  {25510000, 6},
-                 {139999999, 9}, {140000000, 10}, {300000000, 10}};
-    for (const auto& c : cases) EXPECT_EQ(m.GetBandNoOfFreq(c.f), c.band) << c.f;
-    m.MtxVerNo(0);
-    EXPECT_EQ(m.GetBandNoOfFreq(8000000), 3);
-    m.MtxVerNo(1);
-    EXPECT_EQ(m.GetBandNoOfFreq(8000000), 2);
-    EXPECT_EQ(m.GetBandNoOfFreq(8800000), 3);
+}  // namespace
+
+TEST(Matrix, BandOfAFrequencyAndTheAllowedRangesOfEachVersionAtTheirEnds) {
+    // version,frequency>band: band 3 starts at 76 MHz on some versions, at
+    // 88 MHz on others.
+    ForEachCase(
+        "12,-1>0 12,162499>0 12,162500>1 12,2999999>1 12,3000000>2 12,10800000>4 "
+        "12,25509999>5 12,25510000>6 12,139999999>9 12,140000000>10 12,300000000>10 "
+        "0,8000000>3 1,8000000>2 1,8800000>3",
+        [](const CaseNumbers& in, const CaseNumbers& band) {
+            EXPECT_EQ(Version(in[0]).GetBandNoOfFreq(in[1]), band[0]);
+        });
+    // version,frequency>allowed
+    ForEachCase(
+        "0,49500>1 0,49499>0 0,162000>1 0,162001>0 0,25289500>1 0,25289501>0 0,83410000>1 "
+        "0,83409999>0 0,245009500>1 0,245009501>0 0,27510000>1 1,8799500>1 1,8800000>1 "
+        "1,2999501>0 1,76979500>1 1,76979501>0 4,96009500>1 5,82399500>1 5,82399501>0 "
+        "5,84900000>1 5,86899501>0 5,89400000>1 6,14550000>1 6,14650000>1 6,14800001>0 "
+        "6,124000000>1 7,7599500>1 8,14550000>1 8,14650000>0 8,126500000>1 8,126500001>0 "
+        "9,5000000>1 9,5400001>0 10,49500>1 11,5020000>1 11,5019999>0 11,5120001>0 "
+        "11,8800000>1 3,245009500>1 2,245009501>0",
+        [](const CaseNumbers& in, const CaseNumbers& allowed) {
+            EXPECT_EQ(Version(in[0]).EdgeOk().InsideEdge(in[1]), allowed[0] == 1);
+        });
 }
 
-TEST(Matrix, AmOnlyAreaNeedsTheAmFlag) {
-    clsRigQ5_Matrix m;
-    m.MtxVerNo(1);
-    EXPECT_FALSE(m.IfAmOnlyArea(49500));
-    m.MtxAmOk(1);
-    EXPECT_FALSE(m.IfAmOnlyArea(49499));
-    EXPECT_TRUE(m.IfAmOnlyArea(49500));
-    EXPECT_TRUE(m.IfAmOnlyArea(162499));
-    EXPECT_FALSE(m.IfAmOnlyArea(162500));
-}
-
-TEST(Matrix, AllowedRangesOfEachVersionAtTheirEnds) {
-    const struct {
-        int version;
-        std::int32_t f;
-        bool ok;
-    } cases[] = {
-        {0, 49500, true},      {0, 49499, false},     {0, 162000, true},    {0, 162001, false},
-        {0, 25289500, true},   {0, 25289501, false},  {0, 83410000, true},  {0, 83409999, false},
-        {0, 245009500, true},  {0, 245009501, false}, {1, 8799500, true},   {1, 8800000, true},
-        {4, 96009500, true},   {5, 82399500, true},   {5, 82399501, false}, {5, 84900000, true},
-        {5, 86899501, false},  {5, 89400000, true},   {6, 14550000, true},  {6, 14650000, true},
-        {6, 14800001, false},  {6, 124000000, true},  {7, 7599500, true},   {8, 14550000, true},
-        {8, 14650000, false},  {8, 126500000, true},  {8, 126500001, false}, {9, 5000000, true},
-        {9, 5400001, false},   {10, 49500, true},     {11, 5020000, true},  {11, 5019999, false},
-        {11, 5120001, false},  {11, 8800000, true},   {3, 245009500, true}, {2, 245009501, false},
-    };
-    for (const auto& c : cases) {
-        clsRigQ5_Matrix m;
-        m.MtxVerNo(c.version);
-        EXPECT_EQ(m.EdgeOk().InsideEdge(c.f), c.ok) << "version " << c.version << " f " << c.f;
-    }
-}
-
-TEST(Matrix, VfoPresenceByVersion) {
-    clsRigQ5_Matrix m;
-    for (int v : {0, 1, 5, 7, 11, 12}) {
-        m.MtxVerNo(v);
-        for (int b = 0; b <= 10; ++b) EXPECT_TRUE(m.VfoAppear(b)) << v << " " << b;
-    }
-    m.MtxVerNo(8);
-    for (int b = 0; b <= 10; ++b) {
-        const bool missing = b == 0 || b == 1 || b == 2 || b == 3 || b == 6 || b == 8 || b == 10;
-        EXPECT_EQ(m.VfoAppear(b), !missing) << b;
-    }
-    for (int v : {6, 9}) {
-        m.MtxVerNo(v);
-        EXPECT_TRUE(m.VfoAppear(2));
-        EXPECT_FALSE(m.VfoAppear(3));
-    }
-    EXPECT_FALSE(m.VfoAppear(11));
-    EXPECT_FALSE(m.VfoAppear(12));
-    EXPECT_FALSE(m.VfoAppear(-1));
-}
-
-TEST(Matrix, ExpandedCoverageAndCellularBlock) {
-    clsRigQ5_Matrix m;
-    m.MtxVerNo(3);
-    m.MtxExpOn(1);
-    ASSERT_EQ(m.EdgeOk().Count(), 1);
-    EXPECT_EQ(m.EdgeOk().Lower(0), 49500);
-    EXPECT_EQ(m.EdgeOk().Upper(0), 245009500);
-    // Expanded coverage keeps the VFO gaps of the version away: all exist.
-    m.MtxVerNo(8);
-    EXPECT_TRUE(m.VfoAppear(0));
-
-    clsRigQ5_Matrix c;
-    c.MtxVerNo(1);
-    EXPECT_FALSE(c.EdgeNg().InsideEdge(85000000));
+TEST(Matrix, VfoPresenceByVersionAndExpandedCoverage) {
+    // version>the bands without a VFO besides -1, 11 and 12 (none beyond 10 has one)
+    ForEachCase("0> 5> 12> 6>0,1,3,6,8,10 9>0,1,3,6,8,10 8>0,1,2,3,6,8,10",
+                [](const CaseNumbers& version, const CaseNumbers& bands) {
+                    const clsRigQ5_Matrix m = Version(version[0]);
+                    CaseNumbers missing;
+                    for (int b = 0; b <= 10; ++b)
+                        if (!m.VfoAppear(b)) missing.push_back(b);
+                    EXPECT_TRUE(!m.VfoAppear(-1) && !m.VfoAppear(11) && !m.VfoAppear(12));
+                    EXPECT_EQ(missing, bands);
+                });
+    // Expanded coverage: one range, and all VFOs exist.
+    EXPECT_EQ(Ranges(Version(3, 1).EdgeOk()), "49500-245009500 ");
+    // No version known: everything allowed, even with expanded coverage.
+    EXPECT_EQ(Ranges(Version(12, 1).EdgeOk()), "0-300000000 ");
+    EXPECT_TRUE(Version(8, 1).VfoAppear(0));
+    // The cellular range may be blocked.
+    clsRigQ5_Matrix c = Version(1);
+    EXPECT_EQ(Ranges(c.EdgeNg()), "");
     c.MtxCellerNg(1);
-    EXPECT_TRUE(c.EdgeNg().InsideEdge(85000000));
-    EXPECT_TRUE(c.EdgeOk().InsideEdge(85000000));
-    EXPECT_FALSE(c.EdgeNg().InsideEdge(81599500));
-    EXPECT_TRUE(c.EdgeNg().InsideEdge(81599501));
-    EXPECT_TRUE(c.EdgeNg().InsideEdge(90199999));
-    EXPECT_FALSE(c.EdgeNg().InsideEdge(90200000));
-}
-
-TEST(Matrix, CountsOfModesAndSteps) {
-    clsRigQ5_Matrix m;
-    m.MtxVerNo(0);
-    EXPECT_EQ(m.NumModeNo(), 4);
-    EXPECT_EQ(m.NumTsNo_Norm(), 11);
-    EXPECT_EQ(m.NumTsNo_24G(), 10);
-    m.MtxVerNo(5);
-    EXPECT_EQ(m.NumModeNo(), 3);
-    EXPECT_EQ(m.NumTsNo_Norm(), 10);
-    EXPECT_EQ(m.NumTsNo_24G(), 9);
+    EXPECT_EQ(Ranges(c.EdgeNg()), "81599501-90199999 ");
 }
 
 TEST(Matrix, TvRangesFollowTheSoundStandard) {
     clsRigQ5_Matrix m;
-    const std::int32_t offsets[] = {450000, 550000, 600000, 650000};
-    for (int s = 0; s <= 3; ++s) {
-        m.MtxTvOwNo(s);
-        const auto& fm = m.EdgeTvFm();
-        ASSERT_EQ(fm.Count(), 2);
-        EXPECT_EQ(fm.Lower(0), 90000000 + offsets[s]);
-        EXPECT_EQ(fm.Upper(0), 130000499 + offsets[s]);
-        EXPECT_EQ(fm.Lower(1), 225000000 + offsets[s]);
-        EXPECT_EQ(fm.Upper(1), 245009999);
+    for (const std::int32_t o : {450000, 550000, 600000, 650000}) {
+        EXPECT_EQ(Ranges(m.EdgeTvFm()), std::to_string(90000000 + o) + "-" +
+                                            std::to_string(130000499 + o) + " " +
+                                            std::to_string(225000000 + o) + "-245009999 ");
+        m.MtxTvOwNo(m.MtxTvOwNo() + 1);
     }
-    EXPECT_TRUE(m.EdgeTvCh().InsideEdge(199999999));
-    EXPECT_FALSE(m.EdgeTvCh().InsideEdge(200000000));
-    EXPECT_TRUE(m.EdgeTvAm().InsideEdge(3000000));
-    EXPECT_FALSE(m.EdgeTvAm().InsideEdge(2999999));
+    EXPECT_EQ(Ranges(m.EdgeTvCh()) + Ranges(m.EdgeTvAm()), "3000000-199999999 3000000-245009999 ");
 }

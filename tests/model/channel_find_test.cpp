@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-#include <vector>
+#include <sstream>
+#include <tuple>
 
 #include "version_document.h"
 
@@ -12,108 +12,66 @@ namespace {
 
 using M = clsRigQ5_Master;
 
-constexpr int kKeyBankA = 3, kKeyBankC = 5, kKeyPScan = 11, kKeyFmTv = 15;
+constexpr int kKeyBankA = 3, kKeyBankC = 5, kKeyPScan = 11;
 
 // A few channels in use across the tree; every other memory, scan edge and
 // TV channel blank, so the VFOs are the only others.
 struct Doc : VersionDocument {
     Doc() : VersionDocument(1) {
-        for (const int type :
-             {M::kListMemory, M::kListPScan, M::kListTv, M::kListAmTv, M::kListFmTv})
-            for (int i = 0; i < M::NumRecordsOfListType(type); ++i)
-                master.ListCh(type, i)->AppearCh(false);
-        Use(M::kListMemory, 7, 14550000, "Local");
-        Use(M::kListMemory, 120, 43300000, "r145.5");
-        Use(M::kListPScan, 4, 14550000, "");
-        Use(M::kListFmTv, 2, 128000000, "");
+        Blank({M::kListMemory, M::kListPScan, M::kListTv, M::kListAmTv, M::kListFmTv});
+        Use(M::kListMemory, 7, 14550000).Name("Local");
+        Use(M::kListMemory, 120, 43300000).Name("r145.5");
+        Use(M::kListPScan, 4, 14550000);
+        Use(M::kListFmTv, 2, 128000000);
         // Blank, with the searched frequency still stored out of view.
-        Use(M::kListMemory, 300, 14550000, "Local").AppearCh(false);
+        Use(M::kListMemory, 300, 14550000).Name("Local");
+        master.ListCh(M::kListMemory, 300)->AppearCh(false);
+        // A VFO keeps name bytes the grid never shows.
+        master.ListCh(M::kListVfo, 1)->Name("Hidden");
     }
-    clsRigQ5_Ch& Use(int type, int index, std::int32_t freq, const std::string& name) {
-        clsRigQ5_Ch& ch = *master.ListCh(type, index);
-        ch.AppearCh(true);
-        ch.FreqOp_Pure(freq);
-        ch.Name(name);
-        return ch;
-    }
-    std::vector<std::pair<int, int>> All(const std::string& text) const {
-        std::vector<std::pair<int, int>> v;
+    std::string All(const std::string& text) const {
+        std::string s;
         for (const ChannelPlace& p : FindAllChannels(master, MakeFindQuery(master, text)))
-            v.emplace_back(p.key, p.row);
-        return v;
+            s += std::to_string(p.key) + "/" + std::to_string(p.row) + " ";
+        return s;
     }
 };
 
 }  // namespace
 
 TEST(ChannelFind, FindsFrequenciesAsTypedAndNamesInEveryListInTreeOrder) {
-    const Doc d;
-    const struct {
-        const char* text;
-        std::vector<std::pair<int, int>> places;
-    } cases[] = {
-        // The name "r145.5" holds the text too.
-        {"145.5", {{kKeyBankA, 7}, {kKeyBankC, 20}, {kKeyPScan, 4}}},
-        {" 0145.500000 ", {{kKeyBankA, 7}, {kKeyPScan, 4}}},
-        {"145.5012", {{kKeyBankA, 7}, {kKeyPScan, 4}}},  // snapped to the grid as typed
-        {"1280", {{kKeyFmTv, 2}}},
-        {"LOC", {{kKeyBankA, 7}}},
-        {"R145", {{kKeyBankC, 20}}},
-        {"145.5.5", {}},  // a second point makes it a name, and no name holds it
-        {"nothing", {}},
-        {"", {}},
-        {"   ", {}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(d.All(c.text), c.places);
-    }
-}
-
-TEST(ChannelFind, FindNextGoesOnAfterThePlaceAndWrapsRound) {
-    const Doc d;
-    const FindQuery q = MakeFindQuery(d.master, "145.5");
-    const struct {
-        const char* what;
-        bool fromTop;
-        ChannelPlace after;
-        ChannelPlace expected;
-        bool wrapped;
-    } cases[] = {
-        {"from the top", true, {}, {kKeyBankA, 7}, false},
-        {"after the first match", false, {kKeyBankA, 7}, {kKeyBankC, 20}, false},
-        {"after a row between matches", false, {kKeyBankC, 3}, {kKeyBankC, 20}, false},
-        {"after the last match", false, {kKeyPScan, 4}, {kKeyBankA, 7}, true},
-        {"after the last row of the tree", false, {kKeyFmTv, 49}, {kKeyBankA, 7}, true},
-        {"after a folder node", false, {2, 0}, {kKeyBankA, 7}, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const FindResult r = FindChannel(d.master, q, c.fromTop ? nullptr : &c.after);
-        ASSERT_TRUE(r.found);
-        EXPECT_EQ(r.place.key, c.expected.key);
-        EXPECT_EQ(r.place.row, c.expected.row);
-        EXPECT_EQ(r.wrapped, c.wrapped);
-    }
-    // The only match is found again after itself, round the whole tree.
-    const FindQuery local = MakeFindQuery(d.master, "local");
-    const ChannelPlace at{kKeyBankA, 7};
-    const FindResult again = FindChannel(d.master, local, &at);
-    EXPECT_TRUE(again.found && again.wrapped);
-    EXPECT_EQ(again.place.row, 7);
-
-    EXPECT_FALSE(FindChannel(d.master, MakeFindQuery(d.master, "none"), &at).found);
-    EXPECT_EQ(FindNotFoundText("none"), "Cannot find \"none\".");
-}
-
-TEST(ChannelFind, NeverFindsWhatTheGridDoesNotShow) {
     Doc d;
-    // A VFO keeps name bytes the grid never shows.
-    clsRigQ5_Ch& vfo = *d.master.ListCh(M::kListVfo, 1);
-    vfo.Name("Hidden");
-    EXPECT_TRUE(d.All("Hidden").empty());
+    // A frequency is read as typed and snapped to the grid; the name
+    // "r145.5" holds the text too; a second point makes it a name.
+    // "text=key/row ...;" for each case.
+    std::istringstream cases(
+        "145.5=3/7 5/20 11/4 ; 0145.500000 =3/7 11/4 ;145.5012=3/7 11/4 ;1280=15/2 ;LOCA=3/7 ;"
+        "R145=5/20 ;145.5.5=;Hidden=;=;   =");
+    for (std::string c; std::getline(cases, c, ';');)
+        EXPECT_EQ(d.All(c.substr(0, c.find('='))), c.substr(c.find('=') + 1)) << c;
     // An FM TV channel of a version without FM TV reads as blank.
     d.master.MatrixObj().MtxFmTvOk(0);
     d.master.Reset();
     EXPECT_TRUE(d.All("1280").empty());
+}
+
+TEST(ChannelFind, FindNextGoesOnAfterThePlaceAndWrapsRound) {
+    const Doc d;
+    // From the top; after a row between matches; after the last match (wraps
+    // round); after a folder node; the only match again after itself.
+    const std::tuple<const char*, ChannelPlace, ChannelPlace, bool> cases[] = {
+        {"145.5", {-1, -1}, {kKeyBankA, 7}, false},
+        {"145.5", {kKeyBankC, 3}, {kKeyBankC, 20}, false},
+        {"145.5", {kKeyPScan, 4}, {kKeyBankA, 7}, true},
+        {"145.5", {2, 0}, {kKeyBankA, 7}, false},
+        {"local", {kKeyBankA, 7}, {kKeyBankA, 7}, true}};
+    for (const auto& [text, after, expected, wrapped] : cases) {
+        const FindResult r =
+            FindChannel(d.master, MakeFindQuery(d.master, text), after.key < 0 ? nullptr : &after);
+        EXPECT_TRUE(r.found && r.place.key == expected.key && r.place.row == expected.row &&
+                    r.wrapped == wrapped)
+            << after.key << "/" << after.row;
+    }
+    EXPECT_FALSE(FindChannel(d.master, MakeFindQuery(d.master, "none")).found);
+    EXPECT_EQ(FindNotFoundText("none"), "Cannot find \"none\".");
 }

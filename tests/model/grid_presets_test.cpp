@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "model/grid_texts.h"
 #include "model/master.h"
 #include "model/tv_presets.h"
@@ -10,157 +12,67 @@
 namespace {
 
 using M = clsRigQ5_Master;
-using Row = std::vector<std::string>;
 
-// Tree keys of the lists used here.
 constexpr int kKeyVfo = 1, kKeyBankA = 3, kKeyTv = 13;
 
-struct Doc : VersionDocument {
-    using VersionDocument::VersionDocument;
-    clsRigQ5_Ch& Use(int type, int index, std::int32_t freq) {
-        auto& ch = *master.ListCh(type, index);
-        ch.AppearCh(true);
-        ch.FreqOp_Pure(freq);
-        return ch;
-    }
-};
+std::string Joined(const std::vector<std::string>& cells) {
+    std::string s;
+    for (const auto& c : cells) s += c + "|";
+    return s;
+}
 
 }  // namespace
 
-// ---- Grid cells ----
-
-TEST(GridTexts, MemoryChannelRows) {
-    Doc d(1);
-    auto& ch = d.Use(M::kListMemory, 5, 14500000);
-    ch.DupDir_Pure(0);
-    ch.FreqDup_Pure(0);
-    ch.Name("ABC");
-    ch.TSqlOn_Pure(1);
-    ch.ToneNo_Pure(8);
-    ch.SkipM_Pure(0);
-    ch.ModeNo_Pure(0);
-    ch.TsNo_Pure(0);
-    EXPECT_EQ(
-        ChannelRowTexts(d.master, kKeyBankA, 5),
-        (Row{"05", " 145.000000", "OFF", "   0.000000", "ABC", "ON", "88.5", "", "FM", "5k", ""}));
-
-    d.master.ListCh(M::kListMemory, 6)->AppearCh(false);
-    EXPECT_EQ(ChannelRowTexts(d.master, kKeyBankA, 6),
-              (Row{"06", "", "", "", "", "", "", "", "", "", ""}));
-
-    EXPECT_EQ(ChannelColumnTitles(d.master, kKeyBankA)[1], "Frequency        ");
-    EXPECT_EQ(ChannelColumnTitles(d.master, kKeyBankA).size(), 11u);
-}
-
-TEST(GridTexts, FrequencyOutsideTheCoverageIsMarked) {
-    Doc d(8);
-    d.Use(M::kListMemory, 0, 10000000);
-    EXPECT_EQ(ChannelRowTexts(d.master, kKeyBankA, 0)[1], " 100.000000?");
-    d.Use(M::kListMemory, 0, 14500000);
-    EXPECT_EQ(ChannelRowTexts(d.master, kKeyBankA, 0)[1], " 145.000000");
-}
-
-TEST(GridTexts, MissingVfoBandShowsOnlyItsNumber) {
-    Doc d(6);  // no VFO of band 0
-    const Row row = ChannelRowTexts(d.master, kKeyVfo, 0);
-    ASSERT_EQ(row.size(), 11u);
-    EXPECT_EQ(row[0], "00");
-    for (std::size_t c = 1; c < row.size(); ++c) EXPECT_EQ(row[c], "---") << c;
-}
-
-TEST(GridTexts, ItemsAChannelDoesNotHaveShowDashes) {
-    Doc d(0);
-    auto& vfo = d.Use(M::kListVfo, 5, 14500000);
-    vfo.ModeNo_Pure(0);
-    // BAND, Frequency, Duplex, Offset, TSQL, CTCSS, Sub Carrier, Reverse, Mode, TS, filler.
-    Row row = ChannelRowTexts(d.master, kKeyVfo, 5);
-    EXPECT_EQ(row[0], "05");
-    EXPECT_EQ(row[6], "---");
-    EXPECT_EQ(row[7], "---");
-    EXPECT_EQ(row[10], "");
-    auto& vfo8 = d.Use(M::kListVfo, 8, 80000000);
-    vfo8.TvSubCarrier_Pure(63);
-    vfo8.TvReverse_Pure(1);
-    row = ChannelRowTexts(d.master, kKeyVfo, 8);
-    EXPECT_EQ(row[6], "0");
-    EXPECT_EQ(row[7], "Rev");
-}
-
-// An AM-only channel has only its number, frequency, name and skip mark; even
-// the filler column counts as an item it lacks.
-TEST(GridTexts, AmOnlyChannelShowsAmInTheModeColumn) {
-    Doc d(1, 1);
-    auto& ch = d.Use(M::kListMemory, 2, 100000);
-    ch.Name("MW");
-    ch.SkipM_Pure(2);
-    EXPECT_EQ(
-        ChannelRowTexts(d.master, kKeyBankA, 2),
-        (Row{"02", "   0.999000", "---", "---", "MW", "---", "---", "M+P", "AM", "---", "---"}));
-}
-
-TEST(GridTexts, TvRowsAndFolders) {
-    Doc d(1);
-    auto& tv = d.Use(M::kListTv, 0, 5525000);
-    tv.TvIf_Pure(3);
-    tv.SkipT_Pure(1);
-    EXPECT_EQ(ChannelRowTexts(d.master, kKeyTv, 0), (Row{"01", "  55.250000", "+2M", "Skip", ""}));
-    EXPECT_EQ(ChannelColumnTitles(d.master, kKeyTv),
-              (Row{"CH   ", "Frequency        ", "IF Shift   ", "Skip   ", ""}));
-    EXPECT_TRUE(ChannelRowTexts(d.master, 0, 0).empty());
-    EXPECT_TRUE(ChannelColumnTitles(d.master, 2).empty());
-    EXPECT_TRUE(ChannelRowTexts(d.master, kKeyTv, 83).empty());
-}
-
-// ---- TV presets ----
-
-TEST(TvPresets, UsaPlan) {
-    Doc d(1);
-    d.master.PresetTv(9);
-    EXPECT_EQ(TvPresetOf(9)->caption, "USA");
-    auto tv = [&](int i) { return d.master.ListCh(M::kListTv, i); };
-    EXPECT_FALSE(tv(0)->AppearCh());
-    EXPECT_TRUE(tv(1)->AppearCh());
-    EXPECT_EQ(tv(1)->FreqOp_Pure(), 5525000);
-    EXPECT_EQ(tv(3)->TvIf_Pure(), 2);  // "-2"
-    EXPECT_EQ(tv(68)->FreqOp_Pure(), 80125000);
-    EXPECT_EQ(tv(68)->TvIf_Pure(), 3);  // "+2"
-    for (int i = 69; i < 83; ++i) EXPECT_FALSE(tv(i)->AppearCh()) << i;
-    // Written into the image at once.
-    EXPECT_EQ(d.radio.eepImage.ReadBlock(M::EeAdr_Ch(M::kListTv, 1), 4),
-              (ByteStr{0x00, 0x55, 0x25, 0x00}));
-    EXPECT_EQ(d.radio.eepImage.ReadBlock(M::EeAdr_Ch(M::kListTv, 0), 4), ByteStr(4, 0xFF));
-    EXPECT_EQ(d.radio.eepImage.ReadBlock(M::EeAdr_Ch(M::kListTv, 82), 4), ByteStr(4, 0xFF));
-}
-
-TEST(TvPresets, FotAndJapanPlans) {
-    Doc d(1);
-    d.master.PresetTv(3);
-    for (int i = 0; i < 83; ++i)
-        EXPECT_EQ(d.master.ListCh(M::kListTv, i)->AppearCh(), i >= 3 && i <= 8) << i;
-    EXPECT_EQ(d.master.ListCh(M::kListTv, 3)->FreqOp_Pure(), 17525000);
-
-    d.master.PresetTv(6);
-    for (int i = 0; i < 83; ++i) {
-        const auto* ch = d.master.ListCh(M::kListTv, i);
-        EXPECT_EQ(ch->AppearCh(), i < 62) << i;
-        // A blank channel's skip bit in the image is left as it was.
-        if (i < 62) {
-            EXPECT_EQ(ch->SkipT_Pure(), i >= 12 ? 1 : 0) << i;
-            EXPECT_EQ(d.radio.eepImage.ReadBit(0x1F10 + i / 8, i % 8), i >= 12 ? 1 : 0) << i;
-        }
+TEST(GridTexts, RowsShowTheItemsEachChannelHasTreeKeysSplitIntoNodes) {
+    // A blank row shows only its number; a missing VFO band and an item the
+    // channel lacks (even the filler column of an AM-only channel) "---";
+    // "?" marks a frequency outside the coverage; the mode column of an
+    // AM-only channel says "AM". Every channel holds the same values.
+    constexpr int kMem = M::kListMemory, kVfo = M::kListVfo, kScan = M::kListPScan,
+                  kTv = M::kListTv;
+    const int keys[] = {kKeyVfo, kKeyBankA, 11, kKeyTv};
+    const struct {
+        int version, amOk, type, index;
+        std::int32_t freq;  // 0: blank
+        const char* row;
+    } cases[] = {
+        {1, 0, kMem, 6, 0, "06|||||||||||"},
+        {8, 0, kMem, 0, 10000000, "00| 100.000000?|-Dup|   0.005000|CH|ON|88.5|M|WFM|12.5k||"},
+        {1, 0, kScan, 3, 14500000, "01B| 145.000000|-Dup|   0.005000|CH|ON|88.5|WFM|12.5k||"},
+        {6, 0, kVfo, 0, 0, "00|---|---|---|---|---|---|---|---|---|---|"},
+        {0, 0, kVfo, 8, 80000000, "08| 800.000000|-Dup|   0.005000|ON|88.5|0|Rev|WFM|12.5k||"},
+        {1, 1, kMem, 2, 100000, "02|   0.999000|---|---|CH|---|---|M|AM|---|---|"},
+        {1, 0, kTv, 0, 5525000, "01|  55.250000|+2M|Skip||"}};
+    for (const auto& c : cases) {
+        VersionDocument d(c.version, c.amOk);
+        auto& ch = d.Use(c.type, c.index, c.freq);
+        ch.AppearCh(c.freq != 0);
+        WriteValues(ch, {1, 500, 1, 8, 3, 1, 63, 1, 1, 2, 3}, "CH");
+        EXPECT_EQ(Joined(ChannelRowTexts(d.master, keys[c.type], c.index)), c.row);
     }
-    EXPECT_EQ(d.master.ListCh(M::kListTv, 0)->TvIf_Pure(), 2);
-    EXPECT_EQ(d.master.ListCh(M::kListTv, 1)->TvIf_Pure(), 4);
+    const VersionDocument d(1);
+    EXPECT_TRUE(ChannelRowTexts(d.master, 0, 0).empty() &&
+                ChannelColumnTitles(d.master, 2).empty());
+    EXPECT_TRUE(ChannelRowTexts(d.master, kKeyTv, 83).empty());
+    const VersionDocument v0(0);
+    // "definition>image/selected image/parent/key/caption;"
+    std::istringstream definitions(v0.master.TreeKeyStr(0) + ">3/3//R/RX-Q5;" +
+                                   v0.master.TreeKeyStr(15) +
+                                   ">1/1/TV/FmTV/FM TV;x,,A->B|C|D>0/0/A/B/C|D;>0/0///");
+    for (std::string c; std::getline(definitions, c, ';');) {
+        const TreeKeyParts p = ParseTreeKeyStr(c.substr(0, c.rfind('>')));
+        EXPECT_EQ(c.substr(c.rfind('>') + 1), std::to_string(p.image) + "/" +
+                                                  std::to_string(p.selectedImage) + "/" + p.parent +
+                                                  "/" + p.key + "/" + p.caption);
+    }
 }
 
-TEST(TvPresets, EveryPlanBlanksChannelsWithoutAnEntry) {
-    Doc d(1);
+TEST(TvPresets, EveryPlanGivesExactlyItsEntriesAndBlanksTheRest) {
+    VersionDocument d(1);
     for (int index = -1; index <= kNumTvPresets; ++index) {
         for (int i = 0; i < 83; ++i) {
-            auto& ch = d.Use(M::kListTv, i, 10000000);
-            ch.SkipT_Pure(1);
-            ch.TvIf_Pure(4);
-            d.master.Set1Ch(ch, M::kListTv, i, M::kProgramForm);
+            WriteValues(d.Use(M::kListTv, i, 10000000), {0, 0, 0, 0, 4, 0, 0, 0, 1});
+            d.master.Set1Ch(*d.master.ListCh(M::kListTv, i), M::kListTv, i, M::kProgramForm);
         }
         d.master.PresetTv(index);
         const TvPresetTable* table = TvPresetOf(index);
@@ -173,56 +85,17 @@ TEST(TvPresets, EveryPlanBlanksChannelsWithoutAnEntry) {
             if (entry) {
                 EXPECT_EQ(ch.FreqOp_Pure(),
                           std::stoi(std::string(table->freqs.substr(at, 5))) * 1000);
-                EXPECT_EQ(ch.SkipT_Pure(), table->skip.size() > static_cast<std::size_t>(i) &&
-                                               table->skip[i] == 'S');
+                EXPECT_EQ(ch.SkipT_Pure(), table->skip.size() > at / 6 && table->skip[i] == 'S');
             }
-            // The image holds exactly the records.
-            clsRigQ5_Ch back(d.master.MatrixObj(), clsRigQ5_Ch::kIdentTv);
-            d.master.Get1Ch(back, M::kListTv, i, M::kProgramForm);
-            EXPECT_EQ(ReadValues(back), ReadValues(ch)) << index << "/" << i;
+            // A blank channel keeps its skip bit set in the image.
+            EXPECT_EQ(d.radio.eepImage.ReadBit(0x1F10 + i / 8, i % 8), entry ? ch.SkipT_Pure() : 1);
         }
     }
-}
-
-TEST(TvPresets, PlansHaveOneIfShiftPerFrequencyEntry) {
-    const std::size_t entries[kNumTvPresets] = {68, 69, 68, 9, 69, 69, 62, 11, 12, 69};
-    for (int index = 0; index < kNumTvPresets; ++index) {
-        const TvPresetTable* t = TvPresetOf(index);
-        ASSERT_NE(t, nullptr);
-        EXPECT_EQ(t->freqs.size(), 6 * entries[index] - 1) << t->caption;
-        EXPECT_EQ(t->ifShift.size(), 2 * entries[index]) << t->caption;
-        for (std::size_t i = 0; i + 5 < t->freqs.size(); i += 6)
-            EXPECT_EQ(t->freqs[i + 5], ',') << t->caption;
-    }
-    EXPECT_EQ(TvPresetOf(6)->skip.size(), 62u);
-    EXPECT_EQ(TvPresetOf(10), nullptr);
-    EXPECT_EQ(TvPresetOf(-1), nullptr);
-}
-
-TEST(GridTexts, TreeKeyDefinitionsSplitIntoNodes) {
-    Doc d(0);
-    const struct {
-        int key;
-        int image;
-        const char* parent;
-        const char* name;
-        const char* caption;
-    } cases[] = {{0, 3, "", "R", "RX-Q5"},
-                 {2, 2, "R", "Mch", "Memory CH"},
-                 {10, 1, "Mch", "BankH", "Bank H"},
-                 {11, 1, "R", "Pch", "Program scan edge"},
-                 {15, 1, "TV", "FmTV", "FM TV"}};
-    for (const auto& c : cases) {
-        const TreeKeyParts p = ParseTreeKeyStr(d.master.TreeKeyStr(c.key));
-        EXPECT_EQ(p.image, c.image) << c.key;
-        EXPECT_EQ(p.selectedImage, c.image) << c.key;
-        EXPECT_EQ(p.parent, c.parent) << c.key;
-        EXPECT_EQ(p.key, c.name) << c.key;
-        EXPECT_EQ(p.caption, c.caption) << c.key;
-    }
-    const TreeKeyParts odd = ParseTreeKeyStr("x,,A->B|C|D");
-    EXPECT_EQ(odd.image, 0);
-    EXPECT_EQ(odd.key, "B");
-    EXPECT_EQ(odd.caption, "C|D");
-    EXPECT_EQ(ParseTreeKeyStr("").key, "");
+    // The IF shifts as listed: USA channel 4 "-2", 69 "+2"; Japan 1 "-2",
+    // 2 "+3", 13 (471.25 MHz) "-2" and skipped.
+    d.master.PresetTv(9);
+    auto tv = [&](int i) { return ReadValues(*d.master.ListCh(M::kListTv, i)) + " "; };
+    EXPECT_EQ(tv(1) + tv(3) + tv(68), "1/5525000/0/0 1/6725000/2/0 1/80125000/3/0 ");
+    d.master.PresetTv(6);
+    EXPECT_EQ(tv(0) + tv(1) + tv(12), "1/9125000/2/0 1/9725000/4/0 1/47125000/2/1 ");
 }

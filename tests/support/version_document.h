@@ -19,4 +19,18 @@ struct VersionDocument {
         master.Init_MakeInitial();
         master.Reset();
     }
+
+    // The record of a list, put in use at a frequency.
+    clsRigQ5_Ch& Use(int type, int index, std::int32_t freq) {
+        clsRigQ5_Ch& ch = *master.ListCh(type, index);
+        ch.AppearCh(true);
+        ch.FreqOp_Pure(freq);
+        return ch;
+    }
+    // Every record of these lists blank.
+    void Blank(std::initializer_list<int> types) {
+        for (int type : types)
+            for (int i = 0; i < clsRigQ5_Master::NumRecordsOfListType(type); ++i)
+                master.ListCh(type, i)->AppearCh(false);
+    }
 };
