@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clone/acf3_sequence.h"
 
-#include "clone/info_checks.h"
+#include "image/info_checks.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include <string>
 
 #include "app/common.h"
-#include "clone/clone_checks.h"
 #include "clone/com_service.h"
 #include "image/radio.h"
 #include "image/tick.h"
+#include "model/clone_checks.h"
 
 enum CloneOperation : int {
     kOpIdle = 0,

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "clone/acf3_sequence.h"
-#include "clone/info_checks.h"
 #include "image/eeprom.h"
+#include "image/info_checks.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/atomic_file.h"
-#include "clone/info_checks.h"
+#include "image/info_checks.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/master.h"
 
-#include "clone/info_checks.h"
+#include "image/info_checks.h"
 #include "image/rigq5_table.h"
 #include "model/tv_presets.h"
 

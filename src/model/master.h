@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "clone/clone_checks.h"
 #include "image/matrix.h"
 #include "image/radio.h"
 #include "model/channel.h"
+#include "model/clone_checks.h"
 #include "model/common_settings.h"
 
 class clsRigQ5_Master : public CloneChecks {

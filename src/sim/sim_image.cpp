@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/sim_image.h"
 
-#include "clone/info_checks.h"
 #include "file/acf_file.h"
+#include "image/info_checks.h"
 #include "image/matrix.h"
 #include "image/radio.h"
 #include "image/rigq5_table.h"

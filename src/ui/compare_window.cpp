@@ -8,13 +8,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
-QTableWidgetItem* Cell(const std::string& text) {
-    auto* item = new QTableWidgetItem(QString::fromStdString(text));
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
-}
-}  // namespace
+#include "ui/table_cell.h"
 
 frmCompare::frmCompare(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmCompare"));
@@ -57,11 +51,11 @@ void frmCompare::SetDifferences(const QString& thisName, const QString& otherNam
                                                  QStringLiteral("Field"), thisName, otherName});
     for (int r = 0; r < n; ++r) {
         const ImageDifference& d = differences_[std::size_t(r)];
-        grdCompare_List_->setItem(r, 0, Cell(d.list));
-        grdCompare_List_->setItem(r, 1, Cell(d.channel));
-        grdCompare_List_->setItem(r, 2, Cell(d.field));
-        grdCompare_List_->setItem(r, 3, Cell(d.a));
-        grdCompare_List_->setItem(r, 4, Cell(d.b));
+        grdCompare_List_->setItem(r, 0, ReadOnlyCell(d.list));
+        grdCompare_List_->setItem(r, 1, ReadOnlyCell(d.channel));
+        grdCompare_List_->setItem(r, 2, ReadOnlyCell(d.field));
+        grdCompare_List_->setItem(r, 3, ReadOnlyCell(d.a));
+        grdCompare_List_->setItem(r, 4, ReadOnlyCell(d.b));
     }
     grdCompare_List_->resizeColumnsToContents();
     if (n > 0) grdCompare_List_->selectRow(0);

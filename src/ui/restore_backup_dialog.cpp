@@ -8,13 +8,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
-QTableWidgetItem* Cell(const std::string& text) {
-    auto* item = new QTableWidgetItem(QString::fromStdString(text));
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
-}
-}  // namespace
+#include "ui/table_cell.h"
 
 frmRestoreBackup::frmRestoreBackup(std::vector<BackupEntry> backups, QWidget* parent)
     : QDialog(parent), backups_(std::move(backups)) {
@@ -34,9 +28,9 @@ frmRestoreBackup::frmRestoreBackup(std::vector<BackupEntry> backups, QWidget* pa
     grdRestoreBackup_List_->setTabKeyNavigation(false);
     for (int r = 0; r < int(backups_.size()); ++r) {
         const BackupEntry& e = backups_[std::size_t(r)];
-        grdRestoreBackup_List_->setItem(r, 0, Cell(BackupDateText(e.stamp)));
-        grdRestoreBackup_List_->setItem(r, 1, Cell(BackupTimeText(e.stamp)));
-        grdRestoreBackup_List_->setItem(r, 2, Cell(e.comment));
+        grdRestoreBackup_List_->setItem(r, 0, ReadOnlyCell(BackupDateText(e.stamp)));
+        grdRestoreBackup_List_->setItem(r, 1, ReadOnlyCell(BackupTimeText(e.stamp)));
+        grdRestoreBackup_List_->setItem(r, 2, ReadOnlyCell(e.comment));
     }
     grdRestoreBackup_List_->resizeColumnsToContents();
     if (!backups_.empty()) grdRestoreBackup_List_->selectRow(0);

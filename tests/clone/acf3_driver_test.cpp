@@ -3,429 +3,206 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_clock.h"
-#include "fake_serial_line.h"
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "clone_line.h"
 
 namespace {
 
-ByteStr Cat(std::initializer_list<ByteStr> parts) {
-    ByteStr out;
-    for (const auto& p : parts) out.insert(out.end(), p.begin(), p.end());
-    return out;
-}
-
-// An answer frame on the wire: FE FE EF EE <command> <body> FD.
-ByteStr Answer(std::uint8_t command, const ByteStr& body) {
-    return Cat({{0xFE, 0xFE, 0xEF, 0xEE, command}, body, {0xFD}});
-}
-
-ByteStr DataFrame(std::int32_t address, const ByteStr& data) {
-    return Answer(0xE4, StrToByteStr(CloneDataBlockText(address, data)));
-}
-
-ByteStr InfoBody() {
-    ByteStr body(23, 0);
-    body[0] = 0x23, body[1] = 0x04, body[2] = 0x00, body[3] = 0x01;
-    return body;
-}
-
 const ByteStr kEndMark = StrToByteStr("Ardo Inc.");
 
-class DriverTest : public ::testing::Test {
+class DriverTest : public CloneLineTest {
   protected:
-    DriverTest() : drv(clock) {
-        drv.form(&line);
-        line.Open("/dev/ttyUSB0", 9600);
-        line.echo = false;
+    DriverTest() {
+        com.comOpen(true);
         drv.myEep(&eep);
+        drv.ChkBlock_Clear();
     }
-
-    // Hands every waiting byte to the driver, as the serial tick does.
-    void Pump() {
-        while (!line.input.empty()) drv.read(line.ReadAll());
-    }
-    void Receive(const ByteStr& bytes) {
-        line.Feed(bytes);
-        Pump();
-    }
-    void Tick(std::int32_t ms) {
-        clock.Advance(ms);
-        drv.task();
-    }
-    // Sends a request in the work mode and delivers its echo.
-    void SendEchoed(int mode, const ByteStr& payload) {
-        drv.workMode(mode);
-        ASSERT_EQ(drv.Send(payload), 0);
-        Receive(line.writes.back());
-    }
-    std::size_t FramesWithCommand(std::uint8_t command) const {
-        std::size_t n = 0;
-        for (const auto& w : line.writes) n += (w.size() > 4 && w[4] == command);
-        return n;
-    }
-
-    FakeClock clock;
-    FakeSerialLine line;
     clsCmcEeprom eep;
-    clsCmcAcf3Drv drv;
 };
-
-const ByteStr kInfoRequest{0xE0, 0x23, 0x04, 0x00, 0x00};
 
 }  // namespace
 
-TEST(DataBlock, WorkedExampleChecksumMakesTheSumZero) {
-    EXPECT_EQ(CloneDataBlockText(0x0120, {0x12, 0x34}), "012002123497");
-    EXPECT_EQ(CloneDataBlockText(0x0000, {0x00}), "00000100FF");
-    EXPECT_EQ(CloneDataBlockText(0x1F7F, {0x81}), "1F7F0181E0");
-}
-
-TEST_F(DriverTest, WriteFrameOfTheWorkedExampleIs18Bytes) {
+// Each echo of a data frame lets the next one go; the end frame follows the
+// last range, and the receiver has 20 s to store the image and answer.
+TEST_F(DriverTest, CloneWriteSendsTheListsRangesInFramesOfAtMost32Bytes) {
+    eep.CopyFrom(PatternImage());
     eep.WriteBlock(0x0120, {0x12, 0x34});
-    drv.cloneWriteAdrList("0120-0121,");
-    drv.sizDataOfPacket(32);
-    SendEchoed(kWorkWriteData, {0xE3, 0x23, 0x04, 0x00, 0x01});
-    const ByteStr expected{0xFE, 0xFE, 0xEE, 0xEF, 0xE4, 0x30, 0x31, 0x32, 0x30,
-                           0x30, 0x32, 0x31, 0x32, 0x33, 0x34, 0x39, 0x37, 0xFD};
-    ASSERT_EQ(line.writes.size(), 2u);
-    EXPECT_EQ(line.writes[1], expected);
-}
-
-TEST_F(DriverTest, EchoIsFoundAcrossChunksAndAfterStrayBytes) {
-    drv.workMode(kWorkExtended);  // no answer wanted: the echo ends the work
-    const ByteStr request{0xE8, 0x23, 0x04, 0x00, 0x01, 0x55};
-    for (std::size_t split = 1; split < 11; ++split) {
-        ASSERT_EQ(drv.Send(request), 0);
-        const ByteStr frame = Cat({{0x00, 0xFE, 0x13, 0xFD}, line.writes.back()});
-        Receive(ByteStr(frame.begin(), frame.begin() + static_cast<std::ptrdiff_t>(split)));
-        EXPECT_TRUE(drv.Running()) << split;
-        Receive(ByteStr(frame.begin() + static_cast<std::ptrdiff_t>(split), frame.end()));
-        EXPECT_FALSE(drv.Running()) << split;
-        EXPECT_EQ(drv.nowError(), 0) << split;
-    }
-}
-
-TEST_F(DriverTest, EchoFollowedByMoreThan256BytesOfAnswerInOneChunk) {
-    // A late tick during a clone read: the echo, the whole image and the end
-    // frame all arrive in one read.
-    clsCmcEeprom source;
-    for (std::int32_t a = 0; a < source.eeSize(); ++a) source.WriteByte(a, (a * 7 + 3) & 0xFF);
-    drv.workMode(kWorkRead);
-    drv.ChkBlock_Clear();
-    ASSERT_EQ(drv.Send({0xE2, 0x23, 0x04, 0x00, 0x01}), 0);
-    ByteStr all = line.writes.back();
-    for (std::int32_t a = 0; a < source.eeSize(); a += 32)
-        all = Cat({all, DataFrame(a, source.ReadBlock(a, 32))});
-    all = Cat({all, Answer(0xE5, kEndMark)});
-    Receive(all);
-    EXPECT_FALSE(drv.Running());
-    EXPECT_EQ(drv.nowError(), 0);
-    EXPECT_TRUE(eep.IsSameAs(source));
-    EXPECT_EQ(drv.lastEeAdr(), 0x1F7F);
-}
-
-TEST_F(DriverTest, AnswerIsAssembledAroundStrayPreamblesAndTerminators) {
-    const ByteStr answer = Answer(0xE1, InfoBody());
-    const std::vector<std::vector<ByteStr>> deliveries = {
-        {answer},
-        {Cat({{0x11, 0x22}, answer})},                // noise before the frame
-        {Cat({{0xFD}, answer})},                      // stray terminator, same chunk
-        {Cat({{0x33, 0xFD, 0x44}, answer, {0x55}})},  // noise around a terminator
-        {Cat({{0xFE, 0xFE, 0xFE}, answer})},          // extra preambles restart the frame
-        {Cat({{0xFE, 0xFE, 0xEF, 0x01}}), answer},    // a cut frame is replaced by a new one
-        {ByteStr(answer.begin(), answer.begin() + 7), ByteStr(answer.begin() + 7, answer.end())},
-        {{0xFD},
-         ByteStr(answer.begin(), answer.begin() + 2),
-         ByteStr(answer.begin() + 2, answer.end())},
-    };
-    for (std::size_t i = 0; i < deliveries.size(); ++i) {
-        SendEchoed(kWorkInfo, kInfoRequest);
-        for (const auto& chunk : deliveries[i]) Receive(chunk);
-        EXPECT_FALSE(drv.Running()) << i;
-        EXPECT_EQ(drv.nowError(), 0) << i;
-        EXPECT_EQ(drv.ansInfo(), ByteStr(answer.begin() + 2, answer.end() - 1)) << i;
-    }
-}
-
-TEST_F(DriverTest, FramesNotForTheComputerOrUnexpectedAreIgnored) {
-    SendEchoed(kWorkInfo, kInfoRequest);
-    Receive(Cat({{0xFE, 0xFE, 0xEE, 0xEF, 0xE1}, InfoBody(), {0xFD}}));  // our own direction
-    Receive(Answer(0xE6, {0x00}));      // wrong command for the mode
-    Receive({0xFE, 0xFE, 0xEF, 0xFD});  // too short
-    EXPECT_TRUE(drv.Running());
-    Receive(Answer(0xE1, InfoBody()));
-    EXPECT_FALSE(drv.Running());
-    EXPECT_EQ(drv.nowError(), 0);
-}
-
-TEST_F(DriverTest, MissingEchoGivesError1AfterOneSecond) {
-    drv.workMode(kWorkInfo);
-    drv.Send(kInfoRequest);
-    Tick(999);
-    EXPECT_TRUE(drv.Running());
-    Tick(1);
-    EXPECT_FALSE(drv.Running());
-    EXPECT_EQ(drv.lastError(), kDrvNoEcho);
-}
-
-TEST_F(DriverTest, MissingAnswerGivesError2AfterTheAnswerTime) {
-    SendEchoed(kWorkInfo, kInfoRequest);
-    Tick(1199);
-    EXPECT_TRUE(drv.Running());
-    Tick(1);
-    EXPECT_EQ(drv.lastError(), kDrvNoAnswer);
-    EXPECT_EQ(line.writes.size(), 1u);  // no resend without a retry count
-}
-
-// The error of a failed piece of work must not outlive it: a new request
-// sent without a Reset in between ends normally when its answer arrives.
-TEST_F(DriverTest, NewWorkAfterAFailureEndsOnItsAnswer) {
-    drv.workMode(kWorkInfo);
-    ASSERT_EQ(drv.Send(kInfoRequest), 0);
-    Tick(1000);
-    ASSERT_EQ(drv.nowError(), kDrvNoEcho);
-
-    SendEchoed(kWorkInfo, kInfoRequest);
-    EXPECT_EQ(drv.nowError(), 0);
-    Receive(Answer(0xE1, InfoBody()));
-    EXPECT_FALSE(drv.Running());
-    EXPECT_EQ(drv.nowError(), 0);
-    EXPECT_EQ(drv.lastError(), kDrvNoEcho);  // kept until the caller clears it
-    Tick(2000);
-    EXPECT_EQ(drv.lastError(), kDrvNoEcho);
-}
-
-TEST_F(DriverTest, IdentificationCodesMustReadAsDecimal) {
-    struct Case {
-        ByteStr codes;
-        int error;
-    };
-    const std::vector<Case> cases = {
-        {{0x23, 0x04, 0x00, 0x01}, 0}, {{0x23, 0x04, 0x0E, 0x01}, 0},  // one E between digits
-        {{0x23, 0x0D, 0x00, 0x01}, 0}, {{0x23, 0x0A, 0x00, 0x01}, 3},
-        {{0x2B, 0x04, 0x00, 0x01}, 3}, {{0x23, 0x04, 0x0C, 0x01}, 3},
-        {{0x23, 0x04, 0x00, 0x0F}, 3}, {{0xD3, 0x04, 0x00, 0x01}, 3},  // letter at the start
-        {{0x23, 0x04, 0x00, 0x0E}, 3}, {{0x23, 0x0D, 0x0E, 0x01}, 3},  // at the end; two letters
-    };
-    for (const auto& c : cases) {
-        drv.lastError(0);
-        SendEchoed(kWorkInfo, kInfoRequest);
-        ByteStr body = InfoBody();
-        std::copy(c.codes.begin(), c.codes.end(), body.begin());
-        Receive(Answer(0xE1, body));
-        EXPECT_FALSE(drv.Running());
-        EXPECT_EQ(drv.lastError(), c.error) << ByteStrToHexStr(c.codes);
-    }
-    drv.lastError(0);
-    SendEchoed(kWorkInfo, kInfoRequest);
-    Receive(Answer(0xE1, {0x23, 0x04, 0x00}));  // too short for the codes
-    EXPECT_EQ(drv.lastError(), kDrvBadAnswer);
-}
-
-TEST_F(DriverTest, MalformedDataFramesGiveError3) {
-    const std::string good = CloneDataBlockText(0x0010, {0x01, 0x02});  // "0010020102" + sum
-    std::string badSum = good;
-    badSum.back() = badSum.back() == '0' ? '1' : '0';
-    std::string badCount = CloneDataBlockText(0x0010, {0x01, 0x02});
-    badCount.replace(4, 2, "03");
-    const std::vector<ByteStr> bodies = {
-        StrToByteStr(good + "0"),      // even frame length
-        StrToByteStr("00100101"),      // shorter than 13
-        StrToByteStr(badSum),          // checksum does not add up
-        StrToByteStr(badCount),        // count does not match the length
-        StrToByteStr("0010020G0200"),  // not hexadecimal text
-    };
-    for (const auto& body : bodies) {
-        drv.lastError(0);
-        SendEchoed(kWorkRead, {0xE2, 0x23, 0x04, 0x00, 0x01});
-        Receive(Answer(0xE4, body));
-        EXPECT_EQ(drv.lastError(), kDrvBadAnswer) << ByteStrToStr(body);
-        EXPECT_FALSE(drv.Running());
-    }
-}
-
-TEST_F(DriverTest, ReadEndingWithMissingBytesGivesError4) {
-    drv.ChkBlock_Clear();
-    SendEchoed(kWorkRead, {0xE2, 0x23, 0x04, 0x00, 0x01});
-    for (std::int32_t a = 0; a < 8064 - 32; a += 32) Receive(DataFrame(a, ByteStr(32, 0x5A)));
-    EXPECT_TRUE(drv.Running());
-    Receive(Answer(0xE5, kEndMark));
-    EXPECT_EQ(drv.lastError(), kDrvMissingData);
-}
-
-TEST_F(DriverTest, LongDataFrameSplitAcrossChunksIsAssembledWhole) {
-    // 128 data bytes make a 267-byte frame: longer than a 256-byte buffer.
-    drv.ChkBlock_Clear();
-    SendEchoed(kWorkRead, {0xE2, 0x23, 0x04, 0x00, 0x01});
-    ByteStr data(128);
-    for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 3);
-    const ByteStr frame = DataFrame(0x0200, data);
-    for (std::size_t at = 0; at < frame.size(); at += 40)
-        Receive(
-            ByteStr(frame.begin() + static_cast<std::ptrdiff_t>(at),
-                    frame.begin() + static_cast<std::ptrdiff_t>(std::min(at + 40, frame.size()))));
-    EXPECT_EQ(drv.nowError(), 0);
-    EXPECT_EQ(eep.ReadBlock(0x0200, 128), data);
-    EXPECT_EQ(drv.lastEeAdr(), 0x027F);
-}
-
-TEST_F(DriverTest, DataFrameOutsideTheImageGivesError5) {
-    for (const auto& frame :
-         {DataFrame(0x1F70, ByteStr(32, 1)), DataFrame(0x8000, ByteStr(4, 1))}) {
-        drv.lastError(0);
-        drv.ChkBlock_Clear();
-        SendEchoed(kWorkRead, {0xE2, 0x23, 0x04, 0x00, 0x01});
-        Receive(frame);
-        EXPECT_EQ(drv.lastError(), kDrvDataOverflow);
-    }
-}
-
-TEST_F(DriverTest, EveryDataFrameRestartsTheAnswerWait) {
-    drv.ChkBlock_Clear();
-    SendEchoed(kWorkRead, {0xE2, 0x23, 0x04, 0x00, 0x01});
-    for (std::int32_t a = 0; a < 8064; a += 32) {
-        Tick(1100);
-        Receive(DataFrame(a, ByteStr(32, static_cast<std::uint8_t>(a >> 5))));
-    }
-    EXPECT_TRUE(drv.Running());
-    EXPECT_EQ(drv.nowError(), 0);
-    Receive(Answer(0xE5, kEndMark));
-    EXPECT_FALSE(drv.Running());
-    EXPECT_EQ(drv.nowError(), 0);
-    EXPECT_EQ(eep.ReadByte(0x1F7F), 0x1F7F >> 5);
-}
-
-TEST_F(DriverTest, CloneWriteSends252FramesThenTheEndFrame) {
     line.echo = true;
-    for (std::int32_t a = 0; a < eep.eeSize(); ++a) eep.WriteByte(a, a & 0xFF);
-    drv.cloneWriteAdrList("0000-1F7F,");
-    drv.sizDataOfPacket(32);
-    drv.workMode(kWorkWriteData);
-    ASSERT_EQ(drv.Send({0xE3, 0x23, 0x04, 0x00, 0x01}), 0);
-    Pump();
-    ASSERT_EQ(FramesWithCommand(0xE4), 252u);
-    // The data frames carry the image in order, 32 bytes each.
+    drv.cloneWriteAdrList("0120-0121,0000-0004,0100-0140,0000-1F7F,");
+    Start(kWorkWriteData, kWriteRequest, false);
+    Receive();
+    line.echo = false;
     clsCmcEeprom copy;
-    copy.FillBlock(0, 0xEE, copy.eeSize());
-    std::int32_t lastAddress = -1;
+    std::vector<std::pair<int, int>> blocks;
     for (const auto& w : line.writes) {
         if (w[4] != 0xE4) continue;
-        const ByteStr block = HexStrToByteStr(ByteStrToStr(ByteStr(w.begin() + 5, w.end() - 1)));
-        ASSERT_EQ(block.size(), 32u + 4u);
-        lastAddress = block[0] * 256 + block[1];
-        copy.WriteBlock(lastAddress, ByteStr(block.begin() + 3, block.end() - 1));
+        const ByteStr b = HexStrToByteStr(ByteStrToStr(ByteStr(w.begin() + 5, w.end() - 1)));
+        blocks.emplace_back(b[0] * 256 + b[1], b[2]);
+        copy.WriteBlock(blocks.back().first, ByteStr(b.begin() + 3, b.end() - 1));
     }
-    EXPECT_EQ(lastAddress, 0x1F60);
+    // Address 0120 with the data 12 34 is this 18-byte frame on the wire.
+    EXPECT_EQ(line.writes.at(1), HexStrToByteStr("FEFEEEEFE4303132303032313233343937FD"));
+    ASSERT_EQ(blocks.size(), 5u + 252u);
+    EXPECT_EQ(std::vector(blocks.begin(), blocks.begin() + 6),
+              (std::vector<std::pair<int, int>>{
+                  {0x0120, 2}, {0x0000, 5}, {0x0100, 32}, {0x0120, 32}, {0x0140, 1}, {0, 32}}));
+    EXPECT_EQ(blocks.back(), std::make_pair(0x1F60, 32));
     EXPECT_TRUE(copy.IsSameAs(eep));
-    EXPECT_EQ(line.writes.back(), Cat({{0xFE, 0xFE, 0xEE, 0xEF, 0xE5}, kEndMark, {0xFD}}));
-    EXPECT_EQ(drv.workMode(), kWorkWriteEnd);
-    // The receiver takes its time to store the image: 20 s for the result.
+    EXPECT_EQ(line.writes.back(), Cat({{0xFE, 0xFE, 0xEE, 0xEF}, kEndRequest, {0xFD}}));
     Tick(19999);
     EXPECT_TRUE(drv.Running());
-    Receive(Answer(0xE6, {0x00}));
+    Receive(AnswerFrame(0xE6, {0x00}));
     EXPECT_FALSE(drv.Running());
     EXPECT_EQ(drv.lastError(), 0);
 }
 
-TEST_F(DriverTest, WriteListOfSeveralRangesAndShortRanges) {
-    line.echo = true;
-    drv.cloneWriteAdrList("0000-0004,0100-0140,");
-    drv.sizDataOfPacket(32);
-    drv.workMode(kWorkWriteData);
-    drv.Send({0xE3, 0x23, 0x04, 0x00, 0x01});
-    Pump();
-    std::vector<std::pair<int, int>> blocks;  // address, count
-    for (const auto& w : line.writes) {
-        if (w[4] != 0xE4) continue;
-        const ByteStr block = HexStrToByteStr(ByteStrToStr(ByteStr(w.begin() + 5, w.end() - 1)));
-        blocks.emplace_back(block[0] * 256 + block[1], block[2]);
-    }
-    const std::vector<std::pair<int, int>> expected = {
-        {0x0000, 5}, {0x0100, 32}, {0x0120, 32}, {0x0140, 1}};
-    EXPECT_EQ(blocks, expected);
-}
-
-TEST_F(DriverTest, FailedWriteResultGivesError7) {
-    line.echo = true;
+TEST_F(DriverTest, SendIsRefusedWhileAFrameIsOutstandingOrTheLineIsFull) {
     drv.cloneWriteAdrList("0000-001F,");
-    drv.workMode(kWorkWriteData);
-    drv.Send({0xE3, 0x23, 0x04, 0x00, 0x01});
-    Pump();
-    line.echo = false;
-    Receive(Answer(0xE6, {0x01}));
-    EXPECT_EQ(drv.lastError(), kDrvWriteRefused);
-}
-
-TEST_F(DriverTest, WriteFrameThatCannotBeSentGivesError8) {
-    drv.cloneWriteAdrList("0000-001F,");
-    drv.workMode(kWorkWriteData);
-    drv.Send({0xE3, 0x23, 0x04, 0x00, 0x01});
-    line.queued = 768;  // only 256 bytes free in the transmit buffer
+    Start(kWorkWriteData, kWriteRequest, false);
+    EXPECT_EQ(drv.Send(kInfoRequest), 1);  // the request still awaits its echo
+    line.queued = 768;                     // only 256 bytes free in the transmit buffer
     Receive(line.writes.back());
-    EXPECT_EQ(drv.lastError(), kDrvCannotSend);
+    EXPECT_EQ(drv.lastError(), kDrvCannotSend);  // the first data frame could not follow
     EXPECT_FALSE(drv.Running());
-}
-
-TEST_F(DriverTest, ExtendedCommandWithTwoRetriesIsSentAtMostThreeTimes) {
-    drv.workMode(kWorkExtended);
-    drv.waitAnswer(true);
-    drv.retryCount(2);
-    ASSERT_EQ(drv.Send({0xE8, 0x23, 0x04, 0x00, 0x01, 0x42}), 0);
-    for (int i = 0; i < 10 && drv.Running(); ++i) {
-        Receive(line.writes.back());  // echo of the (re)sent frame
-        Tick(1200);
-    }
-    EXPECT_EQ(line.writes.size(), 3u);
-    EXPECT_EQ(drv.lastError(), kDrvNoAnswer);
-}
-
-TEST_F(DriverTest, ExtendedAnswerMustCarryTheRequestsCommandByte) {
-    drv.workMode(kWorkExtended);
-    drv.waitAnswer(true);
-    drv.Send({0xE8, 0x23, 0x04, 0x00, 0x01, 0x42, 0x07});
-    Receive(line.writes.back());
-    Receive(Answer(0xE8, {0x23, 0x04, 0x00, 0x01, 0x42, 0x99}));
-    EXPECT_FALSE(drv.Running());
-    EXPECT_EQ(drv.nowError(), 0);
-    EXPECT_EQ(drv.varLastE8Answer(), (ByteStr{0x23, 0x04, 0x00, 0x01, 0x42, 0x99}));
-
-    drv.workMode(kWorkExtended);
-    drv.waitAnswer(true);
-    drv.Send({0xE8, 0x23, 0x04, 0x00, 0x01, 0x42});
-    Receive(line.writes.back());
-    Receive(Answer(0xE8, {0x23, 0x04, 0x00, 0x01, 0x43}));
-    EXPECT_EQ(drv.lastError(), kDrvBadAnswer);
-}
-
-TEST_F(DriverTest, ResendIsNotMatchedByThePreviousEcho) {
-    drv.workMode(kWorkExtended);
-    drv.waitAnswer(true);
-    drv.retryCount(1);
-    drv.Send({0xE8, 0x23, 0x04, 0x00, 0x01, 0x42});
-    Receive(line.writes.back());
-    Receive({0x00});  // a stray byte while the answer is awaited
-    Tick(1200);       // no answer: resend
-    ASSERT_EQ(line.writes.size(), 2u);
-    Receive({0x00});
-    EXPECT_EQ(drv.waitState(), 1);  // still waiting for the new echo
-    Tick(1000);
-    EXPECT_EQ(drv.lastError(), kDrvNoEcho);
-}
-
-TEST_F(DriverTest, SendIsRefusedWhileAFrameIsOutstandingOrTheLineCannotTakeIt) {
-    drv.workMode(kWorkInfo);
-    ASSERT_EQ(drv.Send(kInfoRequest), 0);
-    EXPECT_EQ(drv.Send(kInfoRequest), 1);
-    EXPECT_EQ(line.writes.size(), 1u);
-
-    drv.Reset();
-    line.queued = 768;
-    EXPECT_EQ(drv.Send(kInfoRequest), 1);
     line.queued = 767;
     EXPECT_EQ(drv.Send(kInfoRequest), 0);
     drv.Reset();
-    line.queued = 0;
     line.Close();
     EXPECT_EQ(drv.Send(kInfoRequest), 1);
     EXPECT_EQ(line.writes.size(), 2u);
+}
+
+// However the bytes are split into reads, and whatever noise comes before
+// the echo and between it and the answer, the answer is found whole.
+TEST_F(DriverTest, EchoAndAnswerAreFoundInAnySplitAndAroundNoise) {
+    const ByteStr answer = AnswerFrame(0xE1, InfoBody());
+    const ByteStr noises[] = {
+        {},
+        {0x11, 0xFD, 0x22},        // a stray terminator outside a frame
+        {0xFE, 0xFE, 0xFE},        // extra preambles restart the frame
+        {0xFE, 0xFE, 0xEF, 0x01},  // a cut frame is replaced by a new one
+        // Frames that are not the answer: the computer's own direction, a
+        // command the work does not wait for, a frame too short to have one.
+        HexStrToByteStr("FEFEEEEFE12304FDFEFEEFEEE600FDFEFEEFFD"),
+    };
+    for (const ByteStr& noise : noises) {
+        for (std::size_t split = 1; split < 100; ++split) {
+            Start(kWorkInfo, kInfoRequest, false);
+            const ByteStr s = Cat({{0x00, 0xFE, 0x13, 0xFD}, line.writes.back(), noise, answer});
+            const auto cut = s.begin() + std::min(split, s.size());
+            Receive(ByteStr(s.begin(), cut));
+            EXPECT_EQ(drv.Running(), split < s.size()) << split;
+            Receive(ByteStr(cut, s.end()));
+            EXPECT_FALSE(drv.Running()) << split;
+            EXPECT_EQ(drv.nowError(), 0) << split;
+            EXPECT_EQ(drv.ansInfo(), ByteStr(answer.begin() + 2, answer.end() - 1)) << split;
+        }
+    }
+}
+
+TEST_F(DriverTest, EachAnswerIsCheckedByItsCommand) {
+    const std::string block = CloneDataBlockText(0x0010, {0x01, 0x02});
+    std::string badSum = block, badCount = block;
+    badSum.back() = badSum.back() == '0' ? '1' : '0';
+    badCount.replace(4, 2, "03");
+    // An identification answer with these model and sub code bytes.
+    const auto info = [](const std::string& codes) {
+        return Cat({HexStrToByteStr(codes), ByteStr(19, 0)});
+    };
+    const auto text = [](const std::string& s) { return StrToByteStr(s); };
+    struct Case {
+        int mode;
+        const ByteStr& request;
+        std::uint8_t command;
+        ByteStr body;
+        int error;
+    };
+    const Case cases[] = {
+        // Model and sub code read as decimal: digits, or one D or E between digits.
+        {kWorkInfo, kInfoRequest, 0xE1, info("23040001"), 0},
+        {kWorkInfo, kInfoRequest, 0xE1, info("230D0E01"), 3},
+        {kWorkInfo, kInfoRequest, 0xE1, info("23040E01"), 0},
+        {kWorkInfo, kInfoRequest, 0xE1, info("230A0001"), 3},
+        {kWorkInfo, kInfoRequest, 0xE1, info("D3040001"), 3},
+        {kWorkInfo, kInfoRequest, 0xE1, info("2304000E"), 3},
+        {kWorkInfo, kInfoRequest, 0xE1, {0x23, 0x04, 0x00}, 3},
+        // Data: odd length of at least 13, hex text, sum 0, count fitting the
+        // length; then it must fit the image.
+        {kWorkRead, kReadRequest, 0xE4, text(block + "0"), 3},
+        {kWorkRead, kReadRequest, 0xE4, text("00100101"), 3},
+        {kWorkRead, kReadRequest, 0xE4, text(badSum), 3},
+        {kWorkRead, kReadRequest, 0xE4, text(badCount), 3},
+        {kWorkRead, kReadRequest, 0xE4, text("0010020G0200"), 3},
+        {kWorkRead, kReadRequest, 0xE4, text(CloneDataBlockText(0x1F70, ByteStr(32, 1))), 5},
+        {kWorkRead, kReadRequest, 0xE4, text(CloneDataBlockText(0x8000, ByteStr(4, 1))), 5},
+        {kWorkRead, kReadRequest, 0xE5, text("Ardo Inc!"), 3},
+        // An extended answer carries the request's first command byte.
+        {kWorkExtended, kExtendedRequest, 0xE8, HexStrToByteStr("2304000142"), 0},
+        {kWorkExtended, kExtendedRequest, 0xE8, HexStrToByteStr("2304000143"), 3},
+        // The write result: 00 written, anything else refused.
+        {kWorkWriteEnd, kEndRequest, 0xE6, {0x00}, 0},
+        {kWorkWriteEnd, kEndRequest, 0xE6, {0x01}, kDrvWriteRefused},
+        {kWorkWriteEnd, kEndRequest, 0xE6, {}, 3},
+    };
+    for (const Case& c : cases) {
+        Start(c.mode, c.request);
+        Receive(AnswerFrame(c.command, c.body));
+        EXPECT_FALSE(drv.Running()) << ByteStrToHexStr(c.body);
+        EXPECT_EQ(drv.lastError(), c.error) << ByteStrToHexStr(c.body);
+        const ByteStr& kept = c.command == 0xE1 ? drv.ansInfo() : drv.varLastE8Answer();
+        if (c.error == 0 && c.command != 0xE6) {
+            EXPECT_EQ(kept, c.command == 0xE1 ? Cat({{0xEF, 0xEE, 0xE1}, c.body}) : c.body);
+        }
+    }
+}
+
+// 128 data bytes make a 267-byte frame, longer than a 256-byte buffer; it
+// comes in pieces, and gives the receiver a fresh answer time.
+TEST_F(DriverTest, LongDataFramesInPiecesEachRestartTheWaitAndMissingDataGivesError4) {
+    Start(kWorkRead, kReadRequest);
+    const clsCmcEeprom source = PatternImage();
+    for (std::int32_t a = 0; a < 8064 - 128; a += 128) {  // the last frame never comes
+        Tick(1100);
+        const ByteStr frame = DataFrame(a, source.ReadBlock(a, 128));
+        for (std::size_t at = 0; at < frame.size(); at += 40)
+            Receive(ByteStr(frame.begin() + at, frame.begin() + std::min(at + 40, frame.size())));
+    }
+    EXPECT_TRUE(drv.Running());
+    EXPECT_EQ(eep.ReadBlock(0, 8064 - 128), source.ReadBlock(0, 8064 - 128));
+    Receive(AnswerFrame(0xE5, kEndMark));
+    EXPECT_EQ(drv.lastError(), kDrvMissingData);
+}
+
+// The error of a failed piece of work must not outlive it: a new request
+// sent without a Reset in between ends normally when its answer arrives.
+TEST_F(DriverTest, NewWorkAfterAMissingEchoEndsOnItsAnswer) {
+    Start(kWorkInfo, kInfoRequest, false);
+    Tick(999);
+    EXPECT_TRUE(drv.Running());
+    Tick(1);  // the echo waits one second
+    ASSERT_EQ(drv.nowError(), kDrvNoEcho);
+    drv.workMode(kWorkInfo);
+    ASSERT_EQ(drv.Send(kInfoRequest), 0);
+    Receive(Cat({line.writes.back(), AnswerFrame(0xE1, InfoBody())}));
+    EXPECT_FALSE(drv.Running());
+    EXPECT_EQ(drv.nowError(), 0);
+    EXPECT_EQ(drv.lastError(), kDrvNoEcho);  // kept until the caller clears it
+}
+
+TEST_F(DriverTest, ExtendedCommandWithTwoRetriesIsSentAtMostThreeTimes) {
+    drv.retryCount(2);
+    Start(kWorkExtended, kExtendedRequest, false);
+    for (std::size_t sent = 1; sent <= 3; ++sent) {
+        ASSERT_EQ(line.writes.size(), sent);
+        Receive({0x00});  // a resend waits for its own echo again
+        EXPECT_EQ(drv.waitState(), 1);
+        Receive(line.writes.back());
+        Tick(1199);
+        EXPECT_TRUE(drv.Running());
+        Tick(1);  // and no answer
+    }
+    EXPECT_EQ(drv.lastError(), kDrvNoAnswer);
 }

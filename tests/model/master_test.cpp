@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "clone/info_checks.h"
+#include "image/info_checks.h"
 #include "read_values.h"
 #include "version_document.h"
 

@@ -7,7 +7,7 @@
 #include "app/common.h"
 
 class CloneChecks {
-public:
+  public:
     virtual ~CloneChecks() = default;
     // Initial setup: on success the version matrix takes the receiver's
     // values and the initial image is rebuilt.

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "clone/info_checks.h"
+#include "image/info_checks.h"
 
-bool RigOpFunc_CheckSubNameLegal(const std::string& sub) { return sub == kSubCode; }
+bool RigOpFunc_CheckSubNameLegal(const std::string& sub) {
+    return sub == kSubCode;
+}
 
 int RigOpFunc_CheckInfoGeneral(const ByteStr& answer) {
     if (answer.size() != 26) return kInfoMalformed;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The receiver-independent part of the identification checks: whether an
-// identification answer (0xE1) comes from the one receiver model this
-// program serves. The version checks that need the memory map live there.
+// identification answer (0xE1), or a data file's first line, names the one
+// receiver model this program serves. The codes belong to the radio
+// document, so the data files and the clone sequence both check them here;
+// the version checks that need the memory map live there.
 
 #include <string>
 

@@ -1,0 +1,311 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's menus and toolbar, and the upkeep of their states: the
+// Edit items' enabling, the recent files, the COM port marks and captions.
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "app/common.h"
+#include "ui/main_window.h"
+
+namespace {
+constexpr int kNumRecent = 4;
+const char* const kPresetTables[10] = {"AUSTRALIA", "CCIR",  "CHINA",       "FOT",    "INDONESIA",
+                                       "ITALY",     "JAPAN", "NEW ZEALAND", "TAIWAN", "USA"};
+struct ToolButtonDef {
+    const char* key;
+    const char* tip;
+    const char* image;
+};
+const ToolButtonDef kToolButtons[] = {
+    {"Bar_File_New", "New", "Img_File_New"},
+    {"Bar_File_Open", "Open", "Img_File_Open"},
+    {"Bar_File_Save", "Save", "Img_File_Save"},
+    {nullptr, nullptr, nullptr},
+    {"Bar_Edit_Ch", "Edit Memory", "Img_Edit_Ch"},
+    {"Bar_Edit_Copy", "Copy", "Img_Edit_Copy"},
+    {"Bar_Edit_Paste", "Paste", "Img_Edit_Paste"},
+    {"Bar_Edit_Clear", "Clear", "Img_Edit_Clear"},
+    {"Bar_Edit_Undo", "Undo", "Img_Edit_Undo"},
+    {"Bar_Edit_Redo", "Redo", "Img_Edit_Redo"},
+    {nullptr, nullptr, nullptr},
+    {"Bar_View_Common", "Common", "Img_View_Common"},
+    {nullptr, nullptr, nullptr},
+    {"Bar_Port_Com1", "COM1", "Img_Port_Com1"},
+    {"Bar_Port_Com2", "COM2", "Img_Port_Com2"},
+    {"Bar_Port_Com3", "COM3", "Img_Port_Com3"},
+    {"Bar_Port_Com4", "COM4", "Img_Port_Com4"},
+    {nullptr, nullptr, nullptr},
+    {"Bar_Clone_Read", "Clone read", "Img_Clone_Read"},
+    {"Bar_Clone_Write", "Clone write", "Img_Clone_Write"},
+    {"Bar_Clone_Info", "Clone info.", "Img_Clone_Info"},
+    {nullptr, nullptr, nullptr},
+    {"Bar_Help_Contents", "Help contents", "Img_Help_Contents"},
+};
+QIcon ImageIcon(const QString& imageKey) {
+    return QIcon(QStringLiteral(":/icons/") + imageKey + QStringLiteral(".png"));
+}
+}  // namespace
+
+// ---------------------------------------------------------------- menus
+
+QAction* frmMain::AddItem(QMenu* menu, const QString& name, const QString& text,
+                          const QKeySequence& shortcut) {
+    auto* a = new QAction(text, this);
+    a->setObjectName(name);
+    if (!shortcut.isEmpty()) a->setShortcut(shortcut);
+    menu->addAction(a);
+    return a;
+}
+
+void frmMain::BuildMenus() {
+    auto addSeparator = [this](QMenu* menu, const QString& name) {
+        QAction* s = menu->addSeparator();
+        s->setObjectName(name);
+        return s;
+    };
+    auto* bar = menuBar();
+
+    QMenu* mFile = bar->addMenu(QStringLiteral("&File"));
+    mFile->setObjectName(QStringLiteral("mnuFile"));
+    file_[0] = AddItem(mFile, "mnuFile_New", "&New", QKeySequence(Qt::CTRL | Qt::Key_N));
+    file_[1] = AddItem(mFile, "mnuFile_Open", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
+    file_[2] = AddItem(mFile, "mnuFile_Save", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S));
+    file_[3] = AddItem(mFile, "mnuFile_SaveAs", "Save &As...");
+    file_[4] = addSeparator(mFile, "mnuFile_Sep4");
+    for (int i = 0; i < kNumRecent; ++i)
+        file_[5 + i] = AddItem(mFile, QStringLiteral("mnuFile_Recent%1").arg(i + 1), QString());
+    file_[9] = addSeparator(mFile, "mnuFile_Sep9");
+    // The items added to the menu keep their numbers after Exit's, but
+    // stand before it: Exit closes the menu as it closes every program's.
+    file_[12] = AddItem(mFile, "mnuFile_ExportCsv", "Export &CSV...");
+    file_[13] = AddItem(mFile, "mnuFile_ImportCsv", "&Import CSV...");
+    // The channel lists on paper or in a PDF file.
+    file_[16] = addSeparator(mFile, "mnuFile_Sep16");
+    file_[17] = AddItem(mFile, "mnuFile_ExportPdf", "Export P&DF...");
+    file_[18] = AddItem(mFile, "mnuFile_Print", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P));
+    file_[14] = addSeparator(mFile, "mnuFile_Sep14");
+    // Going back to a read, and seeing what differs from a file or a read.
+    file_[19] = AddItem(mFile, "mnuFile_RestoreBackup", "&Restore Backup...");
+    file_[20] = AddItem(mFile, "mnuFile_Compare", "Compare &With...");
+    file_[15] = AddItem(mFile, "mnuFile_Backups", "Read &Backups Folder");
+    file_[11] = addSeparator(mFile, "mnuFile_Sep11");
+    file_[10] = AddItem(mFile, "mnuFile_Exit", "E&xit");
+    for (int i = 0; i < int(file_.size()); ++i)
+        if (!file_[i]->isSeparator())
+            connect(file_[i], &QAction::triggered, this, [this, i] { mnuFile_Click(i); });
+
+    mnuEdit_ = bar->addMenu(QStringLiteral("&Edit"));
+    mnuEdit_->setObjectName(QStringLiteral("mnuEdit"));
+    edit_[0] = AddItem(mnuEdit_, "mnuEdit_EditMemory", "&Edit Memory...");
+    edit_[1] = addSeparator(mnuEdit_, "mnuEdit_Sep1");
+    edit_[2] = AddItem(mnuEdit_, "mnuEdit_Copy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C));
+    edit_[3] = AddItem(mnuEdit_, "mnuEdit_Paste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V));
+    edit_[4] = addSeparator(mnuEdit_, "mnuEdit_Sep4");
+    edit_[5] = AddItem(mnuEdit_, "mnuEdit_Clear", "Clear", QKeySequence(Qt::Key_Delete));
+    edit_[6] = AddItem(mnuEdit_, "mnuEdit_Delete", "Delete");
+    edit_[7] = AddItem(mnuEdit_, "mnuEdit_Insert", "Insert");
+    edit_[8] = addSeparator(mnuEdit_, "mnuEdit_Sep8");
+    edit_[9] = AddItem(mnuEdit_, "mnuEdit_Undo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    edit_[10] = AddItem(mnuEdit_, "mnuEdit_Redo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    // Working with many channels: finding them, putting a bank in order.
+    edit_[11] = addSeparator(mnuEdit_, "mnuEdit_Sep11");
+    edit_[12] = AddItem(mnuEdit_, "mnuEdit_Find", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F));
+    edit_[13] = AddItem(mnuEdit_, "mnuEdit_FindNext", "Find &Next", QKeySequence(Qt::Key_F3));
+    edit_[14] = addSeparator(mnuEdit_, "mnuEdit_Sep14");
+    edit_[15] = AddItem(mnuEdit_, "mnuEdit_SortBank", "&Sort Bank...");
+    for (int i = 0; i < int(edit_.size()); ++i)
+        if (!edit_[i]->isSeparator())
+            connect(edit_[i], &QAction::triggered, this, [this, i] { mnuEdit_Click(i); });
+
+    QMenu* mView = bar->addMenu(QStringLiteral("&View"));
+    mView->setObjectName(QStringLiteral("mnuView"));
+    view_[0] = AddItem(mView, "mnuView_Common", "&Common Setting...");
+    view_[1] = addSeparator(mView, "mnuView_Sep1");
+    view_[2] = AddItem(mView, "mnuView_Toolbar", "&Toolbar");
+    view_[2]->setCheckable(true);
+    for (int i : {0, 2})
+        connect(view_[i], &QAction::triggered, this, [this, i] { mnuView_Click(i); });
+
+    QMenu* mCom = bar->addMenu(QStringLiteral("COM &Port"));
+    mCom->setObjectName(QStringLiteral("mnuCom"));
+    for (int p = 1; p <= 4; ++p) {
+        com_[p] =
+            AddItem(mCom, QStringLiteral("mnuCom_Com%1").arg(p), QStringLiteral("COM &%1").arg(p));
+        com_[p]->setCheckable(true);
+        connect(com_[p], &QAction::triggered, this, [this, p] { mnuCom_Click(p); });
+    }
+    mCom->addSeparator()->setObjectName(QStringLiteral("mnuCom_Sep5"));
+    com_[5] = AddItem(mCom, "mnuCom_Devices", "&Devices...");
+    connect(com_[5], &QAction::triggered, this, [this] {
+        if (modalFlag_ || !assignComDevices_) return;
+        modalFlag_ = true;
+        assignComDevices_();
+        modalFlag_ = false;
+        AdjustComCaptions();
+    });
+    // The devices behind the slots can change while the program runs (a
+    // USB adapter plugged in): the captions are looked up when the menu opens.
+    connect(mCom, &QMenu::aboutToShow, this, [this] { AdjustComCaptions(); });
+
+    QMenu* mClone = bar->addMenu(QStringLiteral("&Cloning"));
+    mClone->setObjectName(QStringLiteral("mnuClone"));
+    clone_[0] = AddItem(mClone, "mnuClone_Read", "&Read <- Receiver");
+    clone_[1] = AddItem(mClone, "mnuClone_Write", "&Write -> Receiver");
+    clone_[2] = addSeparator(mClone, "mnuClone_Sep2");
+    clone_[3] = AddItem(mClone, "mnuClone_Info", "&Information...");
+    for (int i : {0, 1, 3})
+        connect(clone_[i], &QAction::triggered, this, [this, i] { mnuClone_Click(i); });
+    // A write followed by a read that checks what the receiver now holds.
+    clone_[4] = addSeparator(mClone, "mnuClone_Sep4");
+    clone_[5] = AddItem(mClone, "mnuClone_Verify", "&Verify After Write");
+    clone_[5]->setCheckable(true);
+    connect(clone_[5], &QAction::toggled, this, [this](bool on) { VerifyAfterWrite(on); });
+
+    QMenu* mOpt = bar->addMenu(QStringLiteral("&Option"));
+    mOpt->setObjectName(QStringLiteral("mnuOpt"));
+    QMenu* mPreset = mOpt->addMenu(QStringLiteral("&Preset TV CH"));
+    mPreset->setObjectName(QStringLiteral("mnuOptPresetTv"));
+    mPreset->menuAction()->setObjectName(QStringLiteral("mnuOpt_PresetTv"));
+    for (int i = 0; i < 10; ++i) {
+        presetTv_[i] = AddItem(mPreset, QStringLiteral("mnuOptPresetTv_%1").arg(i),
+                               QString::fromLatin1(kPresetTables[i]));
+        connect(presetTv_[i], &QAction::triggered, this, [this, i] { mnuOptPresetTv_Click(i); });
+    }
+
+    QMenu* mHelp = bar->addMenu(QStringLiteral("&Help"));
+    mHelp->setObjectName(QStringLiteral("mnuHelp"));
+    helpItems_[0] = AddItem(mHelp, "mnuHelp_Contents", "&Contents", QKeySequence(Qt::Key_F1));
+    helpItems_[1] = addSeparator(mHelp, "mnuHelp_Sep1");
+    helpItems_[2] = AddItem(mHelp, "mnuHelp_About", "&About CS-Q5...");
+    for (int i : {0, 2})
+        connect(helpItems_[i], &QAction::triggered, this, [this, i] { mnuHelp_Click(i); });
+}
+
+void frmMain::BuildToolbar() {
+    Toolbar1_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    Toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1_->setMovable(false);
+    Toolbar1_->setFloatable(false);
+    Toolbar1_->setIconSize(QSize(16, 16));
+    Toolbar1_->toggleViewAction()->setVisible(false);
+    addToolBar(Qt::TopToolBarArea, Toolbar1_);
+    for (const auto& def : kToolButtons) {
+        if (!def.key) {
+            Toolbar1_->addSeparator();
+            continue;
+        }
+        const QString key = QString::fromLatin1(def.key);
+        auto* a = new QAction(ImageIcon(QString::fromLatin1(def.image)),
+                              QString::fromLatin1(def.tip), this);
+        a->setObjectName(key);
+        a->setToolTip(QString::fromLatin1(def.tip));
+        if (key.startsWith(QStringLiteral("Bar_Port_Com"))) {
+            a->setCheckable(true);
+            portButtons_[key.right(1).toInt()] = a;
+        }
+        static const char* const kEditKeys[] = {"Bar_Edit_Ch",    "Bar_Edit_Copy", "Bar_Edit_Paste",
+                                                "Bar_Edit_Clear", "Bar_Edit_Undo", "Bar_Edit_Redo"};
+        for (int b = 0; b < 6; ++b)
+            if (key == QLatin1String(kEditKeys[b])) editButtons_[b] = a;
+        connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        Toolbar1_->addAction(a);
+    }
+    Toolbar1_->installEventFilter(this);
+}
+
+QAction* frmMain::MenuItem(const QString& menuName, int index) const {
+    auto pick = [index](const auto& items) -> QAction* {
+        return index >= 0 && index < int(items.size()) ? items[index] : nullptr;
+    };
+    if (menuName == QLatin1String("mnuFile")) return pick(file_);
+    if (menuName == QLatin1String("mnuEdit")) return pick(edit_);
+    if (menuName == QLatin1String("mnuView")) return pick(view_);
+    if (menuName == QLatin1String("mnuCom")) return pick(com_);
+    if (menuName == QLatin1String("mnuClone")) return pick(clone_);
+    if (menuName == QLatin1String("mnuOptPresetTv")) return pick(presetTv_);
+    if (menuName == QLatin1String("mnuHelp")) return pick(helpItems_);
+    return nullptr;
+}
+
+void frmMain::AdjustPortMarks() {
+    // Runs on every serial tick: only states that are wrong are written.
+    for (int p = 1; p <= 4; ++p) {
+        const bool on = p == comPortNo_;
+        if (com_[p]->isChecked() != on) com_[p]->setChecked(on);
+        QAction* button = portButtons_[p];
+        if (button && button->isChecked() != on) button->setChecked(on);
+    }
+    const bool toolbarOn = toolBarFlag_ == 1;
+    if (view_[2]->isChecked() != toolbarOn) view_[2]->setChecked(toolbarOn);
+}
+
+void frmMain::ComDeviceHooks(std::function<QString(int)> deviceOf,
+                             std::function<void()> assignDevices) {
+    comDeviceOf_ = std::move(deviceOf);
+    assignComDevices_ = std::move(assignDevices);
+}
+
+void frmMain::AdjustComCaptions() {
+    for (int p = 1; p <= 4; ++p) {
+        QString text = QStringLiteral("COM &%1").arg(p);
+        const QString device = comDeviceOf_ ? comDeviceOf_(p) : QString();
+        if (!device.isEmpty()) text += QStringLiteral(" (") + device + QLatin1Char(')');
+        if (com_[p]->text() != text) com_[p]->setText(text);
+    }
+}
+
+void frmMain::SetEditEnabled(int index, bool enabled) {
+    if (edit_[index]->isEnabled() != enabled) edit_[index]->setEnabled(enabled);
+}
+
+void frmMain::AdjustMnuEdit() {
+    ChEditState st;
+    if (CurChList() < clsRigQ5_Master::kListFolder && mfgCh_->rowCount() > 0)
+        st = model_->EditStateOf(curTreeKey_, CurChNo());
+    const bool base = st.exists && st.usable;
+    SetEditEnabled(0, base);
+    SetEditEnabled(2, base);
+    SetEditEnabled(3, base && st.pasteAllowed);
+    SetEditEnabled(5, base && st.clearEnable);
+    SetEditEnabled(6, base && st.clearEnable);
+    SetEditEnabled(7, base && st.clearEnable);
+    // Undo and Redo do not depend on the channel under the cursor.
+    SetEditEnabled(9, model_->CanUndo());
+    SetEditEnabled(10, model_->CanRedo());
+    // Find searches every list wherever the cursor is; sorting is for banks.
+    const bool lists = trvChList_->topLevelItemCount() > 0;
+    SetEditEnabled(12, lists);
+    SetEditEnabled(13, lists);
+    SetEditEnabled(15, model_->CanSortBank(curTreeKey_));
+    static constexpr int kButtonItems[] = {0, 2, 3, 5, 9, 10};
+    for (int b = 0; b < 6; ++b) {
+        QAction* a = editButtons_[b];
+        const bool on = edit_[kButtonItems[b]]->isEnabled();
+        if (a && a->isEnabled() != on) a->setEnabled(on);
+    }
+}
+
+void frmMain::AdjustRecentFile() {
+    const int n = LimitInt(model_->RecentCount(), 0, kNumRecent);
+    for (int i = 0; i < kNumRecent; ++i) {
+        QAction* a = file_[5 + i];
+        if (i < n) {
+            a->setText(QStringLiteral("&%1 ").arg(i + 1) +
+                       QString::fromStdString(model_->RecentFileTitle(i)));
+            a->setEnabled(true);
+            a->setVisible(true);
+        } else if (i == 0) {
+            a->setText(QStringLiteral("Recent File"));
+            a->setEnabled(false);
+            a->setVisible(true);
+        } else {
+            a->setVisible(false);
+        }
+    }
+}
