@@ -2,9 +2,8 @@
 #pragma once
 // The simulated receiver (csq5-sim's) at the far end of a FakeSerialLine:
 // the line plays the cable's echo and the receiver answers every complete
-// frame it hears, from its version's factory image. A test may hold back
-// what a clone read sends, to hand it on itself, or silence the receiver at
-// any moment. Link csq5sim.
+// frame it hears, from its version's factory image. A test may silence the
+// receiver at any moment. Link csq5sim.
 
 #include <vector>
 
@@ -26,9 +25,6 @@ class ReceiverOnLine {
 
     SimReceiver rx;
     bool answers = true;
-    // The frames of a clone read wait here instead of going on the line.
-    bool holdRead = false;
-    std::vector<ByteStr> held;
 
   private:
     void Hear(const ByteStr& bytes) {
@@ -37,13 +33,7 @@ class ReceiverOnLine {
             if (!frame || !answers) continue;
             std::vector<ReceiverOutput> out;
             rx.HandleFrame(*frame, out);
-            for (const auto& o : out) {
-                if (holdRead && frame->cmd == kCmdReadReq) {
-                    held.push_back(o.bytes);
-                } else {
-                    line_.Feed(o.bytes);
-                }
-            }
+            for (const auto& o : out) line_.Feed(o.bytes);
         }
     }
 };

@@ -53,8 +53,7 @@ class ChildProcess {
         posix_spawn_file_actions_destroy(&actions);
         close(out[1]);
         close(err[1]);
-        fds_[0] = out[0];
-        fds_[1] = err[0];
+        fds_[0] = out[0], fds_[1] = err[0];
         if (rc != 0) pid_ = -1;
         return rc == 0;
     }
@@ -99,9 +98,8 @@ class ChildProcess {
     // One poll round over stdout and stderr; False when the deadline passed
     // or both are closed.
     bool Pump(std::chrono::steady_clock::time_point deadline) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                              deadline - std::chrono::steady_clock::now())
-                              .count();
+        using namespace std::chrono;
+        const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()).count();
         if (left <= 0 || (fds_[0] < 0 && fds_[1] < 0)) return false;
         pollfd fds[2] = {{fds_[0], POLLIN, 0}, {fds_[1], POLLIN, 0}};
         const int n = poll(fds, 2, static_cast<int>(left));
@@ -111,11 +109,8 @@ class ChildProcess {
             if (fds_[i] < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
             char buf[4096];
             const ssize_t r = read(fds_[i], buf, sizeof buf);
-            if (r > 0) {
-                into[i]->append(buf, static_cast<std::size_t>(r));
-            } else if (r == 0 || errno != EINTR) {
-                Close(fds_[i]);
-            }
+            if (r > 0) into[i]->append(buf, static_cast<std::size_t>(r));
+            if (r == 0 || (r < 0 && errno != EINTR)) Close(fds_[i]);
         }
         return true;
     }
