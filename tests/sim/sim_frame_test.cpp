@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 TEST(SimFrame, ReaderPicksFramesOutOfNoise) {
     // The bytes heard, and every frame found from destination to body.
@@ -50,9 +51,8 @@ TEST(SimFrame, EncodeThenDecodeRoundTrips) {
         const int address = static_cast<int>(rng() % 0x10000);
         ByteStr data(1 + rng() % 120);
         for (auto& b : data) b = static_cast<std::uint8_t>(rng());
-        const DataBlock block = DecodeDataBlock(EncodeDataBlock(address, data));
-        ASSERT_EQ(block.result, DataBlock::Result::Ok);
-        EXPECT_EQ(block.address, address);
-        EXPECT_EQ(block.data, data);
+        const DataBlock b = DecodeDataBlock(EncodeDataBlock(address, data));
+        ASSERT_EQ(std::tie(b.result, b.address, b.data),
+                  std::make_tuple(DataBlock::Result::Ok, address, data));
     }
 }

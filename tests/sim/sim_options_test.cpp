@@ -21,7 +21,7 @@ bool Parse(const std::string& line, SimOptions& o) {
 
 }  // namespace
 
-TEST(SimOptions, AFaultIsNamedAsTheUsageSaysWithItsFrameOrAddress) {
+TEST(SimOptions, AFaultIsNamedAsTheUsageSaysWithItsFrameOrAddressAndBadArgumentsAreRefused) {
     // The frame from 1, the address of the byte a write stores wrong in
     // hexadecimal; both after a colon or as the next argument.
     const std::vector<std::tuple<std::string, SimFault, int, std::int32_t>> cases = {
@@ -39,9 +39,6 @@ TEST(SimOptions, AFaultIsNamedAsTheUsageSaysWithItsFrameOrAddress) {
             << line;
         EXPECT_NE(SimUsage().find(FaultName(fault)), std::string::npos) << line;
     }
-}
-
-TEST(SimOptions, RefusesBadArguments) {
     for (const char* line :
          {"--ver 13", "--ver -1", "--ver x", "--ver", "--am 2", "--tvow 4", "--block 0",
           "--block 113", "--baud 9600x", "--fault fire", "--fault stall", "--fault stall:x",

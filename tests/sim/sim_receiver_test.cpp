@@ -90,13 +90,12 @@ TEST(SimReceiver, CloneWriteStoresTheImageOrAnswersWhatWentWrong) {
         std::vector<std::string> heard;
         for (int n = 0; n <= 253; ++n) {
             const std::int32_t a = (n - 1) * 32;
-            std::string request = "E323040001";
-            if (n == 253) request = "E5" + Hex(c.end);
-            if (n > 0 && n < 253)
-                request =
-                    "E4" + (n - 1 == c.spoil
-                                ? Hex(c.body)
-                                : ByteStrToHexStr(EncodeDataBlock(a, wanted.ReadBlock(a, 32))));
+            const std::string request =
+                n == 0     ? "E323040001"
+                : n == 253 ? "E5" + Hex(c.end)
+                : n - 1 == c.spoil
+                    ? "E4" + Hex(c.body)
+                    : "E4" + ByteStrToHexStr(EncodeDataBlock(a, wanted.ReadBlock(a, 32)));
             for (const auto& h : Send(rx, request))
                 heard.push_back(h == "hangup" ? std::to_string(n) + ":" + h : h);
         }
