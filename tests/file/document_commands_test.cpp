@@ -3,14 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/recent_file.h"
 #include "file/acf_file.h"
+#include "file_text.h"
 #include "model/document_copy.h"
 #include "model/undo_history.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -22,9 +24,7 @@ class RecordingUi : public CommandUi {
     void ShowError(const std::string& text) override { errors.push_back(text); }
     void ShowNotice(const std::string&) override {}
     void ShowInformation(const std::string&, const std::string&) override {}
-    void DispChList() override { ++redraws; }
     std::vector<std::string> errors;
-    int redraws = 0;
 };
 
 class DocumentCommandsTest : public ::testing::Test {
@@ -32,162 +32,112 @@ class DocumentCommandsTest : public ::testing::Test {
     DocumentCommandsTest() {
         PrepareRxQ5Document(radio);
         master.MatrixObj().MtxVerNo(2);
-        master.MatrixObj().MtxFmTvOk(1);
         master.Init_MakeInitial();
         master.Reset();
         recent.MaxIndex(4);
         doc.RecentFiles(&recent);
+        doc.History(&history);
     }
-    std::string Path(const std::string& name) const { return ::testing::TempDir() + "/" + name; }
+    // Channel `index` in use on `freq`, as one undoable edit.
     void Edit(int index, std::int32_t freq) {
-        master.ListCh(M::kListMemory, index)->AppearCh(true);
-        master.ListCh(M::kListMemory, index)->FreqOp_Pure(freq);
+        history.BeginEdit();
+        Ch(index).AppearCh(true);
+        Ch(index).FreqOp_Pure(freq);
+        history.EndEdit();
     }
+    clsRigQ5_Ch& Ch(int index) { return *master.ListCh(M::kListMemory, index); }
 
+    TempDir dir;
     clsCmcRadio radio;
     clsRigQ5_Master master{radio};
     RecordingUi ui;
     clsCmcRecentFile recent;
+    UndoHistory history{master};
     DocumentCommands doc{master, ui};
 };
 
 }  // namespace
 
-TEST_F(DocumentCommandsTest, SaveThenLoadMakesTheFileCurrentAndTheDocumentClean) {
+TEST_F(DocumentCommandsTest, SaveNewAndLoadSetTheCurrentFileTheEditFlagAndTheUndoSteps) {
     Edit(7, 14550000);
-    const std::string path = Path("doc_roundtrip.acf");
+    const std::string path = dir.file("doc.acf");
     ASSERT_EQ(doc.Save(path), kAcfOk);
     EXPECT_FALSE(radio.EditOn());
-    EXPECT_EQ(doc.FileName(), path);
-    EXPECT_EQ(doc.FileTitle(), "doc_roundtrip.acf");
-    EXPECT_EQ(doc.CurDir(), ::testing::TempDir());
+    EXPECT_EQ(doc.FileTitle(), "doc.acf");
+    EXPECT_EQ(doc.CurDir(), dir.path().string());
+    EXPECT_TRUE(history.CanUndo());  // saving keeps the steps
 
     doc.New();
-    EXPECT_EQ(doc.FileTitle(), "Untitled");
-    EXPECT_TRUE(doc.FileName().empty());
-    EXPECT_FALSE(radio.EditOn());
-    EXPECT_FALSE(master.ListCh(M::kListMemory, 7)->AppearCh());
+    EXPECT_EQ(doc.FileName(), "");
+    EXPECT_FALSE(Ch(7).AppearCh());
+    EXPECT_FALSE(history.CanUndo());
 
+    Edit(8, 14560000);
     ASSERT_EQ(doc.Load(path), kAcfOk);
-    EXPECT_EQ(master.ListCh(M::kListMemory, 7)->FreqOp_Pure(), 14550000);
+    EXPECT_EQ(Ch(7).FreqOp_Pure(), 14550000);
+    EXPECT_FALSE(Ch(8).AppearCh());
     EXPECT_FALSE(radio.EditOn());
+    EXPECT_FALSE(history.CanUndo());
     EXPECT_EQ(doc.FileName(), path);
-    EXPECT_TRUE(ui.errors.empty());
     EXPECT_EQ(recent.NumIndex(), 1);  // the same file twice is one entry
-    EXPECT_EQ(recent.filename(0), path);
-    EXPECT_TRUE(doc.IsCurrentFile(path));
-    EXPECT_EQ(doc.SaveChangesPrompt(false), "Save changes to doc_roundtrip.acf ?");
-    EXPECT_EQ(doc.SaveChangesPrompt(true), "Save changes ?");
+    EXPECT_EQ(doc.SaveChangesPrompt(false), "Save changes to doc.acf ?");
 }
 
-TEST_F(DocumentCommandsTest, RefusedFileLeavesTheDocumentExactlyAsItWas) {
-    const std::string good = Path("doc_good.acf");
+TEST_F(DocumentCommandsTest, RefusedFilesLeaveTheDocumentExactlyAsItWas) {
+    const std::string good = dir.file("good.acf");
     ASSERT_EQ(doc.Save(good), kAcfOk);
     Edit(3, 14560000);
     master.WriteToEep();
     const ByteStr before = radio.eepImage.bytes();
-
     // A file whose first records load before a bad record is met.
-    std::ifstream in(good, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::string damaged = Path("doc_damaged.acf");
-    std::ofstream(damaged, std::ios::binary) << text.substr(0, 2000) << "ZZZZ\r\n";
-    struct Case {
-        std::string path;
+    const std::string damaged = dir.file("damaged.acf"), missing = dir.file("missing.acf");
+    WriteFile(damaged, ReadFile(good).substr(0, 2000) + "ZZZZ\r\n");
+    const std::string unwritable = dir.file("no-such-folder/x.acf");
+    const struct {
+        std::function<int()> run;
         std::string message;
-    };
-    const std::vector<Case> cases = {
-        {damaged, "Illegal data.\r\n\r\n" + damaged},
-        {Path("doc_missing.acf"), "Cannot open file.\r\n\r\n" + Path("doc_missing.acf")},
+    } cases[] = {
+        {[&] { return doc.Load(damaged); }, "Illegal data.\r\n\r\n" + damaged},
+        {[&] { return doc.Load(missing); }, "Cannot open file.\r\n\r\n" + missing},
+        {[&] { return doc.OpenUntitled(missing); }, "Cannot open file.\r\n\r\n" + missing},
+        {[&] { return doc.Save(unwritable); }, "Cannot save file.\r\n\r\n" + unwritable},
     };
     for (const auto& c : cases) {
         ui.errors.clear();
-        EXPECT_NE(doc.Load(c.path), kAcfOk);
-        ASSERT_EQ(ui.errors.size(), 1u);
-        EXPECT_EQ(ui.errors[0], c.message);
-        EXPECT_EQ(radio.eepImage.bytes(), before) << c.path;
-        EXPECT_EQ(master.ListCh(M::kListMemory, 3)->FreqOp_Pure(), 14560000);
+        EXPECT_NE(c.run(), kAcfOk) << c.message;
+        EXPECT_EQ(ui.errors, std::vector<std::string>{c.message});
+        EXPECT_EQ(radio.eepImage.bytes(), before) << c.message;
+        EXPECT_EQ(Ch(3).FreqOp_Pure(), 14560000);
         EXPECT_TRUE(radio.EditOn());
+        EXPECT_TRUE(history.CanUndo());
         EXPECT_EQ(doc.FileName(), good);
+        EXPECT_EQ(recent.NumIndex(), 1);
     }
 }
 
-TEST_F(DocumentCommandsTest, FailedSaveKeepsTheEditFlagAndTheCurrentFile) {
-    Edit(1, 14570000);
-    const std::string bad = Path("no-such-folder/x.acf");
-    EXPECT_NE(doc.Save(bad), kAcfOk);
-    ASSERT_EQ(ui.errors.size(), 1u);
-    EXPECT_EQ(ui.errors[0], "Cannot save file.\r\n\r\n" + bad);
-    EXPECT_TRUE(radio.EditOn());
-    EXPECT_EQ(doc.FileTitle(), "Untitled");
-    EXPECT_EQ(recent.NumIndex(), 0);
-}
-
-TEST_F(DocumentCommandsTest, NewAndASuccessfulLoadStartAFreshUndoHistory) {
-    UndoHistory history(master);
-    doc.History(&history);
-    const auto edit = [&](int index) {
-        history.BeginEdit();
-        Edit(index, 14550000);
-        history.EndEdit();
-    };
-    const std::string path = Path("doc_history.acf");
-    edit(1);
-    ASSERT_EQ(doc.Save(path), kAcfOk);
-    EXPECT_TRUE(history.CanUndo());  // saving keeps the steps
-
-    edit(2);
-    EXPECT_NE(doc.Load(Path("doc_history_missing.acf")), kAcfOk);
-    EXPECT_TRUE(history.CanUndo());  // a refused file changes nothing
-    ASSERT_EQ(doc.Load(path), kAcfOk);
-    EXPECT_FALSE(history.CanUndo());
-
-    edit(3);
-    doc.New();
-    EXPECT_FALSE(history.CanUndo());
-}
-
-TEST_F(DocumentCommandsTest, ABackupOpensUntitledAndEditedLeavingRecentFilesAndFolder) {
+TEST_F(DocumentCommandsTest, ABackupOpensUntitledAndAFileToCompareLoadsIntoACopy) {
     Edit(7, 14550000);
     master.WriteToEep();
-    const std::string path = Path("doc_backup.acf");
+    const std::string path = dir.file("backup.acf"), bad = dir.file("bad.acf");
     ASSERT_EQ(AcfFileSave(radio, master.CommonObj().Comment(), path), kAcfOk);
     doc.New();
-    doc.CurDir("/elsewhere");
-
-    ASSERT_EQ(doc.OpenUntitled(path), kAcfOk);
-    EXPECT_EQ(master.ListCh(M::kListMemory, 7)->FreqOp_Pure(), 14550000);
-    // Ready to be written back, and never saved over the backup by Save.
-    EXPECT_TRUE(radio.EditOn());
-    EXPECT_EQ(doc.FileTitle(), "Untitled");
-    EXPECT_TRUE(doc.FileName().empty());
-    EXPECT_EQ(recent.NumIndex(), 0);
-    EXPECT_EQ(doc.CurDir(), "/elsewhere");
-
-    const ByteStr before = radio.eepImage.bytes();
-    EXPECT_EQ(doc.OpenUntitled(Path("doc_no_such_backup.acf")), kAcfCannotOpen);
-    EXPECT_EQ(ui.errors.size(), 1u);
-    EXPECT_EQ(radio.eepImage.bytes(), before);
-}
-
-TEST_F(DocumentCommandsTest, AFileToCompareWithLoadsIntoACopyOrLeavesItAsItWas) {
-    Edit(7, 14550000);
-    master.WriteToEep();
-    const std::string path = Path("doc_compare.acf");
-    ASSERT_EQ(AcfFileSave(radio, master.CommonObj().Comment(), path), kAcfOk);
-    doc.New();
-    const ByteStr document = radio.eepImage.bytes();
-
+    const ByteStr blank = radio.eepImage.bytes();
     DocumentCopy copy(master);
     ASSERT_EQ(LoadDocumentCopy(copy, path), kAcfOk);
     EXPECT_EQ(copy.master.ListCh(M::kListMemory, 7)->FreqOp_Pure(), 14550000);
-    EXPECT_EQ(radio.eepImage.bytes(), document);
-
-    // A file refused half way (its first record read) changes nothing.
+    EXPECT_EQ(radio.eepImage.bytes(), blank);
+    // A file refused half way (its first record read) leaves the copy as it was.
     const ByteStr had = copy.radio.eepImage.bytes();
-    const std::string bad = Path("doc_compare_bad.acf");
-    std::ofstream(bad, std::ios::binary) << "23040001\r\n#x\r\n0000020102\r\nZZZZ\r\n";
+    WriteFile(bad, "23040001\r\n#x\r\n0000020102\r\nZZZZ\r\n");
     EXPECT_EQ(LoadDocumentCopy(copy, bad), kAcfIllegalData);
     EXPECT_EQ(copy.radio.eepImage.bytes(), had);
-    EXPECT_EQ(copy.master.ListCh(M::kListMemory, 7)->FreqOp_Pure(), 14550000);
+
+    // A backup is ready to be written back, and never saved over by Save.
+    doc.CurDir("/elsewhere");
+    ASSERT_EQ(doc.OpenUntitled(path), kAcfOk);
+    EXPECT_EQ(Ch(7).FreqOp_Pure(), 14550000);
+    EXPECT_TRUE(radio.EditOn());
+    EXPECT_EQ(doc.FileName(), "");
+    EXPECT_EQ(recent.NumIndex(), 0);
+    EXPECT_EQ(doc.CurDir(), "/elsewhere");
 }

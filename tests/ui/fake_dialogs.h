@@ -26,7 +26,6 @@ class FakeDialogs : public DialogService {
     std::deque<QString> openNames;  // empty string: the user cancels
     std::deque<QString> saveNames;
     QStringList shownDialogs;  // objectName of every dialog shown modally
-    int openCalls = 0;
     int saveCalls = 0;
     std::function<void(QDialog&)> onShowModal;
     std::function<void(const QString&)> onMessage;  // runs while the box is "open"
@@ -46,7 +45,6 @@ class FakeDialogs : public DialogService {
         return buttons == MsgButtons::Ok ? kMsgOk : kMsgCancel;
     }
     QString OpenFileName(QWidget*, const QString&, const QString&) override {
-        ++openCalls;
         return Pop(openNames);
     }
     QString SaveFileName(QWidget*, const QString&, const QString&) override {

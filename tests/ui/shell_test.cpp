@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The application shell: single instance, command line, re-entry guard,
-// captions and the message boxes through the dialog seam.
+// The application shell: the single instance and the hand-over of a data
+// file to the running copy, the command line's data file, the message
+// boxes through the dialog seam, the program's identity on the desktop,
+// and the window geometry rules (twips, placement from the profile, the
+// main layout, dialogs kept on the screen).
 
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <chrono>
 #include <future>
 
 #include "fake_dialogs.h"
@@ -13,56 +15,40 @@
 #include "ui/caption.h"
 #include "ui/main_window.h"
 #include "ui/msgbox.h"
-#include "ui/reentry_guard.h"
+#include "ui/placement.h"
 #include "ui/single_instance.h"
 
 class ShellTest : public QObject {
     Q_OBJECT
   private slots:
-    void ASecondInstanceCannotTakeTheLock() {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        SingleInstance first(dir.path());
-        QVERIFY(first.TryLock());
-        QVERIFY(first.TryLock());  // asking again keeps it
-
-        SingleInstance second(dir.path());
-        QVERIFY(!second.TryLock());
-        QVERIFY(first.IsLocked());  // the first is not disturbed
-    }
-
-    void AnOldLockOfARunningInstanceIsNotTakenOver() {
-        QTemporaryDir dir;
-        SingleInstance first(dir.path());
-        QVERIFY(first.TryLock());
-        // A first copy that has run for hours must keep its lock.
-        QFile lock(first.LockFilePath());
-        QVERIFY(lock.open(QIODevice::ReadWrite));
-        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addDays(-2),
-                                 QFileDevice::FileModificationTime));
-        lock.close();
-        SingleInstance second(dir.path());
-        QVERIFY(!second.TryLock());
-    }
-
-    void TheLockIsFreedWhenTheFirstInstanceEnds() {
+    void OneInstanceHoldsTheLockUntilItEnds() {
         QTemporaryDir dir;
         {
             SingleInstance first(dir.path());
             QVERIFY(first.TryLock());
+            QVERIFY(first.TryLock());  // asking again keeps it
+            // A first copy that has run for days keeps its lock.
+            QFile lock(first.LockFilePath());
+            QVERIFY(lock.open(QIODevice::ReadWrite));
+            QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addDays(-2),
+                                     QFileDevice::FileModificationTime));
+            lock.close();
+            SingleInstance second(dir.path());
+            QVERIFY(!second.TryLock());
+            QVERIFY(first.IsLocked());
+            // Without the lock there is no listening, and no one to hand over to.
+            QVERIFY(!second.Listen());
+            QVERIFY(!second.HandOver(dir.filePath("x.acf"), 1000));
         }
-        SingleInstance next(dir.path());
-        QVERIFY(next.TryLock());
+        QVERIFY(SingleInstance(dir.path()).TryLock());
     }
 
     void ALaterStartHandsItsDataFileToTheFirstCopy() {
         // The user's runtime folder of this test alone, so that another copy
         // of the tests on the machine has its own socket.
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
         SingleInstance first(dir.path());
-        QVERIFY(first.TryLock());
-        QVERIFY(first.Listen());
+        QVERIFY(first.TryLock() && first.Listen());
         QSignalSpy requested(&first, &SingleInstance::fileRequested);
         // Only the user may connect.
         const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
@@ -76,7 +62,6 @@ class ShellTest : public QObject {
         };
         const QString scan = make("scan 1.acf");
         const QString upper = make("OLD\nSCAN.ACF");  // a line end in the name too
-        const QString notes = make("notes.txt");
         QVERIFY(QDir(dir.path()).mkdir("folder.acf"));
         const struct {
             QString path;
@@ -86,7 +71,7 @@ class ShellTest : public QObject {
             {upper, true},
             {dir.filePath("missing.acf"), false},
             {dir.filePath("folder.acf"), false},
-            {notes, false},
+            {make("notes.txt"), false},
             {QStringLiteral("scan 1.acf"), false},  // not a full path
             {QString(), false},
         };
@@ -107,99 +92,36 @@ class ShellTest : public QObject {
         QCOMPARE(requested.count(), 2);
         QCOMPARE(requested.at(0).at(0).toString(), scan);
         QCOMPARE(requested.at(1).at(0).toString(), upper);
-    }
 
-    void ARequestThatIsNoLineIsDropped() {
-        QTemporaryDir dir;
-        SingleInstance first(dir.path());
-        QVERIFY(first.TryLock());
-        QVERIFY(first.Listen());
-        QSignalSpy requested(&first, &SingleInstance::fileRequested);
+        // A request that is no line (longer than any path) is dropped.
         QLocalSocket socket;
         socket.connectToServer(first.SocketPath());
         QVERIFY(socket.waitForConnected(5000));
-        socket.write(QByteArray(5000, 'x'));  // no line end, longer than any path
+        socket.write(QByteArray(5000, 'x'));
         QTRY_VERIFY_WITH_TIMEOUT(socket.state() == QLocalSocket::UnconnectedState, 30000);
         QCOMPARE(socket.readAll(), QByteArray());
-        QCOMPARE(requested.count(), 0);
+        QCOMPARE(requested.count(), 2);
     }
 
-    void WithoutTheLockThereIsNoListening() {
-        QTemporaryDir dir;
-        SingleInstance first(dir.path());
-        QVERIFY(first.TryLock());
-        SingleInstance later(dir.path());
-        QVERIFY(!later.Listen());
-        QVERIFY(!later.HandOver(dir.filePath("x.acf"), 1000));  // the first does not listen
+    // The rules of the command line are the core's; a data file named
+    // relative to where the program started becomes a full path.
+    void TheDataFileOfTheCommandLineIsAFullPath() {
+        QCOMPARE(DataFileArgument({"scan.acf"}), QDir::currentPath() + "/scan.acf");
+        QCOMPARE(DataFileArgument({"/home/u/scan.acf"}), QStringLiteral("/home/u/scan.acf"));
+        QCOMPARE(DataFileArgument({"/s"}), QString());
     }
 
-    void OnlyExactlySlashCapitalSAsksForTheSetup() {
-        const struct {
-            QStringList args;
-            bool setup;
-        } cases[] = {
-            {{"/S"}, true},       {{"/s"}, false}, {{" /S"}, false}, {{"/S "}, false},
-            {{"/S", "x"}, false}, {{}, false},     {{"S"}, false},   {{"-S"}, false},
-        };
-        for (const auto& c : cases) QCOMPARE(IsSetupCommandLine(c.args), c.setup);
-    }
-
-    void ASingleArgumentOtherThanSlashSIsADataFileToOpen() {
-        const QString cwd = QDir::currentPath();
-        const struct {
-            QStringList args;
-            QString file;
-        } cases[] = {
-            {{"/home/u/scan.acf"}, "/home/u/scan.acf"},
-            {{"scan.acf"}, cwd + "/scan.acf"},  // relative to where it started
-            {{"/s"}, ""},                       // a mistyped "/S", ignored
-            {{"/S"}, ""},
-            {{"a.acf", "b.acf"}, ""},
-            {{""}, ""},
-            {{}, ""},
-        };
-        for (const auto& c : cases) QCOMPARE(DataFileArgument(c.args), c.file);
-    }
-
-    void TheCaptionIsTheFileTitleAndTheProgramName() {
-        QCOMPARE(MainCaption("Untitled"), QStringLiteral("Untitled - CS-Q5"));
-        QCOMPARE(MainCaption("scan.acf"), QStringLiteral("scan.acf - CS-Q5"));
-    }
-
-    void TheGuardKeepsAHandlerFromRunningInsideItself() {
-        bool busy = false;
-        int runs = 0;
-        std::function<void(int)> handler = [&](int depth) {
-            ReentryGuard guard(busy);
-            if (!guard) return;
-            ++runs;
-            if (depth < 3) handler(depth + 1);  // a nested event loop calls again
-        };
-        handler(0);
-        QCOMPARE(runs, 1);
-        QVERIFY(!busy);  // released afterwards
-        handler(0);
-        QCOMPARE(runs, 2);
-    }
-
-    void MessageBoxesCarryTitleIconAndButtons() {
+    void MessageBoxesCarryTitleIconAndButtonsAndBreakTheirLines() {
         FakeDialogs fake;
-        fake.answers = {kMsgOk, kMsgCancel, kMsgNo, kMsgYes};
-        QCOMPARE(MsgBoxOk("a"), int(kMsgOk));
-        QCOMPARE(MsgBoxOkCancel("b"), int(kMsgCancel));
-        QCOMPARE(MsgBoxYesNo("c"), int(kMsgNo));
-        QCOMPARE(MsgBoxYesNoCancel("d"), int(kMsgYes));
-        QCOMPARE(fake.messages.size(), size_t(4));
-        const MsgButtons expected[] = {MsgButtons::Ok, MsgButtons::OkCancel, MsgButtons::YesNo,
-                                       MsgButtons::YesNoCancel};
-        for (size_t i = 0; i < 4; ++i) {
-            QCOMPARE(fake.messages[i].title, QStringLiteral("CS-Q5"));
-            QCOMPARE(int(fake.messages[i].icon), int(MsgIcon::Exclamation));
-            QCOMPARE(int(fake.messages[i].buttons), int(expected[i]));
-        }
-    }
+        fake.answers = {kMsgNo};
+        QCOMPARE(MsgBoxYesNoCancel("d"), int(kMsgNo));
+        MsgBoxPlain("Model : RX-Q5", "Information");
+        QCOMPARE(fake.messages[0].title, QStringLiteral("CS-Q5"));
+        QCOMPARE(fake.messages[0].icon, MsgIcon::Exclamation);
+        QCOMPARE(fake.messages[0].buttons, MsgButtons::YesNoCancel);
+        QCOMPARE(fake.messages[1].title, QStringLiteral("Information"));
+        QCOMPARE(fake.messages[1].icon, MsgIcon::None);
 
-    void MessageTextsBreakAtBackslashNAndCrLf() {
         const struct {
             const char* in;
             const char* shown;
@@ -218,10 +140,8 @@ class ShellTest : public QObject {
     void TheWindowsCarryTheDesktopEntryAndTheProgramsIcon() {
         SetUpApplication();
         const QString id = QGuiApplication::desktopFileName();
-        QVERIFY(QFile::exists(QStringLiteral(CSQ5_PACKAGING_DIR "/") + id +
-                              QStringLiteral(".desktop")));
-        QVERIFY(QFile::exists(QStringLiteral(CSQ5_PACKAGING_DIR "/") + id +
-                              QStringLiteral(".metainfo.xml.in")));
+        for (const char* suffix : {".desktop", ".metainfo.xml.in"})
+            QVERIFY(QFile::exists(QStringLiteral(CSQ5_PACKAGING_DIR "/") + id + suffix));
         QCOMPARE(id, id.toLower());  // AppStream ids are lower case
         frmMain w;
         for (const int size : {16, 32, 64}) {
@@ -231,11 +151,79 @@ class ShellTest : public QObject {
         }
     }
 
-    void ThePlainBoxHasNoIconAndItsOwnTitle() {
-        FakeDialogs fake;
-        MsgBoxPlain("Model : RX-Q5", "Information");
-        QCOMPARE(fake.messages.front().title, QStringLiteral("Information"));
-        QCOMPARE(int(fake.messages.front().icon), int(MsgIcon::None));
+    void TwipsFollowTheLogicalResolution() {
+        QCOMPARE(TwipsPerPixel(96.0), 15.0);
+        QCOMPARE(TwipsPerPixel(144.0), 10.0);
+        QCOMPARE(TwipsPerPixel(0.0), 15.0);  // no resolution known
+        QCOMPARE(TwipsToPixels(3100, 15.0), 207);
+        QCOMPARE(PixelsToTwips(207, 15.0), 3105);
+        QCOMPARE(TwipsToPixels(2000000000, 0.001), INT32_MAX);  // saturates
+    }
+
+    void TheStoredPlacementIsKeptReachable() {
+        // Without a stored state: the defaults for the screen.
+        const struct {
+            int sw, sh;
+            PlaceRect normal;
+        } defaults[] = {{1920, 1080, {38, 21, 840, 500}},
+                        {640, 480, {12, 9, 614, 432}},
+                        {800, 600, {16, 12, 768, 500}}};
+        for (const auto& d : defaults) {
+            const WindowPlacement p = PlacementFromProfile(StoredPlacement{}, d.sw, d.sh);
+            QCOMPARE(p.state, int(kStateNormal));
+            QCOMPARE(p.normal, d.normal);
+        }
+        // On a 1280 x 1024 screen.
+        const struct {
+            StoredPlacement in;
+            int state;
+            PlaceRect normal;
+        } cases[] = {
+            {{kStateNormal, 100, -900, 600, 400}, kStateNormal, {100, 0, 600, 400}},
+            {{kStateNormal, -300, 50, 600, 400}, kStateNormal, {-300, 50, 600, 400}},
+            {{kStateNormal, 1280, 50, 600, 400}, kStateNormal, {680, 50, 600, 400}},
+            {{kStateNormal, INT32_MAX, INT32_MAX, 600, 400}, kStateNormal, {680, 624, 600, 400}},
+            {{kStateNormal, INT32_MIN, INT32_MIN, 600, 400}, kStateNormal, {0, 0, 600, 400}},
+            {{kStateNormal, 30, 40, -1, 0}, kStateNormal, {30, 40, 840, 500}},        // no size
+            {{kStateMinimised, 10, 20, 700, 450}, kStateNormal, {10, 20, 700, 450}},  // no icon
+            {{kStateMaximised, 10, 20, 700, 450}, kStateMaximised, {10, 20, 700, 450}},
+            {{7, 10, 20, 700, 450}, kStateNormal, {10, 20, 700, 450}},
+        };
+        for (const auto& c : cases) {
+            const WindowPlacement p = PlacementFromProfile(c.in, 1280, 1024);
+            QCOMPARE(p.state, c.state);
+            QCOMPARE(p.normal, c.normal);
+        }
+    }
+
+    void TheLayoutSharesTheWidthAndKeepsEveryControl() {
+        const MainLayout l = ComputeMainLayout(12000, 8000, 0, 3100);
+        QCOMPARE(l.tree, (PlaceRect{0, 24, 3100, 7880}));
+        QCOMPARE(l.separator, (PlaceRect{3100, 24, 85, 7880}));
+        QCOMPARE(l.grid, (PlaceRect{3184, 24, 12000 - 3184, 7880}));
+        // A tree dragged too wide leaves the grid 120 twips.
+        const MainLayout wide = ComputeMainLayout(6000, 4000, 0, 9000);
+        QCOMPARE(wide.tree.width, 6000 - 204);
+        QCOMPARE(wide.grid, (PlaceRect{6000 - 120, 24, 120, 4000 - 120}));
+        for (const auto& [w, h, tree] :
+             {std::tuple{0, 0, 3100}, std::tuple{100, 50, -500}, std::tuple{-10, -10, 0}}) {
+            const MainLayout tiny = ComputeMainLayout(w, h, 0, tree);
+            QVERIFY(tiny.tree.width >= 1 && tiny.tree.height >= 1);
+            QVERIFY(tiny.grid.width >= 1 && tiny.grid.height >= 1);
+        }
+    }
+
+    void DialogsAreKeptOnTheScreen() {
+        const struct {
+            PlaceRect in, out;
+        } cases[] = {
+            {{100, 100, 300, 90}, {100, 100, 300, 90}},
+            {{1200, 100, 300, 90}, {980, 100, 300, 90}},   // past the right edge
+            {{100, 1000, 300, 90}, {100, 934, 300, 90}},   // past the bottom
+            {{-50, -20, 300, 90}, {0, 0, 300, 90}},        // above and left
+            {{500, 500, 2000, 2000}, {0, 0, 2000, 2000}},  // larger than the screen
+        };
+        for (const auto& c : cases) QCOMPARE(KeepOnScreen(c.in, 1280, 1024), c.out);
     }
 };
 

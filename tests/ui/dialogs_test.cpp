@@ -1,0 +1,454 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The dialogs built directly: the channel dialog (its lists by version and
+// kind of channel, what applies following the frequency as typed, the
+// 2.4 GHz steps, FM TV by version, what OK and Cancel leave), the settings
+// dialog, the initial setup with a stand-in identification, and the COM
+// port device dialog.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include "model/channel_texts.h"
+#include "ui/com_devices_dialog.h"
+#include "ui/edit_channel_dialog.h"
+#include "ui/edit_common_dialog.h"
+#include "ui/setup_dialog.h"
+#include "ui_rig.h"
+
+namespace {
+using M = clsRigQ5_Master;
+using Ch = clsRigQ5_Ch;
+
+// A control of a dialog by its name.
+template <class W = QWidget>
+W* Get(QWidget& dialog, const char* name) {
+    W* w = dialog.findChild<W*>(QString::fromLatin1(name));
+    if (!w) qFatal("no control %s", name);
+    return w;
+}
+QComboBox* List(QWidget& dialog, const char* name) {
+    return Get<QComboBox>(dialog, name);
+}
+void Click(QWidget& dialog, const char* name) {
+    QTest::mouseClick(Get<QPushButton>(dialog, name), Qt::LeftButton);
+}
+// The names among these whose enabled state is not the one expected.
+QStringList NotEnabled(QWidget& dialog, const std::vector<const char*>& names, bool expected) {
+    QStringList wrong;
+    for (const char* name : names)
+        if (Get(dialog, name)->isEnabled() != expected) wrong << name;
+    return wrong;
+}
+
+struct OpenCh : frmEditCh {
+    explicit OpenCh(Ch& ch) {
+        CurCh(ch);
+        show();
+    }
+    QLineEdit* Freq() { return Get<QLineEdit>(*this, "txtEditCh_FreqOp"); }
+    void Ok() { Click(*this, "cmdEditCh_Ok"); }
+};
+struct OpenCommon : frmEditCommon {
+    explicit OpenCommon(clsRigQ5_Common& common) {
+        CurCommon(common);
+        show();
+    }
+};
+
+// A channel of a document put in use at a frequency.
+Ch& InUse(TestDoc& doc, int type, int index, std::int32_t freq) {
+    Ch& ch = doc.Ch(type, index);
+    ch.AppearCh(true);
+    ch.FreqOp_Pure(freq);
+    return ch;
+}
+
+QStringList Entries(QComboBox* box) {
+    QStringList s;
+    for (int i = 0; i < box->count(); ++i) s << box->itemText(i);
+    return s;
+}
+
+QStringList Texts(ChTextList list, int count) {
+    QStringList s;
+    for (int i = 0; i < count; ++i)
+        s << QString::fromLatin1(ChTextAt(list, i).data(), qsizetype(ChTextAt(list, i).size()));
+    return s;
+}
+
+ByteStr Image(TestDoc& doc) {
+    doc.master.WriteToEep();
+    return doc.radio.eepImage.bytes();
+}
+
+}  // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void ChannelListsFollowTheVersionAndTheKindOfChannel() {
+        // Version 0 has the "Auto" mode; a memory channel has the memory skip menu.
+        TestDoc doc(0);
+        Ch& ch = InUse(doc, M::kListMemory, 0, 14500000);
+        ch.SkipM_Pure(2);
+        OpenCh o(ch);
+        QCOMPARE(Entries(List(o, "cboEditCh_ModeNo")), Texts(ChTextList::Mode, 4));
+        QCOMPARE(Entries(List(o, "cboEditCh_SkipM")), Texts(ChTextList::SkipMMenu, 3));
+        QCOMPARE(List(o, "cboEditCh_SkipM")->currentIndex(), 2);
+        // Other versions have three modes; a TV channel has the TV skip menu
+        // and its IF shift, but no mode.
+        TestDoc other(1);
+        Ch& tv = InUse(other, M::kListTv, 0, 5525000);
+        tv.SkipT_Pure(1);
+        OpenCh t(tv);
+        QCOMPARE(List(t, "cboEditCh_ModeNo")->count(), 3);
+        QCOMPARE(Entries(List(t, "cboEditCh_SkipM")), Texts(ChTextList::SkipTMenu, 2));
+        QCOMPARE(List(t, "cboEditCh_SkipM")->currentIndex(), 1);
+        QCOMPARE(NotEnabled(t, {"cboEditCh_SkipM", "cboEditCh_TvIf"}, true), QStringList());
+        QCOMPARE(NotEnabled(t, {"cboEditCh_ModeNo"}, false), QStringList());
+        List(t, "cboEditCh_SkipM")->setCurrentIndex(0);
+        t.Ok();
+        QCOMPARE(tv.SkipT_Pure(), 0);
+    }
+
+    void ABlankChannelOpensEmptyAndTheFrequencyBoxDrivesTheGreying() {
+        TestDoc doc(1);
+        Ch& ch = doc.Ch(M::kListMemory, 7);
+        ch.AppearCh(false);
+        OpenCh o(ch);
+        QCOMPARE(o.Freq()->text(), QString());
+        // Labels and frame titles grey with their fields.
+        std::vector<const char*> dependent = {
+            "cboEditCh_DupDir", "txtEditCh_FreqDup", "txtEditCh_Name", "chkEditCh_TSqlOn",
+            "cboEditCh_ToneNo", "cboEditCh_ModeNo",  "cboEditCh_TsNo", "cboEditCh_SkipM",
+            "lblEditCh_DupSel", "lblEditCh_FreqDup", "lblEditCh_Name", "lblEditCh_Ts",
+            "fraEditCh_Mode",   "fraEditCh_TSql"};
+        QCOMPARE(NotEnabled(o, dependent, false), QStringList());
+        QTest::keyClicks(o.Freq(), QStringLiteral("1"));
+        QCOMPARE(NotEnabled(o, dependent, true), QStringList());
+        // The TV and FM TV controls do not belong to a memory channel.
+        QCOMPARE(NotEnabled(o,
+                            {"cboEditCh_TvIf", "chkEditCh_TvReverse", "cboEditCh_TvSubCarrier",
+                             "fraEditCh_Tv", "fraEditCh_FmTv"},
+                            false),
+                 QStringList());
+        QTest::keyClick(o.Freq(), Qt::Key_Backspace);
+        QTest::keyClicks(o.Freq(), QStringLiteral("   "));  // blanks only: still empty
+        QCOMPARE(NotEnabled(o, dependent, false), QStringList());
+
+        // The name box takes more; the record keeps six characters.
+        o.Freq()->setText(QStringLiteral("145.5"));
+        QTest::keyClicks(Get(o, "txtEditCh_Name"), QStringLiteral("ABCDEFGHIJ"));
+        o.Ok();
+        QVERIFY(!o.isVisible());
+        QCOMPARE(ch.FreqOp_Pure(), 14550000);
+        QCOMPARE(ch.Name(), std::string("ABCDEF"));
+    }
+
+    void WhatAppliesFollowsTheFrequencyAsTyped() {
+        // A version with the medium-wave raster: 1.197 MHz allows AM only.
+        TestDoc doc(1, 1, 1);
+        Ch& ch = InUse(doc, M::kListMemory, 5, 119700);
+        QVERIFY(ch.IsAmOnly());
+        const std::vector<const char*> notForAm = {"cboEditCh_DupDir", "txtEditCh_FreqDup",
+                                                   "chkEditCh_TSqlOn", "cboEditCh_ToneNo",
+                                                   "cboEditCh_ModeNo", "cboEditCh_TsNo"};
+        {
+            OpenCh o(ch);
+            QComboBox* mode = List(o, "cboEditCh_ModeNo");
+            const struct {
+                const char* typed;
+                bool available;
+                const char* mode;
+            } steps[] = {
+                {"1.197", false, "AM"}, {".", false, "AM"},      // not a frequency yet: as stored
+                {"145", true, "FM"},                             // the AM was forced
+                {"1.197", false, "AM"}, {"145.5", true, "WFM"},  // the choice comes back
+            };
+            for (const auto& s : steps) {
+                o.Freq()->setText(QString::fromLatin1(s.typed));
+                QCOMPARE(NotEnabled(o, notForAm, s.available), QStringList());
+                QCOMPARE(mode->currentText(), QString::fromLatin1(s.mode));
+                if (s.mode == QLatin1String("FM")) mode->setCurrentIndex(2);  // WFM
+            }
+            o.Ok();
+        }
+        QCOMPARE(ch.FreqOp_Pure(), 14550000);
+        QCOMPARE(ch.ModeNo_Pure(), 2);
+        // Typed into the medium waves, and out of them and OK at once: the
+        // mode that applies to the frequency typed, never the greyed AM.
+        for (const auto& [typed, freq, mode] :
+             {std::tuple{"1.197", 119700, 1}, std::tuple{"145", 14500000, 0}}) {
+            OpenCh o(ch);
+            o.Freq()->setText(QString::fromLatin1(typed));
+            o.Ok();
+            QCOMPARE(ch.FreqOp_Pure(), freq);
+            QCOMPARE(ch.ModeNo_Pure(), mode);
+        }
+    }
+
+    void AnEmptyFrequencyBlanksOnlyAChannelThatMayBeBlank() {
+        TestDoc doc(1);
+        Ch& vfo = doc.Ch(M::kListVfo, 1);
+        const std::int32_t empty = vfo.Conv_Freq_StrToLong("", 0);
+        for (Ch* ch : {&InUse(doc, M::kListMemory, 3, 14500000), &vfo}) {
+            OpenCh o(*ch);
+            o.Freq()->clear();
+            // A VFO cannot be blank: its other controls stay available.
+            QCOMPARE(Get(o, "cboEditCh_DupDir")->isEnabled(), ch == &vfo);
+            o.Ok();
+            QCOMPARE(ch->AppearCh(), ch == &vfo);
+        }
+        QCOMPARE(vfo.FreqOp_Pure(), empty);
+    }
+
+    void TwoPointFourGigahertzChannelsHaveTheirOwnStepList() {
+        int version = 0;  // the first version with the 2.4 GHz VFO
+        for (clsRigQ5_Matrix m; version <= 11; ++version) {
+            m.MtxVerNo(version);
+            m.Heal();
+            if (m.VfoAppear(10)) break;
+        }
+        TestDoc doc(version);
+        Ch& ch = doc.Ch(M::kListVfo, 10);
+        QVERIFY(ch.IsMust24G());
+        ch.TsNo_Pure(2);  // "10k"
+        for (const auto& [shown, index, stored] :
+             {std::tuple{"10k", 0, 0}, std::tuple{"5k", 1, 2}}) {
+            OpenCh o(ch);
+            QComboBox* ts = List(o, "cboEditCh_TsNo");
+            QCOMPARE(Entries(ts), Texts(ChTextList::Step24G, doc.master.MatrixObj().NumTsNo_24G()));
+            QCOMPARE(ts->currentText(), QString::fromLatin1(shown));
+            ts->setCurrentIndex(index);
+            o.Ok();
+            QCOMPARE(ch.TsNo_Pure(), stored);  // 5 kHz, 10 kHz: no 6.25 kHz between
+        }
+        OpenCh o(InUse(doc, M::kListMemory, 0, 14500000));  // any other: the normal list
+        QCOMPARE(Entries(List(o, "cboEditCh_TsNo")),
+                 Texts(ChTextList::StepNorm, doc.master.MatrixObj().NumTsNo_Norm()));
+    }
+
+    void FmTvControlsFollowTheVersion() {
+        for (const int fmTv : {0, 1}) {
+            TestDoc doc(1, fmTv);
+            Ch& vfo = doc.Ch(M::kListVfo, 8);
+            vfo.TvReverse_Pure(1);
+            vfo.TvSubCarrier_Pure(70);
+            OpenCh o(vfo);
+            QCOMPARE(NotEnabled(o, {"chkEditCh_TvReverse", "cboEditCh_TvSubCarrier"}, fmTv == 1),
+                     QStringList());
+            QCOMPARE(Get<QCheckBox>(o, "chkEditCh_TvReverse")->isChecked(), fmTv == 1);
+            QCOMPARE(List(o, "cboEditCh_TvSubCarrier")->currentIndex(), fmTv == 1 ? 70 : -1);
+        }
+        TestDoc doc(1, 1);
+        Ch& fm =
+            InUse(doc, M::kListFmTv, 0, doc.Ch(M::kListFmTv, 0).Conv_Freq_StrToLong("1200", 0));
+        OpenCh o(fm);
+        Get<QCheckBox>(o, "chkEditCh_TvReverse")->setChecked(true);
+        List(o, "cboEditCh_TvSubCarrier")->setCurrentIndex(10);
+        o.Ok();
+        QCOMPARE(fm.TvReverse_Pure(), 1);
+        QCOMPARE(fm.TvSubCarrier_Pure(), 10);
+    }
+
+    void OkUnchangedKeepsEveryChannelAndCancelAfterChangesKeepsIt() {
+        for (const int version : {0, 1, 5, 11}) {
+            TestDoc doc(version, 1);
+            for (int type = M::kListVfo; type <= M::kListFmTv; ++type) {
+                for (int i = 0; i < M::NumRecordsOfListType(type); i += 7) {
+                    Ch& ch = doc.Ch(type, i);
+                    if (!ch.Usable() || (!ch.AppearCh() && !ch.ClearEnable())) continue;
+                    const ByteStr before = Image(doc);
+                    OpenCh(ch).Ok();
+                    QVERIFY2(Image(doc) == before,
+                             qPrintable(QStringLiteral("version %1 list %2 #%3")
+                                            .arg(version)
+                                            .arg(type)
+                                            .arg(i)));
+                }
+            }
+        }
+        TestDoc doc(1, 1);
+        InUse(doc, M::kListMemory, 0, 14500000);
+        InUse(doc, M::kListTv, 2, 5525000);
+        for (auto [type, index] :
+             {std::pair{M::kListMemory, 0}, std::pair{M::kListVfo, 8}, std::pair{M::kListTv, 2}}) {
+            const ByteStr before = Image(doc);
+            OpenCh o(doc.Ch(type, index));
+            o.Freq()->setText(QStringLiteral("430.5"));
+            Get<QLineEdit>(o, "txtEditCh_FreqDup")->setText(QStringLiteral("5"));
+            Get<QLineEdit>(o, "txtEditCh_Name")->setText(QStringLiteral("OTHER"));
+            for (QComboBox* box : o.findChildren<QComboBox*>())
+                box->setCurrentIndex(box->count() - 1);
+            for (QCheckBox* box : o.findChildren<QCheckBox*>()) box->toggle();
+            Click(o, "cmdEditCh_Cancel");
+            QVERIFY(!o.isVisible());
+            QCOMPARE(Image(doc), before);
+        }
+    }
+
+    void OkIsIgnoredUntilTheRecordIsLoaded() {
+        TestDoc doc(1);
+        Ch& ch = InUse(doc, M::kListMemory, 0, 14500000);
+        frmEditCh dialog;
+        dialog.CurCh(ch);
+        QVERIFY(dialog.ResetPending());
+        dialog.cmdEditCh_Ok_Click();  // the controls still hold nothing of this record
+        QVERIFY(ch.AppearCh());
+        QCOMPARE(ch.FreqOp_Pure(), 14500000);
+    }
+
+    void SettingsOkUnchangedOrCancelAfterChangesLeaveTheImage() {
+        for (int version = 0; version <= 11; ++version) {
+            TestDoc doc(version);
+            doc.master.CommonObj().Comment("MY RX-Q5");
+            const ByteStr before = Image(doc);
+            OpenCommon o(doc.master.CommonObj());
+            Click(o, "cmdEditCommon_Ok");
+            QVERIFY2(Image(doc) == before, qPrintable(QString::number(version)));
+        }
+        TestDoc doc(1);
+        const ByteStr before = Image(doc);
+        OpenCommon o(doc.master.CommonObj());
+        for (QComboBox* box : o.findChildren<QComboBox*>())
+            box->setCurrentIndex((box->currentIndex() + 1) % box->count());
+        for (QCheckBox* box : o.findChildren<QCheckBox*>()) box->toggle();
+        Get<QLineEdit>(o, "txtEditCom_Comment")->setText(QStringLiteral("CHANGED"));
+        Click(o, "cmdEditCommon_Cancel");
+        QVERIFY(!o.isVisible());
+        QCOMPARE(Image(doc), before);
+    }
+
+    void TheCommentShowsUnpaddedAndSixteenWideCharactersFitTheBox() {
+        TestDoc doc(1);
+        doc.master.CommonObj().Comment("ABC");
+        OpenCommon o(doc.master.CommonObj());
+        QVERIFY(QTest::qWaitForWindowExposed(&o));
+        auto* box = Get<QLineEdit>(o, "txtEditCom_Comment");
+        QCOMPARE(box->text(), QStringLiteral("ABC"));
+        box->end(false);
+        QTest::keyClicks(box, QStringLiteral("DEFGHIJKLMNOPQRS"));  // beyond 16: refused
+        QCOMPARE(box->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
+        Click(o, "cmdEditCommon_Ok");
+        QCOMPARE(doc.master.CommonObj().Comment(), std::string("ABCDEFGHIJKLMNOP"));
+
+        // From the first to the last of 16 characters the cursor moves by
+        // the text's full width: the box shows them without scrolling,
+        // whatever the 16.
+        o.show();
+        const QFontMetrics fm(box->font());
+        QChar widest(' ');
+        for (char16_t c = 0x21; c < 0x7F; ++c)
+            if (fm.horizontalAdvance(QChar(c)) > fm.horizontalAdvance(widest)) widest = QChar(c);
+        auto cursorX = [box](int position) {
+            box->setCursorPosition(position);
+            box->repaint();  // the box scrolls when it paints
+            return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        };
+        for (const QString& text : {QString(16, widest), QStringLiteral("ABCDEFGHIJKLMNOP")}) {
+            box->setText(text);
+            const int start = cursorX(0);
+            QCOMPARE(cursorX(16) - start, fm.horizontalAdvance(text));
+        }
+    }
+
+    // The setup opens on the window's port. A failed identification, told
+    // by its code or only by the clone failure message having run, keeps
+    // the dialog and the choice for another try; Cancel tries nothing.
+    void TheSetupStaysForAnotherTryUntilTheReceiverAnswers() {
+        FakeDialogs dialogs;
+        TestDoc doc(12);
+        frmMain window;
+        window.ComPortNo(2);
+        std::vector<int> results = {3, -1, 0}, ports;  // -1: the failure message ran
+        frmSetup dialog(window, [&](int port) {
+            ports.push_back(port);
+            const int r = results.front();
+            results.erase(results.begin());
+            if (r < 0) window.LastCloneError(true);
+            if (r == 0) {
+                doc.master.MatrixObj().MtxVerNo(5);
+                doc.master.Init_MakeInitial();
+            }
+            return std::max(r, 0);
+        });
+        dialog.show();
+        QCOMPARE(List(dialog, "cboSetup_ComPort")->currentText(), QStringLiteral("COM2"));
+        List(dialog, "cboSetup_ComPort")->setCurrentIndex(3);
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            Click(dialog, "cmdSetup_Ok");
+            QVERIFY(!dialog.Unloaded() && dialog.isVisible() && !window.isVisible());
+            QCOMPARE(window.ComPortNo(), 2);
+            QCOMPARE(List(dialog, "cboSetup_ComPort")->currentIndex(), 3);
+        }
+        QCOMPARE(doc.master.MatrixObj().MtxVerNo(), 12);
+        Click(dialog, "cmdSetup_Ok");
+        QCOMPARE(ports, (std::vector<int>{4, 4, 4}));
+        QVERIFY(dialog.Unloaded() && !dialog.isVisible() && window.isVisible());
+        QCOMPARE(window.ComPortNo(), 4);
+        QCOMPARE(doc.master.MatrixObj().MtxVerNo(), 5);
+
+        frmSetup cancelled(window, [&ports](int port) {
+            ports.push_back(port);
+            return 0;
+        });
+        cancelled.show();
+        List(cancelled, "cboSetup_ComPort")->setCurrentIndex(1);
+        Click(cancelled, "cmdSetup_Cancel");
+        QCOMPARE(ports.size(), std::size_t(3));
+        QCOMPARE(window.ComPortNo(), 4);
+        QVERIFY(cancelled.Unloaded());
+    }
+
+    void TheDeviceDialogDescribesThePortsAndMarksTheOnesInUse() {
+        const struct {
+            QString description;
+            bool hasIds;
+            quint16 vid, pid;
+            QString serial, text;
+        } cases[] = {
+            {"FT232R USB UART", true, 0x0403, 0x6001, "A10K2Z3B",
+             "FT232R USB UART, USB 0403:6001, serial A10K2Z3B"},
+            {"", true, 0x1a86, 0x7523, "", "USB 1a86:7523"},
+            {"ttyS0", false, 0, 0, "", "ttyS0"},
+            {"  ", false, 0, 0, " ", ""},
+        };
+        for (const auto& c : cases)
+            QCOMPARE(SerialPortDetails(c.description, c.hasIds, c.vid, c.pid, c.serial), c.text);
+        frmComDevices dialog(std::vector<std::pair<QString, QString>>{
+            {"/dev/ttyUSB0", "FT232R USB UART, USB 0403:6001"}});
+        QVERIFY(dialog.Slot(1)->itemText(1).contains("USB 0403:6001"));
+        dialog.InUse({{1, {"/dev/pts/7", "demo receiver"}}, {2, {"/dev/ttyUSB0", ""}}});
+        QCOMPARE(dialog.InUseLabel(1)->text(),
+                 QStringLiteral("In use: /dev/pts/7  [demo receiver]"));
+        QVERIFY(dialog.InUseLabel(3)->text().contains("none"));
+    }
+
+    void DevicesAssignedToTheSlotsAreShownAndStored() {
+        Started r;
+        r.dialogs.onShowModal = [](QDialog& d) {
+            QVERIFY(List(d, "cboComDevice_2")->isEditable());
+            List(d, "cboComDevice_2")->setEditText(QStringLiteral(" /dev/pts/5 "));
+            d.accept();
+        };
+        r.W().MenuItem("mnuCom", 5)->trigger();
+        QCOMPARE(r.p->ComDevices(), (std::map<int, std::string>{{2, "/dev/pts/5"}}));
+        emit r.W().findChild<QMenu*>("mnuCom")->aboutToShow();  // the user opens the menu
+        QCOMPARE(r.W().MenuItem("mnuCom", 2)->text(), QStringLiteral("COM &2 (/dev/pts/5)"));
+        QVERIFY(r.ProfileText().contains("ComDevice(2)=/dev/pts/5"));
+        r.dialogs.onShowModal = [](QDialog& d) {  // Cancel changes nothing
+            List(d, "cboComDevice_2")->setEditText(QString());
+            d.reject();
+        };
+        r.W().MenuItem("mnuCom", 5)->trigger();
+        QCOMPARE(r.p->ComDevices().at(2), std::string("/dev/pts/5"));
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"

@@ -1,0 +1,425 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Edit menu and the tools for many channels in the running program:
+// what is enabled where, the questions before a channel in use is
+// overwritten, Edit Memory writing the channel's own place, the TV presets,
+// every change one undo step, CSV exchange, Find and Find Next, Sort Bank,
+// rows dragged onto rows and banks, and the lists printed or written as
+// PDF. The rules themselves are the core's (GridEdit, ChannelFind,
+// ChannelSort, the CSV and report writers); here is how they reach the user.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QtTest>
+#include <fstream>
+
+#include "file/csv_channels.h"
+#include "model/channel_find.h"
+#include "model/grid_texts.h"
+#include "ui_rig.h"
+
+namespace {
+using M = clsRigQ5_Master;
+constexpr int kFind = 12, kFindNext = 13, kSortBank = 15;                      // Edit menu
+constexpr int kExportCsv = 12, kImportCsv = 13, kExportPdf = 17, kPrint = 18;  // File menu
+
+// Five channels in use at the top of bank A.
+void FiveInBankA(Started& r) {
+    r.Channels({{0, 14500000, ""},
+                {1, 14502500, ""},
+                {2, 14505000, ""},
+                {3, 14507500, ""},
+                {4, 14510000, ""}});
+}
+
+QString Status(Started& r) {
+    return r.W().statusBar()->currentMessage();
+}
+
+std::string Values(Started& r, int index) {
+    return std::to_string(r.Mem(index).AppearCh()) + "/" +
+           std::to_string(r.Mem(index).FreqOp_Pure()) + "/" + r.Mem(index).Name();
+}
+
+// The dialog of the given name answered: fill in, then click a button.
+void Answer(Started& r, const char* name, std::function<void(QDialog&)> fill) {
+    r.dialogs.onShowModal = [name, fill](QDialog& d) {
+        if (d.objectName() == QLatin1String(name)) fill(d);
+    };
+}
+
+void AnswerFind(Started& r, const QString& text) {
+    Answer(r, "frmFind", [text](QDialog& d) {
+        d.findChild<QLineEdit*>("txtFind_Text")->setText(text);
+        d.findChild<QPushButton*>("cmdFind_Ok")->click();
+    });
+}
+
+// A drag of a channel row arriving over a point of a view, then dropped
+// there; the drop's work runs when the event loop next turns. Returns
+// whether the drop was taken.
+bool DragAndDrop(QWidget* viewport, const QPoint& at, QMimeData* data,
+                 Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    std::unique_ptr<QMimeData> owned(data);
+    const Qt::DropActions actions = Qt::MoveAction | Qt::CopyAction;
+    QDragEnterEvent enter(at, actions, data, Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(viewport, &enter);
+    QDragMoveEvent move(at, actions, data, Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(viewport, &move);
+    QDropEvent drop(QPointF(at), actions, data, Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(viewport, &drop);
+    QCoreApplication::processEvents();
+    return move.isAccepted() && drop.isAccepted();
+}
+
+QPoint RowPoint(Started& r, int row) {
+    return r.Grid()->visualRect(r.Grid()->model()->index(row, 1)).center();
+}
+QPoint NodePoint(Started& r, int key) {
+    return r.Tree()->visualItemRect(r.Node(key)).center();
+}
+
+std::string FileHead(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::string head(5, '\0');
+    in.read(head.data(), 5);
+    return in ? head : std::string();
+}
+}  // namespace
+
+class EditTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void EditItemsFollowTheChannelUnderTheCursor() {
+        Started r;
+        FiveInBankA(r);
+        r.At(kKeyVfo, 1);  // a VFO is never blank, never moves
+        QVERIFY(r.EditEnabled(kEdit) && r.EditEnabled(kCopy));
+        for (int index : {kPaste, kClear, kDelete, kInsert}) QVERIFY(!r.EditEnabled(index));
+        const QString before = r.Cell(1, 1);
+        for (int index : {kClear, kDelete, kInsert}) r.W().mnuEdit_Click(index);
+        QCOMPARE(r.Cell(1, 1), before);
+        QVERIFY(!r.Radio().EditOn());
+
+        r.At(kKeyBankA, 1);
+        for (int index : {kEdit, kCopy, kClear, kDelete, kInsert}) QVERIFY(r.EditEnabled(index));
+        QVERIFY(!r.EditEnabled(kPaste));  // nothing copied yet
+        QVERIFY(!r.W().findChild<QAction*>("Bar_Edit_Paste")->isEnabled());
+        r.W().mnuEdit_Click(kCopy);
+        r.W().timMain_Timer();
+        QVERIFY(r.EditEnabled(kPaste));
+        QVERIFY(r.W().findChild<QAction*>("Bar_Edit_Paste")->isEnabled());
+        r.At(kKeyTv, 0);  // a memory channel does not go onto a TV channel
+        QVERIFY(!r.EditEnabled(kPaste));
+        r.Show(2);  // a group of lists: nothing to edit, no grid
+        for (int index : {kEdit, kCopy, kPaste, kClear, kDelete, kInsert})
+            QVERIFY(!r.EditEnabled(index));
+        QVERIFY(r.Grid()->isHidden());
+    }
+
+    void PasteAsksBeforeOverwritingAChannelInUse() {
+        Started r;
+        FiveInBankA(r);
+        r.At(kKeyBankA, 2);
+        r.W().mnuEdit_Click(kCopy);
+        QVERIFY(!r.Radio().EditOn());
+        r.At(kKeyBankA, 20);  // blank: no question
+        r.W().mnuEdit_Click(kPaste);
+        QVERIFY(r.dialogs.messages.empty());
+        QCOMPARE(r.Cell(20, 1), r.Cell(2, 1));
+        QVERIFY(r.Radio().EditOn());
+
+        r.At(kKeyBankA, 4);
+        const QString own = r.Cell(4, 1);
+        r.dialogs.answers = {kMsgNo};
+        r.W().mnuEdit_Click(kPaste);
+        QCOMPARE(r.LastMessage(), QString::fromLatin1(GridEdit::kMsgOverwrite));
+        QCOMPARE(r.dialogs.messages.back().buttons, MsgButtons::YesNo);
+        QCOMPARE(r.Cell(4, 1), own);
+        r.dialogs.answers = {kMsgYes};
+        r.W().mnuEdit_Click(kPaste);
+        QCOMPARE(r.Cell(4, 1), r.Cell(2, 1));
+    }
+
+    void InsertIsRefusedWithItsMessageWhenTheLastChannelIsInUse() {
+        Started r;
+        FiveInBankA(r);
+        r.Mem(49).AppearCh(true);
+        r.At(kKeyBankA, 0);
+        r.W().DispChList();
+        const QString first = r.Cell(0, 1), last = r.Cell(49, 1);
+        r.W().mnuEdit_Click(kInsert);
+        QCOMPARE(r.dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(r.LastMessage(), QString::fromLatin1(GridEdit::kMsgInsertRefused));
+        QCOMPARE(r.Cell(0, 1), first);
+        QCOMPARE(r.Cell(49, 1), last);
+    }
+
+    void EnterOnBankBRow3EditsMemoryChannel53() {
+        Started r;
+        FiveInBankA(r);
+        const ByteStr at3 = r.Radio().eepImage.ReadBlock(M::EeAdr_Ch(M::kListMemory, 3), 16);
+        bool modalWhileShown = false;
+        Answer(r, "frmEditCh", [&](QDialog& d) {
+            modalWhileShown = r.W().ModalFlag();
+            d.show();
+            d.findChild<QLineEdit*>("txtEditCh_FreqOp")->setText("433.125");
+            d.findChild<QLineEdit*>("txtEditCh_Name")->setText("B-3");
+            QTest::mouseClick(d.findChild<QPushButton*>("cmdEditCh_Ok"), Qt::LeftButton);
+        });
+        r.At(kKeyBankB, 3);
+        QTest::keyClick(r.Grid(), Qt::Key_Return);
+        QCOMPARE(r.dialogs.shownDialogs, QStringList{"frmEditCh"});
+        QVERIFY(modalWhileShown && !r.W().ModalFlag());
+        QCOMPARE(r.Radio().eepImage.ReadBlock(M::EeAdr_Ch(M::kListMemory, 3), 16), at3);
+        clsRigQ5_Ch fromImage(r.Master().MatrixObj(), clsRigQ5_Ch::kIdentMemory);
+        r.Master().Get1Ch(fromImage, M::kListMemory, 53, M::kProgramForm);
+        QCOMPARE(fromImage.FreqOp_Pure(), 43312500);
+        QCOMPARE(fromImage.Name(), std::string("B-3"));
+        QCOMPARE(r.Cell(3, 4), QStringLiteral("B-3"));
+        QVERIFY(r.Radio().EditOn());
+    }
+
+    void APresetTableReplacesTheTvListOnlyWhenConfirmed() {
+        Started r;
+        r.At(kKeyBankA, 0);
+        const ByteStr image = r.Image();
+        r.dialogs.answers = {kMsgCancel};
+        r.W().MenuItem("mnuOptPresetTv", 7)->trigger();
+        QCOMPARE(r.LastMessage(),
+                 QStringLiteral("All TV CH will be replaced with 'NEW ZEALAND' table.\nSure ?"));
+        QCOMPARE(r.dialogs.messages.back().buttons, MsgButtons::OkCancel);
+        QCOMPARE(r.W().CurrentTreeKey(), kKeyTv);  // the TV list is shown either way
+        QCOMPARE(r.Image(), image);
+        TestDoc expected(0, 0, 1);
+        expected.master.PresetTv(7);
+        r.dialogs.answers = {kMsgOk};
+        r.W().MenuItem("mnuOptPresetTv", 7)->trigger();
+        QVERIFY(r.Radio().EditOn());
+        for (int row = 0; row < M::NumRecordsOfListType(M::kListTv); ++row)
+            QCOMPARE(r.Cell(row, 1),
+                     QString::fromStdString(ChannelRowTexts(expected.master, kKeyTv, row)[1]));
+    }
+
+    void EveryChangeIsOneUndoStepUntilANewDocument() {
+        Started r;
+        FiveInBankA(r);
+        const ByteStr start = r.Image();
+        auto* undoButton = r.W().findChild<QAction*>("Bar_Edit_Undo");
+        r.At(kKeyBankA, 1);
+        r.W().mnuEdit_Click(kCopy);
+        r.W().timMain_Timer();
+        QVERIFY(!r.EditEnabled(kUndo) && !undoButton->isEnabled());  // a copy is no change
+        const QString cleared = r.Cell(1, 1);
+        r.W().mnuEdit_Click(kClear);
+        r.At(kKeyBankA, 2);
+        r.W().mnuEdit_Click(kDelete);
+        Answer(r, "frmEditCommon", [](QDialog& d) {
+            d.show();
+            d.findChild<QComboBox*>("cboEditCom_AttSel")->setCurrentIndex(3);
+            QTest::mouseClick(d.findChild<QPushButton*>("cmdEditCommon_Ok"), Qt::LeftButton);
+        });
+        r.W().Toolbar1_ButtonClick("Bar_View_Common");
+        QCOMPARE(r.Master().CommonObj().AttSel_Pure(), 3);
+        r.dialogs.answers = {kMsgNo};  // paste onto a channel in use: No is no step
+        r.W().mnuEdit_Click(kPaste);
+        QCOMPARE(r.p->History().UndoCount(), std::size_t(3));
+
+        r.W().timMain_Timer();
+        QVERIFY(undoButton->isEnabled());
+        undoButton->trigger();
+        r.W().mnuEdit_Click(kUndo);
+        r.W().mnuEdit_Click(kUndo);
+        QCOMPARE(r.Image(), start);
+        QCOMPARE(r.Cell(1, 1), cleared);  // the grid shows the restored channel
+        r.W().timMain_Timer();
+        QVERIFY(!r.EditEnabled(kUndo) && r.EditEnabled(kRedo));
+        r.W().mnuEdit_Click(kRedo);
+        QVERIFY(r.Image() != start);
+
+        r.dialogs.answers = {kMsgNo};  // New, the edits not saved
+        r.W().mnuFile_Click(0);
+        r.W().timMain_Timer();
+        QVERIFY(!r.EditEnabled(kUndo) && !r.EditEnabled(kRedo));
+    }
+
+    void CsvExportImportsBackAsOneStepAndRefusedRowsAreNamedInOneMessage() {
+        Started r;
+        r.Channels({{12, 14562500, "RPT"}});
+        r.dialogs.saveNames = {r.Path("out.csv")};
+        r.W().mnuFile_Click(kExportCsv);
+        r.W().mnuFile_Click(0);  // New
+        QVERIFY(!r.Mem(12).AppearCh());
+        r.dialogs.openNames = {r.Path("out.csv")};
+        r.W().mnuFile_Click(kImportCsv);
+        QCOMPARE(Values(r, 12), std::string("1/14562500/RPT"));
+        QVERIFY(r.dialogs.messages.empty());
+        QVERIFY(r.Radio().EditOn());
+        QCOMPARE(r.p->History().UndoCount(), std::size_t(1));
+
+        std::ofstream(r.Path("in.csv").toStdString(), std::ios::binary)
+            << kMemoryCsvHeader << "\r\n3,ONE,145.500000,,0,,88.5,88.5,,,FM,5,,\r\n"
+            << "7,TWO,abc,,0,,88.5,88.5,,,FM,5,,\r\n"
+            << "8,THREE,430.000000,,0,,88.5,88.5,,,USB,5,,\r\n";
+        r.dialogs.openNames = {r.Path("in.csv")};
+        r.W().mnuFile_Click(kImportCsv);
+        QCOMPARE(r.Mem(3).Name(), std::string("ONE"));
+        QCOMPARE(r.dialogs.messages.size(), std::size_t(1));
+        QVERIFY2(r.LastMessage().startsWith("2 rows were not imported:"),
+                 qPrintable(r.LastMessage()));
+        QCOMPARE(r.p->History().UndoCount(), std::size_t(2));
+    }
+
+    void FindShowsTheFirstMatchAndFindNextGoesOnAndWrapsRound() {
+        Started r;
+        r.Channels({{7, 14550000, "Local"}, {57, 43300000, "Rpt"}, {120, 14550000, "Club"}});
+        AnswerFind(r, "145.5");
+        r.At(kKeyBankB, 30);
+        const struct {
+            int index;
+            int key, row;
+            bool wrapped;
+        } steps[] = {
+            {kFind, kKeyBankA, 7, false},       // from the top, wherever the cursor was
+            {kFindNext, kKeyBankC, 20, false},  // the next list holding it
+            {kFindNext, kKeyBankA, 7, true},    // past the last: from the top again
+            {kFind, kKeyBankA, 7, false},
+        };
+        for (const auto& s : steps) {
+            r.W().mnuEdit_Click(s.index);
+            QCOMPARE(r.W().CurrentTreeKey(), s.key);
+            QCOMPARE(r.W().CurChNo(), s.row);
+            QCOMPARE(r.Grid()->currentRow(), s.row);
+            QCOMPARE(Status(r), s.wrapped ? QString::fromLatin1(kFindWrappedText) : QString());
+        }
+        // Find asks each time; Find Next only the first time.
+        QCOMPARE(r.dialogs.shownDialogs, (QStringList{"frmFind", "frmFind"}));
+        AnswerFind(r, "rpt");  // by name, letter case ignored
+        r.W().mnuEdit_Click(kFind);
+        QCOMPARE(r.W().CurrentTreeKey(), kKeyBankB);
+        QCOMPARE(r.W().CurChNo(), 7);
+        QVERIFY(r.dialogs.messages.empty());
+
+        AnswerFind(r, "nowhere");
+        r.W().mnuEdit_Click(kFind);
+        QCOMPARE(r.LastMessage(), QString::fromStdString(FindNotFoundText("nowhere")));
+        QCOMPARE(r.W().CurChNo(), 7);  // the cursor stays
+    }
+
+    void SortBankIsOfferedOnBanksOnlyAndIsOneUndoStep() {
+        Started r;
+        r.Channels({{2, 14400000, "Zulu"}, {7, 14550000, "Local"}, {30, 14400000, "alpha"}});
+        for (const int key : {kKeyVfo, kKeyPScan, kKeyTv, 2}) {
+            r.At(key, 0);
+            QVERIFY2(!r.EditEnabled(kSortBank), qPrintable(QString::number(key)));
+        }
+        r.At(kKeyBankA, 0);
+        QVERIFY(r.EditEnabled(kSortBank));
+        const ByteStr before = r.Image();
+        r.W().mnuEdit_Click(kSortBank);  // cancelled
+        QCOMPARE(r.Image(), before);
+        Answer(r, "frmSortBank", [](QDialog& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Sort Bank A"));
+            d.findChild<QRadioButton*>("optSort_Name")->setChecked(true);
+            d.findChild<QPushButton*>("cmdSort_Ok")->click();
+        });
+        r.W().mnuEdit_Click(kSortBank);
+        QCOMPARE((QStringList{r.Cell(0, 4), r.Cell(1, 4), r.Cell(2, 4), r.Cell(3, 1)}),
+                 (QStringList{"alpha", "Local", "Zulu", ""}));  // blank channels last
+        QVERIFY(r.Radio().EditOn());
+        QCOMPARE(r.p->History().UndoCount(), std::size_t(1));
+        r.W().mnuEdit_Click(kUndo);
+        QCOMPARE(r.Image(), before);
+        QCOMPARE(r.Cell(7, 4), QStringLiteral("Local"));
+    }
+
+    void ARowDroppedOnAChannelInUseAsksFirst() {
+        Started r;
+        QVERIFY(QTest::qWaitForWindowExposed(&r.W()));
+        r.Channels({{7, 14550000, "Local"}, {9, 14600000, "Other"}});
+        r.At(kKeyBankA, 7);
+        const ByteStr before = r.Image();
+        const std::string moving = Values(r, 7);
+        QWidget* viewport = r.Grid()->viewport();
+        r.dialogs.answers = {kMsgNo};
+        QVERIFY(DragAndDrop(viewport, RowPoint(r, 9), r.W().ChannelDragData(kKeyBankA, 7)));
+        QCOMPARE(r.LastMessage(), QString::fromLatin1(GridEdit::kMsgOverwrite));
+        QCOMPARE(r.Image(), before);
+
+        r.dialogs.answers = {kMsgYes};
+        QVERIFY(DragAndDrop(viewport, RowPoint(r, 9), r.W().ChannelDragData(kKeyBankA, 7)));
+        QCOMPARE(Values(r, 9), moving);
+        QVERIFY(!r.Mem(7).AppearCh());
+        QCOMPARE(r.W().CurChNo(), 9);
+        QCOMPARE(r.Cell(9, 4), QStringLiteral("Local"));
+        // Onto a blank channel, with Ctrl: a copy, without a question.
+        QVERIFY(DragAndDrop(viewport, RowPoint(r, 20), r.W().ChannelDragData(kKeyBankA, 9),
+                            Qt::ControlModifier));
+        QCOMPARE(r.dialogs.messages.size(), std::size_t(2));
+        QCOMPARE(Values(r, 20), moving);
+        QCOMPARE(Values(r, 9), moving);
+        // Each drop is one step.
+        QCOMPARE(r.p->History().UndoCount(), std::size_t(2));
+        r.W().mnuEdit_Click(kUndo);
+        r.W().mnuEdit_Click(kUndo);
+        QCOMPARE(r.Image(), before);
+    }
+
+    void ARowDroppedOnABankGoesToItsFirstBlankChannel() {
+        Started r;
+        QVERIFY(QTest::qWaitForWindowExposed(&r.W()));
+        r.Channels({{7, 14550000, "Local"}});
+        r.At(kKeyBankA, 7);
+        const std::string moving = Values(r, 7);
+        QWidget* tree = r.Tree()->viewport();
+        QVERIFY(DragAndDrop(tree, NodePoint(r, kKeyBankC), r.W().ChannelDragData(kKeyBankA, 7)));
+        QCOMPARE(Values(r, 100), moving);
+        QVERIFY(!r.Mem(7).AppearCh());
+        QCOMPARE(Status(r), QStringLiteral("Moved to Bank C, CH 00."));
+        QCOMPARE(r.W().CurrentTreeKey(), kKeyBankA);  // the view stays
+        QVERIFY(r.dialogs.messages.empty());
+
+        // A full bank is reported and nothing changes.
+        for (int i = 150; i < 200; ++i) r.Mem(i).AppearCh(true);
+        const ByteStr before = r.Image();
+        QVERIFY(DragAndDrop(tree, NodePoint(r, 6), r.W().ChannelDragData(kKeyBankC, 0)));
+        QCOMPARE(r.LastMessage(), QStringLiteral("Bank D has no blank CH."));
+        // Not onto lists that are no bank, nor from another program.
+        QVERIFY(!DragAndDrop(tree, NodePoint(r, kKeyPScan), r.W().ChannelDragData(kKeyBankC, 0)));
+        auto* foreign = new QMimeData;
+        foreign->setData(QStringLiteral("application/x-csq5-channel"), "1/2/3/20");
+        QVERIFY(!DragAndDrop(tree, NodePoint(r, kKeyBankB), foreign));
+        QCOMPARE(r.Image(), before);
+    }
+
+    void ExportPdfAndPrintWriteTheChannelLists() {
+        Started r;
+        r.W().mnuFile_Click(kExportPdf);  // cancelled dialogs write nothing
+        r.W().mnuFile_Click(kPrint);
+        QCOMPARE(r.dialogs.saveCalls, 1);
+        QCOMPARE(r.dialogs.printCalls, 1);
+        r.dialogs.saveNames = {r.Path("channels.pdf")};
+        r.W().mnuFile_Click(kExportPdf);
+        QCOMPARE(FileHead(r.Path("channels.pdf")), std::string("%PDF-"));
+        r.dialogs.onPrint = [&r](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(r.Path("printed.pdf"));
+            return true;
+        };
+        r.W().mnuFile_Click(kPrint);
+        QCOMPARE(FileHead(r.Path("printed.pdf")), std::string("%PDF-"));
+        // A folder that does not exist is reported with the file's name.
+        r.dialogs.saveNames = {r.Path("no/such.pdf")};
+        r.W().mnuFile_Click(kExportPdf);
+        QCOMPARE(r.LastMessage(), "Cannot save file.\n\n" + r.Path("no/such.pdf"));
+    }
+};
+
+QTEST_MAIN(EditTest)
+#include "edit_test.moc"
