@@ -5,6 +5,7 @@
 // (every written byte comes back on the receive side) and a receiver that
 // answers each written frame.
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,14 +31,10 @@ class FakeSerialLine : public SerialLine {
     }
     int BytesWaiting() const override { return static_cast<int>(input.size()); }
     ByteStr ReadAll() override {
-        if (readChunk > 0 && input.size() > static_cast<std::size_t>(readChunk)) {
-            const auto cut = input.begin() + readChunk;
-            ByteStr out(input.begin(), cut);
-            input.erase(input.begin(), cut);
-            return out;
-        }
-        ByteStr out;
-        out.swap(input);
+        std::size_t n = input.size();
+        if (readChunk > 0) n = std::min(n, static_cast<std::size_t>(readChunk));
+        ByteStr out(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(n));
+        input.erase(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(n));
         return out;
     }
     int BytesToWrite() const override { return queued; }

@@ -12,8 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,55 +39,41 @@ class ChildProcess {
     // instead of a captured pipe.
     bool Start(const std::string& program, const std::vector<std::string>& args,
                int stderrFd = -1) {
-        int outPipe[2], errPipe[2];
-        if (pipe2(outPipe, O_CLOEXEC) != 0) return false;
-        if (pipe2(errPipe, O_CLOEXEC) != 0) return false;
+        int out[2], err[2];
+        if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) return false;
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
-        posix_spawn_file_actions_adddup2(&actions, stderrFd >= 0 ? stderrFd : errPipe[1], 2);
-        std::vector<std::string> all = {program};
-        all.insert(all.end(), args.begin(), args.end());
-        std::vector<char*> argv;
-        for (auto& a : all) argv.push_back(a.data());
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+        posix_spawn_file_actions_adddup2(&actions, stderrFd >= 0 ? stderrFd : err[1], 2);
+        std::vector<char*> argv = {const_cast<char*>(program.c_str())};
+        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         const int rc = posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ);
         posix_spawn_file_actions_destroy(&actions);
-        close(outPipe[1]);
-        close(errPipe[1]);
-        outFd_ = outPipe[0];
-        errFd_ = errPipe[0];
-        if (rc != 0) {
-            pid_ = -1;
-            return false;
-        }
-        return true;
+        close(out[1]);
+        close(err[1]);
+        fds_[0] = out[0], fds_[1] = err[0];
+        if (rc != 0) pid_ = -1;
+        return rc == 0;
     }
 
     // Reads stdout until a whole line is there (without its line feed).
     std::optional<std::string> ReadLine(std::chrono::milliseconds limit) {
         const auto deadline = std::chrono::steady_clock::now() + limit;
-        for (;;) {
-            const auto nl = result_.out.find('\n');
-            if (nl != std::string::npos) {
-                std::string line = result_.out.substr(0, nl);
-                result_.out.erase(0, nl + 1);
-                return line;
-            }
+        std::size_t nl;
+        while ((nl = result_.out.find('\n')) == std::string::npos)
             if (!Pump(deadline)) return std::nullopt;
-        }
+        std::string line = result_.out.substr(0, nl);
+        result_.out.erase(0, nl + 1);
+        return line;
     }
 
     // Waits for the end, collecting the output; kills the child at the deadline.
     ProcessResult Wait(std::chrono::milliseconds limit) {
         const auto deadline = std::chrono::steady_clock::now() + limit;
-        while (outFd_ >= 0 || errFd_ >= 0) {
-            if (!Pump(deadline)) {
-                result_.timedOut = true;
-                break;
-            }
-        }
+        while ((fds_[0] >= 0 || fds_[1] >= 0) && !result_.timedOut)
+            result_.timedOut = !Pump(deadline);
         if (pid_ > 0) {
             if (result_.timedOut) kill(pid_, SIGKILL);
             int status = 0;
@@ -95,57 +81,46 @@ class ChildProcess {
             result_.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
             pid_ = -1;
         }
-        CloseFds();
+        for (int& fd : fds_) Close(fd);
         return result_;
     }
 
-    // Ends a background child by its process id (SIGTERM, then SIGKILL).
-    void Stop() {
-        if (pid_ <= 0) {
-            CloseFds();
-            return;
-        }
-        kill(pid_, SIGTERM);
-        Wait(std::chrono::milliseconds(5000));
+    // Ends a background child by its process id (SIGTERM, then SIGKILL
+    // after 5 s); what it wrote and how it ended.
+    ProcessResult Stop() {
+        if (pid_ > 0) kill(pid_, SIGTERM);
+        return Wait(std::chrono::milliseconds(5000));
     }
 
     pid_t pid() const { return pid_; }
 
   private:
-    // One poll round; False when the deadline passed or nothing is open.
+    // One poll round over stdout and stderr; False when the deadline passed
+    // or both are closed.
     bool Pump(std::chrono::steady_clock::time_point deadline) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                              deadline - std::chrono::steady_clock::now())
-                              .count();
-        if (left <= 0 || (outFd_ < 0 && errFd_ < 0)) return false;
-        pollfd fds[2] = {{outFd_, POLLIN, 0}, {errFd_, POLLIN, 0}};
+        using namespace std::chrono;
+        const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()).count();
+        if (left <= 0 || (fds_[0] < 0 && fds_[1] < 0)) return false;
+        pollfd fds[2] = {{fds_[0], POLLIN, 0}, {fds_[1], POLLIN, 0}};
         const int n = poll(fds, 2, static_cast<int>(left));
-        if (n < 0) return errno == EINTR;
-        if (n == 0) return false;
-        ReadInto(outFd_, fds[0].revents, result_.out);
-        ReadInto(errFd_, fds[1].revents, result_.err);
+        if (n <= 0) return n < 0 && errno == EINTR;
+        std::string* into[2] = {&result_.out, &result_.err};
+        for (int i = 0; i < 2; ++i) {
+            if (fds_[i] < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+            char buf[4096];
+            const ssize_t r = read(fds_[i], buf, sizeof buf);
+            if (r > 0) into[i]->append(buf, static_cast<std::size_t>(r));
+            if (r == 0 || (r < 0 && errno != EINTR)) Close(fds_[i]);
+        }
         return true;
     }
-    static void ReadInto(int& fd, short revents, std::string& into) {
-        if (fd < 0 || !(revents & (POLLIN | POLLHUP | POLLERR))) return;
-        char buf[4096];
-        const ssize_t r = read(fd, buf, sizeof buf);
-        if (r > 0) {
-            into.append(buf, static_cast<std::size_t>(r));
-        } else if (r == 0 || errno != EINTR) {
-            close(fd);
-            fd = -1;
-        }
-    }
-    void CloseFds() {
-        if (outFd_ >= 0) close(outFd_);
-        if (errFd_ >= 0) close(errFd_);
-        outFd_ = errFd_ = -1;
+    static void Close(int& fd) {
+        if (fd >= 0) close(fd);
+        fd = -1;
     }
 
     pid_t pid_ = -1;
-    int outFd_ = -1;
-    int errFd_ = -1;
+    int fds_[2] = {-1, -1};  // the child's stdout and stderr
     ProcessResult result_;
 };
 

@@ -4,10 +4,6 @@
 // line it prints is the terminal's path, the device the program under test
 // opens. Stopped by its process id when the object goes. Needs CSQ5_SIM_PATH.
 
-#include <chrono>
-#include <string>
-#include <vector>
-
 #include "run_process.h"
 
 class SimProcess {
@@ -19,6 +15,9 @@ class SimProcess {
     }
     // Empty when the simulator did not start.
     const std::string& tty() const { return tty_; }
+    pid_t pid() const { return child_.pid(); }
+    // Ends the simulator as a signal would (SIGTERM); how it ended.
+    ProcessResult Stop() { return child_.Stop(); }
 
   private:
     ChildProcess child_;

@@ -17,16 +17,14 @@ class TempDir {
     }
     ~TempDir() {
         std::error_code ec;
-        if (!path_.empty()) {
-            // A test may have left a folder read-only; give the owner access back.
-            for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
-                 !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
-                if (it->is_directory(ec))
-                    std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                                 std::filesystem::perm_options::add, ec);
-            }
-            std::filesystem::remove_all(path_, ec);
-        }
+        if (path_.empty()) return;
+        // A test may have left a folder read-only; give the owner access back.
+        for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
+             !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
+            if (it->is_directory(ec))
+                std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                             std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(path_, ec);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
