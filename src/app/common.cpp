@@ -56,6 +56,16 @@ std::uint32_t HexPrefixValue(std::string_view text) {
     return value;
 }
 
+std::string Trim(std::string_view text, std::string_view blanks) {
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(blanks) - first + 1));
+}
+
+std::string TrimRight(std::string_view text, std::string_view blanks) {
+    return std::string(text.substr(0, text.find_last_not_of(blanks) + 1));
+}
+
 bool IsHexText(std::string_view text) {
     if (text.empty()) return false;
     for (char c : text) {

@@ -46,6 +46,12 @@ std::string Hex2(int value);
 // as an unsigned number; used wherever the receiver's texts carry hex numbers.
 std::uint32_t HexPrefixValue(std::string_view text);
 
+// The text without the given characters at its ends (blanks and tabs unless
+// said otherwise): cells of tables and lines of text files people edit.
+std::string Trim(std::string_view text, std::string_view blanks = " \t");
+// The text without blanks at its end (grid cells are padded with them).
+std::string TrimRight(std::string_view text, std::string_view blanks = " ");
+
 // Whether every character is a hexadecimal digit (upper or lower case); an
 // empty text is not.
 bool IsHexText(std::string_view text);

@@ -12,6 +12,7 @@
 #include <map>
 
 #include "app/command_ui.h"
+#include "app/common.h"
 #include "app/profile.h"
 #include "clone/acf3_sequence.h"
 #include "clone/clone_commands.h"
@@ -143,11 +144,6 @@ int FindListKey(const clsRigQ5_Master& master, const std::string& key) {
             return i;
     }
     return -1;
-}
-
-std::string TrimRight(std::string text) {
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
 }
 
 std::string JoinTabs(const std::vector<std::string>& cells) {

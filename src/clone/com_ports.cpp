@@ -4,14 +4,9 @@
 #include <algorithm>
 #include <tuple>
 
-namespace {
+#include "app/common.h"
 
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
-}
+namespace {
 
 // (family rank, name stem, number, full path) for sorting "ttyUSB10" after "ttyUSB2".
 std::tuple<int, std::string, long long, std::string> SortKey(const std::string& path) {
@@ -46,7 +41,7 @@ std::vector<std::string> OrderSerialPorts(std::vector<std::string> found) {
 }
 
 std::string DevicePathOf(const std::string& name) {
-    const std::string device = Trim(name);
+    const std::string device = Trim(name, " \t\r\n");
     if (device.empty() || device.find('/') != std::string::npos) return device;
     return "/dev/" + device;
 }

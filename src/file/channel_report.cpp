@@ -3,17 +3,12 @@
 
 #include <array>
 
+#include "app/common.h"
 #include "model/grid_texts.h"
 
 namespace {
 
 using M = clsRigQ5_Master;
-
-std::string Trim(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 }  // namespace
 
@@ -21,8 +16,7 @@ ChannelReport BuildChannelReport(const clsRigQ5_Master& master, const std::strin
                                  const std::string& date) {
     ChannelReport report;
     report.fileTitle = fileTitle;
-    report.comment = master.CommonObj().Comment();
-    report.comment.erase(report.comment.find_last_not_of(' ') + 1);
+    report.comment = TrimRight(master.CommonObj().Comment());
     report.date = date;
 
     for (int key = 0; key < master.NumTreeKey(); ++key) {
@@ -36,7 +30,7 @@ ChannelReport BuildChannelReport(const clsRigQ5_Master& master, const std::strin
         for (int c = 0; c < static_cast<int>(titles.size()); ++c) {
             if (master.ItemNoOfChListType(type, c) == clsRigQ5_Ch::kItemLast) continue;
             shown.push_back(c);
-            table.columns.push_back(Trim(titles[static_cast<std::size_t>(c)]));
+            table.columns.push_back(Trim(titles[static_cast<std::size_t>(c)], " "));
         }
         for (int row = 0; row < master.NumChOfChListType(type); ++row) {
             const clsRigQ5_Ch* ch = master.ChUnit(key, row);
@@ -45,7 +39,7 @@ ChannelReport BuildChannelReport(const clsRigQ5_Master& master, const std::strin
             std::vector<std::string> printed;
             for (const int c : shown) {
                 printed.push_back(static_cast<std::size_t>(c) < cells.size()
-                                      ? Trim(cells[static_cast<std::size_t>(c)])
+                                      ? Trim(cells[static_cast<std::size_t>(c)], " ")
                                       : std::string());
             }
             table.rows.push_back(std::move(printed));

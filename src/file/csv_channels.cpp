@@ -13,6 +13,7 @@
 #include <set>
 
 #include "app/atomic_file.h"
+#include "app/common.h"
 #include "model/channel_texts.h"
 
 namespace {
@@ -56,12 +57,6 @@ std::string CsvField(const std::string& text) {
 }
 
 // ---- Reading the table ----
-
-std::string Trim(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return std::string(s.substr(first, s.find_last_not_of(" \t") - first + 1));
-}
 
 std::string Lower(std::string s) {
     for (char& c : s)
@@ -196,10 +191,11 @@ std::optional<std::string> DecimalText(const std::string& cell) {
     return s;
 }
 
-// The value of a decimal text (of DecimalText) in thousandths, digits after
-// the third decimal dropped; a huge value saturates. Not strtod: a program
-// with a locale set would read the point by the locale's rules.
-std::int64_t Thousandths(const std::string& decimal) {
+// The value of a decimal text (of DecimalText) as a whole number of
+// 10^-places, later digits dropped; a huge value saturates far above any
+// frequency or tone. Not strtod: a program with a locale set would read the
+// point by the locale's rules.
+std::int64_t FixedPoint(const std::string& decimal, int places) {
     std::int64_t whole = 0, frac = 0;
     int fracDigits = 0;
     bool point = false;
@@ -208,33 +204,26 @@ std::int64_t Thousandths(const std::string& decimal) {
             point = true;
         } else if (!point) {
             whole = std::min<std::int64_t>(whole * 10 + (c - '0'), 1000000000);
-        } else if (fracDigits < 3) {
+        } else if (fracDigits < places) {
             frac = frac * 10 + (c - '0');
             ++fracDigits;
         }
     }
-    for (; fracDigits < 3; ++fracDigits) frac *= 10;
-    return whole * 1000 + frac;
+    std::int64_t unit = 1;
+    for (int i = 0; i < places; ++i) unit *= 10;
+    for (; fracDigits < places; ++fracDigits) frac *= 10;
+    return whole * unit + frac;
 }
 
-// The value of a decimal text in the model's unit of 10 Hz, rounded to the
-// nearest; a huge value saturates far above any frequency.
+// Thousandths of a decimal text (tones in mHz), further digits dropped.
+std::int64_t Thousandths(const std::string& decimal) {
+    return FixedPoint(decimal, 3);
+}
+
+// The value of a decimal text in MHz in the model's unit of 10 Hz, rounded
+// to the nearest.
 std::int64_t TenHz(const std::string& decimal) {
-    std::int64_t whole = 0, frac = 0;
-    int fracDigits = 0;
-    bool point = false;
-    for (const char c : decimal) {
-        if (c == '.') {
-            point = true;
-        } else if (!point) {
-            whole = std::min<std::int64_t>(whole * 10 + (c - '0'), 1000000000);
-        } else if (fracDigits < 6) {
-            frac = frac * 10 + (c - '0');
-            ++fracDigits;
-        }
-    }
-    for (; fracDigits < 6; ++fracDigits) frac *= 10;
-    return whole * 100000 + (frac + 5) / 10;
+    return (FixedPoint(decimal, 6) + 5) / 10;
 }
 
 // The index of the CTCSS tone nearest to the text; exact is false when it

@@ -3,15 +3,11 @@
 
 #include <algorithm>
 
+#include "app/common.h"
+
 namespace {
 
 using M = clsRigQ5_Master;
-
-std::string Trim(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return std::string(s.substr(first, s.find_last_not_of(" \t") - first + 1));
-}
 
 std::string Upper(std::string s) {
     for (char& c : s)

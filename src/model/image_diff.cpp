@@ -1,20 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/image_diff.h"
 
+#include "app/common.h"
 #include "model/common_settings.h"
 #include "model/grid_texts.h"
 
 namespace {
 
-std::string TrimRight(std::string text) {
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
 // The grid right-aligns its cells with blanks; what the user reads is the rest.
-std::string Trim(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : TrimRight(text.substr(first));
+std::string Cell(const std::string& text) {
+    return Trim(text, " ");
 }
 
 // The columns that name the channel (its number, a VFO's band) and the
@@ -36,8 +31,8 @@ void ChannelDifferences(const clsRigQ5_Master& a, const clsRigQ5_Master& b, int 
         for (std::size_t c = 0; c < cellsA.size() && c < cellsB.size() && c < titles.size(); ++c) {
             if (!IsValueItem(a.ItemNoOfChListType(type, static_cast<int>(c)))) continue;
             if (cellsA[c] == cellsB[c]) continue;
-            out.push_back({key, row, list, Trim(cellsA[0]), TrimRight(titles[c]), Trim(cellsA[c]),
-                           Trim(cellsB[c])});
+            out.push_back({key, row, list, Cell(cellsA[0]), TrimRight(titles[c]), Cell(cellsA[c]),
+                           Cell(cellsB[c])});
         }
     }
 }

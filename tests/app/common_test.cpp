@@ -18,3 +18,19 @@ TEST(Common, HexTextsOfBytesAndNewLinesInMessages) {
     EXPECT_EQ(Hex2(300) + Hex2(5) + Hex2(-1), "2C05FF");
     EXPECT_EQ(ConvNewLine("a\\nb\\\\n ends in \\"), "a\r\nb\\\r\n ends in \\");
 }
+
+TEST(Common, TrimTakesOnlyTheGivenCharactersAtTheEnds) {
+    const struct {
+        const char *in, *blanks, *trimmed, *right;
+    } cases[] = {
+        {" \tA b\t ", " \t", "A b", " \tA b\t"},
+        {"   ", " ", "", ""},
+        {"", " ", "", ""},
+        {"\r\nttyS0\n", " \t\r\n", "ttyS0", "\r\nttyS0\n"},
+        {"x", " ", "x", "x"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Trim(c.in, c.blanks), c.trimmed) << c.in;
+        EXPECT_EQ(TrimRight(c.in), c.right) << c.in;
+    }
+}
