@@ -66,6 +66,32 @@ std::string TrimRight(std::string_view text, std::string_view blanks) {
     return std::string(text.substr(0, text.find_last_not_of(blanks) + 1));
 }
 
+std::string Upper(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+bool IsDecimalNumber(std::string_view text) {
+    int digits = 0, points = 0;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            ++digits;
+        } else if (c == '.') {
+            ++points;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0 && points <= 1;
+}
+
 bool IsHexText(std::string_view text) {
     if (text.empty()) return false;
     for (char c : text) {

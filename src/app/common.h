@@ -52,6 +52,16 @@ std::string Trim(std::string_view text, std::string_view blanks = " \t");
 // The text without blanks at its end (grid cells are padded with them).
 std::string TrimRight(std::string_view text, std::string_view blanks = " ");
 
+// The text with its ASCII letters in upper or in lower case, other bytes
+// as they are: the receiver's names are ASCII, and no locale may change
+// what a search or a column name matches.
+std::string Upper(std::string text);
+std::string Lower(std::string text);
+
+// Digits with at most one point, and at least one digit: a decimal number
+// as a user types it into a frequency box or a table cell.
+bool IsDecimalNumber(std::string_view text);
+
 // Whether every character is a hexadecimal digit (upper or lower case); an
 // empty text is not.
 bool IsHexText(std::string_view text);

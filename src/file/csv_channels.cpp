@@ -58,12 +58,6 @@ std::string CsvField(const std::string& text) {
 
 // ---- Reading the table ----
 
-std::string Lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 struct CsvRecord {
     int line = 0;
     std::vector<std::string> fields;
@@ -177,17 +171,7 @@ std::optional<std::string> DecimalText(const std::string& cell) {
         const auto comma = s.find(',');
         if (comma != std::string::npos) s[comma] = '.';
     }
-    int digits = 0, points = 0;
-    for (const char c : s) {
-        if (c >= '0' && c <= '9') {
-            ++digits;
-        } else if (c == '.') {
-            ++points;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (digits == 0 || points > 1) return std::nullopt;
+    if (!IsDecimalNumber(s)) return std::nullopt;
     return s;
 }
 

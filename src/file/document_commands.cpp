@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file/document_commands.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 
+#include "app/common.h"
 #include "app/recent_file.h"
 #include "file/acf_file.h"
 #include "model/document_copy.h"
@@ -16,12 +15,6 @@ std::string ProcessCurrentDir() {
     std::error_code ec;
     const auto dir = std::filesystem::current_path(ec);
     return ec ? std::string() : dir.string();
-}
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
 }
 
 std::string TitleOf(const std::string& path) {

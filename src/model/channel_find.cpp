@@ -9,28 +9,6 @@ namespace {
 
 using M = clsRigQ5_Master;
 
-std::string Upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
-
-// Digits with at most one point: what the frequency box of the channel
-// dialog reads as a frequency.
-bool LooksLikeFrequency(const std::string& text) {
-    int digits = 0, points = 0;
-    for (const char c : text) {
-        if (c >= '0' && c <= '9') {
-            ++digits;
-        } else if (c == '.') {
-            ++points;
-        } else {
-            return false;
-        }
-    }
-    return digits > 0 && points <= 1;
-}
-
 // Every channel place of the tree in the order the tree shows them.
 std::vector<ChannelPlace> AllPlaces(const M& master) {
     std::vector<ChannelPlace> places;
@@ -56,7 +34,7 @@ std::string FindNotFoundText(const std::string& text) {
 FindQuery MakeFindQuery(const clsRigQ5_Master& master, std::string_view typed) {
     FindQuery q;
     q.text = Trim(typed);
-    q.byFrequency = LooksLikeFrequency(q.text);
+    q.byFrequency = IsDecimalNumber(q.text);
     if (q.byFrequency) {
         // The conversion of an operating frequency depends on the version's
         // ranges only, not on the kind of channel.

@@ -5,15 +5,11 @@
 #include <numeric>
 #include <vector>
 
+#include "app/common.h"
+
 namespace {
 
 using M = clsRigQ5_Master;
-
-std::string Upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 // Negative, 0 or positive as a sorts before, with or after b by name.
 int CompareNames(const std::string& a, const std::string& b) {

@@ -34,3 +34,12 @@ TEST(Common, TrimTakesOnlyTheGivenCharactersAtTheEnds) {
         EXPECT_EQ(TrimRight(c.in), c.right) << c.in;
     }
 }
+
+TEST(Common, CaseAndDecimalNumbersFollowAsciiOnly) {
+    EXPECT_EQ(Upper("Rpt 2\xe9z"), "RPT 2\xe9Z");
+    EXPECT_EQ(Lower("TSQL \xc9"), "tsql \xc9");
+    const std::pair<const char*, bool> numbers[] = {
+        {"145", true}, {"145.5", true},  {".5", true},   {"5.", true}, {".", false},
+        {"", false},   {"1.2.3", false}, {"1,5", false}, {" 1", false}};
+    for (const auto& [text, decimal] : numbers) EXPECT_EQ(IsDecimalNumber(text), decimal) << text;
+}
