@@ -19,10 +19,15 @@
 #include "ui/edit_common_dialog.h"
 #include "ui/setup_dialog.h"
 #include "ui_rig.h"
+#include "version_document.h"
 
 namespace {
 using M = clsRigQ5_Master;
 using Ch = clsRigQ5_Ch;
+struct Doc : VersionDocument {
+    using VersionDocument::VersionDocument;
+    Ch& Rec(int type, int index) { return *master.ListCh(type, index); }
+};
 
 // A control of a dialog by its name.
 template <class W = QWidget>
@@ -60,14 +65,6 @@ struct OpenCommon : frmEditCommon {
     }
 };
 
-// A channel of a document put in use at a frequency.
-Ch& InUse(TestDoc& doc, int type, int index, std::int32_t freq) {
-    Ch& ch = doc.Ch(type, index);
-    ch.AppearCh(true);
-    ch.FreqOp_Pure(freq);
-    return ch;
-}
-
 QStringList Entries(QComboBox* box) {
     QStringList s;
     for (int i = 0; i < box->count(); ++i) s << box->itemText(i);
@@ -81,7 +78,7 @@ QStringList Texts(ChTextList list, int count) {
     return s;
 }
 
-ByteStr Image(TestDoc& doc) {
+ByteStr Image(Doc& doc) {
     doc.master.WriteToEep();
     return doc.radio.eepImage.bytes();
 }
@@ -100,10 +97,10 @@ class DialogsTest : public QObject {
             m.Heal();
             if (m.VfoAppear(10)) break;
         }
-        TestDoc d0(0), d1(1, 1), d24(v24);
-        Ch& mem = InUse(d0, M::kListMemory, 0, 14500000);
-        Ch& tv = InUse(d1, M::kListTv, 0, 5525000);
-        Ch& ghz = d24.Ch(M::kListVfo, 10);
+        Doc d0(0), d1(1), d24(v24);
+        Ch& mem = d0.Use(M::kListMemory, 0, 14500000);
+        Ch& tv = d1.Use(M::kListTv, 0, 5525000);
+        Ch& ghz = d24.Rec(M::kListVfo, 10);
         mem.SkipM_Pure(2);
         tv.SkipT_Pure(1);
         ghz.TsNo_Pure(2);  // "10k"
@@ -147,8 +144,8 @@ class DialogsTest : public QObject {
     }
 
     void ABlankChannelOpensEmptyAndTheFrequencyBoxDrivesTheGreying() {
-        TestDoc doc(1);
-        Ch& ch = doc.Ch(M::kListMemory, 7);
+        Doc doc(1);
+        Ch& ch = doc.Rec(M::kListMemory, 7);
         ch.AppearCh(false);
         OpenCh o(ch);
         QCOMPARE(o.Freq()->text(), QString());
@@ -178,8 +175,8 @@ class DialogsTest : public QObject {
 
     void WhatAppliesFollowsTheFrequencyAsTyped() {
         // A version with the medium-wave raster: 1.197 MHz allows AM only.
-        TestDoc doc(1, 1, 1);
-        Ch& ch = InUse(doc, M::kListMemory, 5, 119700);
+        Doc doc(1, 1);  // AM on the medium waves
+        Ch& ch = doc.Use(M::kListMemory, 5, 119700);
         QVERIFY(ch.IsAmOnly());
         const std::vector<const char*> notForAm = {"cboEditCh_DupDir", "txtEditCh_FreqDup",
                                                    "chkEditCh_TSqlOn", "cboEditCh_ToneNo",
@@ -219,10 +216,10 @@ class DialogsTest : public QObject {
     }
 
     void AnEmptyFrequencyBlanksOnlyAChannelThatMayBeBlank() {
-        TestDoc doc(1);
-        Ch& vfo = doc.Ch(M::kListVfo, 1);
+        Doc doc(1);
+        Ch& vfo = doc.Rec(M::kListVfo, 1);
         const std::int32_t empty = vfo.Conv_Freq_StrToLong("", 0);
-        for (Ch* ch : {&InUse(doc, M::kListMemory, 3, 14500000), &vfo}) {
+        for (Ch* ch : {&doc.Use(M::kListMemory, 3, 14500000), &vfo}) {
             OpenCh o(*ch);
             o.Freq()->clear();
             // A VFO cannot be blank: its other controls stay available.
@@ -235,8 +232,8 @@ class DialogsTest : public QObject {
 
     void FmTvControlsFollowTheVersion() {
         for (const int fmTv : {0, 1}) {
-            TestDoc doc(1, fmTv);
-            Ch& vfo = doc.Ch(M::kListVfo, 8);
+            Doc doc(1, 0, fmTv);
+            Ch& vfo = doc.Rec(M::kListVfo, 8);
             vfo.TvReverse_Pure(1);
             vfo.TvSubCarrier_Pure(70);
             OpenCh o(vfo);
@@ -254,17 +251,17 @@ class DialogsTest : public QObject {
     // OK on what the dialog showed writes back the very record; Cancel after
     // changes to every control writes nothing.
     void OkUnchangedAndCancelAfterChangesLeaveTheImage() {
-        TestDoc doc(1, 1);
-        InUse(doc, M::kListMemory, 0, 14500000);
-        InUse(doc, M::kListTv, 2, 5525000);
+        Doc doc(1);
+        doc.Use(M::kListMemory, 0, 14500000);
+        doc.Use(M::kListTv, 2, 5525000);
         for (auto [type, index] :
              {std::pair{M::kListMemory, 0}, std::pair{M::kListMemory, 9}, std::pair{M::kListVfo, 8},
               std::pair{M::kListTv, 2}, std::pair{M::kListPScan, 0}, std::pair{M::kListFmTv, 0}}) {
             const ByteStr before = Image(doc);
-            OpenCh(doc.Ch(type, index)).Ok();
+            OpenCh(doc.Rec(type, index)).Ok();
             QVERIFY2(Image(doc) == before,
                      qPrintable(QStringLiteral("%1 #%2").arg(type).arg(index)));
-            OpenCh o(doc.Ch(type, index));
+            OpenCh o(doc.Rec(type, index));
             o.Freq()->setText(QStringLiteral("430.5"));
             Get<QLineEdit>(o, "txtEditCh_FreqDup")->setText(QStringLiteral("5"));
             Get<QLineEdit>(o, "txtEditCh_Name")->setText(QStringLiteral("OTHER"));
@@ -278,8 +275,8 @@ class DialogsTest : public QObject {
     }
 
     void OkIsIgnoredUntilTheRecordIsLoaded() {
-        TestDoc doc(1);
-        Ch& ch = InUse(doc, M::kListMemory, 0, 14500000);
+        Doc doc(1);
+        Ch& ch = doc.Use(M::kListMemory, 0, 14500000);
         frmEditCh dialog;
         dialog.CurCh(ch);
         QVERIFY(dialog.ResetPending());
@@ -289,7 +286,7 @@ class DialogsTest : public QObject {
     }
 
     void SettingsOkUnchangedOrCancelAfterChangesLeaveTheImage() {
-        TestDoc doc(1);
+        Doc doc(1);
         doc.master.CommonObj().Comment("MY RX-Q5");
         const ByteStr before = Image(doc);
         for (const char* button : {"cmdEditCommon_Ok", "cmdEditCommon_Cancel"}) {
@@ -307,7 +304,7 @@ class DialogsTest : public QObject {
     }
 
     void TheCommentShowsUnpaddedAndSixteenWideCharactersFitTheBox() {
-        TestDoc doc(1);
+        Doc doc(1);
         doc.master.CommonObj().Comment("ABC");
         OpenCommon o(doc.master.CommonObj());
         QVERIFY(QTest::qWaitForWindowExposed(&o));
@@ -344,7 +341,7 @@ class DialogsTest : public QObject {
     // the dialog and the choice for another try; Cancel tries nothing.
     void TheSetupStaysForAnotherTryUntilTheReceiverAnswers() {
         FakeDialogs dialogs;
-        TestDoc doc(12);
+        Doc doc(12);
         frmMain window;
         window.ComPortNo(2);
         std::vector<int> results = {3, -1, 0}, ports;  // -1: the failure message ran

@@ -20,9 +20,11 @@
 #include <fstream>
 
 #include "file/csv_channels.h"
+#include "file_text.h"
 #include "model/channel_find.h"
 #include "model/grid_texts.h"
 #include "ui_rig.h"
+#include "version_document.h"
 
 namespace {
 using M = clsRigQ5_Master;
@@ -85,12 +87,6 @@ QPoint NodePoint(Started& r, int key) {
     return r.Tree()->visualItemRect(r.Node(key)).center();
 }
 
-std::string FileHead(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::string head(5, '\0');
-    in.read(head.data(), 5);
-    return in ? head : std::string();
-}
 }  // namespace
 
 class EditTest : public QObject {
@@ -178,7 +174,7 @@ class EditTest : public QObject {
         QCOMPARE(r.dialogs.messages.back().buttons, MsgButtons::OkCancel);
         QCOMPARE(r.W().CurrentTreeKey(), kKeyTv);  // the TV list is shown either way
         QCOMPARE(r.Image(), image);
-        TestDoc expected(0, 0, 1);
+        VersionDocument expected(0, 1, 0);
         expected.master.PresetTv(7);
         r.dialogs.answers = {kMsgOk};
         r.W().MenuItem("mnuOptPresetTv", 7)->trigger();
@@ -376,7 +372,7 @@ class EditTest : public QObject {
         };
         r.W().mnuFile_Click(kPrint);
         for (const char* name : {"channels.pdf", "printed.pdf"})
-            QVERIFY2(FileHead(r.Path(name)) == "%PDF-", name);
+            QVERIFY2(ReadFile(r.Path(name).toStdString()).starts_with("%PDF-"), name);
         // A folder that does not exist is reported with the file's name.
         r.dialogs.saveNames = {r.Path("no/such.pdf")};
         r.W().mnuFile_Click(kExportPdf);

@@ -21,6 +21,7 @@
 #include "ui/compare_window.h"
 #include "ui/msgbox.h"
 #include "ui_rig.h"
+#include "version_document.h"
 
 namespace {
 const QString kHints = QStringLiteral(
@@ -214,7 +215,7 @@ class ProgramTest : public QObject {
 
         // The simulator keeps what it received in a data file of its own.
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(saved), 10000);
-        TestDoc got(0, 0, 1);
+        VersionDocument got(0, 1, 0);
         PrepareRxQ5Document(got.radio);
         QCOMPARE(AcfFileLoad(got.radio, saved.toStdString()), int(kAcfOk));
         got.master.ReadFromEep(clsRigQ5_Master::kProgramForm);

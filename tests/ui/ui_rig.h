@@ -25,19 +25,6 @@ constexpr int kKeyVfo = 1, kKeyBankA = 3, kKeyBankB = 4, kKeyBankC = 5, kKeyPSca
 constexpr int kEdit = 0, kCopy = 2, kPaste = 3, kClear = 5, kDelete = 6, kInsert = 7, kUndo = 9,
               kRedo = 10;
 
-struct TestDoc {
-    clsCmcRadio radio;
-    clsRigQ5_Master master{radio};
-    explicit TestDoc(int version, int fmTv = 1, int amOk = 0) {
-        master.MatrixObj().MtxVerNo(version);
-        master.MatrixObj().MtxFmTvOk(fmTv);
-        master.MatrixObj().MtxAmOk(amOk);
-        master.Init_MakeInitial();
-        master.Reset();
-    }
-    clsRigQ5_Ch& Ch(int type, int index) { return *master.ListCh(type, index); }
-};
-
 // A profile that knows the receiver's version: the main window opens.
 inline const QByteArray kVersion0 =
     "[M_Property]\r\nM_Property_V=0\r\nM_Property_A=1\r\nM_Property_F=0\r\n";
