@@ -136,41 +136,69 @@ class DialogsTest : public QObject {
             o.Ok();
             QVERIFY2(c.stored() == c.expected, c.box);
         }
-        // A TV channel has its IF shift but no mode.
-        OpenCh t(tv);
-        QCOMPARE(List(t, "cboEditCh_ModeNo")->count(), 3);
-        QCOMPARE(NotEnabled(t, {"cboEditCh_SkipM", "cboEditCh_TvIf"}, true), QStringList());
-        QCOMPARE(NotEnabled(t, {"cboEditCh_ModeNo"}, false), QStringList());
     }
 
-    void ABlankChannelOpensEmptyAndTheFrequencyBoxDrivesTheGreying() {
-        Doc doc(1);
-        Ch& ch = doc.Rec(M::kListMemory, 7);
-        ch.AppearCh(false);
-        OpenCh o(ch);
-        QCOMPARE(o.Freq()->text(), QString());
-        // Labels and frame titles grey with their fields.
-        std::vector<const char*> dependent = {
+    // Which controls apply follows the kind of channel, the version and the
+    // frequency box as typed; labels and frame titles grey with their fields.
+    void TheControlsThatApplyFollowTheChannelAndTheFrequencyBox() {
+        Doc doc(1), noFmTv(1, 0, 0);
+        Ch& blank = doc.Rec(M::kListMemory, 7);
+        blank.AppearCh(false);
+        Ch& mem = doc.Use(M::kListMemory, 3, 14500000);
+        Ch& vfo = doc.Rec(M::kListVfo, 1);
+        Ch& tv = doc.Use(M::kListTv, 0, 5525000);
+        const std::vector<const char*> dependent = {
             "cboEditCh_DupDir", "txtEditCh_FreqDup", "txtEditCh_Name", "chkEditCh_TSqlOn",
             "cboEditCh_ToneNo", "cboEditCh_ModeNo",  "cboEditCh_TsNo", "cboEditCh_SkipM",
             "lblEditCh_DupSel", "lblEditCh_FreqDup", "lblEditCh_Name", "lblEditCh_Ts",
             "fraEditCh_Mode",   "fraEditCh_TSql"};
-        QCOMPARE(NotEnabled(o, dependent, false), QStringList());
-        QTest::keyClicks(o.Freq(), QStringLiteral("1"));
-        QCOMPARE(NotEnabled(o, dependent, true), QStringList());
-        // The TV and FM TV controls do not belong to a memory channel.
-        QCOMPARE(NotEnabled(o,
-                            {"cboEditCh_TvIf", "chkEditCh_TvReverse", "cboEditCh_TvSubCarrier",
-                             "fraEditCh_Tv", "fraEditCh_FmTv"},
-                            false),
-                 QStringList());
-        QTest::keyClick(o.Freq(), Qt::Key_Backspace);
-        QTest::keyClicks(o.Freq(), QStringLiteral("   "));  // blanks only: still empty
-        QCOMPARE(NotEnabled(o, dependent, false), QStringList());
-        o.Freq()->setText(QStringLiteral("145.5"));
+        const std::vector<const char*> fmTv = {"chkEditCh_TvReverse", "cboEditCh_TvSubCarrier"};
+        const struct {
+            Ch& ch;
+            const char* typed;  // null: as opened
+            std::vector<const char*> names;
+            bool enabled;
+        } cases[] = {
+            {blank, nullptr, dependent, false},
+            {blank, "1", dependent, true},
+            {blank, "1", {"cboEditCh_TvIf", "fraEditCh_Tv", "fraEditCh_FmTv", fmTv[0]}, false},
+            {blank, "   ", dependent, false},        // blanks only: still empty
+            {mem, "", {"cboEditCh_DupDir"}, false},  // emptied: blank
+            {vfo, "", {"cboEditCh_DupDir"}, true},   // a VFO is never blank
+            {tv, nullptr, {"cboEditCh_SkipM", "cboEditCh_TvIf"}, true},
+            {tv, nullptr, {"cboEditCh_ModeNo"}, false},  // a TV channel has no mode
+            {doc.Rec(M::kListVfo, 8), nullptr, fmTv, true},
+            {noFmTv.Rec(M::kListVfo, 8), nullptr, fmTv, false},
+        };
+        for (const auto& c : cases) {
+            OpenCh o(c.ch);
+            if (c.typed) o.Freq()->setText(QString::fromLatin1(c.typed));
+            QCOMPARE(NotEnabled(o, c.names, c.enabled), QStringList());
+        }
+        // What OK writes: the frequency typed into a blank channel; an
+        // emptied channel blank, an emptied VFO still in use.
+        const std::int32_t empty = vfo.Conv_Freq_StrToLong("", 0);
+        for (const auto& [ch, typed, freq] :
+             {std::tuple{&blank, "145.5", 14550000}, std::tuple{&mem, "", -1},
+              std::tuple{&vfo, "", empty}}) {
+            OpenCh o(*ch);
+            QCOMPARE(o.Freq()->text().isEmpty(), ch == &blank);
+            o.Freq()->setText(QString::fromLatin1(typed));
+            o.Ok();
+            QVERIFY(!o.isVisible());
+            QCOMPARE(ch->AppearCh(), freq >= 0);
+            if (freq >= 0) QCOMPARE(ch->FreqOp_Pure(), freq);
+        }
+        // FM TV's settings, shown and written back where the version has them.
+        Ch& fm = doc.Rec(M::kListVfo, 8);
+        fm.TvReverse_Pure(1);
+        fm.TvSubCarrier_Pure(70);
+        OpenCh o(fm);
+        QVERIFY(Get<QCheckBox>(o, "chkEditCh_TvReverse")->isChecked());
+        QCOMPARE(List(o, "cboEditCh_TvSubCarrier")->currentIndex(), 70);
+        List(o, "cboEditCh_TvSubCarrier")->setCurrentIndex(10);
         o.Ok();
-        QVERIFY(!o.isVisible());
-        QCOMPARE(ch.FreqOp_Pure(), 14550000);
+        QCOMPARE(fm.TvSubCarrier_Pure(), 10);
     }
 
     void WhatAppliesFollowsTheFrequencyAsTyped() {
@@ -212,39 +240,6 @@ class DialogsTest : public QObject {
             o.Ok();
             QCOMPARE(ch.FreqOp_Pure(), freq);
             QCOMPARE(ch.ModeNo_Pure(), mode);
-        }
-    }
-
-    void AnEmptyFrequencyBlanksOnlyAChannelThatMayBeBlank() {
-        Doc doc(1);
-        Ch& vfo = doc.Rec(M::kListVfo, 1);
-        const std::int32_t empty = vfo.Conv_Freq_StrToLong("", 0);
-        for (Ch* ch : {&doc.Use(M::kListMemory, 3, 14500000), &vfo}) {
-            OpenCh o(*ch);
-            o.Freq()->clear();
-            // A VFO cannot be blank: its other controls stay available.
-            QCOMPARE(Get(o, "cboEditCh_DupDir")->isEnabled(), ch == &vfo);
-            o.Ok();
-            QCOMPARE(ch->AppearCh(), ch == &vfo);
-        }
-        QCOMPARE(vfo.FreqOp_Pure(), empty);
-    }
-
-    void FmTvControlsFollowTheVersion() {
-        for (const int fmTv : {0, 1}) {
-            Doc doc(1, 0, fmTv);
-            Ch& vfo = doc.Rec(M::kListVfo, 8);
-            vfo.TvReverse_Pure(1);
-            vfo.TvSubCarrier_Pure(70);
-            OpenCh o(vfo);
-            QCOMPARE(NotEnabled(o, {"chkEditCh_TvReverse", "cboEditCh_TvSubCarrier"}, fmTv == 1),
-                     QStringList());
-            QCOMPARE(Get<QCheckBox>(o, "chkEditCh_TvReverse")->isChecked(), fmTv == 1);
-            QCOMPARE(List(o, "cboEditCh_TvSubCarrier")->currentIndex(), fmTv == 1 ? 70 : -1);
-            if (!fmTv) continue;
-            List(o, "cboEditCh_TvSubCarrier")->setCurrentIndex(10);
-            o.Ok();
-            QCOMPARE(vfo.TvSubCarrier_Pure(), 10);
         }
     }
 

@@ -39,6 +39,14 @@ struct OnSim : Run {
     }
 };
 
+// A clone that ended well: one progress display, no message, the port closed.
+void ExpectCleanClone(Run& r) {
+    QCOMPARE(r.progressShown, 1);
+    QVERIFY2(r.dialogs.messages.empty(), qPrintable(r.LastMessage()));
+    QVERIFY(r.Radio().EditOn());
+    QVERIFY(!r.p->Service().com().comOpen());
+}
+
 void ClickSetup(Run& r, const char* button, int port = -1) {
     if (port >= 0) r.p->Setup()->findChild<QComboBox*>("cboSetup_ComPort")->setCurrentIndex(port);
     QTest::mouseClick(r.p->Setup()->findChild<QPushButton*>(button), Qt::LeftButton);
@@ -126,25 +134,22 @@ class ProgramTest : public QObject {
 
     void AReadGivesAnEditedUntitledDocumentAndACopyAndSaysWhere() {
         OnSim r({});
-        const QString folder = r.dir.filePath("data/CS-Q5/backups");
+        const QString folder = r.DataPath("backups");
         r.W().mnuFile_Click(15);  // the folder, before any read: made, then shown
         QCOMPARE(r.dialogs.openedFolders, QStringList{folder});
         QCOMPARE(r.p->Document().Save(r.Path("before.acf").toStdString()), 0);
+        bool cancelable = false;
+        r.whileProgress = [&cancelable](frmCloneProgress& p) { cancelable = p.Cancelable(); };
         r.W().findChild<QAction*>("Bar_Clone_Read")->trigger();
-        QCOMPARE(r.progressShown, 1);
-        QCOMPARE(r.cancelShown, std::vector<bool>{true});
-        QVERIFY(!r.W().CloneProgress().isVisible());
-        QVERIFY2(r.dialogs.messages.empty(), qPrintable(r.LastMessage()));
-        QVERIFY(r.Radio().EditOn());
-        QVERIFY(!r.p->Service().com().comOpen());
+        ExpectCleanClone(r);
+        QVERIFY(cancelable && !r.W().CloneProgress().isVisible());
         r.W().timMain_Timer();
         QCOMPARE(r.W().windowTitle(), QStringLiteral("Untitled - CS-Q5"));
-
+        // The read ends with a note of its time and its copy in the status
+        // bar (the copy is named by the same time).
         const QStringList copies = QDir(folder).entryList(QDir::Files);
         QCOMPARE(copies.size(), 1);
         QCOMPARE(QString::fromStdString(r.p->Clone().LastBackupFile()), folder + "/" + copies[0]);
-        // The read ends with a note of its time and its copy in the status
-        // bar (the copy is named by the same time).
         const QString hhmmss = copies[0].mid(18, 6);
         QCOMPARE(r.W().statusBar()->currentMessage(),
                  QStringLiteral("Clone read at %1:%2:%3; backup copy: %4/%5")
@@ -192,7 +197,7 @@ class ProgramTest : public QObject {
             QCOMPARE(r.Master().ChUnit(kKeyBankA, 2)->FreqOp_Pure(), 43312500);
             QCOMPARE(r.W().FileTitle(), QStringLiteral("doc.acf"));
             QVERIFY(!r.p->Service().com().comOpen());
-            const QDir copies(r.dir.filePath("data/CS-Q5/backups"));
+            const QDir copies(r.DataPath("backups"));
             QVERIFY(!copies.exists() || copies.isEmpty());
         }
     }
@@ -228,7 +233,7 @@ class ProgramTest : public QObject {
         // byte of bank A channel 01's frequency.
         OnSim r({"--fault", "corrupt-store:0011"});
         frmMain& w = r.W();
-        const QString folder = r.dir.filePath("data/CS-Q5/backups");
+        const QString folder = r.DataPath("backups");
         w.mnuFile_Click(19);
         QCOMPARE(r.LastMessage(), MsgText(NoBackupsText(folder.toStdString())));
 
@@ -343,16 +348,13 @@ class ProgramTest : public QObject {
         QCOMPARE(r.W().windowTitle(), QStringLiteral("Untitled - CS-Q5 (demo receiver)"));
 
         r.W().findChild<QAction*>("Bar_Clone_Read")->trigger();
-        QCOMPARE(r.progressShown, 1);
-        QVERIFY2(r.dialogs.messages.empty(), qPrintable(r.LastMessage()));
-        QVERIFY(r.Radio().EditOn());
-        QVERIFY(!r.p->Service().com().comOpen());
+        ExpectCleanClone(r);
         QTRY_VERIFY_WITH_TIMEOUT(asleep(), 10000);
         QVERIFY(r.W().findChild<QAction*>("Bar_Port_Com1")->isChecked());
-        const QString demoCopies = r.dir.filePath("data/CS-Q5/demo-backups");
+        const QString demoCopies = r.DataPath("demo-backups");
         const QString copy = QString::fromStdString(r.p->Clone().LastBackupFile());
         QVERIFY2(copy.startsWith(demoCopies + "/backup-"), qPrintable(copy));
-        QVERIFY(!QDir(r.dir.filePath("data/CS-Q5/backups")).exists());
+        QVERIFY(!QDir(r.DataPath("backups")).exists());
         r.W().mnuFile_Click(15);
         QCOMPARE(r.dialogs.openedFolders, QStringList{demoCopies});
         r.dialogs.answers = {kMsgOk};
