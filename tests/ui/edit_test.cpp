@@ -92,31 +92,20 @@ QPoint NodePoint(Started& r, int key) {
 class EditTest : public QObject {
     Q_OBJECT
   private slots:
-    // Which items are enabled is the core's rule; the menu and the toolbar
-    // follow the channel under the cursor.
-    void EditItemsFollowTheChannelUnderTheCursor() {
+    // Which items are enabled, when Paste asks and when Insert is refused
+    // are the core's rules: here the menu and the toolbar follow the channel
+    // under the cursor, and the questions reach the user.
+    void EditItemsFollowTheCursorAndPasteAsksBeforeOverwriting() {
         Started r;
         FiveInBankA(r);
         auto* pasteButton = r.W().findChild<QAction*>("Bar_Edit_Paste");
         r.At(kKeyVfo, 1);  // a VFO is never blank, never moves
         QVERIFY(r.EditEnabled(kEdit) && r.EditEnabled(kCopy) && !r.EditEnabled(kClear));
-        r.At(kKeyBankA, 1);
+        r.At(kKeyBankA, 2);
         QVERIFY(r.EditEnabled(kInsert) && !r.EditEnabled(kPaste) && !pasteButton->isEnabled());
         r.W().mnuEdit_Click(kCopy);
         r.W().timMain_Timer();
         QVERIFY(r.EditEnabled(kPaste) && pasteButton->isEnabled());
-        r.Show(2);  // a group of lists: nothing to edit, no grid
-        QVERIFY(!r.EditEnabled(kEdit) && !r.EditEnabled(kPaste));
-        QVERIFY(r.Grid()->isHidden());
-    }
-
-    // Paste asks before it overwrites a channel in use; Insert that would
-    // push the bank's last channel out is refused; both with the core's texts.
-    void PasteAsksAndInsertIsRefusedWithTheirMessages() {
-        Started r;
-        FiveInBankA(r);
-        r.At(kKeyBankA, 2);
-        r.W().mnuEdit_Click(kCopy);
         r.At(kKeyBankA, 20);  // blank: no question
         r.W().mnuEdit_Click(kPaste);
         QVERIFY(r.dialogs.messages.empty());
@@ -136,6 +125,8 @@ class EditTest : public QObject {
         r.W().mnuEdit_Click(kInsert);
         QCOMPARE(r.LastMessage(), QString::fromLatin1(GridEdit::kMsgInsertRefused));
         QCOMPARE(r.Cell(49, 1), last);
+        r.Show(2);  // a group of lists: nothing to edit, no grid
+        QVERIFY(!r.EditEnabled(kEdit) && !r.EditEnabled(kPaste) && r.Grid()->isHidden());
     }
 
     void EnterOnBankBRow3EditsMemoryChannel53() {
@@ -274,12 +265,6 @@ class EditTest : public QObject {
         }
         // Find asks each time; Find Next only the first time.
         QCOMPARE(r.dialogs.shownDialogs, (QStringList{"frmFind", "frmFind"}));
-        AnswerFind(r, "rpt");  // by name, letter case ignored
-        r.W().mnuEdit_Click(kFind);
-        QCOMPARE(r.W().CurrentTreeKey(), kKeyBankB);
-        QCOMPARE(r.W().CurChNo(), 7);
-        QVERIFY(r.dialogs.messages.empty());
-
         AnswerFind(r, "nowhere");
         r.W().mnuEdit_Click(kFind);
         QCOMPARE(r.LastMessage(), QString::fromStdString(FindNotFoundText("nowhere")));
@@ -307,7 +292,11 @@ class EditTest : public QObject {
         QCOMPARE(r.Cell(7, 4), QStringLiteral("Local"));
     }
 
-    void ARowDroppedOnAChannelInUseAsksFirst() {
+    // A row dropped on a row in use asks first; with Ctrl it is a copy; on a
+    // bank's node it goes to the bank's first blank channel; each drop is
+    // one undo step. Nothing is taken onto a list that is no bank, nor from
+    // another program.
+    void ADroppedRowAsksBeforeOverwritingAndFindsABanksFirstBlank() {
         Started r;
         QVERIFY(QTest::qWaitForWindowExposed(&r.W()));
         r.Channels({{7, 14550000, "Local"}, {9, 14600000, "Other"}});
@@ -315,50 +304,35 @@ class EditTest : public QObject {
         const ByteStr before = r.Image();
         const std::string moving = Values(r, 7);
         QWidget* viewport = r.Grid()->viewport();
-        r.dialogs.answers = {kMsgNo};
-        QVERIFY(DragAndDrop(viewport, RowPoint(r, 9), r.W().ChannelDragData(kKeyBankA, 7)));
-        QCOMPARE(r.LastMessage(), QString::fromLatin1(GridEdit::kMsgOverwrite));
-        QCOMPARE(r.Image(), before);
-
-        r.dialogs.answers = {kMsgYes};
-        QVERIFY(DragAndDrop(viewport, RowPoint(r, 9), r.W().ChannelDragData(kKeyBankA, 7)));
+        QWidget* tree = r.Tree()->viewport();
+        for (const int answer : {kMsgNo, kMsgYes}) {
+            r.dialogs.answers = {answer};
+            QVERIFY(DragAndDrop(viewport, RowPoint(r, 9), r.W().ChannelDragData(kKeyBankA, 7)));
+            QCOMPARE(r.LastMessage(), QString::fromLatin1(GridEdit::kMsgOverwrite));
+        }
         QCOMPARE(Values(r, 9), moving);
         QVERIFY(!r.Mem(7).AppearCh());
         QCOMPARE(r.W().CurChNo(), 9);
         QCOMPARE(r.Cell(9, 4), QStringLiteral("Local"));
-        // Onto a blank channel, with Ctrl: a copy, without a question.
         QVERIFY(DragAndDrop(viewport, RowPoint(r, 20), r.W().ChannelDragData(kKeyBankA, 9),
                             Qt::ControlModifier));
-        QCOMPARE(r.dialogs.messages.size(), std::size_t(2));
         QCOMPARE(Values(r, 20), moving);
         QCOMPARE(Values(r, 9), moving);
-        // Each drop is one step.
-        QCOMPARE(r.p->History().UndoCount(), std::size_t(2));
-        r.W().mnuEdit_Click(kUndo);
-        r.W().mnuEdit_Click(kUndo);
-        QCOMPARE(r.Image(), before);
-    }
-
-    void ARowDroppedOnABankGoesToItsFirstBlankChannel() {
-        Started r;
-        QVERIFY(QTest::qWaitForWindowExposed(&r.W()));
-        r.Channels({{7, 14550000, "Local"}});
-        r.At(kKeyBankA, 7);
-        const std::string moving = Values(r, 7);
-        QWidget* tree = r.Tree()->viewport();
-        QVERIFY(DragAndDrop(tree, NodePoint(r, kKeyBankC), r.W().ChannelDragData(kKeyBankA, 7)));
+        QVERIFY(DragAndDrop(tree, NodePoint(r, kKeyBankC), r.W().ChannelDragData(kKeyBankA, 9)));
         QCOMPARE(Values(r, 100), moving);
-        QVERIFY(!r.Mem(7).AppearCh());
+        QVERIFY(!r.Mem(9).AppearCh());
         QCOMPARE(Status(r), QStringLiteral("Moved to Bank C, CH 00."));
         QCOMPARE(r.W().CurrentTreeKey(), kKeyBankA);  // the view stays
-        // Not onto lists that are no bank, nor from another program.
-        const ByteStr before = r.Image();
+        QCOMPARE(r.dialogs.messages.size(), std::size_t(2));
+        QCOMPARE(r.p->History().UndoCount(), std::size_t(3));
+        const ByteStr moved = r.Image();
         QVERIFY(!DragAndDrop(tree, NodePoint(r, kKeyPScan), r.W().ChannelDragData(kKeyBankC, 0)));
         auto* foreign = new QMimeData;
         foreign->setData(QStringLiteral("application/x-csq5-channel"), "1/2/3/20");
         QVERIFY(!DragAndDrop(tree, NodePoint(r, kKeyBankB), foreign));
+        QCOMPARE(r.Image(), moved);
+        for (int i = 0; i < 3; ++i) r.W().mnuEdit_Click(kUndo);
         QCOMPARE(r.Image(), before);
-        QVERIFY(r.dialogs.messages.empty());
     }
 
     void ExportPdfAndPrintWriteTheChannelLists() {
