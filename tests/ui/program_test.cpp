@@ -122,12 +122,9 @@ class ProgramTest : public QObject {
         r.p->Start({});
         ClickSetup(r, "cmdSetup_Ok", 2);
         QVERIFY2(r.dialogs.messages.empty(), qPrintable(r.LastMessage()));
-        QCOMPARE(r.Master().MatrixObj().MtxVerNo(), 7);
         QCOMPARE(r.Master().MatrixObj().MtxFmTvOk(), 1);
-        QCOMPARE(r.W().ComPortNo(), 3);
-        QVERIFY(!r.p->Setup() || !r.p->Setup()->isVisible());
-        QVERIFY(r.W().isVisible());
-        r.W().close();  // kept for the next start
+        QVERIFY(r.W().isVisible() && !(r.p->Setup() && r.p->Setup()->isVisible()));
+        r.W().close();  // version, port and device kept for the next start
         for (const char* line : {"M_Property_V=7", "ComPort=3", "ComDevice(3)="})
             QVERIFY2(r.ProfileText().contains(line), line);
     }

@@ -52,8 +52,8 @@ struct Run {
             // close fails the test instead of hanging it.
             d.show();
             for (QDeadlineTimer deadline(30000); d.isVisible() && !deadline.hasExpired();) {
+                if (whileProgress) whileProgress(progress);
                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-                if (whileProgress && d.isVisible()) whileProgress(progress);
             }
         };
     }
