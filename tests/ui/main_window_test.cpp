@@ -44,7 +44,7 @@ struct ProbeModel : MainWindowModel {
 class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void ABankShownAgainHasItsCursorAndTopRowBack() {
+    void ABankShownAgainOrAHeaderClickSetsTheCursorAndTopRow() {
         Started r;
         ShowBankA(r, 700, 400);
         QTableWidget* grid = r.Grid();
@@ -59,9 +59,25 @@ class MainWindowTest : public QObject {
         QCOMPARE(grid->selectionModel()->selectedRows().size(), 1);
         r.W().mnuEdit_Click(kClear);  // a command redraws the rows in place
         QCOMPARE(grid->rowAt(0), 20);
+        // A click on a column title puts the cursor on the first row in view.
+        QHeaderView* header = grid->horizontalHeader();
+        const QPoint inTitle(header->sectionViewportPosition(1) + header->sectionSize(1) / 2,
+                             header->height() / 2);
+        for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+            grid->scrollTo(grid->model()->index(10, 0), QAbstractItemView::PositionAtTop);
+            grid->setCurrentCell(15, 0);
+            QTest::mouseClick(header->viewport(), button, {}, inTitle);
+            QContextMenuEvent context(QContextMenuEvent::Mouse, inTitle,
+                                      header->viewport()->mapToGlobal(inTitle));
+            if (button == Qt::RightButton) QApplication::sendEvent(header->viewport(), &context);
+            r.W().timMain_Timer();
+            QCOMPARE(r.W().CurChNo(), 10);
+            QCOMPARE(grid->rowAt(0), 10);
+            QVERIFY(!r.W().findChild<QMenu*>("mnuEdit")->isVisible());  // no menu opens
+        }
     }
 
-    void EditCommandsAndClicksKeepTheColumnsInView() {
+    void EditCommandsClicksAndArrowsKeepTheColumnsInView() {
         Started r;
         ShowBankA(r, 520, 400);
         QScrollBar* across = r.Grid()->horizontalScrollBar();
@@ -80,12 +96,9 @@ class MainWindowTest : public QObject {
         r.W().timMain_Timer();
         QCOMPARE(r.W().CurChNo(), 4);
         QCOMPARE(across->value(), 3);
-    }
-
-    void TheArrowsAcrossScrollOneColumnAndNotPastTheLastRealOne() {
-        Started r;
-        ShowBankA(r, 520, 400);
+        // The arrows across scroll one column, not past the last real one.
         QTableWidget* grid = r.Grid();
+        across->setValue(0);
         grid->setCurrentCell(2, 0);
         for (const auto& [key, first] : {std::pair{Qt::Key_Right, 1}, std::pair{Qt::Key_Right, 2},
                                          std::pair{Qt::Key_Left, 1}}) {
@@ -97,27 +110,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(r.W().CurChNo(), 2);  // the cursor row stays
         for (int i = 0; i < 20; ++i) QTest::keyClick(grid, Qt::Key_Left);
         QCOMPARE(grid->columnAt(0), 0);
-    }
-
-    void AClickOnTheHeaderPutsTheCursorOnTheFirstRowInView() {
-        Started r;
-        ShowBankA(r, 700, 400);
-        QTableWidget* grid = r.Grid();
-        QHeaderView* header = grid->horizontalHeader();
-        const QPoint inTitle(header->sectionViewportPosition(1) + header->sectionSize(1) / 2,
-                             header->height() / 2);
-        for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-            grid->scrollTo(grid->model()->index(10, 0), QAbstractItemView::PositionAtTop);
-            grid->setCurrentCell(15, 0);
-            QTest::mouseClick(header->viewport(), button, {}, inTitle);
-            QContextMenuEvent context(QContextMenuEvent::Mouse, inTitle,
-                                      header->viewport()->mapToGlobal(inTitle));
-            if (button == Qt::RightButton) QApplication::sendEvent(header->viewport(), &context);
-            r.W().timMain_Timer();
-            QCOMPARE(r.W().CurChNo(), 10);
-            QCOMPARE(grid->rowAt(0), 10);
-            QVERIFY(!r.W().findChild<QMenu*>("mnuEdit")->isVisible());  // no menu opens
-        }
     }
 
     void TabMovesBetweenTheTreeAndTheGrid() {
