@@ -7,7 +7,6 @@
 // PDF. The rules themselves are the core's (GridEdit, ChannelFind,
 // ChannelSort, the CSV and report writers); here is how they reach the user.
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QLineEdit>
