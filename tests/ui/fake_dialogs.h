@@ -18,7 +18,6 @@ class FakeDialogs : public DialogService {
         QString text;
         QString title;
         MsgButtons buttons;
-        MsgIcon icon;
         QWidget* parent;  // the window the box belongs to
     };
     std::vector<Message> messages;
@@ -34,8 +33,8 @@ class FakeDialogs : public DialogService {
     ~FakeDialogs() override { SetDialogs(nullptr); }
 
     int MessageBox(QWidget* parent, const QString& text, const QString& title, MsgButtons buttons,
-                   MsgIcon icon) override {
-        messages.push_back({text, title, buttons, icon, parent});
+                   MsgIcon) override {
+        messages.push_back({text, title, buttons, parent});
         if (onMessage) onMessage(text);
         if (!answers.empty()) {
             const int a = answers.front();
@@ -64,10 +63,8 @@ class FakeDialogs : public DialogService {
     }
     // The print dialog: the test sets the printer up (a PDF file, say) and
     // answers; without an answer the user cancels.
-    int printCalls = 0;
     std::function<bool(QPrinter&)> onPrint;
     bool PrintDialog(QWidget*, QPrinter& printer) override {
-        ++printCalls;
         return onPrint ? onPrint(printer) : false;
     }
 

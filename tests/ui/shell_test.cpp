@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The application shell: the single instance and the hand-over of a data
 // file to the running copy, the command line's data file, the message
-// boxes through the dialog seam, the program's identity on the desktop,
-// and the window geometry rules (twips, placement from the profile, the
-// main layout, dialogs kept on the screen).
+// texts, the program's identity on the desktop, and the window geometry
+// rules (twips, placement from the profile, the main layout, dialogs kept
+// on the screen).
+
+#include <sys/stat.h>
 
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <future>
 
-#include "fake_dialogs.h"
 #include "ui/app_identity.h"
 #include "ui/caption.h"
 #include "ui/main_window.h"
@@ -50,11 +51,9 @@ class ShellTest : public QObject {
         SingleInstance first(dir.path());
         QVERIFY(first.TryLock() && first.Listen());
         QSignalSpy requested(&first, &SingleInstance::fileRequested);
-        // Only the user may connect.
-        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
-                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                                QFileDevice::WriteOther | QFileDevice::ExeOther;
-        QCOMPARE(QFile::permissions(first.SocketPath()) & others, QFileDevice::Permissions());
+        struct stat info {};  // only the user may connect
+        QVERIFY(::stat(first.SocketPath().toLocal8Bit().constData(), &info) == 0);
+        QCOMPARE(info.st_mode & 077, 0u);
 
         auto make = [&dir](const QString& name) {
             QFile f(dir.filePath(name));
@@ -111,28 +110,15 @@ class ShellTest : public QObject {
         QCOMPARE(DataFileArgument({"/s"}), QString());
     }
 
-    void MessageBoxesCarryTitleIconAndButtonsAndBreakTheirLines() {
-        FakeDialogs fake;
-        fake.answers = {kMsgNo};
-        QCOMPARE(MsgBoxYesNoCancel("d"), int(kMsgNo));
-        MsgBoxPlain("Model : RX-Q5", "Information");
-        QCOMPARE(fake.messages[0].title, QStringLiteral("CS-Q5"));
-        QCOMPARE(fake.messages[0].icon, MsgIcon::Exclamation);
-        QCOMPARE(fake.messages[0].buttons, MsgButtons::YesNoCancel);
-        QCOMPARE(fake.messages[1].title, QStringLiteral("Information"));
-        QCOMPARE(fake.messages[1].icon, MsgIcon::None);
-
-        const struct {
-            const char* in;
-            const char* shown;
-        } cases[] = {
-            {"Cannot execute CS-Q5 repeatedly.\r\nCS-Q5 is already executing.",
-             "Cannot execute CS-Q5 repeatedly.\nCS-Q5 is already executing."},
-            {"a\\nb", "a\nb"},
-            {"ends in \\", "ends in \\"},
-            {"two\r\n\r\nlines", "two\n\nlines"},
-        };
-        for (const auto& c : cases) QCOMPARE(MsgText(c.in), QString::fromLatin1(c.shown));
+    // Message texts come in the old profile's and resources' notation: an
+    // escaped or a CR LF line break, a backslash of its own at the end.
+    void MessageTextsBreakTheirLines() {
+        for (const auto& [in, shown] :
+             {std::pair{"Cannot execute.\r\nAlready executing.",
+                        "Cannot execute.\nAlready executing."},
+              std::pair{"a\\nb", "a\nb"}, std::pair{"ends in \\", "ends in \\"},
+              std::pair{"two\r\n\r\nlines", "two\n\nlines"}})
+            QCOMPARE(MsgText(in), QString::fromLatin1(shown));
     }
 
     // A taskbar or a Wayland compositor matches the windows with their

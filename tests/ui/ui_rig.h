@@ -25,33 +25,9 @@ constexpr int kKeyVfo = 1, kKeyBankA = 3, kKeyBankB = 4, kKeyBankC = 5, kKeyPSca
 constexpr int kEdit = 0, kCopy = 2, kPaste = 3, kClear = 5, kDelete = 6, kInsert = 7, kUndo = 9,
               kRedo = 10;
 
-struct TestDoc {
-    clsCmcRadio radio;
-    clsRigQ5_Master master{radio};
-    explicit TestDoc(int version, int fmTv = 1, int amOk = 0) {
-        master.MatrixObj().MtxVerNo(version);
-        master.MatrixObj().MtxFmTvOk(fmTv);
-        master.MatrixObj().MtxAmOk(amOk);
-        master.Init_MakeInitial();
-        master.Reset();
-    }
-    clsRigQ5_Ch& Ch(int type, int index) { return *master.ListCh(type, index); }
-};
-
 // A profile that knows the receiver's version: the main window opens.
 inline const QByteArray kVersion0 =
     "[M_Property]\r\nM_Property_V=0\r\nM_Property_A=1\r\nM_Property_F=0\r\n";
-
-// Shows a dialog and runs the events until it is hidden again; bounded so a
-// lost close fails the test instead of hanging it.
-inline void RunUntilHidden(QDialog& dialog, const std::function<void()>& whileShown = {}) {
-    dialog.show();
-    QDeadlineTimer deadline(30000);
-    while (dialog.isVisible() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        if (whileShown && dialog.isVisible()) whileShown();
-    }
-}
 
 // The program, not started yet (Start with the arguments under test).
 struct Run {
@@ -59,7 +35,6 @@ struct Run {
     FakeDialogs dialogs;
     std::unique_ptr<Csq5Program> p;
     int progressShown = 0;
-    std::vector<bool> cancelShown;  // per progress display: its Cancel button visible
     std::function<void(frmCloneProgress&)> whileProgress;
 
     explicit Run(const QByteArray& profile = QByteArray()) {
@@ -73,10 +48,13 @@ struct Run {
             if (d.objectName() != QStringLiteral("frmCloneProgress")) return;
             ++progressShown;
             auto& progress = static_cast<frmCloneProgress&>(d);
-            cancelShown.push_back(progress.Cancelable());
-            RunUntilHidden(d, [this, &progress] {
+            // Shown until the serial tick closes it; bounded so that a lost
+            // close fails the test instead of hanging it.
+            d.show();
+            for (QDeadlineTimer deadline(30000); d.isVisible() && !deadline.hasExpired();) {
                 if (whileProgress) whileProgress(progress);
-            });
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            }
         };
     }
     ~Run() {
@@ -87,6 +65,8 @@ struct Run {
     clsCmcRadio& Radio() { return p->Radio(); }
     clsRigQ5_Master& Master() { return p->Master(); }
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    // The program's data folder of this run (copies of clone reads).
+    QString DataPath(const char* name) const { return Path("data/CS-Q5/") + name; }
     void UseDevice(int slot, const std::string& tty) { p->ComDevices({{slot, tty}}); }
     QString LastMessage() const {
         return dialogs.messages.empty() ? QString() : dialogs.messages.back().text;
