@@ -241,6 +241,12 @@ TEST(CloneCommands, InitialSetupAdoptsTheReceiversVersionAndPortOnlyWhenItSuccee
         EXPECT_EQ(t.history.CanUndo(), !answers);
         EXPECT_EQ(t.finished, (Done{{CloneCommand::InitialSetup, answers}}));
     }
+    // Without a port: the one the window has.
+    Rig t;
+    t.clone.ComPortNo(3);
+    ASSERT_TRUE(t.clone.InitialSetup());
+    t.RunToEnd();
+    EXPECT_EQ(t.line.lastDevice, "/dev/ttyUSB2");
 }
 
 TEST(CloneCommands, EveryReadLeavesACopyAsFileSaveWouldWriteIt) {

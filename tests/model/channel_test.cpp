@@ -247,6 +247,10 @@ TEST(ChannelRules, LegalFrequencyForEachIdentity) {
           "15,2550000>1 15,2500000>0 16,90000000>1 16,89997500>0 17,14500000>0");
     check(kV8, "11,14550000>1 11,14650000>0 5,14550000>1 14,5525000>1 15,2550000>0");
     check(kCell, "11,85000000>0 11,81599500>1");
+    // At 2.4 GHz the 2.4 GHz VFO and a memory take that band's steps; a
+    // VFO of another band or a TV channel never does, whatever it holds.
+    for (const auto& [ident, is24G] : {std::pair{10, true}, {11, true}, {0, false}, {14, false}})
+        EXPECT_EQ(InUse(kV1, ident, 240000000).Is24G(), is24G) << ident;
 }
 
 TEST(ChannelCopy, PasteWithinACopyClassOnlyDataWrittenFrequencyFirst) {

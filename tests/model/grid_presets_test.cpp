@@ -50,6 +50,25 @@ TEST(GridTexts, RowsShowTheItemsEachChannelHasTreeKeysSplitIntoNodes) {
         WriteValues(ch, {1, 500, 1, 8, 3, 1, 63, 1, 1, 2, 3}, "CH");
         EXPECT_EQ(Joined(ChannelRowTexts(d.master, keys[c.type], c.index)), c.row);
     }
+    // The columns of each list; the VFOs show FM TV's two only where the
+    // receiver has FM TV.
+    const struct {
+        int fmTv, key;
+        const char* titles;
+    } columns[] = {
+        {0, kKeyVfo, "BAND|Frequency|Duplex|Offset Freq.|TSQL|CTCSS Freq.|Mode|TS||"},
+        {1, kKeyVfo,
+         "BAND|Frequency|Duplex|Offset Freq.|TSQL|CTCSS Freq.|Sub Carrier|Reverse|Mode|TS||"},
+        {0, kKeyBankA, "CH|Frequency|Duplex|Offset Freq.|Name|TSQL|CTCSS Freq.|Skip|Mode|TS||"},
+        {0, kKeyTv, "CH|Frequency|IF Shift|Skip||"},
+    };
+    for (const auto& c : columns) {
+        std::string titles;
+        for (const std::string& t :
+             ChannelColumnTitles(VersionDocument(1, 0, c.fmTv).master, c.key))
+            titles += TrimRight(t) + "|";
+        EXPECT_EQ(titles, c.titles);
+    }
     const VersionDocument d(1);
     EXPECT_TRUE(ChannelRowTexts(d.master, 0, 0).empty() &&
                 ChannelColumnTitles(d.master, 2).empty());
@@ -69,13 +88,14 @@ TEST(GridTexts, RowsShowTheItemsEachChannelHasTreeKeysSplitIntoNodes) {
 
 TEST(TvPresets, EveryPlanGivesExactlyItsEntriesAndBlanksTheRest) {
     VersionDocument d(1);
-    for (int index = -1; index <= kNumTvPresets; ++index) {
+    for (int index = -1; index <= 10; ++index) {  // the receiver knows ten plans
         for (int i = 0; i < 83; ++i) {
             WriteValues(d.Use(M::kListTv, i, 10000000), {0, 0, 0, 0, 4, 0, 0, 0, 1});
             d.master.Set1Ch(*d.master.ListCh(M::kListTv, i), M::kListTv, i, M::kProgramForm);
         }
         d.master.PresetTv(index);
         const TvPresetTable* table = TvPresetOf(index);
+        EXPECT_EQ(table != nullptr, index >= 0 && index < 10);
         for (int i = 0; i < 83; ++i) {
             const auto& ch = *d.master.ListCh(M::kListTv, i);
             const std::size_t at = 6 * static_cast<std::size_t>(i);
