@@ -104,8 +104,9 @@ grep -q "/backup-.*acf	" "$work/cli/output.txt" || fail "csq5-cli backups listed
 # --- Troubleshooting: the simulator block, from the source folder.
 lines=$(block "csq5-sim --link")
 [ -n "$lines" ] || fail "the README has no csq5-sim block"
-lines=${lines//build\/bin\//$bin/}
+# The README's /tmp/ first: the build folder may itself lie below /tmp.
 lines=${lines//\/tmp\//$work/tmp/}
+lines=${lines//build\/bin\//$bin/}
 run_block "Troubleshooting" "$work/trouble" "$lines"
 [ -s "$work/trouble/sim.acf" ] || fail "the Troubleshooting example made no sim.acf"
 [ -s "$work/tmp/sim.rs" ] || fail "the Troubleshooting example stored no profile"
