@@ -36,8 +36,8 @@ TEST(Common, TrimTakesOnlyTheGivenCharactersAtTheEnds) {
 }
 
 TEST(Common, CaseAndDecimalNumbersFollowAsciiOnly) {
-    EXPECT_EQ(Upper("Rpt 2\xe9z"), "RPT 2\xe9Z");
-    EXPECT_EQ(Lower("TSQL \xc9"), "tsql \xc9");
+    EXPECT_EQ(Upper("`az{ Rpt\xe9"), "`AZ{ RPT\xe9");  // the letters' neighbours stay
+    EXPECT_EQ(Lower("@AZ[ TSQL\xc9"), "@az[ tsql\xc9");
     const std::pair<const char*, bool> numbers[] = {
         {"145", true}, {"145.5", true},  {".5", true},   {"5.", true}, {".", false},
         {"", false},   {"1.2.3", false}, {"1,5", false}, {" 1", false}};
