@@ -2,7 +2,6 @@
 #include "ui/compare_window.h"
 
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -17,12 +16,7 @@ frmCompare::frmCompare(QWidget* parent) : QDialog(parent) {
     lblCompare_->setObjectName(QStringLiteral("lblCompare"));
     grdCompare_List_ = new QTableWidget(0, 5, this);
     grdCompare_List_->setObjectName(QStringLiteral("grdCompare_List"));
-    grdCompare_List_->verticalHeader()->setVisible(false);
-    grdCompare_List_->horizontalHeader()->setStretchLastSection(true);
-    grdCompare_List_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdCompare_List_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdCompare_List_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdCompare_List_->setTabKeyNavigation(false);
+    SetUpReadOnlyList(*grdCompare_List_);
     connect(grdCompare_List_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (row < 0 || row >= int(differences_.size())) return;
         const ImageDifference& d = differences_[std::size_t(row)];

@@ -239,22 +239,24 @@ bool frmEditCh::ItemExistsNow(int item) const {
     if (ch_->ClearEnable() && FreqBoxEmpty()) return false;
     // What applies follows the frequency being typed (a medium-wave
     // frequency allows AM only), as the record will judge it after OK.
+    const std::optional<Ch> typed = TypedChannel();
+    return typed ? typed->ItemExistsNow(item) : ch_->ItemExistsNow(item);
+}
+
+std::optional<clsRigQ5_Ch> frmEditCh::TypedChannel() const {
     std::int32_t freq = 0;
-    if (!TypedFreq(freq)) return ch_->ItemExistsNow(item);
+    if (ch_ == nullptr || !TypedFreq(freq)) return std::nullopt;
     Ch typed(*ch_);
     typed.AppearCh(true);
     typed.FreqOp_Pure(freq);
-    return typed.ItemExistsNow(item);
+    return typed;
 }
 
 void frmEditCh::FollowForcedMode() {
     if (ch_ == nullptr || !ch_->ItemExistsBase(Ch::kItemMode)) return;
-    std::int32_t freq = 0;
-    if (!TypedFreq(freq)) return;
-    Ch typed(*ch_);
-    typed.AppearCh(true);
-    typed.FreqOp_Pure(freq);
-    const bool forced = typed.IsAmOnly();
+    const std::optional<Ch> typed = TypedChannel();
+    if (!typed) return;
+    const bool forced = typed->IsAmOnly();
     if (forced == modeForced_) return;
     if (forced) {
         modeChoice_ = cboModeNo_->currentIndex();

@@ -13,6 +13,7 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -56,6 +57,9 @@ class frmEditCh : public QDialog {
     // Whether the frequency box reads as a frequency (a digit comes before
     // anything else but blanks and one point); its value then.
     bool TypedFreq(std::int32_t& freq) const;
+    // The record at the typed frequency, in use: how it will judge itself
+    // after OK; nothing while the box does not read as a frequency.
+    std::optional<clsRigQ5_Ch> TypedChannel() const;
     // The mode list shows AM while the typed frequency forces it.
     void FollowForcedMode();
 

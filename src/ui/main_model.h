@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "file/read_backups.h"
+#include "model/channel_find.h"
 #include "model/image_diff.h"
 
 struct ChEditState {
@@ -22,14 +23,6 @@ struct ChEditState {
     bool clearEnable = false;   // the channel may be blanked (not a VFO)
     bool pasteAllowed = false;  // a copied channel exists and may be pasted here
     bool inUse = false;         // the channel is not blank (it can be dragged)
-};
-
-// Where Edit > Find or Find Next went.
-struct FindAnswer {
-    bool found = false;
-    int key = -1;
-    int row = -1;
-    bool wrapped = false;  // passed the last list and went on from the top
 };
 
 class MainWindowModel {
@@ -111,7 +104,7 @@ class MainWindowModel {
     // --- Find, sort, drag and drop, print ---
     // The first channel matching a typed frequency or name after a place
     // (afterKey -1: from the top of the tree), wrapping round at the end.
-    virtual FindAnswer FindChannel(const std::string& /*text*/, int /*afterKey*/,
+    virtual FindResult FindChannel(const std::string& /*text*/, int /*afterKey*/,
                                    int /*afterRow*/) const {
         return {};
     }

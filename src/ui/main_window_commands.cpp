@@ -24,6 +24,7 @@
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/msgbox.h"
+#include "ui/reentry_guard.h"
 #include "ui/restore_backup_dialog.h"
 
 namespace {
@@ -210,10 +211,10 @@ frmCompare& frmMain::CompareWindow() {
 }
 
 void frmMain::RunFileCommand(const std::function<void()>& command) {
-    const bool wasModal = modalFlag_;
-    modalFlag_ = true;
-    command();
-    modalFlag_ = wasModal;
+    {
+        const FlagScope modal(modalFlag_);
+        command();
+    }
     AdjustRecentFile();
     reopenFlag_ = false;
     WakeTick();  // a save changes the caption without redrawing the list
@@ -262,27 +263,27 @@ void frmMain::mnuEdit_Click(int index) {
         return;
     }
     if (index == 15) {
-        const bool wasModal = modalFlag_;
-        modalFlag_ = true;
-        model_->SortBank(key);
-        modalFlag_ = wasModal;
+        {
+            const FlagScope modal(modalFlag_);
+            model_->SortBank(key);
+        }
         DispChList();
         return;
     }
-    const bool wasModal = modalFlag_;
-    if (index == 0) modalFlag_ = true;
-    model_->EditCommand(index, key, row);
-    modalFlag_ = wasModal;
+    {
+        const FlagScope modal(modalFlag_, index == 0);
+        model_->EditCommand(index, key, row);
+    }
     // A copy changes no channel: the grid stays as it is.
     if (index != 2) DispChList();
 }
 
 void frmMain::mnuView_Click(int index) {
     if (index == 0) {
-        const bool wasModal = modalFlag_;
-        modalFlag_ = true;
-        model_->CommonSetting();
-        modalFlag_ = wasModal;
+        {
+            const FlagScope modal(modalFlag_);
+            model_->CommonSetting();
+        }
         DispChList();
     } else if (index == 2) {
         ToolBarFlag(1 - LimitInt(toolBarFlag_, 0, 1));
@@ -300,15 +301,11 @@ void frmMain::mnuClone_Click(int index) {
         return;
     }
     if (index != 0 && index != 1 && index != 3) return;
-    const bool wasModal = modalFlag_;
-    modalFlag_ = true;
-    const QRect g = frameGeometry();
-    const PlaceRect c =
-        CentreOver({g.left(), g.top(), g.width(), g.height()}, progress_->frameGeometry().width(),
-                   progress_->frameGeometry().height());
-    progress_->move(c.left, c.top);
-    model_->CloneCommand(index, comPortNo_);
-    modalFlag_ = wasModal;
+    {
+        const FlagScope modal(modalFlag_);
+        CentreDialogOver(*progress_, *this);
+        model_->CloneCommand(index, comPortNo_);
+    }
     DispChList();
 }
 
@@ -335,14 +332,9 @@ void frmMain::mnuHelp_Click(int index) {
     } else if (index == 2) {
         frmAbout about(this);
         about.adjustSize();
-        const QRect g = frameGeometry();
-        const PlaceRect c =
-            CentreOver({g.left(), g.top(), g.width(), g.height()}, about.width(), about.height());
-        about.move(c.left, c.top);
-        const bool wasModal = modalFlag_;
-        modalFlag_ = true;
+        CentreDialogOver(about, *this);
+        const FlagScope modal(modalFlag_);
         Dialogs().ShowModal(about);
-        modalFlag_ = wasModal;
     }
 }
 
@@ -408,22 +400,22 @@ void frmMain::FindCommand(bool next) {
         dialog.adjustSize();
         CentreDialogOver(dialog, *this);
         KeepDialogOnScreen(dialog);
-        const bool wasModal = modalFlag_;
-        modalFlag_ = true;
-        Dialogs().ShowModal(dialog);
-        modalFlag_ = wasModal;
+        {
+            const FlagScope modal(modalFlag_);
+            Dialogs().ShowModal(dialog);
+        }
         if (!dialog.Chosen()) return;
         findText_ = dialog.Text();
         next = false;  // a new text is searched from the top
     }
-    const FindAnswer found = model_->FindChannel(findText_.toStdString(), next ? curTreeKey_ : -1,
+    const FindResult found = model_->FindChannel(findText_.toStdString(), next ? curTreeKey_ : -1,
                                                  next ? CurChNo() : -1);
     if (!found.found) {
         // The cursor stays where it was.
         MsgBoxOk(FindNotFoundText(findText_.toStdString()), this);
         return;
     }
-    ShowChannel(found.key, found.row);
+    ShowChannel(found.place.key, found.place.row);
     if (found.wrapped) {
         statusBar()->showMessage(QString::fromLatin1(kFindWrappedText));
     } else {

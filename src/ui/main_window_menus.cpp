@@ -12,6 +12,7 @@
 
 #include "app/common.h"
 #include "ui/main_window.h"
+#include "ui/reentry_guard.h"
 
 namespace {
 constexpr int kNumRecent = 4;
@@ -144,9 +145,10 @@ void frmMain::BuildMenus() {
     com_[5] = AddItem(mCom, "mnuCom_Devices", "&Devices...");
     connect(com_[5], &QAction::triggered, this, [this] {
         if (modalFlag_ || !assignComDevices_) return;
-        modalFlag_ = true;
-        assignComDevices_();
-        modalFlag_ = false;
+        {
+            const FlagScope modal(modalFlag_);
+            assignComDevices_();
+        }
         AdjustComCaptions();
     });
     // The devices behind the slots can change while the program runs (a

@@ -158,12 +158,10 @@ bool MasterWindowModel::ImportCsv() {
                             QString::fromStdString(CurDir()));
 }
 
-FindAnswer MasterWindowModel::FindChannel(const std::string& text, int afterKey,
+FindResult MasterWindowModel::FindChannel(const std::string& text, int afterKey,
                                           int afterRow) const {
-    const FindQuery query = MakeFindQuery(master_, text);
     const ChannelPlace after{afterKey, afterRow};
-    const FindResult r = ::FindChannel(master_, query, afterKey < 0 ? nullptr : &after);
-    return {r.found, r.place.key, r.place.row, r.wrapped};
+    return ::FindChannel(master_, MakeFindQuery(master_, text), afterKey < 0 ? nullptr : &after);
 }
 
 bool MasterWindowModel::CanSortBank(int key) const {

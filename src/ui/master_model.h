@@ -62,7 +62,7 @@ class MasterWindowModel : public MainWindowModel {
     void ExportCsv() override;
     bool ImportCsv() override;
     std::string BackupFolder() const override { return backupFolder_; }
-    FindAnswer FindChannel(const std::string& text, int afterKey, int afterRow) const override;
+    FindResult FindChannel(const std::string& text, int afterKey, int afterRow) const override;
     bool CanSortBank(int key) const override;
     bool SortBank(int key) override;
     bool DropAllowed(int srcKey, int srcRow, int dstKey, int dstRow,

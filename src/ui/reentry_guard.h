@@ -23,3 +23,19 @@ class ReentryGuard {
     bool& busy_;
     bool entered_;
 };
+
+// Raises a flag for the life of a scope and then puts back what it was: the
+// main window's "a modal dialog is up" mark, which nested dialogs share.
+class FlagScope {
+  public:
+    explicit FlagScope(bool& flag, bool raise = true) : flag_(flag), old_(flag) {
+        flag_ = old_ || raise;
+    }
+    ~FlagScope() { flag_ = old_; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+  private:
+    bool& flag_;
+    bool old_;
+};

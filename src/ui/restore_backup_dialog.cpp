@@ -2,7 +2,6 @@
 #include "ui/restore_backup_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -20,12 +19,7 @@ frmRestoreBackup::frmRestoreBackup(std::vector<BackupEntry> backups, QWidget* pa
     grdRestoreBackup_List_->setObjectName(QStringLiteral("grdRestoreBackup_List"));
     grdRestoreBackup_List_->setHorizontalHeaderLabels(
         {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Comment")});
-    grdRestoreBackup_List_->verticalHeader()->setVisible(false);
-    grdRestoreBackup_List_->horizontalHeader()->setStretchLastSection(true);
-    grdRestoreBackup_List_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdRestoreBackup_List_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdRestoreBackup_List_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdRestoreBackup_List_->setTabKeyNavigation(false);
+    SetUpReadOnlyList(*grdRestoreBackup_List_);
     for (int r = 0; r < int(backups_.size()); ++r) {
         const BackupEntry& e = backups_[std::size_t(r)];
         grdRestoreBackup_List_->setItem(r, 0, ReadOnlyCell(BackupDateText(e.stamp)));
