@@ -186,7 +186,6 @@ void CloneCommands::Begin(CloneCommand command) {
     lastBackupFile_.clear();
     verifyThisWrite_ = command == CloneCommand::Write && verifyAfterWrite_;
     verifying_ = false;
-    if (verifyThisWrite_) lastVerify_ = WriteVerifyResult{};
     progressShown_ = true;
     ui_.ProgressCancelable(command == CloneCommand::Read || command == CloneCommand::Information);
     ui_.ProgressLabel(verifyThisWrite_ ? WriteProgressLabel() : std::string());
@@ -278,7 +277,8 @@ void CloneCommands::Finish() {
     switch (command) {
         case CloneCommand::Read:
             if (ok) {
-                lastReadTime_ = std::time(nullptr);
+                // The copy is named by the time the read ended.
+                const std::time_t readTime = std::time(nullptr);
                 // The copy holds what File > Save would write right now, the
                 // TV channels as picture carriers: opened and written back,
                 // it gives the receiver exactly the memory it had. It is
@@ -288,7 +288,7 @@ void CloneCommands::Finish() {
                     DocumentCopy copy(master_);
                     copy.Take(radio.eepImage, clsRigQ5_Master::kReceiverForm);
                     copy.master.WriteToEep();
-                    lastBackupFile_ = backups_->Save(copy.radio, lastReadTime_);
+                    lastBackupFile_ = backups_->Save(copy.radio, readTime);
                 }
                 if (doc_.History()) doc_.History()->Clear();
                 radio.EditOn(true);
@@ -299,7 +299,7 @@ void CloneCommands::Finish() {
                 // A read has no message of its own, and the grid may look
                 // as before: say that it happened and where its copy is.
                 std::tm local{};
-                if (::localtime_r(&lastReadTime_, &local) == nullptr) local = std::tm{};
+                if (::localtime_r(&readTime, &local) == nullptr) local = std::tm{};
                 ui_.ShowStatus(ReadDoneText(local, lastBackupFile_,
                                             backups_ ? backups_->Folder() : std::string()));
             } else {
@@ -315,13 +315,14 @@ void CloneCommands::Finish() {
                 ui_.ShowNotice(VerifyCancelledText());
             } else if (ok) {
                 // The working image holds what the receiver gave back.
-                lastVerify_ = VerifyWrittenImage(master_, written_, radio.eepImage);
-                if (lastVerify_.Verified()) {
+                const WriteVerifyResult verify =
+                    VerifyWrittenImage(master_, written_, radio.eepImage);
+                if (verify.Verified()) {
                     ui_.ShowNotice(WriteVerifiedText());
                 } else {
                     lastCloneError_ = true;
                     ok = false;
-                    ui_.ShowError(VerifyFailedText(lastVerify_));
+                    ui_.ShowError(VerifyFailedText(verify));
                 }
             }  // a failed read back has given its message
             // The preparation for the receiver is undone: the document is

@@ -96,8 +96,6 @@ class CloneCommands {
     void VerifyAfterWrite(bool on) { verifyAfterWrite_ = on; }
     // True while the read that verifies a write runs.
     bool Verifying() const { return verifying_; }
-    // What the last verifying read found.
-    const WriteVerifyResult& LastVerify() const { return lastVerify_; }
 
     // The command in progress (None when idle).
     CloneCommand Running() const { return running_; }
@@ -168,15 +166,12 @@ class CloneCommands {
     bool cancelled_ = false;
     ReadBackups* backups_ = nullptr;
     std::string lastBackupFile_;
-    // When the last successful read ended; its copy is named by this time.
-    std::time_t lastReadTime_ = 0;
     bool progressShown_ = false;
     bool verifyAfterWrite_ = false;
     bool verifyThisWrite_ = false;
     bool verifying_ = false;
     // The image as it went to the receiver, for the verifying read.
     clsCmcEeprom written_;
-    WriteVerifyResult lastVerify_;
     std::string comment_;
     std::function<void(CloneCommand, bool)> finished_;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clone/write_verify.h"
 
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -71,23 +72,27 @@ WriteVerifyResult VerifyWrittenImage(const clsRigQ5_Master& master, const clsCmc
     WriteVerifyResult result;
     // The fields that differ, as the grid would show them, name the bytes
     // of channels; a byte the grid does not show names its channel alone.
-    DocumentCopy sent(master), back(master);
-    sent.Take(written, M::kReceiverForm);
-    back.Take(readBack, M::kReceiverForm);
-    std::vector<ImageDifference> fields;
+    // Both images are decoded only once a channel's byte differs: a write
+    // that verifies decodes nothing.
+    std::optional<DocumentCopy> sent, back;
+    std::optional<std::vector<ImageDifference>> fields;
     std::set<std::string> seen;
     const auto add = [&](const std::string& place) {
         if (seen.insert(place).second) result.places.push_back(place);
     };
     const auto addChannel = [&](int key, int row) {
-        if (fields.empty()) fields = ImageDifferences(sent.master, back.master);
+        if (!fields) {
+            sent.emplace(master).Take(written, M::kReceiverForm);
+            back.emplace(master).Take(readBack, M::kReceiverForm);
+            fields = ImageDifferences(sent->master, back->master);
+        }
         bool named = false;
-        for (const ImageDifference& d : fields) {
+        for (const ImageDifference& d : *fields) {
             if (d.key != key || d.row != row) continue;
             add(DifferencePlace(d));
             named = true;
         }
-        if (!named) add(ChannelPlaceText(sent.master, key, row));
+        if (!named) add(ChannelPlaceText(master, key, row));
     };
     const std::string setting = std::string(kSettingsListName) + ": ";
     for (const CloneWriteRange& range : CloneWriteRanges(master.Radio().cloneWriteAdrList())) {
@@ -97,7 +102,7 @@ WriteVerifyResult VerifyWrittenImage(const clsRigQ5_Master& master, const clsCmc
             ++result.differingBytes;
             const std::vector<ChannelRef> channels = ChannelsAt(a, changed);
             for (const ChannelRef& ch : channels) {
-                const auto [key, row] = Shown(sent.master, ch);
+                const auto [key, row] = Shown(master, ch);
                 if (key >= 0) {
                     addChannel(key, row);
                 } else {
