@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include "app/common.h"
+
 namespace {
 
 // "/s", " /S", "/S " and the like: the setup switch mistyped. No data file
 // has such a name, so it is no file to open either.
 bool LooksLikeSetupSwitch(const std::string& arg) {
-    const auto first = arg.find_first_not_of(" \t");
-    if (first == std::string::npos) return false;
-    const auto last = arg.find_last_not_of(" \t");
-    const std::string word = arg.substr(first, last - first + 1);
+    const std::string word = Trim(arg);
     return word == "/S" || word == "/s";
 }
 

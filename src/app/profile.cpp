@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include "app/atomic_file.h"
+#include "app/common.h"
 #include "app/ini_text.h"
 
 namespace {
@@ -26,12 +27,6 @@ constexpr std::size_t kValueMax = 254;
 // A profile holds some dozens of short lines; a file many times that size is
 // not one.
 constexpr std::size_t kProfileMaxBytes = 4 << 20;
-
-std::string DropTrailingSpaces(std::string text) {
-    const std::size_t end = text.find_last_not_of(' ');
-    text.erase(end == std::string::npos ? 0 : end + 1);
-    return text;
-}
 
 // An integer the way the original number conversion read one: optional
 // sign, digits, and an optional fraction rounded half to even; nothing else.
@@ -285,7 +280,7 @@ bool clsCmcProfileIO::ReadText(const std::string& key, const std::string& defaul
     std::string got = StripTerminator(value ? *value : defaultText);
     if (got.size() > kValueMax) got.resize(kValueMax);
     if (got.empty()) return false;
-    text = DropTrailingSpaces(std::move(got));
+    text = TrimRight(got);
     return true;
 }
 

@@ -6,12 +6,6 @@
 #include "app/common.h"
 #include "model/grid_texts.h"
 
-namespace {
-
-using M = clsRigQ5_Master;
-
-}  // namespace
-
 ChannelReport BuildChannelReport(const clsRigQ5_Master& master, const std::string& fileTitle,
                                  const std::string& date) {
     ChannelReport report;
@@ -21,7 +15,7 @@ ChannelReport BuildChannelReport(const clsRigQ5_Master& master, const std::strin
 
     for (int key = 0; key < master.NumTreeKey(); ++key) {
         const int type = master.TreeKeyChListType(key);
-        if (type >= M::kListFolder) continue;
+        if (type >= clsRigQ5_Master::kListFolder) continue;
         // The grid's columns without its empty filler column.
         std::vector<int> shown;
         ReportTable table;

@@ -115,9 +115,7 @@ std::string CommentOf(const fs::path& path) {
     if (first == std::string::npos || first + 1 >= head.size() || head[first + 1] != '#')
         return std::string();
     std::string comment = head.substr(first + 2);
-    comment = comment.substr(0, comment.find_first_of("\r\n"));
-    comment.erase(comment.find_last_not_of(' ') + 1);
-    return comment;
+    return TrimRight(comment.substr(0, comment.find_first_of("\r\n")));
 }
 
 }  // namespace

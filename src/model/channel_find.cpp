@@ -34,6 +34,7 @@ std::string FindNotFoundText(const std::string& text) {
 FindQuery MakeFindQuery(const clsRigQ5_Master& master, std::string_view typed) {
     FindQuery q;
     q.text = Trim(typed);
+    q.upper = Upper(q.text);
     q.byFrequency = IsDecimalNumber(q.text);
     if (q.byFrequency) {
         // The conversion of an operating frequency depends on the version's
@@ -49,7 +50,7 @@ bool ChannelMatches(const clsRigQ5_Ch& ch, const FindQuery& query) {
     if (query.byFrequency && ch.FreqOp_Pure() == query.frequency) return true;
     // Only where the grid shows a name: a VFO keeps name bytes nobody sees.
     return ch.ItemExistsNow(clsRigQ5_Ch::kItemName) &&
-           Upper(ch.Name()).find(Upper(query.text)) != std::string::npos;
+           Upper(ch.Name()).find(query.upper) != std::string::npos;
 }
 
 FindResult FindChannel(const clsRigQ5_Master& master, const FindQuery& query,

@@ -22,6 +22,7 @@
 // What the user typed, prepared once for a search.
 struct FindQuery {
     std::string text;          // as typed, blanks around it removed
+    std::string upper;         // the text in upper case, as names are compared
     bool byFrequency = false;  // the text reads as a frequency
     std::int32_t frequency = 0;
 };
