@@ -162,13 +162,9 @@ std::string AcfFileText(const clsCmcRadio& doc, std::string_view comment) {
     out += "\r\n";
 
     // Ranges "ssss-eeee," of the clone-write list, in list order.
-    const std::string& list = doc.cloneWriteAdrList();
-    for (std::size_t pos = 0; pos + 10 <= list.size(); pos += 10) {
-        const std::string_view entry = std::string_view(list).substr(pos, 10);
-        const std::int32_t start = static_cast<std::int32_t>(HexPrefixValue(entry.substr(0, 4)));
-        const std::int32_t end = static_cast<std::int32_t>(HexPrefixValue(entry.substr(5, 4)));
-        for (std::int32_t adr = start; adr <= end; adr += kAcfRecordBytes) {
-            const int count = std::min(kAcfRecordBytes, end - adr + 1);
+    for (const CloneWriteRange& range : CloneWriteRanges(doc.cloneWriteAdrList())) {
+        for (std::int32_t adr = range.start; adr <= range.end; adr += kAcfRecordBytes) {
+            const int count = std::min(kAcfRecordBytes, range.end - adr + 1);
             out += Hex2(adr >> 8) + Hex2(adr & 0xFF) + Hex2(count);
             for (int i = 0; i < count; ++i) out += Hex2(doc.eepImage.ReadByte(adr + i));
             out += "\r\n";

@@ -70,25 +70,26 @@ int DocumentCommands::LoadImage(const std::string& path) {
 }
 
 int DocumentCommands::Load(const std::string& path) {
-    const int code = LoadImage(path);
-    if (code != kAcfOk) return code;
-    MakeCurrent(path);
-    master_.ReadFromEep(clsRigQ5_Master::kProgramForm);
-    master_.WriteToEep();
-    if (history_) history_->Clear();
-    master_.Radio().EditOn(false);
-    ui_.DispChList();
-    return kAcfOk;
+    return Adopt(path, false);
 }
 
 int DocumentCommands::OpenUntitled(const std::string& path) {
+    return Adopt(path, true);
+}
+
+int DocumentCommands::Adopt(const std::string& path, bool untitled) {
     const int code = LoadImage(path);
     if (code != kAcfOk) return code;
-    NoFileName();
+    if (untitled) {
+        NoFileName();
+    } else {
+        MakeCurrent(path);
+    }
     master_.ReadFromEep(clsRigQ5_Master::kProgramForm);
     master_.WriteToEep();
     if (history_) history_->Clear();
-    master_.Radio().EditOn(true);
+    // An untitled copy (a backup) has not been saved anywhere yet.
+    master_.Radio().EditOn(untitled);
     ui_.DispChList();
     return kAcfOk;
 }
@@ -116,23 +117,20 @@ void DocumentCommands::MakeCurrent(const std::string& path) {
 
 int AcfImageSave(const clsCmcRadio& doc, const clsCmcEeprom& image, const std::string& path) {
     clsCmcRadio copy;
-    copy.radioNameM(doc.radioNameM());
-    copy.radionameS(doc.radionameS());
-    const std::string& list = doc.cloneWriteAdrList();
-    for (std::size_t at = 0; at + 10 <= list.size(); at += 10) {
-        copy.cloneWriteAdrList_Add(std::stoi(list.substr(at, 4), nullptr, 16),
-                                   std::stoi(list.substr(at + 5, 4), nullptr, 16));
-    }
+    CopyRadioShape(doc, copy);
     copy.eepImage.CopyFrom(image);
     const clsRigQ5_Common common(copy);
     return AcfFileSave(copy, common.Comment(), path);
 }
 
 int LoadDocumentCopy(DocumentCopy& copy, const std::string& path) {
-    clsCmcEeprom before;
-    before.CopyFrom(copy.radio.eepImage);
+    // A file that cannot be used leaves the copy's image and records as they were.
+    copy.radio.Eep_Backup();
     const int code = AcfFileLoad(copy.radio, path);
-    if (code != kAcfOk) copy.radio.eepImage.CopyFrom(before);
+    if (code != kAcfOk) {
+        copy.radio.Eep_Restore();
+        return code;
+    }
     copy.master.ReadFromEep(clsRigQ5_Master::kProgramForm);
     return code;
 }

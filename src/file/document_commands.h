@@ -75,6 +75,9 @@ class DocumentCommands {
     // The load itself: the image backed up first, put back on a failure
     // after the message. Returns the file result code.
     int LoadImage(const std::string& path);
+    // A loaded file becomes the document: as the current file, or untitled
+    // and edited (a backup to write back or save elsewhere).
+    int Adopt(const std::string& path, bool untitled);
     void MakeCurrent(const std::string& path);
 
     clsRigQ5_Master& master_;

@@ -23,6 +23,13 @@ std::vector<CloneWriteRange> CloneWriteRanges(const std::string& list) {
     return ranges;
 }
 
+void CopyRadioShape(const clsCmcRadio& from, clsCmcRadio& to) {
+    to.radioNameM(from.radioNameM());
+    to.radionameS(from.radionameS());
+    for (const CloneWriteRange& r : CloneWriteRanges(from.cloneWriteAdrList()))
+        to.cloneWriteAdrList_Add(r.start, r.end);
+}
+
 void clsCmcRadio::cloneWriteAdrList_Add(std::int32_t start, std::int32_t end) {
     adrList_ += Hex4(start) + "-" + Hex4(end) + ",";
 }

@@ -69,6 +69,10 @@ struct CloneWriteRange {
 // order; a piece shorter than an entry at the end is not one.
 std::vector<CloneWriteRange> CloneWriteRanges(const std::string& list);
 
+// Gives a fresh radio another's model names and clone-write ranges: a
+// second document of the same receiver.
+void CopyRadioShape(const clsCmcRadio& from, clsCmcRadio& to);
+
 // Readies a document for the RX-Q5: its model and sub codes, and the whole
 // memory (0000-1F7F) as the one range a clone write sends.
 void PrepareRxQ5Document(clsCmcRadio& radio);

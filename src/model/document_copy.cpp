@@ -2,15 +2,11 @@
 #include "model/document_copy.h"
 
 DocumentCopy::DocumentCopy(const clsRigQ5_Master& like) {
-    const clsCmcRadio& from = like.Radio();
-    radio.radioNameM(from.radioNameM());
-    radio.radionameS(from.radionameS());
-    for (const CloneWriteRange& r : CloneWriteRanges(from.cloneWriteAdrList()))
-        radio.cloneWriteAdrList_Add(r.start, r.end);
+    CopyRadioShape(like.Radio(), radio);
     master.MatrixObj() = like.MatrixObj();
     // The same initial image, not one built anew: the format tag and the
     // contents of channels that cannot be cleared come from it.
-    radio.eepInitial.CopyFrom(from.eepInitial);
+    radio.eepInitial.CopyFrom(like.Radio().eepInitial);
     master.Reset();
     Take(radio.eepInitial, clsRigQ5_Master::kProgramForm);
 }
