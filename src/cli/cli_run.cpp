@@ -282,8 +282,8 @@ int ExportPdf(Program& p, const CliOptions& o, int& argc, char** argv) {
     const ChannelReport report =
         BuildChannelReport(p.master, p.doc.FileTitle(), ReportDateText(std::time(nullptr)));
     const int code = WriteChannelReportPdf(report, o.output);
-    if (code == kReportOk) return kExitOk;
-    std::cerr << RealLineBreaks(ReportFileErrorMessage(code, o.output)) << "\n";
+    if (code == kAcfOk) return kExitOk;
+    std::cerr << RealLineBreaks(AcfFileErrorMessage(code, o.output)) << "\n";
     return kExitFailure;
 }
 

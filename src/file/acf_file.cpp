@@ -174,7 +174,11 @@ std::string AcfFileText(const clsCmcRadio& doc, std::string_view comment) {
 }
 
 int AcfFileSave(const clsCmcRadio& doc, std::string_view comment, const std::string& path) {
-    switch (WriteFileAtomically(path, AcfFileText(doc, comment))) {
+    return SaveFileText(path, AcfFileText(doc, comment));
+}
+
+int SaveFileText(const std::string& path, std::string_view content) {
+    switch (WriteFileAtomically(path, content)) {
         case kAtomicWriteOk:
             return kAcfOk;
         case kAtomicWriteCannotCreate:

@@ -40,6 +40,10 @@ std::string AcfFileText(const clsCmcRadio& doc, std::string_view comment);
 // failure the previous file is left untouched. 0, 1 or 2.
 int AcfFileSave(const clsCmcRadio& doc, std::string_view comment, const std::string& path);
 
+// Writes a file the program saves (a data file, a report) in one step:
+// 0, 1 or 2 as for a data file, so the same message tells a failure.
+int SaveFileText(const std::string& path, std::string_view content);
+
 // Loads a file into the working image, writing each record straight into it.
 // On a failure the image may be partly overwritten: the caller keeps a backup
 // and restores it. 0, 3, 4, 5 or 6.

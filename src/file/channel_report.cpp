@@ -59,11 +59,6 @@ std::string ReportPageText(int page, int pages) {
     return "Page " + std::to_string(page) + " of " + std::to_string(pages);
 }
 
-std::string ReportFileErrorMessage(int code, const std::string& fileName) {
-    if (code != kReportCannotCreate && code != kReportWriteError) return {};
-    return "Cannot save file.\r\n\r\n" + fileName;
-}
-
 std::string ReportPdfName(const std::string& fileTitle) {
     std::string base = fileTitle.empty() ? std::string("Untitled") : fileTitle;
     const auto dot = base.rfind('.');

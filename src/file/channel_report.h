@@ -42,17 +42,6 @@ std::string ReportPageText(int page, int pages);             // "Page 2 of 5"
 // A report without a single channel in use still prints its header and says so.
 inline constexpr const char* kReportNoChannels = "No channel is in use.";
 
-// Result codes of writing a report file.
-enum ReportFileResult : int {
-    kReportOk = 0,
-    kReportCannotCreate = 1,  // the file could not be created
-    kReportWriteError = 2,    // an error while writing, or no page could be painted
-};
-
-// The message of a result code followed by an empty line and the file name;
-// empty for 0 and unknown codes.
-std::string ReportFileErrorMessage(int code, const std::string& fileName);
-
 // When the printer the print dialog chose cannot be painted on.
 inline constexpr const char* kReportCannotPrint = "Cannot print.";
 

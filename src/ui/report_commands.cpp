@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <ctime>
 
+#include "file/acf_file.h"
 #include "file/channel_report.h"
 #include "file/qt/report_painter.h"
 #include "ui/dialogs.h"
@@ -30,8 +31,8 @@ bool ReportExportPdfCommand(QWidget* parent, const clsRigQ5_Master& master,
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const int code = WriteChannelReportPdf(Report(master, fileTitle), path);
     QApplication::restoreOverrideCursor();
-    if (code != kReportOk) {
-        MsgBoxOk(ReportFileErrorMessage(code, path), parent);
+    if (code != kAcfOk) {
+        MsgBoxOk(AcfFileErrorMessage(code, path), parent);
         return false;
     }
     return true;

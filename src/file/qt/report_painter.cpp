@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/atomic_file.h"
+#include "file/acf_file.h"
 
 namespace {
 
@@ -246,13 +246,6 @@ QByteArray ChannelReportPdf(const ChannelReport& report) {
 
 int WriteChannelReportPdf(const ChannelReport& report, const std::string& path) {
     const QByteArray pdf = ChannelReportPdf(report);
-    if (pdf.isEmpty()) return kReportWriteError;
-    switch (WriteFileAtomically(path, std::string_view(pdf.constData(), std::size_t(pdf.size())))) {
-        case kAtomicWriteOk:
-            return kReportOk;
-        case kAtomicWriteCannotCreate:
-            return kReportCannotCreate;
-        default:
-            return kReportWriteError;
-    }
+    if (pdf.isEmpty()) return kAcfWriteError;
+    return SaveFileText(path, std::string_view(pdf.constData(), std::size_t(pdf.size())));
 }

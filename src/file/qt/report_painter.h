@@ -30,5 +30,7 @@ int PaintChannelReport(const ChannelReport& report, QPagedPaintDevice& device);
 QByteArray ChannelReportPdf(const ChannelReport& report);
 
 // Writes the PDF into a file in one step: a failure leaves the file that was
-// there as it was. kReportOk, kReportCannotCreate or kReportWriteError.
+// there as it was. The save codes of a data file: kAcfOk, kAcfCannotCreate,
+// or kAcfWriteError (also when no page could be painted); AcfFileErrorMessage
+// tells them.
 int WriteChannelReportPdf(const ChannelReport& report, const std::string& path);
