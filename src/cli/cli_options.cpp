@@ -2,9 +2,10 @@
 #include "cli/cli_options.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <utility>
+
+#include "app/common.h"
 
 namespace {
 
@@ -38,8 +39,7 @@ constexpr CommandSpelling kCommands[] = {
 
 // "A".."H" or "BankA".."BankH", letter case ignored: the bank 0..7; -1 otherwise.
 int BankIndex(const std::string& text) {
-    std::string t;
-    for (const char c : text) t += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    std::string t = Upper(text);
     if (t.size() == 5 && t.rfind("BANK", 0) == 0) t.erase(0, 4);
     return t.size() == 1 && t[0] >= 'A' && t[0] <= 'H' ? t[0] - 'A' : -1;
 }
@@ -56,9 +56,7 @@ bool ParseInt(const std::string& text, int lower, int upper, int& value) {
 }  // namespace
 
 int CliPortSlot(const std::string& port) {
-    std::string upper = port;
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const std::string upper = Upper(port);
     if (upper.size() == 4 && upper.rfind("COM", 0) == 0 && upper[3] >= '1' && upper[3] <= '4')
         return upper[3] - '0';
     // "COM5" and the like name a slot the program does not have; any other

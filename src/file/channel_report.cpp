@@ -19,7 +19,7 @@ ChannelReport BuildChannelReport(const clsRigQ5_Master& master, const std::strin
         // The grid's columns without its empty filler column.
         std::vector<int> shown;
         ReportTable table;
-        table.title = ParseTreeKeyStr(master.TreeKeyStr(key)).caption;
+        table.title = TreeKeyCaption(master, key);
         const std::vector<std::string> titles = ChannelColumnTitles(master, key);
         for (int c = 0; c < static_cast<int>(titles.size()); ++c) {
             if (master.ItemNoOfChListType(type, c) == clsRigQ5_Ch::kItemLast) continue;

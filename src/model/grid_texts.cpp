@@ -86,3 +86,7 @@ TreeKeyParts ParseTreeKeyStr(std::string_view definition) {
     }
     return parts;
 }
+
+std::string TreeKeyCaption(const clsRigQ5_Master& master, int key) {
+    return ParseTreeKeyStr(master.TreeKeyStr(key)).caption;
+}

@@ -34,3 +34,5 @@ struct TreeKeyParts {
 
 // Splits a definition string (TreeKeyStr); missing parts come back empty or 0.
 TreeKeyParts ParseTreeKeyStr(std::string_view definition);
+// The caption the tree shows for a key ("Bank A", "TV").
+std::string TreeKeyCaption(const clsRigQ5_Master& master, int key);

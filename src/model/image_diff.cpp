@@ -22,7 +22,7 @@ bool IsValueItem(int item) {
 void ChannelDifferences(const clsRigQ5_Master& a, const clsRigQ5_Master& b, int key,
                         std::vector<ImageDifference>& out) {
     const int type = a.TreeKeyChListType(key);
-    const std::string list = ParseTreeKeyStr(a.TreeKeyStr(key)).caption;
+    const std::string list = TreeKeyCaption(a, key);
     const std::vector<std::string> titles = ChannelColumnTitles(a, key);
     for (int row = 0; row < a.NumChOfChListType(type); ++row) {
         const std::vector<std::string> cellsA = ChannelRowTexts(a, key, row);
@@ -61,7 +61,7 @@ std::string DifferencePlace(const ImageDifference& d) {
 }
 
 std::string ChannelPlaceText(const clsRigQ5_Master& master, int key, int row) {
-    return ParseTreeKeyStr(master.TreeKeyStr(key)).caption + " " +
+    return TreeKeyCaption(master, key) + " " +
            clsRigQ5_Master::ChNoStr(master.TreeKeyChListType(key), row);
 }
 

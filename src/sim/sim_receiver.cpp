@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "image/radio.h"
+
 namespace {
 
 ByteStr EndFramePayload() {
@@ -178,10 +180,7 @@ void SimReceiver::HandleWriteData(const RxFrame& frame, std::vector<ReceiverOutp
         if (setup_.fault == SimFault::CorruptStore && at >= block.address &&
             at < block.address + static_cast<std::int32_t>(block.data.size())) {
             image_.WriteByte(at, image_.ReadByte(at) ^ 0x01);
-            Log("fault: the byte at " +
-                ByteStrToHexStr(
-                    {static_cast<std::uint8_t>(at >> 8), static_cast<std::uint8_t>(at & 0xFF)}) +
-                " stored wrong");
+            Log("fault: the byte at " + Hex4(at) + " stored wrong");
         }
     }
     if (FaultStrikesAfter(n)) {

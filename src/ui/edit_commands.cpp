@@ -112,7 +112,7 @@ void EditCommands::CommonSetting() {
 bool EditCommands::SortBank(int key) {
     if (!SortableList(master_, key)) return false;
     frmSortBank& dialog = SortDialog();
-    dialog.Prepare(QString::fromStdString(ParseTreeKeyStr(master_.TreeKeyStr(key)).caption));
+    dialog.Prepare(QString::fromStdString(TreeKeyCaption(master_, key)));
     dialog.adjustSize();
     if (window_) CentreDialogOver(dialog, *window_);
     Dialogs().ShowModal(dialog);
@@ -144,8 +144,7 @@ int EditCommands::Drop(int srcKey, int srcRow, int dstKey, int dstRow, bool keep
         result = grid_.MoveToBank(srcKey, srcRow, dstKey, keepSource, row);
     }
     if (result == GridEdit::kNoBlankChannel) {
-        MsgBoxOk(GridEdit::NoBlankChannelText(ParseTreeKeyStr(master_.TreeKeyStr(dstKey)).caption),
-                 window_);
+        MsgBoxOk(GridEdit::NoBlankChannelText(TreeKeyCaption(master_, dstKey)), window_);
     }
     return row;
 }
