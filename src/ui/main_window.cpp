@@ -141,7 +141,7 @@ frmMain::~frmMain() = default;
 void frmMain::setModel(MainWindowModel* model) {
     if (!model && !ownModel_) ownModel_ = std::make_unique<MainWindowModel>();
     model_ = model ? model : ownModel_.get();
-    model_->VerifyAfterWrite(verifyAfterWrite_);
+    model_->VerifyAfterWrite(VerifyAfterWrite());
     ResetRig();
     AdjustRecentFile();
 }
@@ -198,10 +198,12 @@ void frmMain::ToolBarFlag(int flag) {
     Toolbar1_->setVisible(toolBarFlag_ == 1);
 }
 
+bool frmMain::VerifyAfterWrite() const {
+    return clone_[5]->isChecked();
+}
+
 void frmMain::VerifyAfterWrite(bool on) {
-    verifyAfterWrite_ = on;
-    if (clone_[5]->isChecked() != on) clone_[5]->setChecked(on);
-    model_->VerifyAfterWrite(on);
+    clone_[5]->setChecked(on);  // its toggled signal tells the model
 }
 
 void frmMain::TreeWidth(std::int32_t twips) {
@@ -247,7 +249,7 @@ MainSettings frmMain::SaveSettings() const {
     MainSettings s;
     s.comPort = comPortNo_;
     s.toolBar = toolBarFlag_;
-    s.verifyAfterWrite = verifyAfterWrite_ ? 1 : 0;
+    s.verifyAfterWrite = VerifyAfterWrite() ? 1 : 0;
     const Qt::WindowStates ws = windowState();
     s.placement.state = ws.testFlag(Qt::WindowMinimized)   ? kStateMinimised
                         : ws.testFlag(Qt::WindowMaximized) ? kStateMaximised

@@ -130,7 +130,8 @@ class frmMain : public QMainWindow {
     bool LastCloneError() const { return lastCloneError_; }
     void LastCloneError(bool value) { lastCloneError_ = value; }
     // Cloning > Verify After Write.
-    bool VerifyAfterWrite() const { return verifyAfterWrite_; }
+    // The menu item's check mark is the setting; the model follows it.
+    bool VerifyAfterWrite() const;
     void VerifyAfterWrite(bool on);
     bool ModalFlag() const { return modalFlag_; }
     void ModalFlag(bool value) { modalFlag_ = value; }
@@ -261,7 +262,6 @@ class frmMain : public QMainWindow {
     bool lastCloneError_ = false;
     bool modalFlag_ = false;
     int toolBarFlag_ = 1;
-    bool verifyAfterWrite_ = false;
     int curTreeKey_ = 0;
     std::array<int, kNumTreeKeys> savedRow_{};
     std::array<int, kNumTreeKeys> savedTopRow_{};

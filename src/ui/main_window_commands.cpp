@@ -297,7 +297,7 @@ void frmMain::mnuCom_Click(int index) {
 
 void frmMain::mnuClone_Click(int index) {
     if (index == 5) {
-        VerifyAfterWrite(!verifyAfterWrite_);
+        VerifyAfterWrite(!VerifyAfterWrite());
         return;
     }
     if (index != 0 && index != 1 && index != 3) return;

@@ -167,7 +167,7 @@ void frmMain::BuildMenus() {
     clone_[4] = addSeparator(mClone, "mnuClone_Sep4");
     clone_[5] = AddItem(mClone, "mnuClone_Verify", "&Verify After Write");
     clone_[5]->setCheckable(true);
-    connect(clone_[5], &QAction::toggled, this, [this](bool on) { VerifyAfterWrite(on); });
+    connect(clone_[5], &QAction::toggled, this, [this](bool on) { model_->VerifyAfterWrite(on); });
 
     QMenu* mOpt = bar->addMenu(QStringLiteral("&Option"));
     mOpt->setObjectName(QStringLiteral("mnuOpt"));
