@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "image/radio.h"
 #include "ui/main_model.h"
@@ -248,7 +250,8 @@ class frmMain : public QMainWindow {
     std::array<QAction*, 3> view_{};
     std::array<QAction*, 6> com_{};
     std::array<QAction*, 5> portButtons_{};
-    std::array<QAction*, 6> editButtons_{};
+    // The toolbar's Edit buttons and the Edit menu items they follow.
+    std::vector<std::pair<QAction*, int>> editButtons_;
     std::function<QString(int)> comDeviceOf_;
     std::function<void()> assignComDevices_;
     std::array<QAction*, 6> clone_{};

@@ -338,49 +338,6 @@ void frmMain::mnuHelp_Click(int index) {
     }
 }
 
-void frmMain::Toolbar1_ButtonClick(const QString& key) {
-    if (modalFlag_) {
-        AdjustPortMarks();  // a port button pressed meanwhile springs back
-        return;
-    }
-    static const struct {
-        const char* key;
-        int menu;  // 0 file, 1 edit, 2 view, 3 com, 4 clone, 5 help
-        int index;
-    } kCommands[] = {
-        {"Bar_File_New", 0, 0},    {"Bar_File_Open", 0, 1},  {"Bar_File_Save", 0, 2},
-        {"Bar_Edit_Ch", 1, 0},     {"Bar_Edit_Copy", 1, 2},  {"Bar_Edit_Paste", 1, 3},
-        {"Bar_Edit_Clear", 1, 5},  {"Bar_Edit_Undo", 1, 9},  {"Bar_Edit_Redo", 1, 10},
-        {"Bar_View_Common", 2, 0}, {"Bar_Port_Com1", 3, 1},  {"Bar_Port_Com2", 3, 2},
-        {"Bar_Port_Com3", 3, 3},   {"Bar_Port_Com4", 3, 4},  {"Bar_Clone_Read", 4, 0},
-        {"Bar_Clone_Write", 4, 1}, {"Bar_Clone_Info", 4, 3}, {"Bar_Help_Contents", 5, 0},
-    };
-    for (const auto& c : kCommands) {
-        if (key != QLatin1String(c.key)) continue;
-        switch (c.menu) {
-            case 0:
-                mnuFile_Click(c.index);
-                break;
-            case 1:
-                mnuEdit_Click(c.index);
-                break;
-            case 2:
-                mnuView_Click(c.index);
-                break;
-            case 3:
-                mnuCom_Click(c.index);
-                break;
-            case 4:
-                mnuClone_Click(c.index);
-                break;
-            case 5:
-                mnuHelp_Click(c.index);
-                break;
-        }
-        return;
-    }
-}
-
 void frmMain::ShowEditPopup(const QPoint& globalPos) {
     WindowUpkeep();
     mnuEdit_->popup(globalPos);

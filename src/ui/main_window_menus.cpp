@@ -18,35 +18,38 @@ namespace {
 constexpr int kNumRecent = 4;
 const char* const kPresetTables[10] = {"AUSTRALIA", "CCIR",  "CHINA",       "FOT",    "INDONESIA",
                                        "ITALY",     "JAPAN", "NEW ZEALAND", "TAIWAN", "USA"};
+// Each button does what a menu item does.
 struct ToolButtonDef {
     const char* key;
     const char* tip;
     const char* image;
+    void (frmMain::*click)(int);
+    int index;  // the menu item's
 };
 const ToolButtonDef kToolButtons[] = {
-    {"Bar_File_New", "New", "Img_File_New"},
-    {"Bar_File_Open", "Open", "Img_File_Open"},
-    {"Bar_File_Save", "Save", "Img_File_Save"},
-    {nullptr, nullptr, nullptr},
-    {"Bar_Edit_Ch", "Edit Memory", "Img_Edit_Ch"},
-    {"Bar_Edit_Copy", "Copy", "Img_Edit_Copy"},
-    {"Bar_Edit_Paste", "Paste", "Img_Edit_Paste"},
-    {"Bar_Edit_Clear", "Clear", "Img_Edit_Clear"},
-    {"Bar_Edit_Undo", "Undo", "Img_Edit_Undo"},
-    {"Bar_Edit_Redo", "Redo", "Img_Edit_Redo"},
-    {nullptr, nullptr, nullptr},
-    {"Bar_View_Common", "Common", "Img_View_Common"},
-    {nullptr, nullptr, nullptr},
-    {"Bar_Port_Com1", "COM1", "Img_Port_Com1"},
-    {"Bar_Port_Com2", "COM2", "Img_Port_Com2"},
-    {"Bar_Port_Com3", "COM3", "Img_Port_Com3"},
-    {"Bar_Port_Com4", "COM4", "Img_Port_Com4"},
-    {nullptr, nullptr, nullptr},
-    {"Bar_Clone_Read", "Clone read", "Img_Clone_Read"},
-    {"Bar_Clone_Write", "Clone write", "Img_Clone_Write"},
-    {"Bar_Clone_Info", "Clone info.", "Img_Clone_Info"},
-    {nullptr, nullptr, nullptr},
-    {"Bar_Help_Contents", "Help contents", "Img_Help_Contents"},
+    {"Bar_File_New", "New", "Img_File_New", &frmMain::mnuFile_Click, 0},
+    {"Bar_File_Open", "Open", "Img_File_Open", &frmMain::mnuFile_Click, 1},
+    {"Bar_File_Save", "Save", "Img_File_Save", &frmMain::mnuFile_Click, 2},
+    {nullptr, nullptr, nullptr, nullptr, 0},
+    {"Bar_Edit_Ch", "Edit Memory", "Img_Edit_Ch", &frmMain::mnuEdit_Click, 0},
+    {"Bar_Edit_Copy", "Copy", "Img_Edit_Copy", &frmMain::mnuEdit_Click, 2},
+    {"Bar_Edit_Paste", "Paste", "Img_Edit_Paste", &frmMain::mnuEdit_Click, 3},
+    {"Bar_Edit_Clear", "Clear", "Img_Edit_Clear", &frmMain::mnuEdit_Click, 5},
+    {"Bar_Edit_Undo", "Undo", "Img_Edit_Undo", &frmMain::mnuEdit_Click, 9},
+    {"Bar_Edit_Redo", "Redo", "Img_Edit_Redo", &frmMain::mnuEdit_Click, 10},
+    {nullptr, nullptr, nullptr, nullptr, 0},
+    {"Bar_View_Common", "Common", "Img_View_Common", &frmMain::mnuView_Click, 0},
+    {nullptr, nullptr, nullptr, nullptr, 0},
+    {"Bar_Port_Com1", "COM1", "Img_Port_Com1", &frmMain::mnuCom_Click, 1},
+    {"Bar_Port_Com2", "COM2", "Img_Port_Com2", &frmMain::mnuCom_Click, 2},
+    {"Bar_Port_Com3", "COM3", "Img_Port_Com3", &frmMain::mnuCom_Click, 3},
+    {"Bar_Port_Com4", "COM4", "Img_Port_Com4", &frmMain::mnuCom_Click, 4},
+    {nullptr, nullptr, nullptr, nullptr, 0},
+    {"Bar_Clone_Read", "Clone read", "Img_Clone_Read", &frmMain::mnuClone_Click, 0},
+    {"Bar_Clone_Write", "Clone write", "Img_Clone_Write", &frmMain::mnuClone_Click, 1},
+    {"Bar_Clone_Info", "Clone info.", "Img_Clone_Info", &frmMain::mnuClone_Click, 3},
+    {nullptr, nullptr, nullptr, nullptr, 0},
+    {"Bar_Help_Contents", "Help contents", "Img_Help_Contents", &frmMain::mnuHelp_Click, 0},
 };
 QIcon ImageIcon(const QString& imageKey) {
     return QIcon(QStringLiteral(":/icons/") + imageKey + QStringLiteral(".png"));
@@ -211,10 +214,7 @@ void frmMain::BuildToolbar() {
             a->setCheckable(true);
             portButtons_[key.right(1).toInt()] = a;
         }
-        static const char* const kEditKeys[] = {"Bar_Edit_Ch",    "Bar_Edit_Copy", "Bar_Edit_Paste",
-                                                "Bar_Edit_Clear", "Bar_Edit_Undo", "Bar_Edit_Redo"};
-        for (int b = 0; b < 6; ++b)
-            if (key == QLatin1String(kEditKeys[b])) editButtons_[b] = a;
+        if (def.click == &frmMain::mnuEdit_Click) editButtons_.push_back({a, def.index});
         connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
         Toolbar1_->addAction(a);
     }
@@ -285,11 +285,9 @@ void frmMain::AdjustMnuEdit() {
     SetEditEnabled(12, lists);
     SetEditEnabled(13, lists);
     SetEditEnabled(15, model_->CanSortBank(curTreeKey_));
-    static constexpr int kButtonItems[] = {0, 2, 3, 5, 9, 10};
-    for (int b = 0; b < 6; ++b) {
-        QAction* a = editButtons_[b];
-        const bool on = edit_[kButtonItems[b]]->isEnabled();
-        if (a && a->isEnabled() != on) a->setEnabled(on);
+    for (const auto& [a, item] : editButtons_) {
+        const bool on = edit_[item]->isEnabled();
+        if (a->isEnabled() != on) a->setEnabled(on);
     }
 }
 
@@ -308,6 +306,19 @@ void frmMain::AdjustRecentFile() {
             a->setVisible(true);
         } else {
             a->setVisible(false);
+        }
+    }
+}
+
+void frmMain::Toolbar1_ButtonClick(const QString& key) {
+    if (modalFlag_) {
+        AdjustPortMarks();  // a port button pressed meanwhile springs back
+        return;
+    }
+    for (const auto& def : kToolButtons) {
+        if (def.key && key == QLatin1String(def.key)) {
+            (this->*def.click)(def.index);
+            return;
         }
     }
 }
