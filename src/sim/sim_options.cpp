@@ -143,30 +143,23 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& out, std:
                 return false;
             }
             out.setup.fault = found->fault;
-            if (found->fault == SimFault::CorruptStore) {
-                // "--fault corrupt-store:1F60" or "--fault corrupt-store 1F60"
-                std::string addressText = frameText;
-                if (colon == std::string::npos) {
-                    if (i + 1 >= args.size()) {
-                        error = std::string(found->name) + " needs an address";
-                        return false;
-                    }
-                    addressText = args[++i];
+            const bool byAddress = found->fault == SimFault::CorruptStore;
+            if ((byAddress || found->takesFrame) && colon == std::string::npos) {
+                // "--fault stall 5" as well as "--fault stall:5"
+                if (i + 1 >= args.size()) {
+                    error = std::string(found->name) +
+                            (byAddress ? " needs an address" : " needs a frame number");
+                    return false;
                 }
-                if (!ParseAddress(addressText, out.setup.faultAddress)) {
-                    error = std::string(found->name) + ": bad address " + addressText +
+                frameText = args[++i];
+            }
+            if (byAddress) {
+                if (!ParseAddress(frameText, out.setup.faultAddress)) {
+                    error = std::string(found->name) + ": bad address " + frameText +
                             " (hexadecimal, 0 to 1F7F)";
                     return false;
                 }
             } else if (found->takesFrame) {
-                // "--fault stall:5" or "--fault stall 5"
-                if (colon == std::string::npos) {
-                    if (i + 1 >= args.size()) {
-                        error = std::string(found->name) + " needs a frame number";
-                        return false;
-                    }
-                    frameText = args[++i];
-                }
                 if (!ParseInt(frameText, found->firstFrame, 65535, out.setup.faultFrame)) {
                     error = std::string(found->name) + ": bad frame number " + frameText + " (" +
                             std::to_string(found->firstFrame) + " to 65535)";
