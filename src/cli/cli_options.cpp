@@ -222,24 +222,24 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
         error = cmd + " takes no --port";
         return false;
     }
-    if (out.listGiven && out.command != CliCommand::Show) {
-        error = cmd + " takes no --list";
-        return false;
-    }
-    if (out.verify && out.command != CliCommand::Write) {
-        error = cmd + " takes no --verify";
-        return false;
+    // Options that belong to one command only.
+    const struct {
+        bool given;
+        const char* option;
+        CliCommand owner;
+    } owned[] = {{out.listGiven, "--list", CliCommand::Show},
+                 {out.verify, "--verify", CliCommand::Write},
+                 {bankGiven, "--bank", CliCommand::Sort},
+                 {byGiven, "--by", CliCommand::Sort}};
+    for (const auto& o : owned) {
+        if (o.given && out.command != o.owner) {
+            error = cmd + " takes no " + o.option;
+            return false;
+        }
     }
     if (out.command == CliCommand::Sort && !bankGiven) {
         error = "sort needs --bank A to H";
         return false;
-    }
-    for (const auto& [given, option] :
-         {std::pair{bankGiven, "--bank"}, std::pair{byGiven, "--by"}}) {
-        if (given && out.command != CliCommand::Sort) {
-            error = cmd + " takes no " + option;
-            return false;
-        }
     }
     return true;
 }
