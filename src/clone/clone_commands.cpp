@@ -2,7 +2,6 @@
 #include "clone/clone_commands.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <ctime>
 
 #include "app/common.h"
@@ -86,10 +85,7 @@ std::string CloneCommands::VerifyProgressLabel() {
 
 std::string CloneCommands::ReadDoneText(const std::tm& local, const std::string& backupFile,
                                         const std::string& backupFolder) {
-    char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d:%02d", LimitInt(local.tm_hour, 0, 23),
-                  LimitInt(local.tm_min, 0, 59), LimitInt(local.tm_sec, 0, 60));
-    const std::string done = std::string("Clone read at ") + time;
+    const std::string done = "Clone read at " + BackupTimeText(BackupStamp(local));
     if (!backupFile.empty()) return done + "; backup copy: " + backupFile;
     if (!backupFolder.empty()) return done + "; no backup copy could be written in " + backupFolder;
     return done + ".";
@@ -298,9 +294,7 @@ void CloneCommands::Finish() {
                 master_.ReadFromEep(clsRigQ5_Master::kReceiverForm);
                 // A read has no message of its own, and the grid may look
                 // as before: say that it happened and where its copy is.
-                std::tm local{};
-                if (::localtime_r(&readTime, &local) == nullptr) local = std::tm{};
-                ui_.ShowStatus(ReadDoneText(local, lastBackupFile_,
+                ui_.ShowStatus(ReadDoneText(LocalTime(readTime), lastBackupFile_,
                                             backups_ ? backups_->Folder() : std::string()));
             } else {
                 radio.Eep_Restore();

@@ -30,7 +30,9 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string Stamp(const std::tm& t) {
+}  // namespace
+
+std::string BackupStamp(const std::tm& t) {
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d_%02d%02d%02d",
                   LimitInt(t.tm_year + 1900, 0, 9999), LimitInt(t.tm_mon + 1, 1, 12),
@@ -44,8 +46,6 @@ std::tm LocalTime(std::time_t when) {
     if (::localtime_r(&when, &local) == nullptr) local = std::tm{};
     return local;
 }
-
-}  // namespace
 
 std::string DefaultReadBackupFolder() {
     const char* data = std::getenv("XDG_DATA_HOME");
@@ -67,7 +67,7 @@ std::string DemoReadBackupFolder() {
 }
 
 std::string ReadBackups::FileNameFor(const std::tm& local, int count) {
-    std::string name = kPrefix + Stamp(local);
+    std::string name = kPrefix + BackupStamp(local);
     if (count > 1) name += "-" + std::to_string(count);
     return name + kExtension;
 }
@@ -171,7 +171,7 @@ int ReadBackups::Prune(std::time_t now) const {
     cutoff.tm_year -= kKeepYears;
     // Stamps compare as text: every field has its fixed width. A stamp of
     // 29 February stays until the first of March a year later.
-    const std::string oldest = Stamp(cutoff);
+    const std::string oldest = BackupStamp(cutoff);
     int removed = 0;
     std::error_code ec;
     for (auto it = fs::directory_iterator(folder_, ec); !ec && it != fs::directory_iterator();

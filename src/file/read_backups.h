@@ -40,6 +40,11 @@ struct BackupEntry {
     std::string comment;  // the image's comment, trailing blanks removed
 };
 
+// The local time of a moment (all zero if the system cannot tell it), and
+// its stamp "2026-12-06_153012", each field limited to what a clock shows.
+std::tm LocalTime(std::time_t when);
+std::string BackupStamp(const std::tm& t);
+
 // "2026-12-06" and "15:30:12" of a stamp.
 std::string BackupDateText(const std::string& stamp);
 std::string BackupTimeText(const std::string& stamp);
