@@ -195,17 +195,30 @@ int ExportCsv(Program& p, const CliOptions& o) {
 // The accepted rows go into the document and it is saved even when some
 // rows were refused, so one bad line does not cost the others; the exit
 // status still tells a script that not everything went in. A table whose
-// header is unusable writes nothing.
+// header is unusable writes nothing. --list and --from give the start of a
+// table without locations (and move one with them).
 int ImportCsv(Program& p, const CliOptions& o) {
     if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
-    CsvImportResult result;
-    const int code = ImportMemoryCsvFile(p.master, o.csv, result);
+    std::string text;
+    const int code = ReadCsvFile(o.csv, text);
     if (code != kCsvOk) {
         std::cerr << RealLineBreaks(CsvFileErrorMessage(code, o.csv)) << "\n";
         return kExitFailure;
     }
+    const bool started = o.listGiven || o.from;
+    if (!started && CsvLayoutOf(text) == CsvLayout::Scanner) {
+        std::cerr << "csq5-cli: " << o.csv
+                  << " is a scanner frequency list without locations: give --list BANK or "
+                     "--from ROW for its first channel; "
+                  << o.output << " was not written\n";
+        return kExitFailure;
+    }
+    const CsvStart start{o.listGiven ? o.bank : 0, o.from.value_or(0)};
+    const CsvImportResult result = ImportMemoryCsv(p.master, text, started ? &start : nullptr);
     for (const CsvRowProblem& problem : result.problems)
         std::cerr << o.csv << ":" << problem.line << ": " << problem.reason << "\n";
+    for (const CsvRowProblem& note : result.notes)
+        std::cerr << o.csv << ":" << note.line << ": note: " << note.reason << "\n";
     if (!result.headerOk) {
         std::cerr << "csq5-cli: " << o.csv << " is not a table of memory channels; " << o.output
                   << " was not written\n";
