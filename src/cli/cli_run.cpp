@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMetaObject>
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
@@ -215,10 +216,16 @@ int ImportCsv(Program& p, const CliOptions& o) {
     }
     const CsvStart start{o.listGiven ? o.bank : 0, o.from.value_or(0)};
     const CsvImportResult result = ImportMemoryCsv(p.master, text, started ? &start : nullptr);
+    // Refused rows and notes together, in the order of the table.
+    std::vector<std::pair<int, std::string>> lines;
     for (const CsvRowProblem& problem : result.problems)
-        std::cerr << o.csv << ":" << problem.line << ": " << problem.reason << "\n";
+        lines.emplace_back(problem.line, problem.reason);
     for (const CsvRowProblem& note : result.notes)
-        std::cerr << o.csv << ":" << note.line << ": note: " << note.reason << "\n";
+        lines.emplace_back(note.line, "note: " + note.reason);
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [line, text] : lines)
+        std::cerr << o.csv << ":" << line << ": " << text << "\n";
     if (!result.headerOk) {
         std::cerr << "csq5-cli: " << o.csv << " is not a table of memory channels; " << o.output
                   << " was not written\n";

@@ -41,7 +41,7 @@ bool CsvExportCommand(QWidget* parent, const clsRigQ5_Master& master, const QStr
 }
 
 bool CsvImportCommand(QWidget* parent, clsRigQ5_Master& master, UndoHistory* history,
-                      const QString& folder) {
+                      const QString& folder, int cursorKey, int cursorRow) {
     const QString name = Dialogs().OpenFileName(parent, folder, QString::fromLatin1(kCsvFilter));
     if (name.isEmpty()) return false;
     const std::string path = name.toStdString();

@@ -266,11 +266,12 @@ TEST_F(CliTest, ScannerListGoesFromTheStartGivenAndNamesWhatItLeftOut) {
                out + " was not written\n");
     EXPECT_FALSE(fs::exists(out));
     const ProcessResult r =
-        Expect({"import-csv", acf, in, "--list", "BankD", "--from", "49", "-o", out}, 1, "", "");
-    EXPECT_EQ(r.err, in + ":3: mode \"P25\" is digital voice, which the receiver cannot receive\n" +
-                         in +
+        Expect({"import-csv", acf, in, "--list", "BankD", "--from", "49", "-o", out}, 1, "", in);
+    EXPECT_EQ(r.err, in +
                          ":2: note: tone squelch \"023 DPL\" is a DCS code, which the receiver "
-                         "cannot decode: imported without tone squelch\n"
+                         "cannot decode: imported without tone squelch\n" +
+                         in +
+                         ":3: mode \"P25\" is digital voice, which the receiver cannot receive\n"
                          "csq5-cli: 1 of 2 rows refused; the other 1 were written to " +
                          out + "\n");
     Expect({"find", out, "PD RPT"}, 0, "BankD\t49\t 460.025000\t", "");
