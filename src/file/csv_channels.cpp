@@ -688,8 +688,7 @@ CsvImportResult ImportMemoryCsv(clsRigQ5_Master& master, std::string_view text,
     // refused rather than spilling into the next bank.
     if (start) {
         const int bank = start->bank >= 0 && start->bank < M::kNumBanks ? start->bank : 0;
-        const int row =
-            start->row >= 0 && start->row < M::kChPerBank && bank == start->bank ? start->row : 0;
+        const int row = start->row >= 0 && start->row < M::kChPerBank ? start->row : 0;
         const int first = bank * M::kChPerBank + row, end = (bank + 1) * M::kChPerBank;
         int lowest = M::kNumMemory;
         for (const Accepted& a : accepted) lowest = std::min(lowest, a.location);

@@ -116,8 +116,8 @@ std::string ExportMemoryCsv(const clsRigQ5_Master& master);
 // snapshot before and after and treat the import as one edit. The document
 // reads as edited when anything changed. A scanner list needs a start
 // (without one its header counts as unusable); a table with locations is
-// moved to it when one is given. A start outside the memory banks is taken
-// as bank A row 0.
+// moved to it when one is given. A bank outside A..H is taken as bank A,
+// a row outside 0..49 as row 0.
 CsvImportResult ImportMemoryCsv(clsRigQ5_Master& master, std::string_view text,
                                 const CsvStart* start = nullptr);
 

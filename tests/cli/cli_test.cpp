@@ -112,7 +112,6 @@ TEST_F(CliChannelsTest, EveryCommandAnswersOnItsStreamWithItsExitStatus) {
          2,
          "",
          "not a number from 0 to 49"},
-        {{"show", file, "--from", "3"}, 2, "", "show takes no --from"},
         // Results on stdout.
         {{"check", file}, 0, "", ""},
         {{"show", file},
