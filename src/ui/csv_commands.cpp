@@ -75,7 +75,15 @@ bool CsvImportCommand(QWidget* parent, clsRigQ5_Master& master, UndoHistory* his
     if (!result.notes.empty()) {
         if (!message.empty()) message += "\r\n\r\n";
         message += QCoreApplication::translate("CsvImport", "Imported with a note:").toStdString();
-        for (const CsvRowProblem& note : result.notes) message += "\r\n" + CsvProblemText(note);
+        // As many as the refused rows list at most: a list of hundreds of
+        // code squelch channels would not fit on the screen.
+        const std::size_t n = result.notes.size(), listed = 20;
+        for (std::size_t i = 0; i < n && i < listed; ++i)
+            message += "\r\n" + CsvProblemText(result.notes[i]);
+        if (n > listed)
+            message += "\r\n" + QCoreApplication::translate("CsvImport", "... and %1 more.")
+                                    .arg(n - listed)
+                                    .toStdString();
     }
     if (!message.empty()) MsgBoxOk(message, parent);
     return result.applied > 0;
