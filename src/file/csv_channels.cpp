@@ -488,6 +488,18 @@ void ReadScannerTone(const std::string& cell, int& tsql, int& tone, std::string&
     }
 }
 
+// The channel dialog keeps a frequency outside the receiver's coverage with
+// its "?", and a clone write blanks the channel: a table row is refused
+// instead, so that it is never lost without a word. Without a known
+// version there is no coverage to check against.
+std::string OutsideCoverage(const clsRigQ5_Ch& ch, const std::string& freqText) {
+    const int version = ch.Matrix().MtxVerNo();
+    if (version == clsRigQ5_Matrix::kNoVersion || ch.IsLegalFreqOp()) return {};
+    return "frequency " + freqText +
+           " MHz is outside the frequency coverage of the receiver (version " +
+           std::to_string(version) + ")";
+}
+
 // One row of a scanner list into a channel record; an empty text when it
 // was accepted, with note set when the user should hear of a change.
 std::string ReadScannerRow(const CsvRecord& rec, const std::vector<int>& columns, clsRigQ5_Ch& ch,
@@ -533,11 +545,7 @@ std::string ReadScannerRow(const CsvRecord& rec, const std::vector<int>& columns
     ch.ModeNo_Pure(modeNo);
     ch.TsNo_Pure(0);
     ch.SkipM_Pure(0);
-    // A clone write would blank such a channel: the receiver cannot hold it.
-    if (!ch.IsLegalFreqOp())
-        return "frequency " + Trim(freqCell) +
-               " MHz is outside every band of this receiver version";
-    return {};
+    return OutsideCoverage(ch, Trim(freqCell));
 }
 
 // The header's column names, in letter case and blanks as compared.

@@ -60,7 +60,7 @@
 //   channel is still heard, with its squelch open to anyone on it.
 // - Mode FM, FMN or NFM as FM, AM, WFM (empty: FM). Digital voice (P25, DMR,
 //   NXDN, D-STAR, ...) and anything else is refused.
-// - A frequency outside every band of the receiver version is refused.
+// - A frequency outside the coverage of the receiver version is refused.
 // A table with locations can be moved to a start as well: its lowest
 // location goes there, the others keep their distance from it.
 

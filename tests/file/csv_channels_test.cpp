@@ -398,7 +398,9 @@ TEST(ScannerCsv, RowsFillTheBankFromTheStartAndWhatCannotBeHeardIsNamed) {
     EXPECT_EQ(m.Values(199), "TWR,1,11910000,0,0,0,8,1,0,0");
     Map::ExpectProblems(
         r, {{5, "mode \"P25\" is digital voice, which the receiver cannot receive"},
-            {7, "frequency 2999.99000 MHz is outside every band of this receiver version"},
+            {7,
+             "frequency 2999.99000 MHz is outside the frequency coverage of the receiver "
+             "(version 1)"},
             {8, "does not fit: Bank D has no row 50"}});
     ASSERT_EQ(r.notes.size(), 1u);
     EXPECT_EQ(CsvProblemText(r.notes[0]),
