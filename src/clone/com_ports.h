@@ -41,3 +41,9 @@ struct DeviceAccess {
 // not for the device's owner, to whom the owner's bits apply whatever
 // groups he is in. Empty when joining a group would not help.
 std::string JoinableGroup(const DeviceAccess& device, unsigned userId);
+
+// The other program that holds a device open, as "csq5-sim, process 4711",
+// found through the open files each process lists under procRoot (/proc);
+// the first one found other than this process (ownPid). Empty when the
+// system tells of none (another user's processes are not shown).
+std::string DeviceHolder(const std::string& device, const std::string& procRoot, long ownPid);

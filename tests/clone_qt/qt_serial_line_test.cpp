@@ -143,9 +143,18 @@ TEST(QtSerialLine, OpenRefusalsAreToldApartAndOnlyAGroupThatWouldHelpIsNamed) {
     EXPECT_FALSE(line.Open(none, 9600));
     EXPECT_EQ(line.LastOpenFault(), SerialOpenFault::NotFound);
     EXPECT_EQ(OpenFaultOf(QSerialPort::PermissionError, none), SerialOpenFault::NotFound);
-    // A device this user may use but that another program has locked.
-    EXPECT_EQ(OpenFaultOf(QSerialPort::PermissionError, file), SerialOpenFault::None);
-    EXPECT_EQ(OpenFaultOf(QSerialPort::OpenError, file), SerialOpenFault::None);
+    // A plain file, or a device that is no terminal, is no serial port.
+    EXPECT_EQ(OpenFaultOf(QSerialPort::PermissionError, file), SerialOpenFault::NotSerial);
+    EXPECT_EQ(OpenFaultOf(QSerialPort::OpenError, "/dev/null"), SerialOpenFault::NotSerial);
+    EXPECT_FALSE(line.Open(file, 9600));
+    EXPECT_EQ(line.LastOpenFault(), SerialOpenFault::NotSerial);
+    // A terminal this user may use that another program holds is in use.
+    Pty pty;
+    ASSERT_FALSE(pty.path.empty());
+    QtSerialLine holder;
+    ASSERT_TRUE(holder.Open(pty.path, 9600));
+    EXPECT_FALSE(line.Open(pty.path, 9600));
+    EXPECT_EQ(line.LastOpenFault(), SerialOpenFault::InUse);
     if (::geteuid() != 0) {  // root may open any device
         // A device of this very user that he may not open: the owner's bits
         // apply to him, so no group membership would help and none is named.

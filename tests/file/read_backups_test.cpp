@@ -77,6 +77,36 @@ TEST(ReadBackups, EveryReadOfOneSecondIsKeptAsTheDocumentWouldBeSaved) {
     EXPECT_EQ(ReadBackups("").Save(doc, now), "");
 }
 
+TEST(ReadBackups, ANameTakenByAnotherReadInBetweenIsNeverReplaced) {
+    // Another read (a second receiver) takes each name this save is about
+    // to take, after the check that it is free: its file stays as it was
+    // and this copy goes to the next free count.
+    TempDir tmp;
+    clsCmcRadio doc;
+    PrepareRxQ5Document(doc);
+    ReadBackups backups(tmp.path().string());
+    const std::time_t now = LocalTime(2026, 12, 6, 15, 30, 12);
+    for (const int racers : {1, 2}) {
+        std::vector<std::string> taken;
+        backups.SetBeforeTake([&](const std::string& path) {
+            if (static_cast<int>(taken.size()) >= racers) return;
+            WriteFile(path, "the other read");
+            taken.push_back(path);
+        });
+        const std::string mine = backups.Save(doc, now);
+        ASSERT_EQ(static_cast<int>(taken.size()), racers);
+        for (const std::string& path : taken) {
+            EXPECT_EQ(ReadFile(path), "the other read") << path;
+            EXPECT_NE(mine, path);
+        }
+        ASSERT_FALSE(mine.empty());
+        EXPECT_EQ(ReadFile(mine).substr(0, 8), "23040001");
+    }
+    std::size_t files = 0;
+    for (const auto& entry : fs::directory_iterator(tmp.path())) files += entry.is_regular_file();
+    EXPECT_EQ(files, 5u);  // 3 of the others, 2 of ours, no temporary file
+}
+
 TEST(ReadBackups, PruneRemovesOurCopiesOlderThanAYearAndTheListShowsTheRestNewestFirst) {
     TempDir tmp;
     const fs::path dir = tmp.path();
