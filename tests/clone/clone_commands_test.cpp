@@ -240,11 +240,7 @@ TEST(CloneCommands, AWriteNamesTheChannelsItWouldBlankAndGoesOnOnlyWhenAllowed) 
     EXPECT_EQ(CloneCommands::WriteBlanksQuestion(blanked),
               "2 channels are outside the frequency coverage of the receiver and would be written "
               "blank:\r\nBank A 03: 2999.990000\r\nBank A 04: 0.000000\r\n\r\nWrite anyway?");
-    Strings many(23, "Bank B 01: 0.000000");
-    EXPECT_TRUE(CloneCommands::BlankedByWriteText(many).ends_with(
-        "0.000000\r\nBank B 01: 0.000000\r\nand 3 more."));
-    EXPECT_TRUE(CloneCommands::BlankedByWriteText({"Bank A 03: 2999.990000"})
-                    .starts_with("1 channel is outside"));
+    EXPECT_TRUE(CloneCommands::BlankedByWriteText(Strings(23, "x")).ends_with("x\r\nand 3 more."));
 }
 
 TEST(CloneCommands, InformationShowsModelAndCommentWithUnprintableBytesAsBlanks) {

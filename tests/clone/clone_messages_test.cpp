@@ -76,9 +76,6 @@ TEST(CloneFailureText, TheFirstCauseThatAppliesNamesTheFailure) {
           "minicom, process 7"},
          Text("Cannot access COM 2.", kA) +
              "\r\n\r\nCOM 2 is /dev/ttyUSB0: in use by another program (minicom, process 7)."},
-        {{true, false, 0, 6, 2, "", "", "", false, tty, SerialOpenFault::InUse},
-         Text("Cannot access COM 2.", kA) +
-             "\r\n\r\nCOM 2 is /dev/ttyUSB0: in use by another program."},
         {{true, false, 0, 6, 1, "/dev/null", "", "", false, "/dev/null",
           SerialOpenFault::NotSerial},
          Text("Cannot access /dev/null.", kA) + "\r\n\r\n/dev/null: not a serial device."},
