@@ -72,11 +72,12 @@ std::string DeviceHolder(const std::string& device, const std::string& procRoot,
     // A process's open files are links to the device's own path.
     fs::path target = fs::canonical(device, ec);
     if (ec) target = device;
+    std::vector<std::pair<long, std::string>> holders;
     for (auto proc = fs::directory_iterator(procRoot, ec); !ec && proc != fs::directory_iterator();
          proc.increment(ec)) {
         const std::string pid = proc->path().filename().string();
-        if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos ||
-            pid.size() > 9 || std::stol(pid) == ownPid)
+        if (pid.empty() || pid.size() > 9 ||
+            pid.find_first_not_of("0123456789") != std::string::npos || std::stol(pid) == ownPid)
             continue;
         std::error_code fdEc;
         bool holds = false;
@@ -90,7 +91,12 @@ std::string DeviceHolder(const std::string& device, const std::string& procRoot,
         std::ifstream comm(proc->path() / "comm");
         std::getline(comm, name);
         name = Trim(name, " \t\r\n");
-        return (name.empty() ? std::string() : name + ", ") + "process " + pid;
+        holders.emplace_back(std::stol(pid),
+                             (name.empty() ? std::string() : name + ", ") + "process " + pid);
     }
-    return {};
+    // A pseudo-terminal is held by the program on its other side as well.
+    std::sort(holders.begin(), holders.end());
+    std::string text;
+    for (const auto& [pid, holder] : holders) text += (text.empty() ? "" : "; ") + holder;
+    return text;
 }

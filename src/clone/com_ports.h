@@ -42,8 +42,9 @@ struct DeviceAccess {
 // groups he is in. Empty when joining a group would not help.
 std::string JoinableGroup(const DeviceAccess& device, unsigned userId);
 
-// The other program that holds a device open, as "csq5-sim, process 4711",
-// found through the open files each process lists under procRoot (/proc);
-// the first one found other than this process (ownPid). Empty when the
-// system tells of none (another user's processes are not shown).
+// The other programs that hold a device open, as "minicom, process 4711",
+// found through the open files each process lists under procRoot (/proc),
+// in the order of their process numbers, joined by "; "; this process
+// (ownPid) left out. Empty when the system tells of none (another user's
+// processes are not shown).
 std::string DeviceHolder(const std::string& device, const std::string& procRoot, long ownPid);

@@ -155,7 +155,8 @@ TEST(ComPorts, TheProgramHoldingADeviceIsFoundThroughTheProcessesOpenFiles) {
     process("40", "csq5", {device});   // this very process
     EXPECT_EQ(DeviceHolder(device, proc.path().string(), 40), "");
     process("57", "minicom", {"/dev/null", device});
-    EXPECT_EQ(DeviceHolder(device, proc.path().string(), 40), "minicom, process 57");
+    process("9", "", {device});
+    EXPECT_EQ(DeviceHolder(device, proc.path().string(), 40), "process 9; minicom, process 57");
 }
 
 TEST(ComPorts, OnlyAGroupThatGrantsTheDeviceIsOneToJoin) {
