@@ -162,6 +162,7 @@ bool CloneCommands::Write() {
     if (!blanked.empty() && !ui_.AllowBlanking(WriteBlanksQuestion(blanked), blanked)) return false;
     clsCmcRadio& radio = master_.Radio();
     lastCloneError_ = false;
+    editedBeforeWrite_ = radio.EditOn();
     master_.WriteToEep();
     radio.Eep_Backup();
     master_.WriteToEep();
@@ -346,9 +347,12 @@ void CloneCommands::Finish() {
                 }
             }  // a failed read back has given its message
             // The preparation for the receiver is undone: the document is
-            // as it was before the write.
+            // as it was before the write, its edit flag too, which a look
+            // at the prepared image during the write (the window's caption)
+            // would have latched.
             radio.Eep_Restore();
             master_.ReadFromEep(clsRigQ5_Master::kProgramForm);
+            radio.EditOn(editedBeforeWrite_);
             ui_.DispChList();
             break;
         case CloneCommand::Information:

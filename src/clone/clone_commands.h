@@ -173,6 +173,8 @@ class CloneCommands {
     CloneCommand running_ = CloneCommand::None;
     bool finishing_ = false;
     bool cancelled_ = false;
+    // Whether the document counted as edited when the write started.
+    bool editedBeforeWrite_ = false;
     ReadBackups* backups_ = nullptr;
     std::string lastBackupFile_;
     bool progressShown_ = false;

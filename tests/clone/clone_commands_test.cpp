@@ -225,6 +225,8 @@ TEST(CloneCommands, AWriteNamesTheChannelsItWouldBlankAndGoesOnOnlyWhenAllowed) 
             t.master.ListCh(M::kListMemory, index)->FreqOp_Pure(freq);
         }
         t.master.WriteToEep();
+        t.radio.EditOn(false);  // saved; the window's caption looks at it while writing
+        t.ui.onProgress = [&t](int) { t.radio.CheckEditOn(); };
         const ByteStr before = t.Image(), rxBefore = t.rx().bytes();
         t.ui.answerBlanking = allow;
         EXPECT_EQ(t.clone.Write(), allow);
@@ -236,6 +238,7 @@ TEST(CloneCommands, AWriteNamesTheChannelsItWouldBlankAndGoesOnOnlyWhenAllowed) 
         EXPECT_EQ(t.rx().bytes() == rxBefore, !allow);
         EXPECT_EQ(t.ui.notices.size(), allow ? 1u : 0u);
         EXPECT_EQ(t.Image(), before);
+        EXPECT_FALSE(t.radio.EditOn());
     }
     EXPECT_EQ(CloneCommands::WriteBlanksQuestion(blanked),
               "2 channels are outside the frequency coverage of the receiver and would be written "
