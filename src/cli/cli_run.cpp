@@ -290,8 +290,7 @@ int ExportPdf(Program& p, const CliOptions& o, int& argc, char** argv) {
     // Qt's notes about the desktop around it (no runtime folder on a server,
     // say) are no business of a script; its failures show in the result.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::cerr << text.toLocal8Bit().constData() << "\n";
+        if (type == QtCriticalMsg || type == QtFatalMsg) Error(text.toLocal8Bit().toStdString());
     });
     QGuiApplication app(argc, argv);
     const ChannelReport report =
