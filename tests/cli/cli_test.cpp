@@ -264,6 +264,8 @@ TEST_F(CliTest, AnErrorStartsWithTheProgramsNameAndSaysWhyAFileCannotBeOpened) {
          "csq5-cli: Cannot open file.\n\n" + big + "\nIt is larger than the limit of 4 MiB.\n"},
         // A name can neither split the message nor drive the terminal.
         {{"check", odd}, "csq5-cli: Cannot open file.\n\n" + escaped + "\nNo such file.\n"},
+        {{"backups", odd},
+         "csq5-cli: backups: unexpected argument " + escaped + "\nTry 'csq5-cli --help'.\n"},
         {{"diff", acf, Path("none.acf")},
          "csq5-cli: Cannot open file.\n\n" + Path("none.acf") + "\nNo such file.\n"},
     };
