@@ -326,7 +326,7 @@ Exit status: 0 success, 1 failure (the program's message on stderr; for
 import-csv also when a row was refused: OUT then holds the other rows; for
 find when no channel matches; for write --verify when the memory read back
 differs; for write when channels would be written blank), 2 usage error.
-An error's first line starts with "csq5-cli: ". diff: 0 the memories are the same, 1 they differ,
-2 a file cannot be used or a usage error.
+diff: 0 the memories are the same, 1 they differ, 2 a file cannot be used
+or a usage error. An error's first line starts with "csq5-cli: ".
 )USAGE";
 }
