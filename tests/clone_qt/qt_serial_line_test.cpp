@@ -151,9 +151,15 @@ TEST(QtSerialLine, OpenRefusalsAreToldApartAndOnlyAGroupThatWouldHelpIsNamed) {
     // A terminal this user may use that another program holds is in use.
     Pty pty;
     ASSERT_FALSE(pty.path.empty());
+    // Named by a path relative to the current folder, it is found there, not
+    // under /dev.
+    const std::string folder = "csq5-test-" + std::to_string(::getpid()), relative = folder + "/rx";
+    std::filesystem::create_directory(folder);
+    std::filesystem::create_symlink(pty.path, relative);
     QtSerialLine holder;
-    ASSERT_TRUE(holder.Open(pty.path, 9600));
-    EXPECT_FALSE(line.Open(pty.path, 9600));
+    const bool held = holder.Open(relative, 9600), again = line.Open(relative, 9600);
+    std::filesystem::remove_all(folder);
+    EXPECT_TRUE(held && !again);
     EXPECT_EQ(line.LastOpenFault(), SerialOpenFault::InUse);
     if (::geteuid() != 0) {  // root may open any device
         // A device of this very user that he may not open: the owner's bits

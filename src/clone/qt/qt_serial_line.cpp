@@ -14,6 +14,7 @@
 #include <QSocketNotifier>
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 #include <limits>
 
 #include "clone/com_ports.h"
@@ -63,7 +64,16 @@ QtSerialLine::~QtSerialLine() {
 
 bool QtSerialLine::Open(const std::string& device, std::int32_t baud) {
     if (port_->isOpen()) port_->close();
-    port_->setPortName(QString::fromStdString(device));
+    // A relative path ("cables/rx") means the current folder, as every
+    // path on the command line does; the port library would look for a
+    // name without "./" in front under /dev.
+    std::string path = device;
+    if (path.find('/') != std::string::npos && path[0] != '/') {
+        std::error_code ec;
+        const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+        if (!ec) path = absolute.string();
+    }
+    port_->setPortName(QString::fromStdString(path));
     port_->setBaudRate(baud);
     port_->setDataBits(QSerialPort::Data8);
     port_->setParity(QSerialPort::NoParity);
