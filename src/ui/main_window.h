@@ -165,6 +165,9 @@ class frmMain : public QMainWindow {
                         std::function<void()> assignDevices);
     // Rewrites the COM Port menu captions with their devices.
     void AdjustComCaptions();
+    // The device behind a COM slot (1..4) as the COM Port menu shows it;
+    // empty when the slot has none.
+    QString ComDeviceOf(int slot) const { return comDeviceOf_ ? comDeviceOf_(slot) : QString(); }
 
     frmCloneProgress& CloneProgress();
     HelpWindow& Help();

@@ -256,7 +256,7 @@ void frmMain::ComDeviceHooks(std::function<QString(int)> deviceOf,
 void frmMain::AdjustComCaptions() {
     for (int p = 1; p <= 4; ++p) {
         QString text = QStringLiteral("COM &%1").arg(p);
-        const QString device = comDeviceOf_ ? comDeviceOf_(p) : QString();
+        const QString device = ComDeviceOf(p);
         if (!device.isEmpty()) text += QStringLiteral(" (") + device + QLatin1Char(')');
         if (com_[p]->text() != text) com_[p]->setText(text);
     }
