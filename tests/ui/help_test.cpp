@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTreeWidget>
@@ -14,6 +16,7 @@
 
 #include "ui/about_box.h"
 #include "ui/help_window.h"
+#include "ui/main_window.h"
 
 namespace {
 QString ReadPage(const QString& target) {
@@ -42,8 +45,9 @@ class HelpTest : public QObject {
             targets << index->item(r)->data(Qt::UserRole).toString();
         QVERIFY(targets.size() > 30);
         const QRegularExpression href(QStringLiteral("href=\"([a-z]+\\.html(#[a-z]+)?)\""));
-        for (const char* name : {"index.html", "setup.html", "cloning.html", "editing.html",
-                                 "files.html", "serial.html", "menus.html", "tools.html"}) {
+        for (const char* name :
+             {"index.html", "setup.html", "cloning.html", "editing.html", "files.html",
+              "serial.html", "menus.html", "tools.html", "accessibility.html"}) {
             QVERIFY2(Exists(name), name);
             for (auto m = href.globalMatch(ReadPage(name)); m.hasNext();)
                 targets << m.next().captured(1);
@@ -89,6 +93,33 @@ class HelpTest : public QObject {
                          contents->viewport()->width(),
                      qPrintable((*it)->text(0)));
         help.close();
+    }
+
+    // The keyboard page has a row for every command of the main window's
+    // menus with its shortcut key.
+    void TheKeyboardPageListsEveryCommandWithItsKeys() {
+        frmMain window;
+        const QString page = ReadPage(QStringLiteral("accessibility.html"));
+        const QStringList rows = page.split(QStringLiteral("<tr>"));
+        int checked = 0;
+        for (QMenu* menu : window.menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+            const QString title = menu->title().remove(QLatin1Char('&'));
+            for (QAction* a : menu->actions()) {
+                if (a->isSeparator() || a->objectName().startsWith(QLatin1String("mnuFile_Recent")))
+                    continue;
+                QString caption = a->text().remove(QLatin1Char('&'));
+                caption = caption.section(QStringLiteral(" ("), 0, 0).toHtmlEscaped();
+                caption.replace(QLatin1Char('"'), QLatin1String("&quot;"));
+                const QString cell = QStringLiteral("<td>%1 &gt; %2").arg(title, caption);
+                const auto row = std::find_if(rows.begin(), rows.end(),
+                                              [&](const QString& r) { return r.contains(cell); });
+                QVERIFY2(row != rows.end(), qPrintable(cell));
+                const QString keys = a->shortcut().toString(QKeySequence::PortableText);
+                QVERIFY2(row->contains(keys), qPrintable(cell + " " + keys));
+                ++checked;
+            }
+        }
+        QVERIFY(checked > 30);
     }
 
     void TheAboutBoxLinksTheLicence() {
