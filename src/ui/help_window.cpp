@@ -250,6 +250,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 void HelpWindow::ShowContents() {
     tabs_->setCurrentIndex(0);
     ShowPage(QStringLiteral("index.html"));
+    // A keyboard user starts in the contents: the arrows choose a topic.
+    contents_->setFocus(Qt::OtherFocusReason);
     if (!placed_) {
         PlaceOnScreen();
         placed_ = true;

@@ -61,4 +61,9 @@ dbus-run-session -- sh -c '
     /usr/bin/python3 "$3" || status=$?
     kill "$program_pid" 2>/dev/null || true
     exit $status
-' sh "$launcher" "$program" "$here/atspi_tree.py" "$work" 2>"$work/dbus.log"
+' sh "$launcher" "$program" "$here/atspi_tree.py" "$work" 2>"$work/dbus.log" || {
+    status=$?
+    echo "--- D-Bus session:"; cat "$work/dbus.log"
+    echo "--- program:"; cat "$work/program.log"
+    exit $status
+}

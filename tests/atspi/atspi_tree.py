@@ -48,11 +48,11 @@ def walk(node, into_cells=True):
             yield from walk(child, into_cells)
 
 
-def main():
+def check():
+    """The counts to print and the problems found, on the tree as it is now."""
     app = find_app("csq5")
     if app is None:
-        print("FAIL: the program did not appear on the accessibility bus")
-        return 1
+        return [], ["the program did not appear on the accessibility bus"]
     frame = next(n for n in walk(app) if n.getRoleName() == "frame")
     nodes = list(walk(frame))
     problems = []
@@ -63,9 +63,9 @@ def main():
               and re.fullmatch(r".+ channels", n.name)]
     cells = [n for t in tables for n in walk(t) if n.getRoleName() == "table cell"]
     padded = [c.name for c in cells if c.name != c.name.strip()]
-    print("interactive elements: %d, unnamed: %d" %
-          (sum(n.getRoleName() in INTERACTIVE for n in nodes), len(unnamed)))
-    print("grid cells: %d, with alignment blanks: %d" % (len(cells), len(padded)))
+    counts = ["interactive elements: %d, unnamed: %d" %
+              (sum(n.getRoleName() in INTERACTIVE for n in nodes), len(unnamed)),
+              "grid cells: %d, with alignment blanks: %d" % (len(cells), len(padded))]
     for n in unnamed:
         problems.append("unnamed %s (parent %s %r)" %
                         (n.getRoleName(), n.parent.getRoleName(), n.parent.name))
@@ -82,6 +82,22 @@ def main():
     for wanted in ("New", "Open...", "Save", "Save As...", "Recent File", "Exit"):
         if wanted not in items:
             problems.append("File menu without %r: %r" % (wanted, items))
+    return counts, problems
+
+
+def main():
+    # The window fills its grid on its first ticks: looked at again until
+    # all holds or the deadline passes.
+    while True:
+        try:
+            counts, problems = check()
+        except Exception as e:  # an element went away while it was read
+            counts, problems = [], ["the tree changed while it was read: %s" % e]
+        if not problems or time.monotonic() > DEADLINE:
+            break
+        time.sleep(0.3)
+    for line in counts:
+        print(line)
     for p in problems:
         print("FAIL:", p)
     return 1 if problems else 0

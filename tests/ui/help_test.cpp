@@ -99,27 +99,22 @@ class HelpTest : public QObject {
     // menus with its shortcut key.
     void TheKeyboardPageListsEveryCommandWithItsKeys() {
         frmMain window;
-        const QString page = ReadPage(QStringLiteral("accessibility.html"));
-        const QStringList rows = page.split(QStringLiteral("<tr>"));
-        int checked = 0;
-        for (QMenu* menu : window.menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
-            const QString title = menu->title().remove(QLatin1Char('&'));
+        const QStringList rows = ReadPage(QStringLiteral("accessibility.html")).split("<tr>");
+        for (QMenu* menu : window.menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
             for (QAction* a : menu->actions()) {
                 if (a->isSeparator() || a->objectName().startsWith(QLatin1String("mnuFile_Recent")))
                     continue;
-                QString caption = a->text().remove(QLatin1Char('&'));
-                caption = caption.section(QStringLiteral(" ("), 0, 0).toHtmlEscaped();
-                caption.replace(QLatin1Char('"'), QLatin1String("&quot;"));
-                const QString cell = QStringLiteral("<td>%1 &gt; %2").arg(title, caption);
-                const auto row = std::find_if(rows.begin(), rows.end(),
-                                              [&](const QString& r) { return r.contains(cell); });
-                QVERIFY2(row != rows.end(), qPrintable(cell));
+                const QString cell =
+                    QStringLiteral("<td>%1 &gt; %2")
+                        .arg(menu->title().remove('&'),
+                             a->text().remove('&').section(" (", 0, 0).toHtmlEscaped());
                 const QString keys = a->shortcut().toString(QKeySequence::PortableText);
-                QVERIFY2(row->contains(keys), qPrintable(cell + " " + keys));
-                ++checked;
+                QVERIFY2(std::any_of(rows.begin(), rows.end(),
+                                     [&](const QString& r) {
+                                         return r.contains(cell) && r.contains(keys);
+                                     }),
+                         qPrintable(cell + " " + keys));
             }
-        }
-        QVERIFY(checked > 30);
     }
 
     void TheAboutBoxLinksTheLicence() {
