@@ -232,10 +232,13 @@ class AccessibilityTest : public QObject {
         QTest::keyClick(r.Grid(), Qt::Key_Menu);
         QTRY_COMPARE(r.Mem(50).Name(), std::string("TWO"));
         QTRY_COMPARE(QApplication::focusWidget(), r.Grid());
+        key("", Qt::Key_Down, Qt::AltModifier);  // Move Down, taken back by one Undo
+        QVERIFY(r.Mem(52).Name() == "ZULU" && !r.Mem(51).AppearCh());
+        key("", Qt::Key_Z, Qt::ControlModifier);
         key("", Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(focusAfter.join(' '),
                  QStringLiteral("mfgCh txtFind_Text mfgCh txtEditCh_FreqOp mfgCh lstMoveToBank "
-                                "mfgCh txtFind_Text mfgCh optSort_Frequency mfgCh"));
+                                "mfgCh txtFind_Text mfgCh optSort_Frequency mfgCh mfgCh mfgCh"));
         r.Mem(50).Name("X");  // what was saved is what the window showed
         QCOMPARE(r.W().model().LoadDocument(file.toStdString()), 0);
         QVERIFY(r.Mem(50).Name() == "TWO" && r.Mem(51).Name() == "ZULU" && !r.Mem(1).AppearCh());
