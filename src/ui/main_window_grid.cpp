@@ -98,9 +98,6 @@ void frmMain::ChangeTreeKey(int key) {
 }
 
 void frmMain::grid_Init() {
-    // Disabled for a moment, the grid would lose the keyboard focus for good
-    // (to the tree) after every Open or New: it gets it back.
-    const bool hadFocus = mfgCh_->hasFocus();
     mfgCh_->setEnabled(false);
     QPalette pal = mfgCh_->palette();
     // Without focus the chosen row shows in button face, as in a list that
@@ -113,7 +110,6 @@ void frmMain::grid_Init() {
     grid_SetColumns();
     if (mfgCh_->rowCount() > 0) mfgCh_->setCurrentCell(0, 0);
     mfgCh_->setEnabled(true);
-    if (hadFocus) mfgCh_->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMain::grid_SetColumns() {
