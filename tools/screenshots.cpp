@@ -4,7 +4,7 @@
 // in the desktop's palette or a dark one. Runs on Qt's offscreen platform;
 // with QT_SCALE_FACTOR=2 it draws at double scale.
 // Usage: QT_QPA_PLATFORM=offscreen screenshots PREFIX [dark]
-//   writes PREFIX-main.png and PREFIX-setup.png
+//   writes PREFIX-main.png, PREFIX-settings.png and PREFIX-setup.png
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include "ui/edit_common_dialog.h"
 #include "ui/program.h"
 #include "ui/setup_dialog.h"
 
@@ -80,6 +81,13 @@ int main(int argc, char* argv[]) {
     window.DispChList();
     QApplication::processEvents();
     if (!window.grab().save(prefix + QStringLiteral("-main.png"))) return 1;
+
+    frmEditCommon common(&window);
+    common.CurCommon(program.Master().CommonObj());
+    common.adjustSize();
+    common.show();
+    QApplication::processEvents();
+    if (!common.grab().save(prefix + QStringLiteral("-settings.png"))) return 1;
 
     frmSetup setup(window, [](int) { return 0; });
     setup.show();
