@@ -58,6 +58,7 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
     txtSetupText_ = new QPlainTextEdit(fraText);
     txtSetupText_->setObjectName(QStringLiteral("txtSetupText"));
     txtSetupText_->setReadOnly(true);
+    txtSetupText_->setAccessibleName(tr("Instructions"));
     txtSetupText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtSetupText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtSetupText_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
