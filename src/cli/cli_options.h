@@ -44,6 +44,8 @@ struct CliOptions {
     bool listGiven = false;
     std::optional<int> from;  // import-csv: the first row 0..49 of the bank
     bool verify = false;      // write: read the memory back and compare
+    // write: channels outside the receiver's coverage may go out blank
+    bool allowBlanking = false;
     bool help = false;
     bool version = false;
 };

@@ -245,6 +245,18 @@ std::optional<int> StepIndex(const std::string& cell) {
     return best;
 }
 
+// The channel dialog keeps a frequency outside the receiver's coverage with
+// its "?", and a clone write blanks the channel: a table row is refused
+// instead, so that it is never lost without a word. Without a known
+// version there is no coverage to check against.
+std::string OutsideCoverage(const clsRigQ5_Ch& ch, const std::string& freqText) {
+    const int version = ch.Matrix().MtxVerNo();
+    if (version == clsRigQ5_Matrix::kNoVersion || ch.IsLegalFreqOp()) return {};
+    return "frequency " + freqText +
+           " MHz is outside the frequency coverage of the receiver (version " +
+           std::to_string(version) + ")";
+}
+
 // One data row turned into a channel record, or the reason it cannot be.
 class RowReader {
   public:
@@ -399,7 +411,7 @@ class RowReader {
         ch.ModeNo_Pure(modeNo);
         ch.TsNo_Pure(step);
         ch.SkipM_Pure(skipM);
-        return {};
+        return OutsideCoverage(ch, Trim(*freqCell));
     }
 
   private:
@@ -486,18 +498,6 @@ void ReadScannerTone(const std::string& cell, int& tsql, int& tone, std::string&
         tsql = 1;
         tone = *index;
     }
-}
-
-// The channel dialog keeps a frequency outside the receiver's coverage with
-// its "?", and a clone write blanks the channel: a table row is refused
-// instead, so that it is never lost without a word. Without a known
-// version there is no coverage to check against.
-std::string OutsideCoverage(const clsRigQ5_Ch& ch, const std::string& freqText) {
-    const int version = ch.Matrix().MtxVerNo();
-    if (version == clsRigQ5_Matrix::kNoVersion || ch.IsLegalFreqOp()) return {};
-    return "frequency " + freqText +
-           " MHz is outside the frequency coverage of the receiver (version " +
-           std::to_string(version) + ")";
 }
 
 // One row of a scanner list into a channel record; an empty text when it
