@@ -140,6 +140,7 @@ class Soak:
         self.read_target = os.path.join(self.files, "read.acf")
         self.sigkilled = set()  # pids whose temporary files may stay
         self.after_sigkill = set()  # such files seen
+        self.edit_seconds = 0.05
         self.rows = {}
         self.notes = []
 
@@ -257,11 +258,18 @@ class Soak:
                      self.rng.choice(["frequency", "name"]), "-o", self.data]
         before = read_bytes(self.data)
         p = Process([cli, "--profile", self.profile] + words, self.env)
-        # An edit takes some tens of milliseconds, most of it the save.
-        if not self.with_kill(p, self.args.kill_chance, 0.05):
+        # An edit takes some tens of milliseconds: kills come within about
+        # as long as the last one took, so that some of them hit the save.
+        if not self.with_kill(p, max(self.args.kill_chance, 0.5), 1.2 * self.edit_seconds):
             self.fault(row, "hang", " ".join(words[:1]))
         row["edits"] += 1
+        if not p.signalled():
+            self.edit_seconds = p.seconds
         self.account(row, p, words[0], self.args.cpu_limit)
+        if self.args.verbose:
+            how = f"signal {os.WTERMSIG(p.status)}" if p.signalled() else f"exit {p.exit_code()}"
+            first = (p.stderr.decode(errors="replace").strip().splitlines() or [""])[0]
+            print(f"  edit {words[0]}: {how} {p.seconds:.3f} s {first}", file=sys.stderr)
         after = read_bytes(self.data)
         if after != before and self.cli(cli, "check", self.data).exit_code() != 0:
             self.fault(row, "partial", f"{words[0]} left {self.data} damaged")
