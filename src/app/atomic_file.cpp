@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <signal.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,6 +95,23 @@ void EndOnSignal(int signal) {
     ::raise(signal);
 }
 
+// A new temporary file for the target, open for writing, after the
+// leftovers of ended processes are gone; -1 when none can be made. Its name
+// is noted for the signal handler before it exists, so that a signal right
+// after the open finds it.
+int OpenTempFile(const fs::path& target, std::string& temp) {
+    RemoveLeftoverTempFiles(target);
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temp = TempNameFor(target, attempt);
+        NoteUnfinished(temp);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) gUnfinishedSet = 0;
+    return fd;
+}
+
 // The file a path stands for: symbolic links followed, also one whose
 // target does not exist yet (the save then creates that target, and the
 // link stays). A relative target is taken from the link's own folder. A
@@ -145,20 +163,9 @@ AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view 
         if (::access(target.c_str(), W_OK) != 0) return kAtomicWriteCannotCreate;
     }
 
-    RemoveLeftoverTempFiles(target);
     std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temp = TempNameFor(target, attempt);
-        // Noted before it exists: a signal right after the open must find it.
-        NoteUnfinished(temp);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) {
-        gUnfinishedSet = 0;
-        return kAtomicWriteCannotCreate;
-    }
+    const int fd = OpenTempFile(target, temp);
+    if (fd < 0) return kAtomicWriteCannotCreate;
 
     bool ok = WriteAll(fd, content);
     if (ok && exists) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
@@ -177,6 +184,44 @@ AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view 
             (void)::fsync(dirFd);
             ::close(dirFd);
         }
+    }
+    return kAtomicWriteOk;
+}
+
+AtomicWriteResult CreateFileAtomically(const std::string& path, std::string_view content) {
+    const fs::path target(path);
+    if (path.empty() || !target.has_filename()) return kAtomicWriteCannotCreate;
+    std::string temp;
+    const int fd = OpenTempFile(target, temp);
+    if (fd < 0) return kAtomicWriteCannotCreate;
+    bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
+    if (::close(fd) != 0) ok = false;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        gUnfinishedSet = 0;
+        return kAtomicWriteFailed;
+    }
+    // The name is taken by a rename that refuses to replace; a file system
+    // that cannot do that takes it by a hard link, which refuses as well.
+    int taken = ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
+    if (taken != 0 && (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP)) {
+        taken = ::link(temp.c_str(), target.c_str());
+        const int linkErrno = errno;
+        ::unlink(temp.c_str());
+        errno = linkErrno;
+    }
+    if (taken != 0) {
+        const bool clash = errno == EEXIST;
+        ::unlink(temp.c_str());
+        gUnfinishedSet = 0;
+        return clash ? kAtomicWriteTaken : kAtomicWriteFailed;
+    }
+    gUnfinishedSet = 0;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        (void)::fsync(dirFd);
+        ::close(dirFd);
     }
     return kAtomicWriteOk;
 }
