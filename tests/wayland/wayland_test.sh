@@ -4,9 +4,10 @@
 # with its headless backend, in a private runtime folder, so that it meets
 # no other session and no other copy of this test. Reported as skipped where
 # weston or Qt's Wayland platform plug-in (qt6-wayland) is not installed.
-# Usage: wayland_test.sh CHECK_PROGRAM QT_PLUGIN_DIR
+# Usage: wayland_test.sh QT_PLUGIN_DIR PROGRAM [ARGUMENT...]
 set -eu
-program=$1 plugins=$2
+plugins=$1
+shift
 command -v weston >/dev/null || { echo "SKIP: weston is not installed"; exit 77; }
 [ -f "$plugins/platforms/libqwayland-generic.so" ] ||
     { echo "SKIP: Qt's Wayland platform plug-in (qt6-wayland) is not installed"; exit 77; }
@@ -44,4 +45,4 @@ while [ ! -S "$runtime/$socket" ]; do
     sleep 0.1
 done
 
-XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$program"
+XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"
