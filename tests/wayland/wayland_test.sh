@@ -4,10 +4,12 @@
 # with its headless backend, in a private runtime folder, so that it meets
 # no other session and no other copy of this test. Reported as skipped where
 # weston or Qt's Wayland platform plug-in (qt6-wayland) is not installed.
-# Usage: wayland_test.sh QT_PLUGIN_DIR PROGRAM [ARGUMENT...]
+# PROGRAM is a QtTest program; the test functions named after it are left
+# out (what the platform itself cannot do).
+# Usage: wayland_test.sh QT_PLUGIN_DIR PROGRAM [FUNCTION_LEFT_OUT...]
 set -eu
-plugins=$1
-shift
+plugins=$1 program=$2
+shift 2
 command -v weston >/dev/null || { echo "SKIP: weston is not installed"; exit 77; }
 [ -f "$plugins/platforms/libqwayland-generic.so" ] ||
     { echo "SKIP: Qt's Wayland platform plug-in (qt6-wayland) is not installed"; exit 77; }
@@ -45,4 +47,15 @@ while [ ! -S "$runtime/$socket" ]; do
     sleep 0.1
 done
 
-XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"
+functions=""
+if [ $# -gt 0 ]; then
+    all=$(QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$runtime "$program" -functions 2>/dev/null | sed -n 's/()$//p')
+    for name in "$@"; do
+        echo "$all" | grep -qx "$name" || { echo "FAIL: $program has no test $name"; exit 1; }
+    done
+    for f in $all; do
+        case " $* " in *" $f "*) ;; *) functions="$functions $f" ;; esac
+    done
+fi
+# shellcheck disable=SC2086 # one word per test function
+XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$program" $functions
