@@ -5,7 +5,8 @@
 # no other session and no other copy of this test. Reported as skipped where
 # weston or Qt's Wayland platform plug-in (qt6-wayland) is not installed.
 # PROGRAM is a QtTest program; the test functions named after it are left
-# out (what the platform itself cannot do).
+# out (what the platform itself cannot do; a name it does not have leaves
+# nothing out).
 # Usage: wayland_test.sh QT_PLUGIN_DIR PROGRAM [FUNCTION_LEFT_OUT...]
 set -eu
 plugins=$1 program=$2
@@ -50,9 +51,6 @@ done
 functions=""
 if [ $# -gt 0 ]; then
     all=$(QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$runtime "$program" -functions 2>/dev/null | sed -n 's/()$//p')
-    for name in "$@"; do
-        echo "$all" | grep -qx "$name" || { echo "FAIL: $program has no test $name"; exit 1; }
-    done
     for f in $all; do
         case " $* " in *" $f "*) ;; *) functions="$functions $f" ;; esac
     done
