@@ -24,5 +24,7 @@ foreach(page IN LISTS csq5_man_pages)
   if(NOT result EQUAL 0)
     message(FATAL_ERROR "gzip ${out}/${page} failed")
   endif()
+  # Readable by all whatever the installing shell's umask, as install() does.
+  file(CHMOD "${out}/${page}.gz" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${out}/${page}.gz")
 endforeach()
