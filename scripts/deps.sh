@@ -14,6 +14,7 @@ packages=(
   poppler-utils
   weston qt6-wayland
   rpm rpmlint xdg-utils
+  at-spi2-core python3-pyatspi dbus
 )
 
 missing=()

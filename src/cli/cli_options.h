@@ -44,6 +44,8 @@ struct CliOptions {
     bool listGiven = false;
     bool verify = false;  // write: read the memory back and compare
     bool show = false;    // setup: print the stored version instead of learning it
+    // write: channels outside the receiver's coverage may go out blank
+    bool allowBlanking = false;
     bool help = false;
     bool version = false;
 };
