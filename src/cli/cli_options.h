@@ -14,7 +14,7 @@ enum class CliCommand {
     Check,      // check FILE
     Show,       // show FILE [--list KEY]
     Settings,   // settings FILE
-    Setup,      // setup --port PORT
+    Setup,      // setup --port PORT | setup --show
     Info,       // info --port PORT
     Read,       // read --port PORT -o FILE
     Write,      // write --port PORT FILE
@@ -44,6 +44,7 @@ struct CliOptions {
     bool listGiven = false;
     std::optional<int> from;  // import-csv: the first row 0..49 of the bank
     bool verify = false;      // write: read the memory back and compare
+    bool show = false;        // setup: print the stored version instead of learning it
     // write: channels outside the receiver's coverage may go out blank
     bool allowBlanking = false;
     bool help = false;
