@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/common.h"
+#include "ui/cable_detect.h"
 #include "ui/caption.h"
 #include "ui/clone_progress.h"
 #include "ui/dialog_place.h"
@@ -85,6 +86,9 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
     mainLayout->addWidget(picture, 1);
     mainLayout->addWidget(label);
     mainLayout->addWidget(cboComPort_);
+    detect_ = new CableDetect(QStringLiteral("cmdSetup_Detect"), fraMain);
+    connect(detect_, &CableDetect::found, this, &frmSetup::CableFound);
+    mainLayout->addWidget(detect_);
 
     cmdOk_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOk_->setObjectName(QStringLiteral("cmdSetup_Ok"));
@@ -112,6 +116,8 @@ void frmSetup::cmdSetup_Ok_Click() {
     if (running_ || unloaded_) return;
     running_ = true;
     const int port = cboComPort_->currentIndex() + 1;
+    if (!cable_.isEmpty() && assign_) assign_(port, cable_);
+    cable_.clear();
     main_.LastCloneError(false);
     frmCloneProgress& progress = main_.CloneProgress();
     progress.adjustSize();
@@ -127,6 +133,27 @@ void frmSetup::cmdSetup_Ok_Click() {
     }
     // Otherwise the failure has been reported: the user may mend the cable,
     // the port or the power and try again, or cancel.
+}
+
+void frmSetup::CableHooks(std::function<QString(int)> deviceOf,
+                          std::function<void(int, const QString&)> assign) {
+    deviceOf_ = std::move(deviceOf);
+    assign_ = std::move(assign);
+}
+
+void frmSetup::CableFound(const QString& path, const QString& description) {
+    const QString found =
+        description.isEmpty() ? path : path + QStringLiteral(" (") + description + ')';
+    for (int port = 1; port <= kNumPorts && deviceOf_; ++port) {
+        if (deviceOf_(port) == path) {
+            cable_.clear();
+            cboComPort_->setCurrentIndex(port - 1);
+            detect_->Note(tr("Found %1: COM%2 opens it.").arg(found).arg(port));
+            return;
+        }
+    }
+    cable_ = path;
+    detect_->Note(tr("Found %1: OK makes it the device of the COM port chosen above.").arg(found));
 }
 
 void frmSetup::cmdSetup_Cancel_Click() {

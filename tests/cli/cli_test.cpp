@@ -104,6 +104,7 @@ TEST_F(CliChannelsTest, EveryCommandAnswersOnItsStreamWithItsExitStatus) {
         {{"sort", file, "--bank", "A", "--by", "size", "-o", file}, 2, "", "--by: size is neither"},
         {{"read", "--port", "COM1", "-o", file, "--verify"}, 2, "", "read takes no --verify"},
         {{"backups", file}, 2, "", "backups: unexpected argument"},
+        {{"ports", file}, 2, "", "ports: unexpected argument"},
         // Results on stdout.
         {{"check", file}, 0, "", ""},
         {{"show", file},
@@ -117,6 +118,8 @@ TEST_F(CliChannelsTest, EveryCommandAnswersOnItsStreamWithItsExitStatus) {
         {{"find", file, "RPT"}, 0, "BankH\t49\t 439.500000\t", ""},
         {{"find", file, "nowhere"}, 1, "", "Cannot find \"nowhere\".\n"},
         {{"diff", file, file}, 0, "", ""},
+        // The serial devices and the slot of each; COM3's own device is none.
+        {{"ports"}, 0, "COM3\t" + absent + "\tnot found among the serial ports\n", ""},
         // Sorting one bank by frequency or by name, the others left alone.
         {{"sort", file, "--bank", "A", "-o", Path("s.acf")}, 0, "", ""},
         {{"show", Path("s.acf")}, 0, "\n00\t 145.000000\t", ""},
