@@ -100,6 +100,7 @@ CloneFailure CloneFailureOf(const clsCmcAcf3Sequence& sequence) {
     f.permissionDeniedDevice = sequence.com().errPermissionDevice();
     f.permissionGroup = sequence.com().errPermissionGroup();
     f.noSerialPort = sequence.com().errNoSerialPort();
+    f.deviceLost = sequence.com().errDeviceLost();
     return f;
 }
 
@@ -120,7 +121,14 @@ std::string CloneFailureText(const CloneFailure& f) {
             hints.push_back(
                 "- No serial port was found on this computer; csq5 --demo tries the program "
                 "with a simulated receiver.");
-        return WithHints("Cannot access " + port + ".", hints);
+        // A device that went away in the middle of a read or write is no
+        // port that could not be opened: the cable was pulled out, or the
+        // adapter or receiver lost its connection.
+        const std::string lost = f.deviceLost
+                                     ? std::string(kCrLf) + "The " + kReceiver +
+                                           " or the cable stopped answering during the operation."
+                                     : std::string();
+        return WithHints("Cannot access " + port + "." + lost, hints);
     }
     if (f.errOverflow) return WithHints("COM buffer Overflow.", HintsA());
     if (f.driverLastError != 0) return DriverErrorText(f.driverLastError);

@@ -27,6 +27,8 @@ struct CloneFailure {
     std::string permissionGroup;
     // The port could not be opened and no serial port exists at all.
     bool noSerialPort = false;
+    // The port was open and its device went away during the operation.
+    bool deviceLost = false;
 };
 
 // The state of the sequence, its serial service and driver, right now

@@ -15,6 +15,7 @@ void frmCom::Reset() {
     errPermissionDevice_.clear();
     errPermissionGroup_.clear();
     errNoSerialPort_ = false;
+    errDeviceLost_ = false;
     errOverflow_ = false;
 }
 
@@ -79,6 +80,7 @@ void frmCom::OnLineError() {
 
 void frmCom::OnDeviceLost() {
     errCannotOpen_ = true;
+    errDeviceLost_ = true;
     comOpen(false);
 }
 

@@ -74,6 +74,9 @@ class frmCom {
     // A failed open on a computer where no serial port was found at all.
     // Cleared with errCannotOpen by Reset.
     bool errNoSerialPort() const { return errNoSerialPort_; }
+    // The port was open and its device went away (OnDeviceLost): not a port
+    // that could not be opened. Cleared with errCannotOpen by Reset.
+    bool errDeviceLost() const { return errDeviceLost_; }
 
     // The main window's part of the tick, and its clone error report.
     void mainTask(std::function<void()> task) { mainTask_ = std::move(task); }
@@ -118,6 +121,7 @@ class frmCom {
     std::string errPermissionDevice_;
     std::string errPermissionGroup_;
     bool errNoSerialPort_ = false;
+    bool errDeviceLost_ = false;
     bool inTick_ = false;
     std::function<void()> mainTask_;
     std::function<void()> errorReport_;

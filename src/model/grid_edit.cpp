@@ -136,6 +136,27 @@ int GridEdit::MoveToBank(int srcKey, int srcRow, int bankKey, bool keepSource, i
     return result;
 }
 
+std::string GridEdit::DropRefusedText(int srcKey, int srcRow, int dstKey, int dstRow,
+                                      bool keepSource, const std::string& dstCaption) const {
+    if (dstRow >= 0) {
+        if ((srcKey == dstKey && srcRow == dstRow) ||
+            MoveEnabled(srcKey, srcRow, dstKey, dstRow, keepSource))
+            return {};
+    } else {
+        if (MoveToBankEnabled(srcKey, srcRow, dstKey, keepSource)) return {};
+        if (master_.TreeKeyChListType(dstKey) != clsRigQ5_Master::kListMemory)
+            return "A channel is dropped onto a memory bank or a row, not onto " + dstCaption + ".";
+        if (dstKey == srcKey) return "The channel is in " + dstCaption + " already.";
+    }
+    const clsRigQ5_Ch* src = master_.ChUnit(srcKey, srcRow);
+    const bool copyAllowed = dstRow >= 0 ? MoveEnabled(srcKey, srcRow, dstKey, dstRow, true)
+                                         : MoveToBankEnabled(srcKey, srcRow, dstKey, true);
+    if (copyAllowed && !keepSource)
+        return "This channel cannot be left blank: hold Ctrl to copy it.";
+    if (!SourceMovable(src, true)) return "A blank channel has nothing to move.";
+    return dstCaption + " does not take this channel.";
+}
+
 std::string GridEdit::NoBlankChannelText(const std::string& bankCaption) {
     return bankCaption + " has no blank CH.";
 }

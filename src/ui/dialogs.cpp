@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include "ui/dialog_place.h"
+
 int QtDialogService::MessageBox(QWidget* parent, const QString& text, const QString& title,
                                 MsgButtons buttons, MsgIcon icon) {
     QMessageBox box(icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
@@ -32,6 +34,16 @@ int QtDialogService::MessageBox(QWidget* parent, const QString& text, const QStr
             box.setEscapeButton(QMessageBox::Cancel);
             break;
     }
+    // Laid out at its final size first, then centred over the window it
+    // belongs to and kept on the screen: placed before its size is known, a
+    // box lands off the middle, towards the window's lower right corner.
+    QWidget* owner = parent ? parent->window() : nullptr;
+    if (owner && owner->isVisible()) {
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        CentreDialogOver(box, *owner);
+        KeepDialogOnScreen(box);
+    }
     box.exec();
     auto* clicked = box.clickedButton();
     switch (box.standardButton(clicked)) {
@@ -46,14 +58,14 @@ int QtDialogService::MessageBox(QWidget* parent, const QString& text, const QStr
     }
 }
 
-QString QtDialogService::OpenFileName(QWidget* parent, const QString& folder,
-                                      const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+QString QtDialogService::OpenFileName(QWidget* parent, const QString& folder, const QString& filter,
+                                      const QString& title) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
 
 QString QtDialogService::SaveFileName(QWidget* parent, const QString& suggestedPath,
-                                      const QString& filter) {
-    QFileDialog dialog(parent, QString(), suggestedPath, filter);
+                                      const QString& filter, const QString& title) {
+    QFileDialog dialog(parent, title, suggestedPath, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // A name typed without an extension gets the one of the filter: ".acf"
@@ -94,6 +106,10 @@ DialogService& Dialogs() {
 
 void SetDialogs(DialogService* service) {
     current = service;
+}
+
+bool DialogService::OpenLink(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
 }
 
 bool DialogService::OpenFolder(const QString& path) {

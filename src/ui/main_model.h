@@ -122,6 +122,11 @@ class MainWindowModel {
                             bool /*keepSource*/) {
         return -1;
     }
+    // Why such a drop is refused; empty when it is not, or nothing to say.
+    virtual std::string DropRefusedText(int /*srcKey*/, int /*srcRow*/, int /*dstKey*/,
+                                        int /*dstRow*/, bool /*keepSource*/) const {
+        return {};
+    }
     // File > Export PDF... and Print... with their own dialogs and messages.
     virtual void ExportPdf() {}
     virtual void Print() {}

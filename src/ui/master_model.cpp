@@ -177,6 +177,12 @@ bool MasterWindowModel::DropAllowed(int srcKey, int srcRow, int dstKey, int dstR
     return edit_.DropAllowed(srcKey, srcRow, dstKey, dstRow, keepSource);
 }
 
+std::string MasterWindowModel::DropRefusedText(int srcKey, int srcRow, int dstKey, int dstRow,
+                                               bool keepSource) const {
+    return edit_.Grid().DropRefusedText(srcKey, srcRow, dstKey, dstRow, keepSource,
+                                        TreeKeyCaption(master_, dstKey));
+}
+
 int MasterWindowModel::DropChannel(int srcKey, int srcRow, int dstKey, int dstRow,
                                    bool keepSource) {
     return edit_.Drop(srcKey, srcRow, dstKey, dstRow, keepSource);
