@@ -5,14 +5,12 @@
 // the initial setup with a stand-in identification, and the COM port
 // device dialog.
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include "model/channel_texts.h"
@@ -432,24 +430,6 @@ class DialogsTest : public QObject {
         Click(setup, "cmdSetup_Ok");
         QCOMPARE(assigned, (std::vector<std::pair<int, QString>>{{2, "/dev/ttyACM0"}}));
         SetSerialPortsNow(nullptr);
-    }
-
-    void AMessageBoxOpensCentredOverItsWindow() {
-        QWidget owner;
-        owner.setGeometry(60, 40, 700, 500);
-        owner.show();
-        QRect box;
-        QTimer::singleShot(0, [&box] {
-            QWidget* shown = QApplication::activeModalWidget();
-            QVERIFY(shown);
-            box = shown->frameGeometry();
-            shown->close();
-        });
-        QtDialogService().MessageBox(&owner, "Illegal data.", "CS-Q5", MsgButtons::Ok,
-                                     MsgIcon::Exclamation);
-        QVERIFY(box.isValid());
-        QVERIFY2((box.center() - owner.frameGeometry().center()).manhattanLength() <= 2,
-                 qPrintable(QStringLiteral("%1,%2").arg(box.x()).arg(box.y())));
     }
 
     void DevicesAssignedToTheSlotsAreShownAndStored() {

@@ -155,6 +155,22 @@ class MainWindowTest : public QObject {
             QVERIFY2(stored.contains(line), line.constData());
     }
 
+    // The first window shows every column of a memory bank beside the tree
+    // (Mode and TS were cut off at 840 pixels), where the screen has room.
+    void TheFirstWindowShowsEveryColumnOfABank() {
+        Run r(kVersion0);
+        r.p->Start({});
+        r.At(kKeyBankA, 0);
+        QVERIFY(QTest::qWaitForWindowExposed(&r.W()));
+        const QTableWidget* grid = r.Grid();
+        const int last = grid->columnCount() - 2;  // the last one is the filler
+        const int right = grid->columnViewportPosition(last) + grid->columnWidth(last);
+        const QRect screen = r.W().screen()->availableGeometry();
+        QVERIFY(right <= grid->viewport()->width() ||
+                r.W().geometry().right() >= screen.right() - 1);
+        QCOMPARE(grid->horizontalScrollBar()->value(), 0);
+    }
+
     void TheSeparatorDragStopsShortOfTheWindowEdge() {
         Started r;
         r.W().resize(800, 500);
