@@ -151,8 +151,9 @@ std::string GridEdit::DropRefusedText(int srcKey, int srcRow, int dstKey, int ds
     const clsRigQ5_Ch* src = master_.ChUnit(srcKey, srcRow);
     const bool copyAllowed = dstRow >= 0 ? MoveEnabled(srcKey, srcRow, dstKey, dstRow, true)
                                          : MoveToBankEnabled(srcKey, srcRow, dstKey, true);
-    if (copyAllowed && !keepSource)
-        return "This channel cannot be left blank: hold Ctrl to copy it.";
+    // Refused, yet a copy would be taken: the move was, of a channel that
+    // cannot be left blank (a VFO, the first scan edge pair).
+    if (copyAllowed) return "This channel cannot be left blank: hold Ctrl to copy it.";
     if (!SourceMovable(src, true)) return "A blank channel has nothing to move.";
     return dstCaption + " does not take this channel.";
 }
