@@ -212,7 +212,10 @@ bool MasterWindowModel::CompareWith(const std::string& path,
     DocumentCopy other(master_);
     const int code = LoadDocumentCopy(other, path);
     if (code != kAcfOk) {
-        MsgBoxOk(AcfFileErrorMessage(code, path), QApplication::activeWindow());
+        // Right after the file dialog no window may be active yet: a box
+        // without its window lands wherever the window system puts it.
+        QWidget* owner = QApplication::activeWindow();
+        MsgBoxOk(AcfFileErrorMessage(code, path), owner ? owner : edit_.Window());
         return false;
     }
     differences = ImageDifferences(master_, other.master);

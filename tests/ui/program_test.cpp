@@ -441,6 +441,20 @@ class ProgramTest : public QObject {
         QCOMPARE(r.W().FileTitle(), QStringLiteral("scan.acf"));
     }
 
+    // A file that Compare With cannot read is reported over the main window,
+    // also when no window is active after the file dialog.
+    void ACompareFileMessageBelongsToTheMainWindow() {
+        Started r;
+        QFile bad(r.Path("bad.acf"));
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("no data file") > 0);
+        bad.close();
+        r.dialogs.openNames = {bad.fileName()};
+        QApplication::setActiveWindow(nullptr);
+        r.W().mnuFile_Click(20);
+        QVERIFY(r.LastMessage().startsWith("Illegal data."));
+        QCOMPARE(r.dialogs.messages.back().parent, &r.W());
+    }
+
     void AFileMessageComesAfterTheWaitCursorIsGone() {
         Started r;
         QStringList shown;
