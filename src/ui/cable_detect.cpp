@@ -33,6 +33,7 @@ CableDetect::CableDetect(const QString& name, QWidget* parent) : QWidget(parent)
     button_ = new QPushButton(tr("&Detect cable"), this);
     button_->setObjectName(name);
     button_->setAutoDefault(false);
+    setFocusProxy(button_);
     note_ = new QLabel(this);
     note_->setObjectName(name + QStringLiteral("_Note"));
     note_->setWordWrap(true);
@@ -41,6 +42,7 @@ CableDetect::CableDetect(const QString& name, QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(button_, 0, Qt::AlignLeft);
     layout->addWidget(note_);
+    note_->hide();
     timer_.setInterval(kPollMs);
     connect(&timer_, &QTimer::timeout, this, [this] { Look(); });
     connect(button_, &QPushButton::clicked, this, [this] { Toggle(); });
@@ -54,7 +56,7 @@ void CableDetect::Toggle() {
     watch_.emplace(PathsOf(SerialPortsNow()));
     looks_ = 0;
     button_->setText(tr("Stop &detecting"));
-    note_->setText(tr("Plug the cable in now (or pull it out and plug it in again)."));
+    Note(tr("Plug the cable in now (or pull it out and plug it in again)."));
     timer_.start();
 }
 
@@ -77,11 +79,12 @@ void CableDetect::Look() {
 
 void CableDetect::Note(const QString& text) {
     note_->setText(text);
+    note_->setVisible(!text.isEmpty());  // no empty line under the button
 }
 
 void CableDetect::Stop(const QString& note) {
     timer_.stop();
     watch_.reset();
     button_->setText(tr("&Detect cable"));
-    note_->setText(note);
+    Note(note);
 }

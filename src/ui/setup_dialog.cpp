@@ -86,9 +86,6 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
     mainLayout->addWidget(picture, 1);
     mainLayout->addWidget(label);
     mainLayout->addWidget(cboComPort_);
-    detect_ = new CableDetect(QStringLiteral("cmdSetup_Detect"), fraMain);
-    connect(detect_, &CableDetect::found, this, &frmSetup::CableFound);
-    mainLayout->addWidget(detect_);
 
     cmdOk_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOk_->setObjectName(QStringLiteral("cmdSetup_Ok"));
@@ -106,7 +103,14 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
     auto* grid = new QGridLayout(this);
     grid->addWidget(fraText, 0, 0);
     grid->addWidget(fraMain, 0, 1);
-    grid->addLayout(buttons, 1, 0, 1, 2);
+    // Under both frames: the device found, with its long description, needs
+    // the width.
+    detect_ = new CableDetect(QStringLiteral("cmdSetup_Detect"), this);
+    connect(detect_, &CableDetect::found, this, &frmSetup::CableFound);
+    grid->addWidget(detect_, 1, 0, 1, 2);
+    QWidget::setTabOrder(cboComPort_, detect_);
+    QWidget::setTabOrder(detect_, cmdOk_);
+    grid->addLayout(buttons, 2, 0, 1, 2);
     grid->setColumnStretch(0, 1);
 }
 
@@ -153,7 +157,7 @@ void frmSetup::CableFound(const QString& path, const QString& description) {
         }
     }
     cable_ = path;
-    detect_->Note(tr("Found %1: OK makes it the device of the COM port chosen above.").arg(found));
+    detect_->Note(tr("Found %1: OK makes it the device of the COM port chosen.").arg(found));
 }
 
 void frmSetup::cmdSetup_Cancel_Click() {
