@@ -126,8 +126,7 @@ int frmMain::BankListWidth() const {
     int width = 0;
     for (int c = 0; c < model_->NumItemOfChListType(listType); ++c) {
         const int item = model_->ItemNoOfChListType(listType, c);
-        if (item != clsRigQ5_Ch::kItemLast)
-            width += ColumnPixels(item, QString::fromStdString(model_->ChItemName(item)));
+        width += ColumnPixels(item, QString::fromStdString(model_->ChItemName(item)));
     }
     width += style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * mfgCh_->frameWidth();
     return width + TwipsToPixels(treeWidth_ + kSeparatorGap + kLayoutMargin, TwipsPerPixelX());
