@@ -76,3 +76,10 @@ struct FoundPort {
 // follows, described as such.
 std::vector<std::string> SerialPortLines(const std::vector<FoundPort>& found,
                                          const std::map<int, std::string>& configured);
+
+// The other programs that hold a device open, as "minicom, process 4711",
+// found through the open files each process lists under procRoot (/proc),
+// in the order of their process numbers, joined by "; "; this process
+// (ownPid) left out. Empty when the system tells of none (another user's
+// processes are not shown).
+std::string DeviceHolder(const std::string& device, const std::string& procRoot, long ownPid);

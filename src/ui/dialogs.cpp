@@ -1,16 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QUrl>
 
 #include "ui/dialog_place.h"
+
+namespace {
+// The keyboard focus goes back where it was when a modal dialog closes:
+// some window managers give the activation back to the main window without
+// its focus, and a keyboard or screen reader user is then lost.
+class FocusReturn {
+  public:
+    FocusReturn() : focus_(QApplication::focusWidget()) {}
+    ~FocusReturn() {
+        if (!focus_ || !focus_->isVisible() || QApplication::focusWidget() == focus_) return;
+        focus_->window()->activateWindow();
+        focus_->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+
+  private:
+    QPointer<QWidget> focus_;
+};
+}  // namespace
 
 int QtDialogService::MessageBox(QWidget* parent, const QString& text, const QString& title,
                                 MsgButtons buttons, MsgIcon icon) {
@@ -34,17 +56,20 @@ int QtDialogService::MessageBox(QWidget* parent, const QString& text, const QStr
             box.setEscapeButton(QMessageBox::Cancel);
             break;
     }
-    // Laid out at its final size first, then centred over the window it
-    // belongs to and kept on the screen: placed before its size is known, a
-    // box lands off the middle, towards the window's lower right corner.
-    QWidget* owner = parent ? parent->window() : nullptr;
-    if (owner && owner->isVisible()) {
-        box.setWindowModality(Qt::ApplicationModal);
-        box.show();
-        CentreDialogOver(box, *owner);
-        KeepDialogOnScreen(box);
+    {
+        // Laid out at its final size first, then centred over the window it
+        // belongs to and kept on the screen: placed before its size is known,
+        // a box lands off the middle.
+        const FocusReturn focus;
+        QWidget* owner = parent ? parent->window() : nullptr;
+        if (owner && owner->isVisible()) {
+            box.setWindowModality(Qt::ApplicationModal);
+            box.show();
+            CentreDialogOver(box, *owner);
+            KeepDialogOnScreen(box);
+        }
+        box.exec();
     }
-    box.exec();
     auto* clicked = box.clickedButton();
     switch (box.standardButton(clicked)) {
         case QMessageBox::Ok:
@@ -60,6 +85,7 @@ int QtDialogService::MessageBox(QWidget* parent, const QString& text, const QStr
 
 QString QtDialogService::OpenFileName(QWidget* parent, const QString& folder, const QString& filter,
                                       const QString& title) {
+    const FocusReturn focus;
     return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
 
@@ -75,11 +101,13 @@ QString QtDialogService::SaveFileName(QWidget* parent, const QString& suggestedP
     while (patterns.hasNext()) suffix = patterns.next().captured(1);
     dialog.setDefaultSuffix(suffix);
     if (!suggestedPath.isEmpty()) dialog.selectFile(suggestedPath);
+    const FocusReturn focus;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().front();
 }
 
 int QtDialogService::ShowModal(QDialog& dialog) {
+    const FocusReturn focus;
     return dialog.exec();
 }
 
@@ -89,6 +117,7 @@ bool QtDialogService::PrintDialog(QWidget* parent, QPrinter& printer) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    const FocusReturn focus;
     return dialog.exec() == QDialog::Accepted;
 }
 

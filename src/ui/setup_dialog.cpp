@@ -59,6 +59,7 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
     txtSetupText_ = new QPlainTextEdit(fraText);
     txtSetupText_->setObjectName(QStringLiteral("txtSetupText"));
     txtSetupText_->setReadOnly(true);
+    txtSetupText_->setAccessibleName(tr("Instructions"));
     txtSetupText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtSetupText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtSetupText_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -79,6 +80,7 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
     LimitDropDown(*cboComPort_);
     for (int port = 1; port <= kNumPorts; ++port)
         cboComPort_->addItem(QStringLiteral("COM%1").arg(port));
+    ShowPortDevices();
     cboComPort_->setCurrentIndex(LimitInt(main_.ComPortNo(), 1, kNumPorts) - 1);
     auto* picture = new SetupPicture(fraMain);
     picture->setObjectName(QStringLiteral("Image1"));
@@ -96,22 +98,31 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
     connect(cmdOk_, &QPushButton::clicked, this, [this] { cmdSetup_Ok_Click(); });
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { cmdSetup_Cancel_Click(); });
 
+    // Beside OK and Cancel: the device found, with its long description,
+    // needs the width, and the dialog no more height.
+    detect_ = new CableDetect(QStringLiteral("cmdSetup_Detect"), this);
+    connect(detect_, &CableDetect::found, this, &frmSetup::CableFound);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOk_);
-    buttons->addWidget(cmdCancel_);
+    buttons->addWidget(detect_, 1);
+    buttons->addWidget(cmdOk_, 0, Qt::AlignTop);
+    buttons->addWidget(cmdCancel_, 0, Qt::AlignTop);
+    QWidget::setTabOrder(cboComPort_, detect_);
+    QWidget::setTabOrder(detect_, cmdOk_);
     auto* grid = new QGridLayout(this);
     grid->addWidget(fraText, 0, 0);
     grid->addWidget(fraMain, 0, 1);
-    // Under both frames: the device found, with its long description, needs
-    // the width.
-    detect_ = new CableDetect(QStringLiteral("cmdSetup_Detect"), this);
-    connect(detect_, &CableDetect::found, this, &frmSetup::CableFound);
-    grid->addWidget(detect_, 1, 0, 1, 2);
-    QWidget::setTabOrder(cboComPort_, detect_);
-    QWidget::setTabOrder(detect_, cmdOk_);
-    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->addLayout(buttons, 1, 0, 1, 2);
     grid->setColumnStretch(0, 1);
+}
+
+void frmSetup::ShowPortDevices() {
+    // A user with a USB cable must see which slot it is behind.
+    for (int port = 1; port <= kNumPorts; ++port) {
+        QString text = QStringLiteral("COM%1").arg(port);
+        const QString device = main_.ComDeviceOf(port);
+        if (!device.isEmpty()) text += QStringLiteral(" (") + device + QLatin1Char(')');
+        if (cboComPort_->itemText(port - 1) != text) cboComPort_->setItemText(port - 1, text);
+    }
 }
 
 void frmSetup::cmdSetup_Ok_Click() {
@@ -136,7 +147,11 @@ void frmSetup::cmdSetup_Ok_Click() {
         accept();
     }
     // Otherwise the failure has been reported: the user may mend the cable,
-    // the port or the power and try again, or cancel.
+    // the port or the power and try again, or cancel. A cable plugged in
+    // meanwhile shows behind its slot.
+    else {
+        ShowPortDevices();
+    }
 }
 
 void frmSetup::CableHooks(std::function<QString(int)> deviceOf,
