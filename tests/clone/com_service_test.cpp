@@ -2,8 +2,10 @@
 #include "clone/com_service.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -44,14 +46,9 @@ TEST_F(ComServiceTest, FailedOpenIsAnErrorUntilResetAndTellsWhetherAnySerialPort
         EXPECT_FALSE(com.totalError() || com.errNoSerialPort());
     }
     // The device tried and what the line said of it stay for the report.
-    line.openFault = SerialOpenFault::InUse;
     line.openDetail = "minicom, process 7";
     com.comOpen(true);
-    EXPECT_EQ(com.errDevice(), "/dev/ttyUSB0");
-    EXPECT_EQ(com.errFault(), SerialOpenFault::InUse);
-    EXPECT_EQ(com.errDetail(), "minicom, process 7");
-    com.Reset();
-    EXPECT_TRUE(com.errDevice().empty() && com.errDetail().empty());
+    EXPECT_EQ(com.errDevice() + ": " + com.errDetail(), "/dev/ttyUSB0: minicom, process 7");
     // A slot with no device behind it is not even tried.
     com.comResolver([](int) { return std::string(); });
     com.comOpen(true);
@@ -143,19 +140,17 @@ TEST(ComPorts, TheProgramHoldingADeviceIsFoundThroughTheProcessesOpenFiles) {
     const std::string device = proc.file("ttyUSB0");
     WriteFile(device, "");
     const auto process = [&](const std::string& pid, const std::string& name,
-                             const std::vector<std::string>& files) {
+                             const std::string& f) {
         std::filesystem::create_directories(proc.path() / pid / "fd");
         if (!name.empty()) WriteFile(proc.path() / pid / "comm", name + "\n");
-        int fd = 0;
-        for (const std::string& f : files)
-            std::filesystem::create_symlink(f, proc.path() / pid / "fd" / std::to_string(fd++));
+        std::filesystem::create_symlink(f, proc.path() / pid / "fd" / "3");
     };
-    process("12", "bash", {"/dev/pts/1", proc.file("other")});
-    process("self", "odd", {device});  // not a process number
-    process("40", "csq5", {device});   // this very process
+    process("12", "bash", "/dev/pts/1");
+    process("self", "odd", device);  // not a process number
+    process("40", "csq5", device);   // this very process
     EXPECT_EQ(DeviceHolder(device, proc.path().string(), 40), "");
-    process("57", "minicom", {"/dev/null", device});
-    process("9", "", {device});
+    process("57", "minicom", device);
+    process("9", "", device);
     EXPECT_EQ(DeviceHolder(device, proc.path().string(), 40), "process 9; minicom, process 57");
 }
 
@@ -173,4 +168,39 @@ TEST(ComPorts, OnlyAGroupThatGrantsTheDeviceIsOneToJoin) {
     };
     for (const auto& [device, joinable] : cases)
         EXPECT_EQ(JoinableGroup(device, kUser), joinable) << std::oct << device.mode;
+}
+
+TEST(ComPorts, TheCableIsTheDeviceThatAppearsWhileTheUserPlugsItIn) {
+    // Each step: the devices listed, and the device taken for the cable.
+    CableWatch watch({"/dev/ttyS0", "/dev/ttyUSB0"});
+    const std::pair<std::vector<std::string>, std::string> steps[] = {
+        {{"/dev/ttyUSB0", "/dev/ttyS0"}, ""},              // nothing new yet
+        {{"/dev/ttyS0"}, ""},                              // the cable pulled out...
+        {{"/dev/ttyS0", "/dev/ttyUSB0"}, "/dev/ttyUSB0"},  // ...and plugged in again
+        {{"/dev/ttyS0", "/dev/ttyUSB0"}, ""},              // found once
+        {{"/dev/ttyS1", "/dev/ttyACM0", "/dev/ttyS0", "/dev/ttyUSB0"}, "/dev/ttyACM0"},
+    };
+    for (const auto& [listed, cable] : steps) EXPECT_EQ(watch.Look(listed), cable);
+}
+
+TEST(ComPorts, TheSystemsNameOfADeviceAndTheSlotsOfEachPortAreListed) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("csq5-by-id-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "by-id");
+    std::ofstream(dir / "ttyUSB0").put('x');
+    fs::create_symlink("../ttyUSB0", dir / "by-id" / "usb-FTDI_FT232R_A10K-if00-port0");
+    fs::create_symlink("../ttyUSB9", dir / "by-id" / "usb-gone-if00-port0");  // dangling
+    const std::string byId = (dir / "by-id").string();
+    EXPECT_EQ(SerialByIdName((dir / "ttyUSB0").string(), byId), "usb-FTDI_FT232R_A10K-if00-port0");
+    EXPECT_EQ(SerialByIdName((dir / "ttyS0").string(), byId), "");
+    EXPECT_EQ(SerialByIdName((dir / "ttyUSB0").string(), (dir / "none").string()), "");
+    fs::remove_all(dir);
+
+    const std::vector<FoundPort> found = {
+        {"/dev/ttyUSB0", "FT232R"}, {"/dev/ttyS0", ""}, {"/dev/ttyS1", "ttyS1"}};
+    EXPECT_EQ(SerialPortLines(found, {{2, "/dev/ttyUSB0"}, {4, "/tmp/rxq5"}}),
+              (std::vector<std::string>{"COM1,COM2\t/dev/ttyUSB0\tFT232R", "-\t/dev/ttyS0\t",
+                                        "COM3\t/dev/ttyS1\tttyS1",
+                                        "COM4\t/tmp/rxq5\tnot found among the serial ports"}));
 }
