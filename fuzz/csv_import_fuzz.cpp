@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Channel tables come from spreadsheets and other programs: any text must
 // import without a crash, account for every row (applied or reported with a
-// line), leave the image alone when the header is unusable, and what it
-// leaves in the memory channels must export as a table that imports back
-// to the same image.
+// line), leave the image alone when the header is unusable, touch no bank
+// but the chosen one when rows are placed from a start, and what it leaves
+// in the memory channels must export as a table that imports back to the
+// same image.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -11,6 +12,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "file/csv_channels.h"
 #include "fuzz_common.h"
@@ -24,8 +26,20 @@ using M = clsRigQ5_Master;
 // A memory map of one receiver version on its initial image.
 struct Map : VersionDocument {
     clsCmcEeprom initial;
+    std::vector<std::string> initialValues;
     Map(int version, int amOk) : VersionDocument(version, amOk) {
         initial.CopyFrom(radio.eepImage);
+        for (int i = 0; i < M::kNumMemory; ++i) initialValues.push_back(Values(i));
+    }
+    // Every value a memory channel keeps.
+    std::string Values(int i) {
+        const clsRigQ5_Ch& c = *master.ListCh(M::kListMemory, i);
+        std::string s = c.Name();
+        for (const int v :
+             {int{c.AppearCh()}, c.FreqOp_Pure(), c.DupDir_Pure(), c.FreqDup_Pure(),
+              c.TSqlOn_Pure(), c.ToneNo_Pure(), c.ModeNo_Pure(), c.TsNo_Pure(), c.SkipM_Pure()})
+            s += "," + std::to_string(v);
+        return s;
     }
     // Back to the initial image, records decoded from it.
     void Restore() {
@@ -47,11 +61,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider in(data, size);
     const int version = in.ConsumeIntegralInRange<int>(0, 12);
     const int amOk = in.ConsumeIntegralInRange<int>(0, 1);
+    // A start in one of the 400 memory channels, or none (400).
+    const int startAt = in.ConsumeIntegralInRange<int>(0, M::kNumMemory);
     const std::string text = in.ConsumeRemainingBytesAsString();
+    const CsvStart start{startAt / M::kChPerBank, startAt % M::kChPerBank};
+    const bool started = startAt < M::kNumMemory;
 
     Map& map = MapOf(version, amOk);
     map.Restore();
-    const CsvImportResult result = ImportMemoryCsv(map.master, text);
+    const CsvImportResult result = ImportMemoryCsv(map.master, text, started ? &start : nullptr);
 
     if (!result.headerOk) {
         FUZZ_REQUIRE(result.applied == 0 && result.rows == 0);
@@ -68,6 +86,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         line = p.line;
         FUZZ_REQUIRE(!p.reason.empty());
         FUZZ_REQUIRE(CsvProblemText(p).find('\n') == std::string::npos);
+    }
+    FUZZ_REQUIRE(static_cast<int>(result.notes.size()) <= result.applied);
+    for (const CsvRowProblem& n : result.notes)
+        FUZZ_REQUIRE(n.line > 1 && CsvProblemText(n).find('\n') == std::string::npos);
+    for (int i = 0; started && i < M::kNumMemory; ++i) {
+        if (i / M::kChPerBank == start.bank && i % M::kChPerBank >= start.row) continue;
+        FUZZ_REQUIRE(map.Values(i) == map.initialValues[static_cast<std::size_t>(i)]);
     }
 
     // What the import left exports as a table that imports back without a

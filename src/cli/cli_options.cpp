@@ -151,6 +151,8 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
         } else if (name == "--list") {
             ok = takeValue(out.list);
             out.listGiven = true;
+        } else if (name == "--from") {
+            ok = takeInt(0, 49, out.from);
         } else if (name == "--bank") {
             std::string bank;
             ok = takeValue(bank);
@@ -245,15 +247,25 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
         bool given;
         const char* option;
         CliCommand owner;
-    } owned[] = {{out.listGiven, "--list", CliCommand::Show},
+        CliCommand alsoOwner = CliCommand::None;
+    } owned[] = {{out.listGiven, "--list", CliCommand::Show, CliCommand::ImportCsv},
+                 {out.from.has_value(), "--from", CliCommand::ImportCsv},
                  {out.verify, "--verify", CliCommand::Write},
                  {out.show, "--show", CliCommand::Setup},
                  {out.allowBlanking, "--allow-blanking", CliCommand::Write},
                  {bankGiven, "--bank", CliCommand::Sort},
                  {byGiven, "--by", CliCommand::Sort}};
     for (const auto& o : owned) {
-        if (o.given && out.command != o.owner) {
+        if (o.given && out.command != o.owner && out.command != o.alsoOwner) {
             error = cmd + " takes no " + o.option;
+            return false;
+        }
+    }
+    // A table is placed from a start in one memory bank.
+    if (out.command == CliCommand::ImportCsv && out.listGiven) {
+        out.bank = BankIndex(out.list);
+        if (out.bank < 0) {
+            error = "--list: " + out.list + " is not a memory bank BankA to BankH";
             return false;
         }
     }
@@ -295,11 +307,22 @@ Commands:
                             1) unless --allow-blanking is given
   export-csv FILE -o OUT    the memory channels in use of FILE as a CSV
                             table (Location,Name,Frequency,...)
-  import-csv FILE CSV -o OUT
+  import-csv FILE CSV [--list BANK] [--from ROW] -o OUT
                             the rows of the CSV table written into the
                             memory channels of FILE, saved as OUT; channels
                             without a row stay as they are; each refused
-                            row is named on stderr with its line number
+                            row is named on stderr with its line number,
+                            each row changed on the way (a tone squelch
+                            the receiver cannot do) with "note:"
+                            A scanner frequency list (the database's CSV
+                            download: Frequency Output, ..., Alpha Tag, PL
+                            Tone, Mode, ...) has no locations: give --list
+                            or --from or both, and its rows go into
+                            consecutive channels of memory bank BANK
+                            (BankA to BankH, default BankA) from row ROW
+                            (0 to 49, default 0); rows past the bank's end
+                            are refused. A table with locations is moved
+                            so that its lowest location lands there.
   find FILE TEXT            every channel in use whose frequency is TEXT
                             (typed as in the channel dialog: 145.5) or
                             whose name holds TEXT: its list and grid row

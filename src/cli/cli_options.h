@@ -19,7 +19,7 @@ enum class CliCommand {
     Read,       // read --port PORT -o FILE
     Write,      // write --port PORT FILE
     ExportCsv,  // export-csv FILE -o OUT.csv
-    ImportCsv,  // import-csv FILE IN.csv -o OUT
+    ImportCsv,  // import-csv FILE IN.csv [--list BankX] [--from ROW] -o OUT
     Find,       // find FILE TEXT
     Sort,       // sort FILE --bank A [--by frequency|name] -o OUT
     ExportPdf,  // export-pdf FILE -o OUT.pdf
@@ -37,14 +37,15 @@ struct CliOptions {
     std::string csv;      // import-csv: the table of memory channels to read
     std::string other;    // diff: the second data file
     std::string text;     // find: the frequency or name to find
-    int bank = -1;        // sort: the memory bank 0..7 (A..H)
+    int bank = -1;        // sort, import-csv: the memory bank 0..7 (A..H)
     bool byName = false;  // sort: by name instead of frequency
     std::string output;   // -o
     std::string port;     // --port
     std::string list = "BankA";
     bool listGiven = false;
-    bool verify = false;  // write: read the memory back and compare
-    bool show = false;    // setup: print the stored version instead of learning it
+    std::optional<int> from;  // import-csv: the first row 0..49 of the bank
+    bool verify = false;      // write: read the memory back and compare
+    bool show = false;        // setup: print the stored version instead of learning it
     // write: channels outside the receiver's coverage may go out blank
     bool allowBlanking = false;
     bool help = false;

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMetaObject>
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
@@ -211,18 +212,36 @@ int ExportCsv(Program& p, const CliOptions& o) {
 // The accepted rows go into the document and it is saved even when some
 // rows were refused, so one bad line does not cost the others; the exit
 // status still tells a script that not everything went in. A table whose
-// header is unusable writes nothing.
+// header is unusable writes nothing. --list and --from give the start of a
+// table without locations (and move one with them).
 int ImportCsv(Program& p, const CliOptions& o) {
     if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
-    CsvImportResult result;
-    const int code = ImportMemoryCsvFile(p.master, o.csv, result);
+    std::string text;
+    const int code = ReadCsvFile(o.csv, text);
     if (code != kCsvOk) {
         Error(CsvFileErrorMessage(code, o.csv) + "\r\n" +
               OpenFailureReason(o.csv, kCsvMaxFileBytes, false));
         return kExitFailure;
     }
+    const bool started = o.listGiven || o.from;
+    if (!started && CsvLayoutOf(text) == CsvLayout::Scanner) {
+        Error(o.csv +
+              " is a scanner frequency list without locations: give --list BANK or --from ROW "
+              "for its first channel; " +
+              o.output + " was not written");
+        return kExitFailure;
+    }
+    const CsvStart start{o.listGiven ? o.bank : 0, o.from.value_or(0)};
+    const CsvImportResult result = ImportMemoryCsv(p.master, text, started ? &start : nullptr);
+    // Refused rows and notes together, in the order of the table.
+    std::vector<std::pair<int, std::string>> lines;
     for (const CsvRowProblem& problem : result.problems)
-        Error(o.csv + ":" + std::to_string(problem.line) + ": " + problem.reason);
+        lines.emplace_back(problem.line, problem.reason);
+    for (const CsvRowProblem& note : result.notes)
+        lines.emplace_back(note.line, "note: " + note.reason);
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [line, text] : lines) Error(o.csv + ":" + std::to_string(line) + ": " + text);
     if (!result.headerOk) {
         Error(o.csv + " is not a table of memory channels; " + o.output + " was not written");
         return kExitFailure;

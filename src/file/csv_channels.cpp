@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
@@ -244,6 +245,18 @@ std::optional<int> StepIndex(const std::string& cell) {
     return best;
 }
 
+// The channel dialog keeps a frequency outside the receiver's coverage with
+// its "?", and a clone write blanks the channel: a table row is refused
+// instead, so that it is never lost without a word. Without a known
+// version there is no coverage to check against.
+std::string OutsideCoverage(const clsRigQ5_Ch& ch, const std::string& freqText) {
+    const int version = ch.Matrix().MtxVerNo();
+    if (version == clsRigQ5_Matrix::kNoVersion || ch.IsLegalFreqOp()) return {};
+    return "frequency " + freqText +
+           " MHz is outside the frequency coverage of the receiver (version " +
+           std::to_string(version) + ")";
+}
+
 // One data row turned into a channel record, or the reason it cannot be.
 class RowReader {
   public:
@@ -398,15 +411,7 @@ class RowReader {
         ch.ModeNo_Pure(modeNo);
         ch.TsNo_Pure(step);
         ch.SkipM_Pure(skipM);
-        // The channel dialog keeps such a frequency with its "?", and a
-        // clone write blanks the channel: a table row is refused instead,
-        // so that it is never lost without a word.
-        const int version = ch.Matrix().MtxVerNo();
-        if (version != clsRigQ5_Matrix::kNoVersion && !ch.IsLegalFreqOp())
-            return "frequency " + Trim(*freqCell) +
-                   " MHz is outside the frequency coverage of the receiver (version " +
-                   std::to_string(version) + ")";
-        return {};
+        return OutsideCoverage(ch, Trim(*freqCell));
     }
 
   private:
@@ -422,7 +427,154 @@ class RowReader {
     mutable const std::vector<std::string>* fields_ = nullptr;
 };
 
+// ---- Scanner frequency lists ----
+
+enum ScanColumn { kScanFreq, kScanName, kScanTone, kScanMode, kNumScanColumns };
+
+// Header names of the scanner layout and the column each fills; the tone
+// of the variant with two tone columns is the one the station sends.
+constexpr std::array<std::pair<std::string_view, ScanColumn>, 5> kScanNames = {{
+    {"frequency output", kScanFreq},
+    {"alpha tag", kScanName},
+    {"pl tone", kScanTone},
+    {"pl output tone", kScanTone},
+    {"mode", kScanMode},
+}};
+
+// The receiver names a channel in single bytes: each character of the
+// UTF-8 text is one, those beyond ASCII a blank, as the channel dialog
+// turns a typed name into bytes.
+std::string NameBytes(const std::string& utf8) {
+    std::string out;
+    for (const char c : utf8) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            out += c;
+        } else if (b >= 0xC0) {
+            out += ' ';  // a sequence's lead byte; its continuation bytes add nothing
+        }
+    }
+    return out;
+}
+
+// Digital voice the database lists; the receiver demodulates analog only.
+bool IsDigitalMode(const std::string& upper) {
+    for (const std::string_view d : {"P25", "DMR", "NXDN", "STAR", "YSF", "DPMR", "TETRA"})
+        if (upper.find(d) != std::string::npos) return true;
+    return false;
+}
+
+// A DPL/DCS code as the database writes it: "023 DPL", "DCS 023", "D023N".
+bool IsDcsCode(const std::string& upper) {
+    if (upper.find("DPL") != std::string::npos || upper.find("DCS") != std::string::npos)
+        return true;
+    return upper.size() >= 4 && upper[0] == 'D' && upper.find_first_not_of("0123456789", 1) >= 4;
+}
+
+// The PL Tone cell as tone squelch. A code the receiver cannot decode
+// leaves the squelch off and says so in note.
+void ReadScannerTone(const std::string& cell, int& tsql, int& tone, std::string& note) {
+    tsql = 0;
+    tone = kDefaultTone;
+    const std::string text = Trim(cell);
+    const std::string upper = Upper(text);
+    if (upper.empty() || upper == "CSQ") return;
+    const std::string off = ": imported without tone squelch";
+    if (IsDcsCode(upper)) {
+        note = "tone squelch " + Shown(text) + " is a DCS code, which the receiver cannot decode" +
+               off;
+        return;
+    }
+    std::string number = upper;
+    if (number.size() >= 2 && number.compare(number.size() - 2, 2, "PL") == 0)
+        number.resize(number.size() - 2);
+    bool exact = false;
+    const auto index = ToneIndex(number, exact);
+    if (!index) {
+        note = "tone squelch " + Shown(text) + " is not understood" + off;
+    } else if (!exact) {
+        note = "tone " + Trim(number) + " Hz is not one of the receiver's CTCSS tones" + off;
+    } else {
+        tsql = 1;
+        tone = *index;
+    }
+}
+
+// One row of a scanner list into a channel record; an empty text when it
+// was accepted, with note set when the user should hear of a change.
+std::string ReadScannerRow(const CsvRecord& rec, const std::vector<int>& columns, clsRigQ5_Ch& ch,
+                           std::string& note) {
+    auto cell = [&](ScanColumn c) {
+        const int index = columns[static_cast<std::size_t>(c)];
+        if (index < 0 || static_cast<std::size_t>(index) >= rec.fields.size()) return std::string();
+        return rec.fields[static_cast<std::size_t>(index)];
+    };
+    if (rec.open) return "a quoted field is not closed";
+    const std::string freqCell = cell(kScanFreq);
+    const auto freq = DecimalText(freqCell);
+    if (!freq) {
+        if (Trim(freqCell).empty()) return "no frequency";
+        return "frequency " + Shown(freqCell) + " is not a number in MHz";
+    }
+    if (TenHz(*freq) > clsRigQ5_Ch::kFreqMax)
+        return "frequency " + Trim(freqCell) + " MHz is above 3000 MHz";
+
+    const std::string modeText = Trim(cell(kScanMode));
+    const std::string mode = Upper(modeText);
+    int modeNo = 0;
+    if (mode == "AM") {
+        modeNo = 1;
+    } else if (mode == "WFM") {
+        modeNo = 2;
+    } else if (IsDigitalMode(mode)) {
+        return "mode " + Shown(modeText) + " is digital voice, which the receiver cannot receive";
+    } else if (!mode.empty() && mode != "FM" && mode != "FMN" && mode != "NFM") {
+        return "mode " + Shown(modeText) + " cannot be received (FM, FMN, AM, WFM)";
+    }
+    int tsql = 0, tone = kDefaultTone;
+    ReadScannerTone(cell(kScanTone), tsql, tone, note);
+
+    // The writes of the channel edit dialog's OK, in its order.
+    ch.AppearCh(true);
+    ch.FreqOp_Pure(ch.Conv_Freq_StrToLong(*freq, 0));
+    ch.DupDir_Pure(0);
+    ch.FreqDup_Pure(0);
+    ch.Name(NameBytes(Trim(cell(kScanName))));
+    ch.TSqlOn_Pure(tsql);
+    ch.ToneNo_Pure(tone);
+    ch.ModeNo_Pure(modeNo);
+    ch.TsNo_Pure(0);
+    ch.SkipM_Pure(0);
+    return OutsideCoverage(ch, Trim(freqCell));
+}
+
+// The header's column names, in letter case and blanks as compared.
+std::vector<std::string> HeaderNames(const CsvRecord& header) {
+    std::vector<std::string> names;
+    for (const std::string& f : header.fields) names.push_back(Lower(Trim(f)));
+    return names;
+}
+
+CsvLayout LayoutOf(const std::vector<std::string>& names) {
+    auto has = [&names](std::string_view n) {
+        return std::find(names.begin(), names.end(), n) != names.end();
+    };
+    if (has("location")) return has("frequency") ? CsvLayout::Locations : CsvLayout::Unknown;
+    return has("frequency output") ? CsvLayout::Scanner : CsvLayout::Unknown;
+}
+
+std::string_view WithoutBom(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    return text;
+}
+
 }  // namespace
+
+CsvLayout CsvLayoutOf(std::string_view text) {
+    text = WithoutBom(text);
+    const std::vector<CsvRecord> records = SplitRecords(text, DetectSeparator(text));
+    return records.empty() ? CsvLayout::Unknown : LayoutOf(HeaderNames(records.front()));
+}
 
 std::string CsvProblemText(const CsvRowProblem& problem) {
     return "line " + std::to_string(problem.line) + ": " + problem.reason;
@@ -465,28 +617,40 @@ std::string ExportMemoryCsv(const clsRigQ5_Master& master) {
     return out;
 }
 
-CsvImportResult ImportMemoryCsv(clsRigQ5_Master& master, std::string_view text) {
+CsvImportResult ImportMemoryCsv(clsRigQ5_Master& master, std::string_view text,
+                                const CsvStart* start) {
     CsvImportResult result;
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    text = WithoutBom(text);
     const std::vector<CsvRecord> records = SplitRecords(text, DetectSeparator(text));
     if (records.empty()) {
         result.problems.push_back({1, "no header line"});
         return result;
     }
 
+    const CsvRecord& header = records.front();
+    const std::vector<std::string> names = HeaderNames(header);
+    const bool scanner = LayoutOf(names) == CsvLayout::Scanner;
     static constexpr std::array<std::string_view, RowReader::kNumColumns> kNames = {
         "location",  "name",      "frequency", "duplex", "offset", "tone",
         "rtonefreq", "ctonefreq", "mode",      "tstep",  "skip"};
-    std::vector<int> columns(RowReader::kNumColumns, -1);
-    const CsvRecord& header = records.front();
-    for (std::size_t f = 0; f < header.fields.size(); ++f) {
-        const std::string name = Lower(Trim(header.fields[f]));
-        for (std::size_t c = 0; c < kNames.size(); ++c) {
-            if (name == kNames[c] && columns[c] < 0) columns[c] = static_cast<int>(f);
+    std::vector<int> columns(
+        scanner ? std::size_t{kNumScanColumns} : std::size_t{RowReader::kNumColumns}, -1);
+    for (std::size_t f = 0; f < names.size(); ++f) {
+        for (std::size_t c = 0; c < kNames.size() && !scanner; ++c) {
+            if (names[f] == kNames[c] && columns[c] < 0) columns[c] = static_cast<int>(f);
+        }
+        for (const auto& [name, column] : kScanNames) {
+            const auto c = static_cast<std::size_t>(column);
+            if (scanner && names[f] == name && columns[c] < 0) columns[c] = static_cast<int>(f);
         }
     }
+    if (scanner && !start) {
+        result.problems.push_back(
+            {header.line, "a scanner list has no locations: choose the bank and row to start at"});
+        return result;
+    }
     for (const auto c : {RowReader::kLocation, RowReader::kFrequency}) {
-        if (columns[static_cast<std::size_t>(c)] < 0) {
+        if (!scanner && columns[static_cast<std::size_t>(c)] < 0) {
             result.problems.push_back(
                 {header.line, std::string("the header has no ") +
                                   (c == RowReader::kLocation ? "Location" : "Frequency") +
@@ -499,8 +663,10 @@ CsvImportResult ImportMemoryCsv(clsRigQ5_Master& master, std::string_view text) 
     // First every row into a scratch record; nothing of the memory map
     // changes until the whole table has been read.
     struct Accepted {
-        int location;
+        int line;
+        int location;  // -1: the next channel from the start
         clsRigQ5_Ch ch;
+        std::string note;
     };
     std::vector<Accepted> accepted;
     std::vector<int> firstLine(M::kNumMemory, 0);
@@ -509,9 +675,11 @@ CsvImportResult ImportMemoryCsv(clsRigQ5_Master& master, std::string_view text) 
         const CsvRecord& rec = records[r];
         ++result.rows;
         int location = -1;
+        std::string note;
         clsRigQ5_Ch ch(master.MatrixObj(), clsRigQ5_Ch::kIdentMemory);
-        std::string reason = reader.Read(rec, location, ch);
-        if (reason.empty() && firstLine[static_cast<std::size_t>(location)] != 0) {
+        std::string reason =
+            scanner ? ReadScannerRow(rec, columns, ch, note) : reader.Read(rec, location, ch);
+        if (reason.empty() && !scanner && firstLine[static_cast<std::size_t>(location)] != 0) {
             reason = "channel " + std::to_string(location) + " was already given on line " +
                      std::to_string(firstLine[static_cast<std::size_t>(location)]);
         }
@@ -519,8 +687,36 @@ CsvImportResult ImportMemoryCsv(clsRigQ5_Master& master, std::string_view text) 
             result.problems.push_back({rec.line, std::move(reason)});
             continue;
         }
-        firstLine[static_cast<std::size_t>(location)] = rec.line;
-        accepted.push_back({location, ch});
+        if (!scanner) firstLine[static_cast<std::size_t>(location)] = rec.line;
+        accepted.push_back({rec.line, location, ch, std::move(note)});
+    }
+
+    // From a start, the rows fill its bank in order (a table with
+    // locations keeps their distances); what runs past the bank's end is
+    // refused rather than spilling into the next bank.
+    if (start) {
+        const int bank = start->bank >= 0 && start->bank < M::kNumBanks ? start->bank : 0;
+        const int row = start->row >= 0 && start->row < M::kChPerBank ? start->row : 0;
+        const int first = bank * M::kChPerBank + row, end = (bank + 1) * M::kChPerBank;
+        int lowest = M::kNumMemory;
+        for (const Accepted& a : accepted) lowest = std::min(lowest, a.location);
+        int next = first;
+        std::vector<Accepted> placed;
+        for (Accepted& a : accepted) {
+            const int target = scanner ? next++ : first + (a.location - lowest);
+            if (target >= end) {
+                result.problems.push_back(
+                    {a.line, std::string("does not fit: Bank ") + static_cast<char>('A' + bank) +
+                                 " has no row " + std::to_string(target - bank * M::kChPerBank)});
+                continue;
+            }
+            a.location = target;
+            placed.push_back(std::move(a));
+        }
+        accepted = std::move(placed);
+        std::stable_sort(
+            result.problems.begin(), result.problems.end(),
+            [](const CsvRowProblem& x, const CsvRowProblem& y) { return x.line < y.line; });
     }
 
     // Then into the memory map, each channel stored into the working image
@@ -533,6 +729,7 @@ CsvImportResult ImportMemoryCsv(clsRigQ5_Master& master, std::string_view text) 
         master.Set1Ch(*target, M::kListMemory, a.location, M::kProgramForm);
         master.Get1Ch(*target, M::kListMemory, a.location, M::kProgramForm);
         ++result.applied;
+        if (!a.note.empty()) result.notes.push_back({a.line, a.note});
     }
     return result;
 }
@@ -548,7 +745,7 @@ int ExportMemoryCsvFile(const clsRigQ5_Master& master, const std::string& path) 
     }
 }
 
-int ImportMemoryCsvFile(clsRigQ5_Master& master, const std::string& path, CsvImportResult& result) {
+int ReadCsvFile(const std::string& path, std::string& text) {
     // Only a regular file: a pipe or a device could block or never end.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return kCsvCannotOpen;
@@ -557,7 +754,7 @@ int ImportMemoryCsvFile(clsRigQ5_Master& master, const std::string& path, CsvImp
         ::close(fd);
         return kCsvCannotOpen;
     }
-    std::string text;
+    text.clear();
     std::array<char, 65536> buffer{};
     for (;;) {
         const ssize_t n = ::read(fd, buffer.data(), buffer.size());
@@ -574,8 +771,15 @@ int ImportMemoryCsvFile(clsRigQ5_Master& master, const std::string& path, CsvImp
         }
     }
     ::close(fd);
-    result = ImportMemoryCsv(master, text);
     return kCsvOk;
+}
+
+int ImportMemoryCsvFile(clsRigQ5_Master& master, const std::string& path, CsvImportResult& result,
+                        const CsvStart* start) {
+    std::string text;
+    const int code = ReadCsvFile(path, text);
+    if (code == kCsvOk) result = ImportMemoryCsv(master, text, start);
+    return code;
 }
 
 std::string CsvFileErrorMessage(int code, const std::string& fileName) {

@@ -44,6 +44,25 @@
 // it starts on: a bad location, an unreadable or missing frequency, a value
 // that is not understood, a location already given by an earlier row, a
 // quoted field left open.
+//
+// The scanner frequency database's download is a second layout, known by
+// its header: Frequency Output, Frequency Input, FCC Callsign,
+// Agency/Category, Description, Alpha Tag, PL Tone (or PL Output Tone and
+// PL Input Tone), Mode, Class Station Code, Tag. It has no locations: its
+// rows go into consecutive memory channels from a chosen bank and row, and
+// rows that run past the end of that bank are refused. A listener wants the
+// repeater's output, so the output frequency is taken and the input
+// ignored; the Alpha Tag is the name.
+// - PL Tone "127.3 PL" (or a bare number) turns tone squelch on with that
+//   CTCSS tone; "CSQ" or empty leaves it off. A code the receiver cannot
+//   decode (a DPL/DCS code such as "023 DPL" or "D023N", a tone that is
+//   none of its 50, anything else) leaves tone squelch off with a note: the
+//   channel is still heard, with its squelch open to anyone on it.
+// - Mode FM, FMN or NFM as FM, AM, WFM (empty: FM). Digital voice (P25, DMR,
+//   NXDN, D-STAR, ...) and anything else is refused.
+// - A frequency outside the coverage of the receiver version is refused.
+// A table with locations can be moved to a start as well: its lowest
+// location goes there, the others keep their distance from it.
 
 #include <string>
 #include <string_view>
@@ -61,6 +80,18 @@ struct CsvRowProblem {
     std::string reason;
 };
 
+// The first channel that rows without locations go into: memory bank
+// 0..7 (A..H) and row 0..49 in it.
+struct CsvStart {
+    int bank = 0;
+    int row = 0;
+};
+
+// What a table's header names: channels with locations, a scanner
+// frequency list, or neither.
+enum class CsvLayout { Unknown, Locations, Scanner };
+CsvLayout CsvLayoutOf(std::string_view text);
+
 struct CsvImportResult {
     // False when the header is unusable (no header, or no Location or
     // Frequency column): then nothing was applied.
@@ -68,6 +99,9 @@ struct CsvImportResult {
     int rows = 0;                         // data rows found (empty lines not counted)
     int applied = 0;                      // rows written into the memory channels
     std::vector<CsvRowProblem> problems;  // in file order
+    // Rows applied with a change the user should hear of (a tone squelch
+    // the receiver cannot do), in file order.
+    std::vector<CsvRowProblem> notes;
 };
 
 // "line 7: <reason>".
@@ -80,8 +114,12 @@ std::string ExportMemoryCsv(const clsRigQ5_Master& master);
 // Reads the whole table first, then writes the accepted rows into the
 // memory channels and the working image in one go, so a caller can take a
 // snapshot before and after and treat the import as one edit. The document
-// reads as edited when anything changed.
-CsvImportResult ImportMemoryCsv(clsRigQ5_Master& master, std::string_view text);
+// reads as edited when anything changed. A scanner list needs a start
+// (without one its header counts as unusable); a table with locations is
+// moved to it when one is given. A bank outside A..H is taken as bank A,
+// a row outside 0..49 as row 0.
+CsvImportResult ImportMemoryCsv(clsRigQ5_Master& master, std::string_view text,
+                                const CsvStart* start = nullptr);
 
 // Result codes of the file forms.
 enum CsvFileResult : int {
@@ -98,8 +136,12 @@ inline constexpr std::size_t kCsvMaxFileBytes = 4 * 1024 * 1024;
 // Replaces the file at path in one step with ExportMemoryCsv. 0, 1 or 2.
 int ExportMemoryCsvFile(const clsRigQ5_Master& master, const std::string& path);
 
+// Reads the whole file into text. 0, 3 or 4.
+int ReadCsvFile(const std::string& path, std::string& text);
+
 // Reads the file and imports it; result is filled only for 0. 0, 3 or 4.
-int ImportMemoryCsvFile(clsRigQ5_Master& master, const std::string& path, CsvImportResult& result);
+int ImportMemoryCsvFile(clsRigQ5_Master& master, const std::string& path, CsvImportResult& result,
+                        const CsvStart* start = nullptr);
 
 // The message of a file result code followed by an empty line and the file
 // name; empty for 0 and unknown codes.

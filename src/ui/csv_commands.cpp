@@ -2,9 +2,11 @@
 #include "ui/csv_commands.h"
 
 #include <QCoreApplication>
+#include <optional>
 
 #include "model/master.h"
 #include "model/undo_history.h"
+#include "ui/csv_start_dialog.h"
 #include "ui/dialogs.h"
 #include "ui/msgbox.h"
 
@@ -39,26 +41,52 @@ bool CsvExportCommand(QWidget* parent, const clsRigQ5_Master& master, const QStr
 }
 
 bool CsvImportCommand(QWidget* parent, clsRigQ5_Master& master, UndoHistory* history,
-                      const QString& folder) {
+                      const QString& folder, int cursorKey, int cursorRow) {
     const QString name =
         Dialogs().OpenFileName(parent, folder, QString::fromLatin1(kCsvFilter),
                                QCoreApplication::translate("frmMain", "Import CSV"));
     if (name.isEmpty()) return false;
     const std::string path = name.toStdString();
-    CsvImportResult result;
-    int code = kCsvOk;
-    {
-        UndoStep step(history);
-        code = ImportMemoryCsvFile(master, path, result);
-    }
+    std::string text;
+    const int code = ReadCsvFile(path, text);
     if (code != kCsvOk) {
         MsgBoxOk(CsvFileErrorMessage(code, path), parent);
         return false;
+    }
+    std::optional<CsvStart> start;
+    if (CsvLayoutOf(text) == CsvLayout::Scanner) {
+        CsvStart offered;
+        if (master.TreeKeyChListType(cursorKey) == clsRigQ5_Master::kListMemory)
+            offered = {master.TreeKeyTopChNo(cursorKey) / clsRigQ5_Master::kChPerBank, cursorRow};
+        frmCsvStart dialog(offered, parent);
+        Dialogs().ShowModal(dialog);
+        if (!dialog.Chosen()) return false;
+        start = dialog.Start();
+    }
+    CsvImportResult result;
+    {
+        UndoStep step(history);
+        result = ImportMemoryCsv(master, text, start ? &*start : nullptr);
     }
     if (!result.headerOk) {
         MsgBoxOk(CsvNoTableText(path), parent);
         return false;
     }
-    if (!result.problems.empty()) MsgBoxOk(CsvImportProblemsText(result), parent);
+    std::string message;
+    if (!result.problems.empty()) message = CsvImportProblemsText(result);
+    if (!result.notes.empty()) {
+        if (!message.empty()) message += "\r\n\r\n";
+        message += QCoreApplication::translate("CsvImport", "Imported with a note:").toStdString();
+        // As many as the refused rows list at most: a list of hundreds of
+        // code squelch channels would not fit on the screen.
+        const std::size_t n = result.notes.size(), listed = 20;
+        for (std::size_t i = 0; i < n && i < listed; ++i)
+            message += "\r\n" + CsvProblemText(result.notes[i]);
+        if (n > listed)
+            message += "\r\n" + QCoreApplication::translate("CsvImport", "... and %1 more.")
+                                    .arg(n - listed)
+                                    .toStdString();
+    }
+    if (!message.empty()) MsgBoxOk(message, parent);
     return result.applied > 0;
 }

@@ -27,6 +27,8 @@ std::string CsvNoTableText(const std::string& path);
 // Returns True when a file was written.
 bool CsvExportCommand(QWidget* parent, const clsRigQ5_Master& master, const QString& folder);
 // Asks for a file and imports it as one step of history (may be null).
-// Returns True when the document changed.
+// A table without locations asks first for the bank and row to start at,
+// offering the grid's cursor (a memory bank key and row; bank A row 0 for
+// any other list). Returns True when the document changed.
 bool CsvImportCommand(QWidget* parent, clsRigQ5_Master& master, UndoHistory* history,
-                      const QString& folder);
+                      const QString& folder, int cursorKey = -1, int cursorRow = 0);

@@ -95,9 +95,10 @@ class MainWindowModel {
     virtual void Undo() {}
     virtual void Redo() {}
     // File > Export CSV... / Import CSV... with their own file dialogs and
-    // messages; the import returns True when the document changed.
+    // messages; the import (offering the cursor's row as the start of a
+    // table without locations) returns True when the document changed.
     virtual void ExportCsv() {}
-    virtual bool ImportCsv() { return false; }
+    virtual bool ImportCsv(int /*key*/, int /*row*/) { return false; }
     // The folder that keeps the copies of clone reads; empty for none.
     virtual std::string BackupFolder() const { return {}; }
 

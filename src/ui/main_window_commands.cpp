@@ -126,7 +126,7 @@ void frmMain::FileCommand(int index) {
             model_->ExportCsv();
             break;
         case 13:
-            if (model_->ImportCsv()) DispChList();
+            if (model_->ImportCsv(curTreeKey_, CurChNo())) DispChList();
             break;
         case 17:
             model_->ExportPdf();

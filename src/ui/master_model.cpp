@@ -153,9 +153,9 @@ void MasterWindowModel::ExportCsv() {
     CsvExportCommand(QApplication::activeWindow(), master_, QString::fromStdString(CurDir()));
 }
 
-bool MasterWindowModel::ImportCsv() {
+bool MasterWindowModel::ImportCsv(int key, int row) {
     return CsvImportCommand(QApplication::activeWindow(), master_, history_,
-                            QString::fromStdString(CurDir()));
+                            QString::fromStdString(CurDir()), key, row);
 }
 
 FindResult MasterWindowModel::FindChannel(const std::string& text, int afterKey,

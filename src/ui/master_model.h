@@ -60,7 +60,7 @@ class MasterWindowModel : public MainWindowModel {
     void Undo() override;
     void Redo() override;
     void ExportCsv() override;
-    bool ImportCsv() override;
+    bool ImportCsv(int key, int row) override;
     std::string BackupFolder() const override { return backupFolder_; }
     FindResult FindChannel(const std::string& text, int afterKey, int afterRow) const override;
     bool CanSortBank(int key) const override;

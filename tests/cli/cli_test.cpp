@@ -107,6 +107,14 @@ TEST_F(CliChannelsTest, EveryCommandAnswersOnItsStreamWithItsExitStatus) {
         {{"setup", "--show", "--port", "COM1"}, 2, "", "setup --show takes no --port"},
         {{"backups", file}, 2, "", "backups: unexpected argument"},
         {{"ports", file}, 2, "", "ports: unexpected argument"},
+        {{"import-csv", file, file, "--list", "VFO", "-o", file},
+         2,
+         "",
+         "VFO is not a memory bank"},
+        {{"import-csv", file, file, "--from", "50", "-o", file},
+         2,
+         "",
+         "not a number from 0 to 49"},
         // Results on stdout.
         {{"check", file}, 0, "", ""},
         {{"show", file},
@@ -253,6 +261,28 @@ TEST_F(CliTest, MemoryChannelsTravelAsACsvTable) {
                ":1: the header has no Frequency column\ncsq5-cli: " + in +
                " is not a table of memory channels; " + none + " was not written\n");
     EXPECT_FALSE(fs::exists(none));
+}
+
+TEST_F(CliTest, ScannerListGoesFromTheStartGivenAndNamesWhatItLeftOut) {
+    const std::string acf = NewFile("mem.acf"), in = Path("scan.csv"), out = Path("out.acf");
+    WriteFile(in,
+              "Frequency Output,Alpha Tag,PL Tone,Mode\n460.025,PD RPT,023 DPL,FMN\n"
+              "453.1,PW,NAC 293,P25\n");
+    Expect({"import-csv", acf, in, "-o", out}, 1, "",
+           "csq5-cli: " + in +
+               " is a scanner frequency list without locations: give --list BANK or --from ROW "
+               "for its first channel; " +
+               out + " was not written\n");
+    const ProcessResult r =
+        Expect({"import-csv", acf, in, "--list", "BankD", "--from", "49", "-o", out}, 1, "", in);
+    EXPECT_EQ(r.err, "csq5-cli: " + in +
+                         ":2: note: tone squelch \"023 DPL\" is a DCS code, which the receiver "
+                         "cannot decode: imported without tone squelch\n" +
+                         "csq5-cli: " + in +
+                         ":3: mode \"P25\" is digital voice, which the receiver cannot receive\n"
+                         "csq5-cli: 1 of 2 rows refused; the other 1 were written to " +
+                         out + "\n");
+    Expect({"find", out, "PD RPT"}, 0, "BankD\t49\t 460.025000\t", "");
 }
 
 TEST_F(CliTest, AnErrorStartsWithTheProgramsNameAndSaysWhyAFileCannotBeOpened) {

@@ -99,7 +99,7 @@ printf '[OPTION]\r\nComDevice(1)=%s\r\n' "$work/tmp/rxq5" >"$XDG_CONFIG_HOME/CS-
 run_block "Command line" "$work/cli" "$lines"
 [ "$(grep -c "^Receiver version 0 (--ver 0 .*) stored in $XDG_CONFIG_HOME/CS-Q5/CSQ5.rs$" \
     "$work/cli/output.txt")" = 2 ] || fail "setup and setup --show printed: $(cat "$work/cli/output.txt")"
-for f in my.acf mem.csv new.acf sorted.acf channels.pdf; do
+for f in my.acf mem.csv new.acf scan.acf sorted.acf channels.pdf; do
     [ -s "$work/cli/$f" ] || fail "the Command line examples made no $f"
 done
 ls "$XDG_DATA_HOME/CS-Q5/backups/"backup-*.acf >/dev/null || fail "the read left no backup copy"

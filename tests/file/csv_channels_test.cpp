@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -374,4 +375,98 @@ TEST(MemoryCsv, FileFormsReportFilesTheyCannotUse) {
     EXPECT_EQ(ImportMemoryCsvFile(to.master, dir.file("big.csv"), r), kCsvReadError);
     EXPECT_EQ(CsvFileErrorMessage(kCsvCannotOpen, "/x/a.csv"), "Cannot open file.\r\n\r\n/x/a.csv");
     EXPECT_EQ(CsvFileErrorMessage(kCsvOk, "/x/a.csv"), "");
+}
+
+// The scanner database's download, as a listener saves it: descriptions
+// with commas and quotes, every kind of tone, analog and digital rows.
+constexpr const char* kScannerList =
+    "Frequency Output,Frequency Input,FCC Callsign,Agency/Category,Description,Alpha Tag,"
+    "PL Tone,Mode,Class Station Code,Tag\r\n"
+    "154.43000,,KQA123,Fire,\"Dispatch, County North\",FIRE DISP,127.3 PL,FMN,BM,Fire\r\n"
+    "155.47500,,,Police,\"Car-to-car, \"\"tac\"\"\",R\xC3\xA9 2,CSQ,FM,,Law Tac\r\n"
+    "460.02500,465.02500,,Police,Repeater,PD RPT,023 DPL,FMN,RM,Law Dispatch\r\n"
+    "453.10000,,,Public Works,\"P25, trunked\",PW P25,NAC 293,P25,BM,Public Works\r\n"
+    "119.10000,,,Airport,Tower,TWR,,AM,,Aircraft\r\n"
+    "2999.99000,,,,Far,FAR,,FM,,\r\n"
+    "162.55000,,,Weather,NOAA,WX1,,FM,,Weather\r\n";
+
+TEST(ScannerCsv, RowsFillTheBankFromTheStartAndWhatCannotBeHeardIsNamed) {
+    Map m(1);
+    const CsvStart start{3, 46};  // Bank D 46: four rows fit
+    const CsvImportResult r = ImportMemoryCsv(m.master, kScannerList, &start);
+    EXPECT_EQ(r.applied, 4);
+    // name,in use,frequency,duplex,offset,tsql,tone,mode,step,skip
+    EXPECT_EQ(m.Values(196), "FIRE D,1,15443000,0,0,1,19,0,0,0");
+    EXPECT_EQ(m.Values(197), "R  2,1,15547500,0,0,0,8,0,0,0");    // one blank per character
+    EXPECT_EQ(m.Values(198), "PD RPT,1,46002500,0,0,0,8,0,0,0");  // the output, no DCS
+    EXPECT_EQ(m.Values(199), "TWR,1,11910000,0,0,0,8,1,0,0");
+    Map::ExpectProblems(
+        r, {{5, "mode \"P25\" is digital voice, which the receiver cannot receive"},
+            {7,
+             "frequency 2999.99000 MHz is outside the frequency coverage of the receiver "
+             "(version 1)"},
+            {8, "does not fit: Bank D has no row 50"}});
+    ASSERT_EQ(r.notes.size(), 1u);
+    EXPECT_EQ(CsvProblemText(r.notes[0]),
+              "line 4: tone squelch \"023 DPL\" is a DCS code, which the receiver cannot decode: "
+              "imported without tone squelch");
+}
+
+TEST(ScannerCsv, ToneAndModeCellsBecomeTheReceiversSquelchAndMode) {
+    const struct {
+        const char* tone;
+        const char* mode;
+        const char* values;  // tsql,tone,mode; or the start of the refusal
+        const char* note;    // the start of the note, "" for none
+    } cases[] = {
+        {"127.3 PL", "FMN", "1,19,0", ""},
+        {"88.5", "NFM", "1,8,0", ""},
+        {"CSQ", "FM", "0,8,0", ""},
+        {"", "WFM", "0,8,2", ""},
+        {"D023N", "FM", "0,8,0", "tone squelch \"D023N\" is a DCS code"},
+        {"100.1 PL", "FM", "0,8,0", "tone 100.1 Hz is not one of the receiver's CTCSS tones"},
+        {"NAC 293", "FM", "0,8,0", "tone squelch \"NAC 293\" is not understood"},
+        {"", "DMR", "mode \"DMR\" is digital voice", ""},
+        {"", "D-STAR", "mode \"D-STAR\" is digital voice", ""},
+        {"", "USB", "mode \"USB\" cannot be received", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.tone) + " / " + c.mode);
+        Map m(1);
+        const std::string table =
+            std::string("Frequency Output,PL Tone,Mode\n145.5,") + c.tone + "," + c.mode + "\n";
+        const CsvStart start{0, 5};
+        const CsvImportResult r = ImportMemoryCsv(m.master, table, &start);
+        const clsRigQ5_Ch& ch = m.Ch(5);
+        if (r.applied == 1) {
+            EXPECT_EQ(std::to_string(ch.TSqlOn_Pure()) + "," + std::to_string(ch.ToneNo_Pure()) +
+                          "," + std::to_string(ch.ModeNo_Pure()),
+                      c.values);
+        } else {
+            ASSERT_EQ(r.problems.size(), 1u);
+            EXPECT_EQ(r.problems[0].reason.rfind(c.values, 0), 0u) << r.problems[0].reason;
+        }
+        EXPECT_EQ(r.notes.empty() ? std::string() : r.notes[0].reason.substr(0, strlen(c.note)),
+                  c.note);
+    }
+}
+
+TEST(ScannerCsv, AListNeedsAStartAndATableWithLocationsMovesToOne) {
+    Map m(1);
+    CsvImportResult r = ImportMemoryCsv(m.master, kScannerList);
+    EXPECT_TRUE(!r.headerOk && r.applied == 0);
+
+    // The variant with two tone columns: the station's output tone counts.
+    const CsvStart start{2, 48};
+    r = ImportMemoryCsv(m.master,
+                        "Frequency Output,Frequency Input,Alpha Tag,PL Output Tone,PL Input "
+                        "Tone,Mode\n145.5,145.0,RPT,,127.3 PL,FM\n",
+                        &start);
+    EXPECT_EQ(m.Values(148), "RPT,1,14550000,0,0,0,8,0,0,0");
+
+    m.ClearMemory();
+    r = ImportMemoryCsv(m.master, "Location,Frequency\n12,145.1\n10,145.0\n14,145.2\n", &start);
+    EXPECT_EQ(m.Ch(148).FreqOp_Pure(), 14500000);  // the lowest location lands on the start
+    Map::ExpectProblems(
+        r, {{2, "does not fit: Bank C has no row 50"}, {4, "does not fit: Bank C has no row 52"}});
 }

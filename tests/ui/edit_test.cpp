@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QtTest>
 #include <fstream>
@@ -238,6 +239,39 @@ class EditTest : public QObject {
         QCOMPARE(r.dialogs.messages.size(), std::size_t(1));
         QVERIFY2(r.LastMessage().startsWith("2 rows were not imported:"),
                  qPrintable(r.LastMessage()));
+    }
+
+    // A list without locations asks where it goes, offering the cursor;
+    // OK imports as one undo step and names what was refused or changed in
+    // one message.
+    void ScannerListAsksForTheStartAtTheCursor() {
+        Started r;
+        r.Channels({});
+        std::ofstream(r.Path("scan.csv").toStdString(), std::ios::binary)
+            << "Frequency Output,Alpha Tag,PL Tone,Mode\r\n145.5,ONE,023 DPL,FM\r\n"
+            << "145.6,TWO,,P25\r\n145.7,THREE,,FM\r\n145.8,FOUR,,FM\r\n";
+        const ByteStr before = r.Image();
+        r.At(kKeyBankC, 47);
+        int offered = -1;
+        Answer(r, "frmCsvStart", [&offered](QDialog& d) {
+            offered = d.findChild<QComboBox*>("cboCsvStart_Bank")->currentIndex() * 100 +
+                      d.findChild<QSpinBox*>("spnCsvStart_Row")->value();
+            d.findChild<QSpinBox*>("spnCsvStart_Row")->setValue(48);
+            QTest::mouseClick(d.findChild<QPushButton*>("cmdCsvStart_Ok"), Qt::LeftButton);
+        });
+        r.dialogs.openNames = {r.Path("scan.csv")};
+        r.W().mnuFile_Click(kImportCsv);
+        QCOMPARE(offered, 247);
+        QCOMPARE(Values(r, 148), std::string("1/14550000/ONE"));
+        QCOMPARE(Values(r, 149), std::string("1/14570000/THREE"));
+        QCOMPARE(r.Mem(150).AppearCh(), false);
+        QCOMPARE(r.dialogs.messages.size(), std::size_t(1));
+        QVERIFY2(r.LastMessage().contains("line 3: mode \"P25\"") &&
+                     r.LastMessage().contains("line 5: does not fit: Bank C has no row 50") &&
+                     r.LastMessage().contains("line 2: tone squelch \"023 DPL\""),
+                 qPrintable(r.LastMessage()));
+        r.W().mnuEdit_Click(kUndo);
+        QCOMPARE(r.Image(), before);
     }
 
     void FindShowsTheFirstMatchAndFindNextGoesOnAndWrapsRound() {
