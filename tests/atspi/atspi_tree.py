@@ -17,8 +17,9 @@ INTERACTIVE = {
     "password text", "spin button", "slider", "list", "tree", "tree table", "table",
     "menu item", "check menu item", "radio menu item", "page tab",
 }
-# Bounded wait for the program to show its window on the bus.
-DEADLINE = time.monotonic() + 60
+# Bounded wait for the program to show its window on the bus: generous, since
+# a loaded machine can take long to start an X client and its bus connection.
+DEADLINE = time.monotonic() + 150
 
 
 def find_app(name):
