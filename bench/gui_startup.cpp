@@ -43,6 +43,7 @@
 #include <vector>
 
 #include "ui/app_identity.h"
+#include "ui/language.h"
 #include "ui/program.h"
 
 namespace {
@@ -123,6 +124,9 @@ int MinimalChild(int argc, char** argv, long long startNs) {
 int Csq5Child(int argc, char** argv, long long startNs, int idleSeconds) {
     QApplication app(argc, argv);
     SetUpApplication();
+    // In the desktop's language, as the program starts (LANGUAGE=de
+    // gui_startup measures the German start).
+    InstallTranslations();
     QTemporaryDir dir;
     const QString profile = dir.filePath(QStringLiteral("CSQ5.rs"));
     {

@@ -2,6 +2,7 @@
 #include "ui/com_devices_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -30,7 +31,8 @@ QString SerialPortDetails(const QString& description, bool hasIds, quint16 vendo
                      .arg(vendorId, 4, 16, QLatin1Char('0'))
                      .arg(productId, 4, 16, QLatin1Char('0'));
     if (!serialNumber.trimmed().isEmpty())
-        parts << QStringLiteral("serial ") + serialNumber.trimmed();
+        parts << QCoreApplication::translate("frmComDevices", "serial %1")
+                     .arg(serialNumber.trimmed());
     return parts.join(QStringLiteral(", "));
 }
 
@@ -53,7 +55,7 @@ std::vector<std::pair<QString, QString>> FoundSerialPorts() {
 frmComDevices::frmComDevices(const std::vector<std::pair<QString, QString>>& ports, QWidget* parent)
     : QDialog(parent), ports_(ports) {
     setObjectName(QStringLiteral("frmComDevices"));
-    setWindowTitle(kProgramName + QStringLiteral(" COM Port Devices"));
+    setWindowTitle(tr("%1 COM Port Devices").arg(kProgramName));
     auto* form = new QFormLayout;
     for (int slot = 1; slot <= kNumSlots; ++slot) {
         auto* cbo = new QComboBox(this);
@@ -65,7 +67,7 @@ frmComDevices::frmComDevices(const std::vector<std::pair<QString, QString>>& por
         cbo->addItem(QString(), QString());
         for (const auto& [path, description] : ports)
             cbo->addItem(ItemText(path, description), path);
-        auto* label = new QLabel(QStringLiteral("COM&%1").arg(slot), this);
+        auto* label = new QLabel(tr("COM&%1").arg(slot), this);
         label->setBuddy(cbo);
         form->addRow(label, cbo);
         cbo_[slot - 1] = cbo;
@@ -77,8 +79,7 @@ frmComDevices::frmComDevices(const std::vector<std::pair<QString, QString>>& por
         lbl_[slot - 1] = inUse;
     }
     auto* note = new QLabel(
-        QStringLiteral("Empty: the slot takes the next serial port found (USB adapters first)."),
-        this);
+        tr("Empty: the slot takes the next serial port found (USB adapters first)."), this);
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdComDevices_Ok"));
@@ -100,7 +101,7 @@ void frmComDevices::InUse(const std::map<int, std::pair<QString, QString>>& inUs
     for (int slot = 1; slot <= kNumSlots; ++slot) {
         const auto it = inUse.find(slot);
         if (it == inUse.end() || it->second.first.isEmpty()) {
-            lbl_[slot - 1]->setText(QStringLiteral("In use: none (no serial port found)"));
+            lbl_[slot - 1]->setText(tr("In use: none (no serial port found)"));
             continue;
         }
         const QString& path = it->second.first;
@@ -109,7 +110,7 @@ void frmComDevices::InUse(const std::map<int, std::pair<QString, QString>>& inUs
             for (const auto& [found, description] : ports_)
                 if (found == path) note = description;
         }
-        lbl_[slot - 1]->setText(QStringLiteral("In use: ") + ItemText(path, note));
+        lbl_[slot - 1]->setText(tr("In use: %1").arg(ItemText(path, note)));
     }
 }
 

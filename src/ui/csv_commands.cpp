@@ -25,7 +25,7 @@ std::string CsvNoTableText(const std::string& path) {
 bool CsvExportCommand(QWidget* parent, const clsRigQ5_Master& master, const QString& folder) {
     const QString name = Dialogs().SaveFileName(
         parent, folder.isEmpty() ? QStringLiteral("channels.csv") : folder + "/channels.csv",
-        QString::fromLatin1(kCsvFilter));
+        QCoreApplication::translate("FileDialogs", kCsvFilter));
     if (name.isEmpty()) return false;
     const std::string path = name.toStdString();
     const int code = ExportMemoryCsvFile(master, path);
@@ -38,7 +38,8 @@ bool CsvExportCommand(QWidget* parent, const clsRigQ5_Master& master, const QStr
 
 bool CsvImportCommand(QWidget* parent, clsRigQ5_Master& master, UndoHistory* history,
                       const QString& folder) {
-    const QString name = Dialogs().OpenFileName(parent, folder, QString::fromLatin1(kCsvFilter));
+    const QString name = Dialogs().OpenFileName(
+        parent, folder, QCoreApplication::translate("FileDialogs", kCsvFilter));
     if (name.isEmpty()) return false;
     const std::string path = name.toStdString();
     CsvImportResult result;

@@ -23,6 +23,7 @@
 #include "app/common.h"
 #include "model/grid_edit.h"
 #include "model/grid_texts.h"
+#include "ui/core_texts.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -49,7 +50,7 @@ void frmMain::BuildChTree() {
         if (def.empty()) break;
         const TreeKeyParts parts = ParseTreeKeyStr(def);
         const QString image = QString::number(parts.image);
-        const QString text = QString::fromStdString(parts.caption);
+        const QString text = CoreText(parts.caption);
         const QString key = QString::fromStdString(parts.key);
         QTreeWidgetItem* parent = parts.parent.empty()
                                       ? nullptr
@@ -124,12 +125,18 @@ void frmMain::grid_SetColumns() {
         const QFontMetrics fm(mfgCh_->horizontalHeader()->font());
         for (int c = 0; c < columns; ++c) {
             const int item = model_->ItemNoOfChListType(listType, c);
+            // The title with its trailing blanks gives the column's width,
+            // made for the values under it; a translated title keeps the
+            // blanks, and the width where the translation is shorter.
             const QString title = QString::fromStdString(model_->ChItemName(item));
-            auto* h = new QTableWidgetItem(title.trimmed());
+            const QString trimmed = title.trimmed();
+            const QString shown = CoreWord(trimmed);
+            auto* h = new QTableWidgetItem(shown);
             h->setTextAlignment(c == 0 ? Qt::AlignCenter : (Qt::AlignRight | Qt::AlignVCenter));
             mfgCh_->setHorizontalHeaderItem(c, h);
-            // The title with its trailing blanks gives the column's width.
-            mfgCh_->setColumnWidth(c, fm.horizontalAdvance(title) + 2 * fm.averageCharWidth());
+            const int width = std::max(fm.horizontalAdvance(title),
+                                       fm.horizontalAdvance(shown + title.mid(trimmed.size())));
+            mfgCh_->setColumnWidth(c, width + 2 * fm.averageCharWidth());
             if (item >= 0 && item < kNumItems && item != clsRigQ5_Ch::kItemLast &&
                 itemWidth_[item] >= 1)
                 mfgCh_->setColumnWidth(c, TwipsToPixels(itemWidth_[item], TwipsPerPixelX()));
@@ -162,8 +169,13 @@ void frmMain::DispChList() {
 
 void frmMain::DispChRow(int key, int row) {
     const std::vector<std::string> texts = model_->ChRowTexts(key, row);
+    const int listType = model_->TreeKeyChListType(key);
     for (int c = 0; c < mfgCh_->columnCount(); ++c) {
-        const QString text = c < int(texts.size()) ? QString::fromStdString(texts[c]) : QString();
+        QString text = c < int(texts.size()) ? QString::fromStdString(texts[c]) : QString();
+        // The receiver's words in a cell ("Auto", "Skip") are shown in the
+        // user's language; a channel's name is the user's own.
+        if (model_->ItemNoOfChListType(listType, c) != clsRigQ5_Ch::kItemName)
+            text = CoreWord(text);
         QTableWidgetItem* cell = mfgCh_->item(row, c);
         if (!cell) {
             cell = new QTableWidgetItem();
@@ -415,6 +427,6 @@ void frmMain::DropChannel(int srcKey, int srcRow, int dstKey, int dstRow, bool k
     }
     const std::vector<std::string> cells = model_->ChRowTexts(dstKey, row);
     const std::string caption = ParseTreeKeyStr(model_->TreeKeyStr(dstKey)).caption;
-    statusBar()->showMessage(QString::fromStdString(
+    statusBar()->showMessage(CoreText(
         GridEdit::MovedToText(keepSource, caption, cells.empty() ? std::string() : cells[0])));
 }
