@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>Program scan edge</source>
-        <translation>プログラムスキャンエッジ</translation>
+        <translation>スキャンエッジ</translation>
     </message>
     <message>
         <source>TV</source>
