@@ -50,7 +50,7 @@ void frmMain::BuildChTree() {
         if (def.empty()) break;
         const TreeKeyParts parts = ParseTreeKeyStr(def);
         const QString image = QString::number(parts.image);
-        const QString text = CoreText(parts.caption);
+        const QString text = CoreWord(QString::fromStdString(parts.caption));
         const QString key = QString::fromStdString(parts.key);
         QTreeWidgetItem* parent = parts.parent.empty()
                                       ? nullptr
