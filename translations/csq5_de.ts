@@ -1447,7 +1447,7 @@
     </message>
     <message>
         <source>Export P&amp;DF...</source>
-        <translation>P&amp;DF exportieren...</translation>
+        <translation>PDF e&amp;xportieren...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
@@ -1507,7 +1507,7 @@
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation>&amp;Weitersuchen</translation>
+        <translation>Weiters&amp;uchen</translation>
     </message>
     <message>
         <source>&amp;Sort Bank...</source>

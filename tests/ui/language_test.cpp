@@ -22,7 +22,14 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include "app/profile.h"
+#include "clone/clone_commands.h"
 #include "clone/clone_messages.h"
+#include "file/acf_file.h"
+#include "file/read_backups.h"
+#include "model/channel_find.h"
+#include "model/grid_edit.h"
+#include "model/image_diff.h"
 #include "ui/compare_window.h"
 #include "ui/core_texts.h"
 #include "ui/help_window.h"
@@ -233,6 +240,60 @@ class LanguageTest : public QObject {
                                 "in:\r\nBank A 05: Frequenz\r\nEinstellung: Quittungston"));
         QCOMPARE(CoreText(std::string("Cannot open file.\r\n\r\n/tmp/Skip")),
                  QStringLiteral("Die Datei kann nicht geöffnet werden.\r\n\r\n/tmp/Skip"));
+    }
+
+    void everyCoreMessageIsInTheCatalogue() {
+        // Each line with words of every message the core builds comes from
+        // the catalogue; a core text changed without its entry in
+        // core_texts.cpp fails here.
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/i18n/csq5_de.qm")));
+        PseudoTranslator pseudo(german);
+        QCoreApplication::installTranslator(&pseudo);
+        std::vector<std::string> texts;
+        for (int code = 0; code <= 8; ++code) {
+            CloneFailure f;
+            f.driverLastError = code;
+            f.sequenceError = code - 1;
+            texts.push_back(CloneFailureText(f));
+        }
+        WriteVerifyResult verify;
+        verify.differingBytes = 1;
+        verify.places.assign(12, "Bank A 05: Frequency");
+        std::tm noon{};
+        noon.tm_hour = 12;
+        using C = CloneCommands;
+        for (const std::string& t : {C::ReadEditedQuestion(),
+                                     C::WriteQuestion(),
+                                     C::WriteVerifiedText(),
+                                     C::VerifyFailedText(verify),
+                                     C::VerifyReadFailedText("Cannot Clone."),
+                                     C::VerifyCancelledText(),
+                                     C::WriteProgressLabel(),
+                                     C::VerifyProgressLabel(),
+                                     C::ReadDoneText(noon, "/b/backup.acf", ""),
+                                     C::ReadDoneText(noon, "", "/b"),
+                                     C::InformationTitle(),
+                                     GridEdit::NoBlankChannelText("Bank C"),
+                                     GridEdit::MovedToText(true, "Bank C", "07"),
+                                     NoBackupsText("/b"),
+                                     FindNotFoundText("RPT"),
+                                     NoDifferencesText("b.acf"),
+                                     ProfileUnreadableText("/p"),
+                                     std::string(GridEdit::kMsgOverwrite),
+                                     std::string(GridEdit::kMsgInsertRefused),
+                                     AcfFileErrorMessage(kAcfCannotOpen, "/f")})
+            texts.push_back(t);
+        static const QRegularExpression words("[a-z]{2}"), name("^\\S*[./]\\S*$");
+        for (const std::string& text : texts) {
+            const QStringList english = QString::fromStdString(text).split("\r\n");
+            const QStringList shown = CoreText(text).split("\r\n");
+            QCOMPARE(shown.size(), english.size());
+            for (qsizetype i = 0; i < english.size(); ++i)
+                if (english[i].contains(words) && !english[i].contains(name))
+                    QVERIFY2(shown[i].contains(QChar(0x27E6)), qPrintable(english[i]));
+        }
+        QCoreApplication::removeTranslator(&pseudo);
     }
 
     void everyWindowTextIsTranslatedAndFits() {
