@@ -165,6 +165,9 @@ class LanguageTest : public QObject {
             QVERIFY(child.waitForFinished(60000));
             QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed(), c.expected);
         }
+        // The rest of the command line is judged without the option.
+        QCOMPARE(WithoutLanguageArgument({"--lang", "de", "/S"}), QStringList{"/S"});
+        QCOMPARE(WithoutLanguageArgument({"a.acf", "--lang=ja"}), QStringList{"a.acf"});
     }
 
     void showsGermanAndJapanese() {
