@@ -292,6 +292,8 @@ QString Fill(const QString& pattern, const std::vector<QString>& parts) {
     return out;
 }
 
+QString Clauses(const QString& line, int depth);
+
 QString Line(const QString& line, int depth) {
     if (line.trimmed().isEmpty()) return line;
     const QString whole = Lookup(line);
@@ -318,7 +320,40 @@ QString Line(const QString& line, int depth) {
         const QString shown = Lookup(list);
         if (shown != list) return shown + line.mid(space);
     }
-    return line;
+    return Clauses(line, depth);
+}
+
+// A line of clauses joined by "; " or ", " outside brackets ("3 channels
+// took the values as given, 1 was adjusted; Skip does not apply."): each
+// clause on its own, the separators and a closing full stop kept. The line
+// as it was when no clause is in the catalogue.
+QString Clauses(const QString& line, int depth) {
+    const bool stop = line.endsWith(QLatin1Char('.'));
+    const QString body = stop ? line.chopped(1) : line;
+    QStringList clauses, separators;
+    int brackets = 0;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i + 1 < body.size(); ++i) {
+        const QChar c = body[i];
+        if (c == QLatin1Char('(')) ++brackets;
+        if (c == QLatin1Char(')')) --brackets;
+        if (brackets == 0 && (c == QLatin1Char(';') || c == QLatin1Char(',')) &&
+            body[i + 1] == QLatin1Char(' ')) {
+            clauses << body.mid(from, i - from);
+            separators << body.mid(i, 2);
+            from = i + 2;
+        }
+    }
+    if (clauses.isEmpty()) return line;
+    clauses << body.mid(from);
+    QString out;
+    bool changed = false;
+    for (qsizetype i = 0; i < clauses.size(); ++i) {
+        const QString shown = Line(clauses[i], depth + 1);
+        changed = changed || shown != clauses[i];
+        out += shown + (i < separators.size() ? separators[i] : QString());
+    }
+    return changed ? out + (stop ? QStringLiteral(".") : QString()) : line;
 }
 
 }  // namespace
