@@ -253,40 +253,26 @@ class LanguageTest : public QObject {
         QVERIFY(german.load(QStringLiteral(":/i18n/csq5_de.qm")));
         PseudoTranslator pseudo(german);
         QCoreApplication::installTranslator(&pseudo);
-        std::vector<std::string> texts;
+        WriteVerifyResult verify{1, std::vector<std::string>(12, "Bank A 05: Frequency")};
+        std::tm noon{};
+        using C = CloneCommands;
+        // clang-format off
+        std::vector<std::string> texts = {
+            C::ReadEditedQuestion(), C::WriteQuestion(), C::WriteVerifiedText(),
+            C::VerifyFailedText(verify), C::VerifyReadFailedText("Cannot Clone."),
+            C::VerifyCancelledText(), C::WriteProgressLabel(), C::VerifyProgressLabel(),
+            C::ReadDoneText(noon, "/b/backup.acf", ""), C::ReadDoneText(noon, "", "/b"),
+            C::InformationTitle(), GridEdit::NoBlankChannelText("Bank C"),
+            GridEdit::MovedToText(true, "Bank C", "07"), NoBackupsText("/b"), FindNotFoundText("RPT"),
+            NoDifferencesText("b.acf"), ProfileUnreadableText("/p"), GridEdit::kMsgOverwrite,
+            GridEdit::kMsgInsertRefused, AcfFileErrorMessage(kAcfCannotOpen, "/f")};
+        // clang-format on
         for (int code = 0; code <= 8; ++code) {
             CloneFailure f;
             f.driverLastError = code;
             f.sequenceError = code - 1;
             texts.push_back(CloneFailureText(f));
         }
-        WriteVerifyResult verify;
-        verify.differingBytes = 1;
-        verify.places.assign(12, "Bank A 05: Frequency");
-        std::tm noon{};
-        noon.tm_hour = 12;
-        using C = CloneCommands;
-        for (const std::string& t : {C::ReadEditedQuestion(),
-                                     C::WriteQuestion(),
-                                     C::WriteVerifiedText(),
-                                     C::VerifyFailedText(verify),
-                                     C::VerifyReadFailedText("Cannot Clone."),
-                                     C::VerifyCancelledText(),
-                                     C::WriteProgressLabel(),
-                                     C::VerifyProgressLabel(),
-                                     C::ReadDoneText(noon, "/b/backup.acf", ""),
-                                     C::ReadDoneText(noon, "", "/b"),
-                                     C::InformationTitle(),
-                                     GridEdit::NoBlankChannelText("Bank C"),
-                                     GridEdit::MovedToText(true, "Bank C", "07"),
-                                     NoBackupsText("/b"),
-                                     FindNotFoundText("RPT"),
-                                     NoDifferencesText("b.acf"),
-                                     ProfileUnreadableText("/p"),
-                                     std::string(GridEdit::kMsgOverwrite),
-                                     std::string(GridEdit::kMsgInsertRefused),
-                                     AcfFileErrorMessage(kAcfCannotOpen, "/f")})
-            texts.push_back(t);
         static const QRegularExpression words("[a-z]{2}"), name("^\\S*[./]\\S*$");
         for (const std::string& text : texts) {
             const QStringList english = QString::fromStdString(text).split("\r\n");
