@@ -671,6 +671,242 @@
         <source>channel %1 was already given on line %2</source>
         <translation>Kanal %1 stand schon in Zeile %2</translation>
     </message>
+    <message>
+        <source>%1 channel is outside the frequency coverage of the receiver and would be written blank:</source>
+        <translation>%1 Kanal liegt außerhalb des Empfangsbereichs des Empfängers und würde leer geschrieben:</translation>
+    </message>
+    <message>
+        <source>%1 channels are outside the frequency coverage of the receiver and would be written blank:</source>
+        <translation>%1 Kanäle liegen außerhalb des Empfangsbereichs des Empfängers und würden leer geschrieben:</translation>
+    </message>
+    <message>
+        <source>Write anyway?</source>
+        <translation>Trotzdem schreiben?</translation>
+    </message>
+    <message>
+        <source>Clone read saved as %1; no backup copy.</source>
+        <translation>Klonlesen gespeichert als %1; keine Sicherungskopie.</translation>
+    </message>
+    <message>
+        <source>Clone read saved as %1; backup copy: %2</source>
+        <translation>Klonlesen gespeichert als %1; Sicherungskopie: %2</translation>
+    </message>
+    <message>
+        <source>%1 stands for no device: none is set for it, and the system has no serial port for it.</source>
+        <translation>%1 steht für kein Gerät: Keines ist dafür eingestellt, und das System hat keinen seriellen Port dafür.</translation>
+    </message>
+    <message>
+        <source>COM %1 is %2</source>
+        <translation>COM %1 ist %2</translation>
+    </message>
+    <message>
+        <source>no such device.</source>
+        <translation>kein solches Gerät.</translation>
+    </message>
+    <message>
+        <source>permission denied.</source>
+        <translation>Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <source>in use by another program.</source>
+        <translation>von einem anderen Programm belegt.</translation>
+    </message>
+    <message>
+        <source>in use by another program (%1).</source>
+        <translation>von einem anderen Programm belegt (%1).</translation>
+    </message>
+    <message>
+        <source>not a serial device.</source>
+        <translation>kein serielles Gerät.</translation>
+    </message>
+    <message>
+        <source>it could not be opened.</source>
+        <translation>es ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>nothing sent came back; a cloning cable echoes every byte.</source>
+        <translation>nichts Gesendetes kam zurück; ein Klonkabel gibt jedes Byte als Echo zurück.</translation>
+    </message>
+    <message>
+        <source>No such file.</source>
+        <translation>Keine solche Datei.</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>It is larger than the limit of %1 MiB.</source>
+        <translation>Sie ist größer als die Grenze von %1 MiB.</translation>
+    </message>
+    <message>
+        <source>It is empty.</source>
+        <translation>Sie ist leer.</translation>
+    </message>
+    <message>
+        <source>It is not a data file.</source>
+        <translation>Sie ist keine Datendatei.</translation>
+    </message>
+    <message>
+        <source>It could not be read.</source>
+        <translation>Sie ließ sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>frequency %1 MHz is outside the frequency coverage of the receiver (version %2)</source>
+        <translation>Frequenz %1 MHz liegt außerhalb des Empfangsbereichs des Empfängers (Version %2)</translation>
+    </message>
+    <message>
+        <source>The receiver or the cable stopped answering during the operation.</source>
+        <translation>Empfänger oder Kabel antworteten während des Vorgangs nicht mehr.</translation>
+    </message>
+    <message>
+        <source>A channel is dropped onto a memory bank or a row, not onto %1.</source>
+        <translation>Ein Kanal wird auf eine Speicherbank oder eine Zeile abgelegt, nicht auf %1.</translation>
+    </message>
+    <message>
+        <source>The channel is in %1 already.</source>
+        <translation>Der Kanal ist schon in %1.</translation>
+    </message>
+    <message>
+        <source>This channel cannot be left blank: hold Ctrl to copy it.</source>
+        <translation>Dieser Kanal kann nicht leer bleiben: Zum Kopieren Strg halten.</translation>
+    </message>
+    <message>
+        <source>A blank channel has nothing to move.</source>
+        <translation>Ein leerer Kanal hat nichts zu verschieben.</translation>
+    </message>
+    <message>
+        <source>%1 does not take this channel.</source>
+        <translation>%1 nimmt diesen Kanal nicht auf.</translation>
+    </message>
+    <message>
+        <source>%1 channel took the values as given</source>
+        <translation>%1 Kanal übernahm die Werte wie angegeben</translation>
+    </message>
+    <message>
+        <source>%1 channels took the values as given</source>
+        <translation>%1 Kanäle übernahmen die Werte wie angegeben</translation>
+    </message>
+    <message>
+        <source>%1 was adjusted</source>
+        <translation>%1 wurde angepasst</translation>
+    </message>
+    <message>
+        <source>%1 were adjusted</source>
+        <translation>%1 wurden angepasst</translation>
+    </message>
+    <message>
+        <source>%1 was left alone</source>
+        <translation>%1 blieb unverändert</translation>
+    </message>
+    <message>
+        <source>%1 were left alone</source>
+        <translation>%1 blieben unverändert</translation>
+    </message>
+    <message>
+        <source>%1 was left alone (%2)</source>
+        <translation>%1 blieb unverändert (%2)</translation>
+    </message>
+    <message>
+        <source>%1 were left alone (%2)</source>
+        <translation>%1 blieben unverändert (%2)</translation>
+    </message>
+    <message>
+        <source>%1 blank</source>
+        <translation>%1 leer</translation>
+    </message>
+    <message>
+        <source>%1 without these fields</source>
+        <translation>%1 ohne diese Felder</translation>
+    </message>
+    <message>
+        <source>left alone</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>%1 does not apply</source>
+        <translation>%1 trifft nicht zu</translation>
+    </message>
+    <message>
+        <source>%1 do not apply</source>
+        <translation>%1 treffen nicht zu</translation>
+    </message>
+    <message>
+        <source>Frequency %1 instead of %2</source>
+        <translation>Frequenz %1 statt %2</translation>
+    </message>
+    <message>
+        <source>Name %1 instead of %2</source>
+        <translation>Name %1 statt %2</translation>
+    </message>
+    <message>
+        <source>Mode %1 instead of %2</source>
+        <translation>Modulation %1 statt %2</translation>
+    </message>
+    <message>
+        <source>Tuning Step %1 instead of %2</source>
+        <translation>Abstimmschritt %1 statt %2</translation>
+    </message>
+    <message>
+        <source>Duplex %1 instead of %2</source>
+        <translation>Duplex %1 statt %2</translation>
+    </message>
+    <message>
+        <source>Offset %1 instead of %2</source>
+        <translation>Ablage %1 statt %2</translation>
+    </message>
+    <message>
+        <source>TSQL %1 instead of %2</source>
+        <translation>TSQL %1 statt %2</translation>
+    </message>
+    <message>
+        <source>CTCSS %1 instead of %2</source>
+        <translation>CTCSS %1 statt %2</translation>
+    </message>
+    <message>
+        <source>Skip %1 instead of %2</source>
+        <translation>Überspringen %1 statt %2</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Ablage</translation>
+    </message>
+    <message>
+        <source>CTCSS</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>Tuning Step</source>
+        <translation>Abstimmschritt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be received by this receiver version; left as it was.</source>
+        <translation>%1 kann diese Empfängerversion nicht empfangen; unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>%1 channel was filled (%2 adjusted), %3 refused.</source>
+        <translation>%1 Kanal wurde gefüllt (%2 angepasst), %3 abgelehnt.</translation>
+    </message>
+    <message>
+        <source>%1 channels were filled (%2 adjusted), %3 refused.</source>
+        <translation>%1 Kanäle wurden gefüllt (%2 angepasst), %3 abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The %1 channels do not fit from CH %2: the list ends at CH %3.</source>
+        <translation>Die %1 Kanäle passen ab CH %2 nicht: Die Liste endet bei CH %3.</translation>
+    </message>
+    <message>
+        <source>The %1 channels cannot go from CH %2: a channel may not go to its place there.</source>
+        <translation>Die %1 Kanäle können nicht ab CH %2 stehen: Ein Kanal darf dort nicht an seinen Platz.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>

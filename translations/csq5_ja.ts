@@ -671,6 +671,242 @@
         <source>channel %1 was already given on line %2</source>
         <translation>チャンネル%1は%2行目ですでに指定されています</translation>
     </message>
+    <message>
+        <source>%1 channel is outside the frequency coverage of the receiver and would be written blank:</source>
+        <translation>%1チャンネルが受信機の受信範囲外のため、空きとして書き込まれます:</translation>
+    </message>
+    <message>
+        <source>%1 channels are outside the frequency coverage of the receiver and would be written blank:</source>
+        <translation>%1チャンネルが受信機の受信範囲外のため、空きとして書き込まれます:</translation>
+    </message>
+    <message>
+        <source>Write anyway?</source>
+        <translation>このまま書き込みますか?</translation>
+    </message>
+    <message>
+        <source>Clone read saved as %1; no backup copy.</source>
+        <translation>クローン読み込みを%1に保存しました。バックアップはありません。</translation>
+    </message>
+    <message>
+        <source>Clone read saved as %1; backup copy: %2</source>
+        <translation>クローン読み込みを%1に保存しました。バックアップ: %2</translation>
+    </message>
+    <message>
+        <source>%1 stands for no device: none is set for it, and the system has no serial port for it.</source>
+        <translation>%1に対応するデバイスがありません。設定されておらず、システムにも該当するシリアルポートがありません。</translation>
+    </message>
+    <message>
+        <source>COM %1 is %2</source>
+        <translation>COM %1は%2</translation>
+    </message>
+    <message>
+        <source>no such device.</source>
+        <translation>デバイスがありません。</translation>
+    </message>
+    <message>
+        <source>permission denied.</source>
+        <translation>アクセスが拒否されました。</translation>
+    </message>
+    <message>
+        <source>in use by another program.</source>
+        <translation>別のプログラムが使用中です。</translation>
+    </message>
+    <message>
+        <source>in use by another program (%1).</source>
+        <translation>別のプログラムが使用中です（%1）。</translation>
+    </message>
+    <message>
+        <source>not a serial device.</source>
+        <translation>シリアルデバイスではありません。</translation>
+    </message>
+    <message>
+        <source>it could not be opened.</source>
+        <translation>開けませんでした。</translation>
+    </message>
+    <message>
+        <source>nothing sent came back; a cloning cable echoes every byte.</source>
+        <translation>送信したデータが返ってきません。クローンケーブルはすべてのバイトをエコーします。</translation>
+    </message>
+    <message>
+        <source>No such file.</source>
+        <translation>ファイルがありません。</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>アクセスが拒否されました。</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>フォルダーです。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>It is larger than the limit of %1 MiB.</source>
+        <translation>上限の%1 MiBを超えています。</translation>
+    </message>
+    <message>
+        <source>It is empty.</source>
+        <translation>空です。</translation>
+    </message>
+    <message>
+        <source>It is not a data file.</source>
+        <translation>データファイルではありません。</translation>
+    </message>
+    <message>
+        <source>It could not be read.</source>
+        <translation>読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>frequency %1 MHz is outside the frequency coverage of the receiver (version %2)</source>
+        <translation>周波数%1 MHzは受信機の受信範囲外です（バージョン%2）</translation>
+    </message>
+    <message>
+        <source>The receiver or the cable stopped answering during the operation.</source>
+        <translation>操作中に受信機またはケーブルが応答しなくなりました。</translation>
+    </message>
+    <message>
+        <source>A channel is dropped onto a memory bank or a row, not onto %1.</source>
+        <translation>チャンネルはメモリーバンクか行にドロップします。%1にはドロップできません。</translation>
+    </message>
+    <message>
+        <source>The channel is in %1 already.</source>
+        <translation>このチャンネルはすでに%1にあります。</translation>
+    </message>
+    <message>
+        <source>This channel cannot be left blank: hold Ctrl to copy it.</source>
+        <translation>このチャンネルは空きにできません。コピーするにはCtrlを押したままにしてください。</translation>
+    </message>
+    <message>
+        <source>A blank channel has nothing to move.</source>
+        <translation>空きチャンネルには移動するものがありません。</translation>
+    </message>
+    <message>
+        <source>%1 does not take this channel.</source>
+        <translation>%1にはこのチャンネルを入れられません。</translation>
+    </message>
+    <message>
+        <source>%1 channel took the values as given</source>
+        <translation>%1チャンネルは指定どおりの値になりました</translation>
+    </message>
+    <message>
+        <source>%1 channels took the values as given</source>
+        <translation>%1チャンネルは指定どおりの値になりました</translation>
+    </message>
+    <message>
+        <source>%1 was adjusted</source>
+        <translation>%1件は調整されました</translation>
+    </message>
+    <message>
+        <source>%1 were adjusted</source>
+        <translation>%1件は調整されました</translation>
+    </message>
+    <message>
+        <source>%1 was left alone</source>
+        <translation>%1件は変更されませんでした</translation>
+    </message>
+    <message>
+        <source>%1 were left alone</source>
+        <translation>%1件は変更されませんでした</translation>
+    </message>
+    <message>
+        <source>%1 was left alone (%2)</source>
+        <translation>%1件は変更されませんでした（%2）</translation>
+    </message>
+    <message>
+        <source>%1 were left alone (%2)</source>
+        <translation>%1件は変更されませんでした（%2）</translation>
+    </message>
+    <message>
+        <source>%1 blank</source>
+        <translation>空き%1件</translation>
+    </message>
+    <message>
+        <source>%1 without these fields</source>
+        <translation>この項目のないもの%1件</translation>
+    </message>
+    <message>
+        <source>left alone</source>
+        <translation>変更なし</translation>
+    </message>
+    <message>
+        <source>%1 does not apply</source>
+        <translation>%1は該当しません</translation>
+    </message>
+    <message>
+        <source>%1 do not apply</source>
+        <translation>%1は該当しません</translation>
+    </message>
+    <message>
+        <source>Frequency %1 instead of %2</source>
+        <translation>周波数 %2ではなく%1</translation>
+    </message>
+    <message>
+        <source>Name %1 instead of %2</source>
+        <translation>ネーム %2ではなく%1</translation>
+    </message>
+    <message>
+        <source>Mode %1 instead of %2</source>
+        <translation>モード %2ではなく%1</translation>
+    </message>
+    <message>
+        <source>Tuning Step %1 instead of %2</source>
+        <translation>チューニングステップ %2ではなく%1</translation>
+    </message>
+    <message>
+        <source>Duplex %1 instead of %2</source>
+        <translation>デュプレックス %2ではなく%1</translation>
+    </message>
+    <message>
+        <source>Offset %1 instead of %2</source>
+        <translation>オフセット %2ではなく%1</translation>
+    </message>
+    <message>
+        <source>TSQL %1 instead of %2</source>
+        <translation>TSQL %2ではなく%1</translation>
+    </message>
+    <message>
+        <source>CTCSS %1 instead of %2</source>
+        <translation>CTCSS %2ではなく%1</translation>
+    </message>
+    <message>
+        <source>Skip %1 instead of %2</source>
+        <translation>スキップ %2ではなく%1</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>オフセット</translation>
+    </message>
+    <message>
+        <source>CTCSS</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>Tuning Step</source>
+        <translation>チューニングステップ</translation>
+    </message>
+    <message>
+        <source>%1 cannot be received by this receiver version; left as it was.</source>
+        <translation>%1はこのバージョンの受信機では受信できません。元のままにしました。</translation>
+    </message>
+    <message>
+        <source>%1 channel was filled (%2 adjusted), %3 refused.</source>
+        <translation>%1チャンネルを埋めました（調整%2件）。拒否%3件。</translation>
+    </message>
+    <message>
+        <source>%1 channels were filled (%2 adjusted), %3 refused.</source>
+        <translation>%1チャンネルを埋めました（調整%2件）。拒否%3件。</translation>
+    </message>
+    <message>
+        <source>The %1 channels do not fit from CH %2: the list ends at CH %3.</source>
+        <translation>CH %2からでは%1チャンネルが入りません。リストはCH %3で終わります。</translation>
+    </message>
+    <message>
+        <source>The %1 channels cannot go from CH %2: a channel may not go to its place there.</source>
+        <translation>CH %2からは%1チャンネルを置けません。そこに置けないチャンネルがあります。</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>

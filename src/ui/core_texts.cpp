@@ -207,6 +207,81 @@ const char* const kCoreTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "tuning step %1 is not a number in kHz"),
     QT_TRANSLATE_NOOP("CoreText", "skip %1 is not \"\", \"S\" or \"P\""),
     QT_TRANSLATE_NOOP("CoreText", "channel %1 was already given on line %2"),
+    // Clone writes that would blank channels, the device behind a port, why a
+    // file could not be opened.
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "%1 channel is outside the frequency coverage of the receiver and would be written blank:"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "%1 channels are outside the frequency coverage of the receiver and would be "
+                      "written blank:"),
+    QT_TRANSLATE_NOOP("CoreText", "Write anyway?"),
+    QT_TRANSLATE_NOOP("CoreText", "Clone read saved as %1; no backup copy."),
+    QT_TRANSLATE_NOOP("CoreText", "Clone read saved as %1; backup copy: %2"),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "%1 stands for no device: none is set for it, and the system has no serial port for it."),
+    QT_TRANSLATE_NOOP("CoreText", "COM %1 is %2"),
+    QT_TRANSLATE_NOOP("CoreText", "no such device."),
+    QT_TRANSLATE_NOOP("CoreText", "permission denied."),
+    QT_TRANSLATE_NOOP("CoreText", "in use by another program."),
+    QT_TRANSLATE_NOOP("CoreText", "in use by another program (%1)."),
+    QT_TRANSLATE_NOOP("CoreText", "not a serial device."),
+    QT_TRANSLATE_NOOP("CoreText", "it could not be opened."),
+    QT_TRANSLATE_NOOP("CoreText", "nothing sent came back; a cloning cable echoes every byte."),
+    QT_TRANSLATE_NOOP("CoreText", "No such file."),
+    QT_TRANSLATE_NOOP("CoreText", "Permission denied."),
+    QT_TRANSLATE_NOOP("CoreText", "It is a folder."),
+    QT_TRANSLATE_NOOP("CoreText", "It is not a regular file."),
+    QT_TRANSLATE_NOOP("CoreText", "It is larger than the limit of %1 MiB."),
+    QT_TRANSLATE_NOOP("CoreText", "It is empty."),
+    QT_TRANSLATE_NOOP("CoreText", "It is not a data file."),
+    QT_TRANSLATE_NOOP("CoreText", "It could not be read."),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "frequency %1 MHz is outside the frequency coverage of the receiver (version %2)"),
+    // A cable that stopped answering; channels dropped where they cannot go.
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The receiver or the cable stopped answering during the operation."),
+    QT_TRANSLATE_NOOP("CoreText", "A channel is dropped onto a memory bank or a row, not onto %1."),
+    QT_TRANSLATE_NOOP("CoreText", "The channel is in %1 already."),
+    QT_TRANSLATE_NOOP("CoreText", "This channel cannot be left blank: hold Ctrl to copy it."),
+    QT_TRANSLATE_NOOP("CoreText", "A blank channel has nothing to move."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 does not take this channel."),
+    // Bulk Edit and Fill Channels: their reports, clause by clause.
+    QT_TRANSLATE_NOOP("CoreText", "%1 channel took the values as given"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 channels took the values as given"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 was adjusted"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 were adjusted"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 was left alone"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 were left alone"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 was left alone (%2)"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 were left alone (%2)"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 blank"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 without these fields"),
+    QT_TRANSLATE_NOOP("CoreText", "left alone"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 does not apply"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 do not apply"),
+    QT_TRANSLATE_NOOP("CoreText", "Frequency %1 instead of %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Name %1 instead of %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Mode %1 instead of %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Tuning Step %1 instead of %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Duplex %1 instead of %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Offset %1 instead of %2"),
+    QT_TRANSLATE_NOOP("CoreText", "TSQL %1 instead of %2"),
+    QT_TRANSLATE_NOOP("CoreText", "CTCSS %1 instead of %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Skip %1 instead of %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Offset"),
+    QT_TRANSLATE_NOOP("CoreText", "CTCSS"),
+    QT_TRANSLATE_NOOP("CoreText", "Tuning Step"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "%1 cannot be received by this receiver version; left as it was."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 channel was filled (%2 adjusted), %3 refused."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 channels were filled (%2 adjusted), %3 refused."),
+    QT_TRANSLATE_NOOP("CoreText", "The %1 channels do not fit from CH %2: the list ends at CH %3."),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "The %1 channels cannot go from CH %2: a channel may not go to its place there."),
 };
 
 // The patterns whose parts are texts of the program (a list's name, a
@@ -221,7 +296,15 @@ const char* const kComposedOfTexts[] = {"%1: %2",
                                         "Save changes to %1 ?",
                                         "%1 difference between %2 and %3",
                                         "%1 differences between %2 and %3",
-                                        "The memory shown is the same as in %1."};
+                                        "The memory shown is the same as in %1.",
+                                        "A channel is dropped onto a memory bank or a row, not "
+                                        "onto %1.",
+                                        "The channel is in %1 already.",
+                                        "%1 does not take this channel.",
+                                        "%1 does not apply",
+                                        "%1 do not apply",
+                                        "%1 was left alone (%2)",
+                                        "%1 were left alone (%2)"};
 
 struct Pattern {
     QString source;  // as in the catalogue, with %1, %2 ...

@@ -241,6 +241,13 @@ class LanguageTest : public QObject {
                  QStringLiteral("Die Prüfung nach dem Schreiben ist fehlgeschlagen.\r\n\r\n2 Bytes "
                                 "im Speicher des Empfängers weichen vom Geschriebenen ab, "
                                 "in:\r\nBank A 05: Frequenz\r\nEinstellung: Quittungston"));
+        // A report of clauses, clause by clause.
+        QCOMPARE(CoreText(std::string("3 channels took the values as given, 1 was adjusted, 2 "
+                                      "were left alone (2 blank).")),
+                 QStringLiteral("3 Kanäle übernahmen die Werte wie angegeben, 1 wurde angepasst, "
+                                "2 blieben unverändert (2 leer)."));
+        QCOMPARE(CoreText(std::string("Bank A 05: left alone, Duplex, Offset do not apply.")),
+                 QStringLiteral("Bank A 05: unverändert, Duplex, Ablage treffen nicht zu."));
         QCOMPARE(CoreText(std::string("Cannot open file.\r\n\r\n/tmp/Skip")),
                  QStringLiteral("Die Datei kann nicht geöffnet werden.\r\n\r\n/tmp/Skip"));
     }
