@@ -103,7 +103,8 @@ struct Survey {
             auto* box = qobject_cast<QDialogButtonBox*>(w->parentWidget());
             auto* button = qobject_cast<QAbstractButton*>(w);
             if (!(box && button && box->standardButton(button)))
-                for (const char* p : {"text", "title", "placeholderText"})
+                for (const char* p :
+                     {"text", "title", "placeholderText", "toolTip", "accessibleName"})
                     Text(*w, w->property(p).toString());
             if (auto* v = qobject_cast<QAbstractItemView*>(w)) Items(*w, *v->model());
             if (auto* c = qobject_cast<QComboBox*>(w)) Items(*w, *c->model());
