@@ -907,6 +907,50 @@
         <source>The %1 channels cannot go from CH %2: a channel may not go to its place there.</source>
         <translation>Die %1 Kanäle können nicht ab CH %2 stehen: Ein Kanal darf dort nicht an seinen Platz.</translation>
     </message>
+    <message>
+        <source>mode %1 cannot be received (FM, FMN, AM, WFM)</source>
+        <translation>Modulation %1 kann nicht empfangen werden (FM, FMN, AM, WFM)</translation>
+    </message>
+    <message>
+        <source>mode %1 is digital voice, which the receiver cannot receive</source>
+        <translation>Modulation %1 ist digitale Sprache, die der Empfänger nicht empfangen kann</translation>
+    </message>
+    <message>
+        <source>tone squelch %1 is a DCS code, which the receiver cannot decode: imported without tone squelch</source>
+        <translation>Tonsquelch %1 ist ein DCS-Code, den der Empfänger nicht auswerten kann: ohne Tonsquelch importiert</translation>
+    </message>
+    <message>
+        <source>tone squelch %1 is not understood: imported without tone squelch</source>
+        <translation>Tonsquelch %1 ist unverständlich: ohne Tonsquelch importiert</translation>
+    </message>
+    <message>
+        <source>tone %1 Hz is not one of the receiver&apos;s CTCSS tones: imported without tone squelch</source>
+        <translation>Ton %1 Hz ist keiner der CTCSS-Töne des Empfängers: ohne Tonsquelch importiert</translation>
+    </message>
+    <message>
+        <source>a scanner list has no locations: choose the bank and row to start at</source>
+        <translation>eine Scannerliste hat keine Speicherplätze: Bank und Startzeile wählen</translation>
+    </message>
+    <message>
+        <source>does not fit: Bank %1 has no row %2</source>
+        <translation>passt nicht: Bank %1 hat keine Zeile %2</translation>
+    </message>
+    <message>
+        <source>frequency %1 MHz is outside every band of this receiver version</source>
+        <translation>Frequenz %1 MHz liegt außerhalb aller Bänder dieser Empfängerversion</translation>
+    </message>
+    <message>
+        <source>The %1 channel does not fit from CH %2: %3 ends at CH %4.</source>
+        <translation>Der %1 Kanal passt ab CH %2 nicht: %3 endet bei CH %4.</translation>
+    </message>
+    <message>
+        <source>The %1 channels do not fit from CH %2: %3 ends at CH %4.</source>
+        <translation>Die %1 Kanäle passen ab CH %2 nicht: %3 endet bei CH %4.</translation>
+    </message>
+    <message>
+        <source>process %1</source>
+        <translation>Prozess %1</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>

@@ -907,6 +907,50 @@
         <source>The %1 channels cannot go from CH %2: a channel may not go to its place there.</source>
         <translation>CH %2からは%1チャンネルを置けません。そこに置けないチャンネルがあります。</translation>
     </message>
+    <message>
+        <source>mode %1 cannot be received (FM, FMN, AM, WFM)</source>
+        <translation>モード%1は受信できません（FM、FMN、AM、WFM）</translation>
+    </message>
+    <message>
+        <source>mode %1 is digital voice, which the receiver cannot receive</source>
+        <translation>モード%1はデジタル音声で、この受信機では受信できません</translation>
+    </message>
+    <message>
+        <source>tone squelch %1 is a DCS code, which the receiver cannot decode: imported without tone squelch</source>
+        <translation>トーンスケルチ%1はDCSコードで、この受信機では復号できません。トーンスケルチなしでインポートしました</translation>
+    </message>
+    <message>
+        <source>tone squelch %1 is not understood: imported without tone squelch</source>
+        <translation>トーンスケルチ%1を解釈できません。トーンスケルチなしでインポートしました</translation>
+    </message>
+    <message>
+        <source>tone %1 Hz is not one of the receiver&apos;s CTCSS tones: imported without tone squelch</source>
+        <translation>トーン%1 Hzは受信機のCTCSSトーンにありません。トーンスケルチなしでインポートしました</translation>
+    </message>
+    <message>
+        <source>a scanner list has no locations: choose the bank and row to start at</source>
+        <translation>スキャナーリストには位置がありません。開始するバンクと行を選んでください</translation>
+    </message>
+    <message>
+        <source>does not fit: Bank %1 has no row %2</source>
+        <translation>入りません: バンク%1に%2行目はありません</translation>
+    </message>
+    <message>
+        <source>frequency %1 MHz is outside every band of this receiver version</source>
+        <translation>周波数%1 MHzはこのバージョンの受信機のどのバンドにも入りません</translation>
+    </message>
+    <message>
+        <source>The %1 channel does not fit from CH %2: %3 ends at CH %4.</source>
+        <translation>CH %2からでは%1チャンネルが入りません。%3はCH %4で終わります。</translation>
+    </message>
+    <message>
+        <source>The %1 channels do not fit from CH %2: %3 ends at CH %4.</source>
+        <translation>CH %2からでは%1チャンネルが入りません。%3はCH %4で終わります。</translation>
+    </message>
+    <message>
+        <source>process %1</source>
+        <translation>プロセス%1</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>

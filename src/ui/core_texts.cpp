@@ -207,6 +207,26 @@ const char* const kCoreTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "tuning step %1 is not a number in kHz"),
     QT_TRANSLATE_NOOP("CoreText", "skip %1 is not \"\", \"S\" or \"P\""),
     QT_TRANSLATE_NOOP("CoreText", "channel %1 was already given on line %2"),
+    // Scanner lists and other tables without channel numbers; blocks that do
+    // not fit; who holds a port.
+    QT_TRANSLATE_NOOP("CoreText", "mode %1 cannot be received (FM, FMN, AM, WFM)"),
+    QT_TRANSLATE_NOOP("CoreText", "mode %1 is digital voice, which the receiver cannot receive"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "tone squelch %1 is a DCS code, which the receiver cannot decode: imported "
+                      "without tone squelch"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "tone squelch %1 is not understood: imported without tone squelch"),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "tone %1 Hz is not one of the receiver's CTCSS tones: imported without tone squelch"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "a scanner list has no locations: choose the bank and row to start at"),
+    QT_TRANSLATE_NOOP("CoreText", "does not fit: Bank %1 has no row %2"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "frequency %1 MHz is outside every band of this receiver version"),
+    QT_TRANSLATE_NOOP("CoreText", "The %1 channel does not fit from CH %2: %3 ends at CH %4."),
+    QT_TRANSLATE_NOOP("CoreText", "The %1 channels do not fit from CH %2: %3 ends at CH %4."),
+    QT_TRANSLATE_NOOP("CoreText", "process %1"),
     // Clone writes that would blank channels, the device behind a port, why a
     // file could not be opened.
     QT_TRANSLATE_NOOP(
@@ -304,7 +324,12 @@ const char* const kComposedOfTexts[] = {"%1: %2",
                                         "%1 does not apply",
                                         "%1 do not apply",
                                         "%1 was left alone (%2)",
-                                        "%1 were left alone (%2)"};
+                                        "%1 were left alone (%2)",
+                                        "in use by another program (%1).",
+                                        "The %1 channel does not fit from CH %2: %3 ends at CH "
+                                        "%4.",
+                                        "The %1 channels do not fit from CH %2: %3 ends at CH "
+                                        "%4."};
 
 struct Pattern {
     QString source;  // as in the catalogue, with %1, %2 ...
