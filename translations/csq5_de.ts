@@ -953,6 +953,13 @@
     </message>
 </context>
 <context>
+    <name>DropDown</name>
+    <message>
+        <source>Choices</source>
+        <translation>Auswahl</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>CSV Files (*.csv)</source>
@@ -1429,6 +1436,62 @@
         <source>This manual is in English.</source>
         <translation>Dieses Handbuch ist auf Englisch.</translation>
     </message>
+    <message>
+        <source>Accessibility</source>
+        <translation>Barrierefreiheit</translation>
+    </message>
+    <message>
+        <source>Screen readers on Linux: Orca</source>
+        <translation>Bildschirmleser unter Linux: Orca</translation>
+    </message>
+    <message>
+        <source>Keyboard commands</source>
+        <translation>Tastaturbefehle</translation>
+    </message>
+    <message>
+        <source>Large text and themes</source>
+        <translation>Große Schrift und Designs</translation>
+    </message>
+    <message>
+        <source>Dark theme</source>
+        <translation>Dunkles Design</translation>
+    </message>
+    <message>
+        <source>Large text</source>
+        <translation>Große Schrift</translation>
+    </message>
+    <message>
+        <source>Move Up, Move Down</source>
+        <translation>Nach oben, Nach unten</translation>
+    </message>
+    <message>
+        <source>Move to Bank</source>
+        <translation>In Bank verschieben</translation>
+    </message>
+    <message>
+        <source>Orca screen reader</source>
+        <translation>Bildschirmleser Orca</translation>
+    </message>
+    <message>
+        <source>Screen reader</source>
+        <translation>Bildschirmleser</translation>
+    </message>
+    <message>
+        <source>Shortcut keys</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Contents and index</source>
+        <translation>Inhalt und Index</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Stichwort</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Hilfeseite</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -1458,6 +1521,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Clone progress</source>
+        <translation>Klonfortschritt</translation>
     </message>
 </context>
 <context>
@@ -1490,6 +1557,10 @@
         <source>demo receiver</source>
         <translation>Demo-Empfänger</translation>
     </message>
+    <message>
+        <source>COM%1 device</source>
+        <translation>Gerät für COM%1</translation>
+    </message>
 </context>
 <context>
     <name>frmCompare</name>
@@ -1512,6 +1583,10 @@
     <message>
         <source>Field</source>
         <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
     </message>
 </context>
 <context>
@@ -1865,6 +1940,65 @@
         <source>Recent File</source>
         <translation>Zuletzt benutzte Datei</translation>
     </message>
+    <message>
+        <source>Channel lists</source>
+        <translation>Kanallisten</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>No channel list in this group</source>
+        <translation>Keine Kanalliste in dieser Gruppe</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Move to &amp;Bank...</source>
+        <translation>In &amp;Bank verschieben...</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>More toolbar buttons</source>
+        <translation>Weitere Schaltflächen</translation>
+    </message>
+</context>
+<context>
+    <name>frmMoveToBank</name>
+    <message>
+        <source>Move to Bank</source>
+        <translation>In Bank verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Bank (the channel goes to its first blank channel):</source>
+        <translation>&amp;Bank (der Kanal kommt auf ihren ersten leeren Kanal):</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
 </context>
 <context>
     <name>frmRestoreBackup</name>
@@ -1895,6 +2029,10 @@
     <message>
         <source>&amp;Compare</source>
         <translation>&amp;Vergleichen</translation>
+    </message>
+    <message>
+        <source>Backups of clone reads</source>
+        <translation>Sicherungen des Klonlesens</translation>
     </message>
 </context>
 <context>
@@ -1954,6 +2092,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
     </message>
 </context>
 <context>

@@ -953,6 +953,13 @@
     </message>
 </context>
 <context>
+    <name>DropDown</name>
+    <message>
+        <source>Choices</source>
+        <translation>選択肢</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>CSV Files (*.csv)</source>
@@ -1429,6 +1436,62 @@
         <source>This manual is in English.</source>
         <translation>このマニュアルは英語で書かれています。</translation>
     </message>
+    <message>
+        <source>Accessibility</source>
+        <translation>アクセシビリティ</translation>
+    </message>
+    <message>
+        <source>Screen readers on Linux: Orca</source>
+        <translation>Linuxのスクリーンリーダー: Orca</translation>
+    </message>
+    <message>
+        <source>Keyboard commands</source>
+        <translation>キーボード操作</translation>
+    </message>
+    <message>
+        <source>Large text and themes</source>
+        <translation>大きな文字とテーマ</translation>
+    </message>
+    <message>
+        <source>Dark theme</source>
+        <translation>ダークテーマ</translation>
+    </message>
+    <message>
+        <source>Large text</source>
+        <translation>大きな文字</translation>
+    </message>
+    <message>
+        <source>Move Up, Move Down</source>
+        <translation>上へ移動、下へ移動</translation>
+    </message>
+    <message>
+        <source>Move to Bank</source>
+        <translation>バンクへ移動</translation>
+    </message>
+    <message>
+        <source>Orca screen reader</source>
+        <translation>スクリーンリーダーOrca</translation>
+    </message>
+    <message>
+        <source>Screen reader</source>
+        <translation>スクリーンリーダー</translation>
+    </message>
+    <message>
+        <source>Shortcut keys</source>
+        <translation>ショートカットキー</translation>
+    </message>
+    <message>
+        <source>Contents and index</source>
+        <translation>目次と索引</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>ヘルプページ</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -1458,6 +1521,10 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Clone progress</source>
+        <translation>クローンの進行状況</translation>
     </message>
 </context>
 <context>
@@ -1490,6 +1557,10 @@
         <source>demo receiver</source>
         <translation>デモ受信機</translation>
     </message>
+    <message>
+        <source>COM%1 device</source>
+        <translation>COM%1のデバイス</translation>
+    </message>
 </context>
 <context>
     <name>frmCompare</name>
@@ -1512,6 +1583,10 @@
     <message>
         <source>Field</source>
         <translation>項目</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>相違</translation>
     </message>
 </context>
 <context>
@@ -1865,6 +1940,65 @@
         <source>Recent File</source>
         <translation>最近使ったファイル</translation>
     </message>
+    <message>
+        <source>Channel lists</source>
+        <translation>チャンネルリスト</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>No channel list in this group</source>
+        <translation>このグループにはチャンネルリストがありません</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>ステータス</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1チャンネル</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>空き</translation>
+    </message>
+    <message>
+        <source>Move to &amp;Bank...</source>
+        <translation>バンクへ移動(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Up</source>
+        <translation>上へ移動(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>下へ移動(&amp;D)</translation>
+    </message>
+    <message>
+        <source>More toolbar buttons</source>
+        <translation>その他のツールボタン</translation>
+    </message>
+</context>
+<context>
+    <name>frmMoveToBank</name>
+    <message>
+        <source>Move to Bank</source>
+        <translation>バンクへ移動</translation>
+    </message>
+    <message>
+        <source>&amp;Bank (the channel goes to its first blank channel):</source>
+        <translation>バンク（最初の空きチャンネルに入ります）(&amp;B):</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>バンク</translation>
+    </message>
 </context>
 <context>
     <name>frmRestoreBackup</name>
@@ -1895,6 +2029,10 @@
     <message>
         <source>&amp;Compare</source>
         <translation>比較(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Backups of clone reads</source>
+        <translation>クローン読み込みのバックアップ</translation>
     </message>
 </context>
 <context>
@@ -1954,6 +2092,10 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>手順</translation>
     </message>
 </context>
 <context>

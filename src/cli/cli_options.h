@@ -43,6 +43,8 @@ struct CliOptions {
     std::string list = "BankA";
     bool listGiven = false;
     bool verify = false;  // write: read the memory back and compare
+    // write: channels outside the receiver's coverage may go out blank
+    bool allowBlanking = false;
     bool help = false;
     bool version = false;
 };

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
@@ -69,6 +70,8 @@ frmComDevices::frmComDevices(const std::vector<std::pair<QString, QString>>& por
             cbo->addItem(ItemText(path, description), path);
         auto* label = new QLabel(tr("COM&%1").arg(slot), this);
         label->setBuddy(cbo);
+        // The typed device is the box's own text: it carries the slot's name.
+        cbo->lineEdit()->setAccessibleName(tr("COM%1 device").arg(slot));
         form->addRow(label, cbo);
         cbo_[slot - 1] = cbo;
         // Which device the slot opens now, under its choice.

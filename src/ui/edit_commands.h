@@ -71,6 +71,10 @@ class EditCommands {
     // The row the channel went to; -1 when nothing changed.
     int Drop(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource);
 
+    // Edit > Move Up / Move Down (delta -1 or +1): one step of history; the
+    // row the channel went to, -1 when it could not move.
+    int Shift(int key, int row, int delta);
+
     GridEdit& Grid() { return grid_; }
     const GridEdit& Grid() const { return grid_; }
     frmEditCh& ChannelDialog();

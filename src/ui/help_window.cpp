@@ -72,6 +72,11 @@ const ContentsEntry kContents[] = {
     {1, QT_TRANSLATE_NOOP("HelpWindow", "Choosing the device of a COM slot"), "serial.html#slots"},
     {1, QT_TRANSLATE_NOOP("HelpWindow", "Troubleshooting"), "serial.html#trouble"},
     {0, QT_TRANSLATE_NOOP("HelpWindow", "Menus and toolbar"), "menus.html"},
+    {0, QT_TRANSLATE_NOOP("HelpWindow", "Accessibility"), "accessibility.html"},
+    {1, QT_TRANSLATE_NOOP("HelpWindow", "Screen readers on Linux: Orca"),
+     "accessibility.html#orca"},
+    {1, QT_TRANSLATE_NOOP("HelpWindow", "Keyboard commands"), "accessibility.html#keyboard"},
+    {1, QT_TRANSLATE_NOOP("HelpWindow", "Large text and themes"), "accessibility.html#themes"},
     {0, QT_TRANSLATE_NOOP("HelpWindow", "Command line and simulator"), "tools.html"},
     {1, QT_TRANSLATE_NOOP("HelpWindow", "csq5-cli: cloning without a window"), "tools.html#cli"},
     {1, QT_TRANSLATE_NOOP("HelpWindow", "csq5-sim: a receiver on a pseudo-terminal"),
@@ -82,6 +87,15 @@ const std::pair<const char*, const char*> kIndex[] = {
     {QT_TRANSLATE_NOOP("HelpWindow", ".acf file"), "files.html"},
     {QT_TRANSLATE_NOOP("HelpWindow", "/S (initial setup at start)"), "setup.html#run"},
     {QT_TRANSLATE_NOOP("HelpWindow", "AM TV channels"), "editing.html#grid"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Accessibility"), "accessibility.html"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Dark theme"), "accessibility.html#themes"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Keyboard commands"), "accessibility.html#keyboard"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Large text"), "accessibility.html#themes"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Move Up, Move Down"), "accessibility.html#keyboard"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Move to Bank"), "accessibility.html#keyboard"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Orca screen reader"), "accessibility.html#orca"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Screen reader"), "accessibility.html#orca"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Shortcut keys"), "accessibility.html#keyboard"},
     {QT_TRANSLATE_NOOP("HelpWindow", "Backups of clone reads"), "cloning.html#backups"},
     {QT_TRANSLATE_NOOP("HelpWindow", "Bank"), "editing.html#grid"},
     {QT_TRANSLATE_NOOP("HelpWindow", "Cable"), "serial.html#devices"},
@@ -166,10 +180,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* splitter = new QSplitter(this);
     tabs_ = new QTabWidget(splitter);
     tabs_->setObjectName(QStringLiteral("tabHelp"));
+    tabs_->setAccessibleName(tr("Contents and index"));
 
     contents_ = new QTreeWidget(tabs_);
     contents_->setObjectName(QStringLiteral("trvHelpContents"));
     contents_->setHeaderHidden(true);
+    contents_->setAccessibleName(tr("Contents"));
     QTreeWidgetItem* chapter = nullptr;
     for (const auto& e : kContents) {
         QTreeWidgetItem* item = (e.level == 0 || !chapter) ? new QTreeWidgetItem(contents_)
@@ -192,8 +208,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     indexText_ = new QLineEdit(indexPage);
     indexText_->setObjectName(QStringLiteral("txtHelpIndex"));
     indexText_->setPlaceholderText(tr("Type a keyword"));
+    indexText_->setAccessibleName(tr("Keyword"));
     index_ = new QListWidget(indexPage);
     index_->setObjectName(QStringLiteral("lstHelpIndex"));
+    index_->setAccessibleName(tr("Index"));
     for (const auto& [word, page] : kIndex) {
         auto* item = new QListWidgetItem(tr(word), index_);
         item->setData(Qt::UserRole, QString::fromLatin1(page));
@@ -215,6 +233,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_ = new QTextBrowser(splitter);
     browser_->setObjectName(QStringLiteral("txtHelpBrowser"));
     browser_->setOpenExternalLinks(true);
+    browser_->setAccessibleName(tr("Help page"));
+    // The page is read with the keyboard too: Tab reaches it, and its links
+    // are followed with Tab and Enter.
+    browser_->setFocusPolicy(Qt::StrongFocus);
     // The manual is written in English only; in another language its
     // first page says so, in that language, above the English text.
     connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
@@ -245,6 +267,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 void HelpWindow::ShowContents() {
     tabs_->setCurrentIndex(0);
     ShowPage(QStringLiteral("index.html"));
+    // A keyboard user starts in the contents: the arrows choose a topic.
+    contents_->setFocus(Qt::OtherFocusReason);
     if (!placed_) {
         PlaceOnScreen();
         placed_ = true;

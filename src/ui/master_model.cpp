@@ -182,6 +182,14 @@ int MasterWindowModel::DropChannel(int srcKey, int srcRow, int dstKey, int dstRo
     return edit_.Drop(srcKey, srcRow, dstKey, dstRow, keepSource);
 }
 
+bool MasterWindowModel::CanShiftChannel(int key, int row, int delta) const {
+    return edit_.Grid().ShiftEnabled(key, row, delta);
+}
+
+int MasterWindowModel::ShiftChannel(int key, int row, int delta) {
+    return edit_.Shift(key, row, delta);
+}
+
 void MasterWindowModel::ExportPdf() {
     ReportExportPdfCommand(QApplication::activeWindow(), master_, FileTitle(),
                            QString::fromStdString(CurDir()));

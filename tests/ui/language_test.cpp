@@ -91,8 +91,8 @@ struct Survey {
     QStringList untranslated, clipped;
 
     void Text(const QObject& o, const QString& text) {
-        static const QRegularExpression words("[a-z]{2}"), name("^\\S*[./]\\S*$");
-        if (text.contains(words) && !text.contains(name) && !text.contains(QChar(0x27E6)))
+        static const QRegularExpression words("[a-z]{2}"), names("\\S*/\\S*|\\b\\w+\\.\\w+\\b");
+        if (QString(text).remove(names).contains(words) && !text.contains(QChar(0x27E6)))
             untranslated << o.objectName() + " " + o.metaObject()->className() + ": " + text;
     }
     void Window(QWidget& top) {
