@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The README's pictures of the window program in another language, taken
 # under Xvfb (packages xvfb, x11-apps, xdotool):
-#   tools/screenshots.sh de     -> docs/main-window-de.png, docs/edit-memory-de.png
+#   tools/language_screenshots.sh de     -> docs/main-window-de.png, docs/edit-memory-de.png
 # Run from the source folder after a build (build/bin/csq5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
