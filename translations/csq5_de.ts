@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CableDetect</name>
+    <message>
+        <source>&amp;Detect cable</source>
+        <translation>Kabel &amp;erkennen</translation>
+    </message>
+    <message>
+        <source>Stop &amp;detecting</source>
+        <translation>&amp;Erkennen beenden</translation>
+    </message>
+    <message>
+        <source>Plug the cable in now (or pull it out and plug it in again).</source>
+        <translation>Jetzt das Kabel einstecken (oder abziehen und wieder einstecken).</translation>
+    </message>
+    <message>
+        <source>No serial device appeared. Is the cable plugged in all the way?</source>
+        <translation>Es ist kein serielles Gerät erschienen. Steckt das Kabel ganz drin?</translation>
+    </message>
+    <message>
+        <source>Found %1.</source>
+        <translation>%1 gefunden.</translation>
+    </message>
+    <message>
+        <source>Found %1 (%2).</source>
+        <translation>%1 gefunden (%2).</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Cannot access COM port.</source>
@@ -1492,6 +1519,10 @@
         <source>Help page</source>
         <translation>Hilfeseite</translation>
     </message>
+    <message>
+        <source>Detect cable</source>
+        <translation>Kabel erkennen</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -1510,6 +1541,14 @@
     <message>
         <source>Copyright © %1 CS-Q5 developers&lt;br&gt;&lt;br&gt;%2 is free software: you can redistribute it and/or modify it under the terms of the &lt;a href=&quot;%3&quot;&gt;GNU General Public License&lt;/a&gt; as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.&lt;br&gt;&lt;br&gt;%2 comes with ABSOLUTELY NO WARRANTY.</source>
         <translation>Copyright © %1 CS-Q5 developers&lt;br&gt;&lt;br&gt;%2 ist freie Software: Sie können sie unter den Bedingungen der &lt;a href=&quot;%3&quot;&gt;GNU General Public License&lt;/a&gt;, wie von der Free Software Foundation veröffentlicht, weitergeben und/oder ändern, entweder gemäß Version 3 der Lizenz oder (nach Ihrer Wahl) jeder späteren Version.&lt;br&gt;&lt;br&gt;%2 wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt.</translation>
+    </message>
+    <message>
+        <source>GNU General Public License</source>
+        <translation>GNU General Public License</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Lizenz</translation>
     </message>
 </context>
 <context>
@@ -1530,20 +1569,12 @@
 <context>
     <name>frmComDevices</name>
     <message>
-        <source>serial %1</source>
-        <translation>Seriennummer %1</translation>
-    </message>
-    <message>
         <source>%1 COM Port Devices</source>
         <translation>%1 – Geräte der COM-Ports</translation>
     </message>
     <message>
         <source>COM&amp;%1</source>
         <translation>COM&amp;%1</translation>
-    </message>
-    <message>
-        <source>Empty: the slot takes the next serial port found (USB adapters first).</source>
-        <translation>Leer: Der Platz nimmt den nächsten gefundenen seriellen Port (USB-Adapter zuerst).</translation>
     </message>
     <message>
         <source>In use: none (no serial port found)</source>
@@ -1560,6 +1591,25 @@
     <message>
         <source>COM%1 device</source>
         <translation>Gerät für COM%1</translation>
+    </message>
+    <message>
+        <source>Empty: COM n takes the n-th serial port found, in the order of the lists.</source>
+        <translation>Leer: COM n nimmt den n-ten gefundenen seriellen Port, in der Reihenfolge der Listen.</translation>
+    </message>
+    <message>
+        <source>Found %1: COM%2 opens it after OK.</source>
+        <translation>%1 gefunden: COM%2 öffnet es nach OK.</translation>
+    </message>
+    <message>
+        <source>Found %1 (%2): COM%3 opens it after OK.</source>
+        <translation>%1 gefunden (%2): COM%3 öffnet es nach OK.</translation>
+    </message>
+    <message numerus="yes">
+        <source>In use: none (%n serial port(s) found: choose one)</source>
+        <translation>
+            <numerusform>In Gebrauch: keiner (%n serieller Port gefunden: bitte wählen)</numerusform>
+            <numerusform>In Gebrauch: keiner (%n serielle Ports gefunden: bitte einen wählen)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1587,6 +1637,18 @@
     <message>
         <source>Differences</source>
         <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>%1 (open, edited)</source>
+        <translation>%1 (offen, bearbeitet)</translation>
+    </message>
+    <message>
+        <source>%1 (open)</source>
+        <translation>%1 (offen)</translation>
+    </message>
+    <message>
+        <source>%1 (saved)</source>
+        <translation>%1 (gespeichert)</translation>
     </message>
 </context>
 <context>
@@ -1984,6 +2046,26 @@
         <source>More toolbar buttons</source>
         <translation>Weitere Schaltflächen</translation>
     </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Vergleichen mit</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
 </context>
 <context>
     <name>frmMoveToBank</name>
@@ -2096,6 +2178,14 @@
     <message>
         <source>Instructions</source>
         <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Found %1: COM%2 opens it.</source>
+        <translation>%1 gefunden: COM%2 öffnet es.</translation>
+    </message>
+    <message>
+        <source>Found %1: OK makes it the device of the COM port chosen.</source>
+        <translation>%1 gefunden: OK macht es zum Gerät des gewählten COM-Ports.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>CableDetect</name>
+    <message>
+        <source>&amp;Detect cable</source>
+        <translation>ケーブルを検出(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Stop &amp;detecting</source>
+        <translation>検出を中止(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Plug the cable in now (or pull it out and plug it in again).</source>
+        <translation>今ケーブルを差し込んでください（または抜いてから差し直してください）。</translation>
+    </message>
+    <message>
+        <source>No serial device appeared. Is the cable plugged in all the way?</source>
+        <translation>シリアルデバイスが現れません。ケーブルは奥まで差し込まれていますか?</translation>
+    </message>
+    <message>
+        <source>Found %1.</source>
+        <translation>%1が見つかりました。</translation>
+    </message>
+    <message>
+        <source>Found %1 (%2).</source>
+        <translation>%1が見つかりました（%2）。</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Cannot access COM port.</source>
@@ -1492,6 +1519,10 @@
         <source>Help page</source>
         <translation>ヘルプページ</translation>
     </message>
+    <message>
+        <source>Detect cable</source>
+        <translation>ケーブルを検出</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -1510,6 +1541,14 @@
     <message>
         <source>Copyright © %1 CS-Q5 developers&lt;br&gt;&lt;br&gt;%2 is free software: you can redistribute it and/or modify it under the terms of the &lt;a href=&quot;%3&quot;&gt;GNU General Public License&lt;/a&gt; as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.&lt;br&gt;&lt;br&gt;%2 comes with ABSOLUTELY NO WARRANTY.</source>
         <translation>Copyright © %1 CS-Q5 developers&lt;br&gt;&lt;br&gt;%2はフリーソフトウェアです。Free Software Foundationが公表した&lt;a href=&quot;%3&quot;&gt;GNU一般公衆利用許諾書&lt;/a&gt;のバージョン3、または（任意で）それ以降のバージョンの条件の下で、再頒布および改変することができます。&lt;br&gt;&lt;br&gt;%2は完全に無保証です。</translation>
+    </message>
+    <message>
+        <source>GNU General Public License</source>
+        <translation>GNU一般公衆利用許諾書</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>ライセンス</translation>
     </message>
 </context>
 <context>
@@ -1530,20 +1569,12 @@
 <context>
     <name>frmComDevices</name>
     <message>
-        <source>serial %1</source>
-        <translation>シリアル番号 %1</translation>
-    </message>
-    <message>
         <source>%1 COM Port Devices</source>
         <translation>%1 COMポートのデバイス</translation>
     </message>
     <message>
         <source>COM&amp;%1</source>
         <translation>COM&amp;%1</translation>
-    </message>
-    <message>
-        <source>Empty: the slot takes the next serial port found (USB adapters first).</source>
-        <translation>空欄: 見つかった次のシリアルポートを使います（USBアダプターを優先）。</translation>
     </message>
     <message>
         <source>In use: none (no serial port found)</source>
@@ -1560,6 +1591,24 @@
     <message>
         <source>COM%1 device</source>
         <translation>COM%1のデバイス</translation>
+    </message>
+    <message>
+        <source>Empty: COM n takes the n-th serial port found, in the order of the lists.</source>
+        <translation>空欄: COM nは、リストの順で見つかったn番目のシリアルポートを使います。</translation>
+    </message>
+    <message>
+        <source>Found %1: COM%2 opens it after OK.</source>
+        <translation>%1が見つかりました。OKの後、COM%2で開きます。</translation>
+    </message>
+    <message>
+        <source>Found %1 (%2): COM%3 opens it after OK.</source>
+        <translation>%1が見つかりました（%2）。OKの後、COM%3で開きます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>In use: none (%n serial port(s) found: choose one)</source>
+        <translation>
+            <numerusform>使用中: なし（シリアルポートが%n個見つかりました。選んでください）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1587,6 +1636,18 @@
     <message>
         <source>Differences</source>
         <translation>相違</translation>
+    </message>
+    <message>
+        <source>%1 (open, edited)</source>
+        <translation>%1（開いています、編集済み）</translation>
+    </message>
+    <message>
+        <source>%1 (open)</source>
+        <translation>%1（開いています）</translation>
+    </message>
+    <message>
+        <source>%1 (saved)</source>
+        <translation>%1（保存済み）</translation>
     </message>
 </context>
 <context>
@@ -1984,6 +2045,26 @@
         <source>More toolbar buttons</source>
         <translation>その他のツールボタン</translation>
     </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSVエクスポート</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSVインポート</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDFエクスポート</translation>
+    </message>
 </context>
 <context>
     <name>frmMoveToBank</name>
@@ -2096,6 +2177,14 @@
     <message>
         <source>Instructions</source>
         <translation>手順</translation>
+    </message>
+    <message>
+        <source>Found %1: COM%2 opens it.</source>
+        <translation>%1が見つかりました。COM%2で開きます。</translation>
+    </message>
+    <message>
+        <source>Found %1: OK makes it the device of the COM port chosen.</source>
+        <translation>%1が見つかりました。OKを押すと、選んだCOMポートのデバイスになります。</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,7 @@ constexpr CommandSpelling kCommands[] = {
     {CliCommand::ExportPdf, "export-pdf", 1, true, false},
     {CliCommand::Backups, "backups", 0, false, false},
     {CliCommand::Diff, "diff", 2, false, false, "a second data file"},
+    {CliCommand::Ports, "ports", 0, false, false},
 };
 
 // "A".."H" or "BankA".."BankH", letter case ignored: the bank 0..7; -1 otherwise.
@@ -313,6 +314,9 @@ Commands:
   diff A B                  one tab-separated line per difference between
                             two data files: list, channel, field, A's value,
                             B's value (the common settings as list Setting)
+  ports                     the serial devices: the COM slots that open
+                            each (or -), its path and description (USB
+                            IDs, the /dev/serial/by-id name), tab-separated
 
 PORT is COM1 to COM4 (the profile's "ComDevice(n)" in section OPTION, else
 the n-th serial port found) or a device such as /dev/ttyUSB0 (a bare name

@@ -25,6 +25,7 @@ enum class CliCommand {
     ExportPdf,  // export-pdf FILE -o OUT.pdf
     Backups,    // backups
     Diff,       // diff A B
+    Ports,      // ports
 };
 
 struct CliOptions {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/csv_commands.h"
 
+#include <QCoreApplication>
+
 #include "model/master.h"
 #include "model/undo_history.h"
 #include "ui/dialogs.h"
@@ -25,7 +27,8 @@ std::string CsvNoTableText(const std::string& path) {
 bool CsvExportCommand(QWidget* parent, const clsRigQ5_Master& master, const QString& folder) {
     const QString name = Dialogs().SaveFileName(
         parent, folder.isEmpty() ? QStringLiteral("channels.csv") : folder + "/channels.csv",
-        QCoreApplication::translate("FileDialogs", kCsvFilter));
+        QCoreApplication::translate("FileDialogs", kCsvFilter),
+        QCoreApplication::translate("frmMain", "Export CSV"));
     if (name.isEmpty()) return false;
     const std::string path = name.toStdString();
     const int code = ExportMemoryCsvFile(master, path);
@@ -39,7 +42,8 @@ bool CsvExportCommand(QWidget* parent, const clsRigQ5_Master& master, const QStr
 bool CsvImportCommand(QWidget* parent, clsRigQ5_Master& master, UndoHistory* history,
                       const QString& folder) {
     const QString name = Dialogs().OpenFileName(
-        parent, folder, QCoreApplication::translate("FileDialogs", kCsvFilter));
+        parent, folder, QCoreApplication::translate("FileDialogs", kCsvFilter),
+        QCoreApplication::translate("frmMain", "Import CSV"));
     if (name.isEmpty()) return false;
     const std::string path = name.toStdString();
     CsvImportResult result;

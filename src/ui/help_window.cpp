@@ -120,6 +120,7 @@ const std::pair<const char*, const char*> kIndex[] = {
     {QT_TRANSLATE_NOOP("HelpWindow", "Delete"), "editing.html#commands"},
     {QT_TRANSLATE_NOOP("HelpWindow", "Differences between two files"), "files.html#compare"},
     {QT_TRANSLATE_NOOP("HelpWindow", "Demo receiver (--demo)"), "setup.html#demo"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Detect cable"), "serial.html#devices"},
     {QT_TRANSLATE_NOOP("HelpWindow", "Device of a COM slot"), "serial.html#slots"},
     {QT_TRANSLATE_NOOP("HelpWindow", "Devices... (COM Port menu)"), "serial.html#slots"},
     {QT_TRANSLATE_NOOP("HelpWindow", "dialout group"), "serial.html#dialout"},

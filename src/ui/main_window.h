@@ -209,6 +209,12 @@ class frmMain : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A grid column's width in pixels: the user's for the item, else the
+    // width of its title (trailing blanks included).
+    int ColumnPixels(int item, const QString& title) const;
+    // The window width that shows the tree and every column of a memory
+    // bank side by side.
+    int BankListWidth() const;
     void BuildMenus();
     void BuildToolbar();
     QAction* AddItem(QMenu* menu, const QString& name, const QString& text,
@@ -265,6 +271,8 @@ class frmMain : public QMainWindow {
     QString findText_;
     QPoint dragStart_;
     int dragRow_ = -1;
+    // The status bar's word on a refused drop, cleared over a good target.
+    QString dropNote_;
 
     std::array<QAction*, 21> file_{};
     std::array<QAction*, 20> edit_{};

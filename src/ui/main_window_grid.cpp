@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -26,6 +27,7 @@
 #include "model/grid_texts.h"
 #include "ui/core_texts.h"
 #include "ui/main_window.h"
+#include "ui/placement.h"
 
 namespace {
 // A channel row on its way from the grid: "process id/window/key/row".
@@ -113,6 +115,30 @@ void frmMain::grid_Init() {
     mfgCh_->setEnabled(true);
 }
 
+int frmMain::ColumnPixels(int item, const QString& title) const {
+    if (item >= 0 && item < kNumItems && item != clsRigQ5_Ch::kItemLast && itemWidth_[item] >= 1)
+        return TwipsToPixels(itemWidth_[item], TwipsPerPixelX());
+    // The title with its trailing blanks gives the column's width, made for
+    // the values under it; a translated title keeps the blanks, and the
+    // width where the translation is shorter.
+    const QFontMetrics fm(mfgCh_->horizontalHeader()->font());
+    const QString trimmed = title.trimmed();
+    const QString shown = CoreWord(trimmed) + title.mid(trimmed.size());
+    return std::max(fm.horizontalAdvance(title), fm.horizontalAdvance(shown)) +
+           2 * fm.averageCharWidth();
+}
+
+int frmMain::BankListWidth() const {
+    const int listType = clsRigQ5_Master::kListMemory;
+    int width = 0;
+    for (int c = 0; c < model_->NumItemOfChListType(listType); ++c) {
+        const int item = model_->ItemNoOfChListType(listType, c);
+        width += ColumnPixels(item, QString::fromStdString(model_->ChItemName(item)));
+    }
+    width += style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * mfgCh_->frameWidth();
+    return width + TwipsToPixels(treeWidth_ + kSeparatorGap + kLayoutMargin, TwipsPerPixelX());
+}
+
 void frmMain::grid_SetColumns() {
     const bool updates = mfgCh_->updatesEnabled();
     mfgCh_->setUpdatesEnabled(false);
@@ -123,30 +149,19 @@ void frmMain::grid_SetColumns() {
         const int rows = std::max(model_->NumChOfChListType(listType), 0);
         mfgCh_->setColumnCount(columns);
         mfgCh_->setRowCount(rows);
-        const QFontMetrics fm(mfgCh_->horizontalHeader()->font());
         for (int c = 0; c < columns; ++c) {
             const int item = model_->ItemNoOfChListType(listType, c);
-            // The title with its trailing blanks gives the column's width,
-            // made for the values under it; a translated title keeps the
-            // blanks, and the width where the translation is shorter.
             const QString title = QString::fromStdString(model_->ChItemName(item));
-            const QString trimmed = title.trimmed();
-            const QString shown = CoreWord(trimmed);
-            auto* h = new QTableWidgetItem(shown);
+            auto* h = new QTableWidgetItem(CoreWord(title.trimmed()));
             h->setTextAlignment(c == 0 ? Qt::AlignCenter : (Qt::AlignRight | Qt::AlignVCenter));
             mfgCh_->setHorizontalHeaderItem(c, h);
-            const int width = std::max(fm.horizontalAdvance(title),
-                                       fm.horizontalAdvance(shown + title.mid(trimmed.size())));
-            mfgCh_->setColumnWidth(c, width + 2 * fm.averageCharWidth());
-            if (item >= 0 && item < kNumItems && item != clsRigQ5_Ch::kItemLast &&
-                itemWidth_[item] >= 1)
-                mfgCh_->setColumnWidth(c, TwipsToPixels(itemWidth_[item], TwipsPerPixelX()));
+            mfgCh_->setColumnWidth(c, ColumnPixels(item, title));
         }
         // A screen reader names the grid after the list it shows.
         mfgCh_->setAccessibleName(
             tr("%1 channels")
-                .arg(QString::fromStdString(
-                    ParseTreeKeyStr(model_->TreeKeyStr(curTreeKey_)).caption)));
+                .arg(CoreWord(QString::fromStdString(
+                    ParseTreeKeyStr(model_->TreeKeyStr(curTreeKey_)).caption))));
         mfgCh_->setVisible(true);
     } else {
         mfgCh_->setVisible(false);
@@ -206,8 +221,9 @@ void frmMain::DispChRow(int key, int row) {
     // The row's header (hidden on screen) names the channel for a screen
     // reader: "Bank A 05".
     if (key == curTreeKey_ && !texts.empty()) {
-        const QString name = QString::fromStdString(
-            ParseTreeKeyStr(model_->TreeKeyStr(key)).caption + " " + texts[0]);
+        const QString name =
+            CoreWord(QString::fromStdString(ParseTreeKeyStr(model_->TreeKeyStr(key)).caption)) +
+            QLatin1Char(' ') + QString::fromStdString(texts[0]);
         QTableWidgetItem* header = mfgCh_->verticalHeaderItem(row);
         if (!header) {
             header = new QTableWidgetItem(name);
@@ -473,9 +489,20 @@ bool frmMain::ChannelDragEvent(QWidget* viewport, QEvent* event) {
         return true;
     }
     if (!allowed) {
+        // Say why, lest the drop seem to fail for no reason.
+        const std::string why =
+            dstKey < 0 ? std::string()
+                       : model_->DropRefusedText(srcKey, srcRow, dstKey, grid ? dstRow : -1, keep);
+        if (!why.empty()) {
+            dropNote_ = QString::fromStdString(why);
+            statusBar()->showMessage(dropNote_);
+        }
         de->ignore();
         return true;
     }
+    if (!dropNote_.isEmpty() && statusBar()->currentMessage() == dropNote_)
+        statusBar()->clearMessage();
+    dropNote_.clear();
     de->setDropAction(keep ? Qt::CopyAction : Qt::MoveAction);
     de->accept();
     if (type == QEvent::Drop) {

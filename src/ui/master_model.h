@@ -68,6 +68,8 @@ class MasterWindowModel : public MainWindowModel {
     bool DropAllowed(int srcKey, int srcRow, int dstKey, int dstRow,
                      bool keepSource) const override;
     int DropChannel(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource) override;
+    std::string DropRefusedText(int srcKey, int srcRow, int dstKey, int dstRow,
+                                bool keepSource) const override;
     bool CanShiftChannel(int key, int row, int delta) const override;
     int ShiftChannel(int key, int row, int delta) override;
     void ExportPdf() override;

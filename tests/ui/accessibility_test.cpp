@@ -88,7 +88,8 @@ struct Windows : Started {
         channel.CurCh(Mem(0));
         common.CurCommon(Master().CommonObj());
         move.Prepare({QStringLiteral("Bank B")});
-        compare.SetDifferences("a.acf", "b.acf", {{3, 0, "Bank A", "00", "Frequency", "1", "2"}});
+        compare.SetDifferences("a.acf", false, "b.acf",
+                               {{3, 0, "Bank A", "00", "Frequency", "1", "2"}});
         W().CloneProgress().Label(QStringLiteral("Cannot access COM port."));
     }
     std::vector<QWidget*> All() {

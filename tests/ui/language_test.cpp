@@ -323,7 +323,7 @@ class LanguageTest : public QObject {
             help.show();
             survey.Window(help);
             frmCompare& compare = r.W().CompareWindow();
-            compare.SetDifferences("Untitled", "b.acf",
+            compare.SetDifferences("Untitled", true, "b.acf",
                                    {{3, 0, "Bank A", "01", "Skip", "", "Skip"}});
             compare.show();
             survey.Window(compare);
