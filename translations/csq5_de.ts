@@ -1000,6 +1000,14 @@
 <context>
     <name>HelpWindow</name>
     <message>
+        <source>Scanner frequency lists (RadioReference)</source>
+        <translation>Frequenzlisten für Scanner (RadioReference)</translation>
+    </message>
+    <message>
+        <source>Scanner frequency lists</source>
+        <translation>Frequenzlisten für Scanner</translation>
+    </message>
+    <message>
         <source>Welcome to CS-Q5</source>
         <translation>Willkommen bei CS-Q5</translation>
     </message>
@@ -1755,6 +1763,14 @@
 <context>
     <name>frmMain</name>
     <message>
+        <source>F&amp;ill Channels...</source>
+        <translation>Kanäle &amp;füllen...</translation>
+    </message>
+    <message>
+        <source>&amp;Bulk Edit...</source>
+        <translation>&amp;Sammelbearbeitung...</translation>
+    </message>
+    <message>
         <source> (demo receiver)</source>
         <translation> (Demo-Empfänger)</translation>
     </message>
@@ -2213,6 +2229,168 @@
     <message>
         <source>Sort %1</source>
         <translation>%1 sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... und %n weiterer.</numerusform>
+            <numerusform>... und %n weitere.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmBulkEdit</name>
+    <message>
+        <source>Bulk Edit %1</source>
+        <translation>Sammelbearbeitung %1</translation>
+    </message>
+    <message>
+        <source>Only the ticked fields are written, into every selected channel in use; a value a channel cannot take is adjusted as in Edit Memory. A numbering pattern such as &quot;AIR %02d&quot; gives AIR 01, AIR 02 ...</source>
+        <translation>Nur die angehakten Felder werden geschrieben, in jeden gewählten belegten Kanal; ein Wert, den ein Kanal nicht annehmen kann, wird wie in „Speicher bearbeiten“ angepasst. Ein Nummernmuster wie &quot;AIR %02d&quot; ergibt AIR 01, AIR 02 ...</translation>
+    </message>
+    <message>
+        <source>&amp;First number</source>
+        <translation>&amp;Erste Nummer</translation>
+    </message>
+    <message>
+        <source>Name text</source>
+        <translation>Namenstext</translation>
+    </message>
+    <message>
+        <source>Number them</source>
+        <translation>Durchnummerieren</translation>
+    </message>
+    <message>
+        <source>Add a prefix</source>
+        <translation>Präfix voranstellen</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Setzen</translation>
+    </message>
+    <message>
+        <source>Name rule</source>
+        <translation>Namensregel</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>CTCSS frequency</source>
+        <translation>CTCSS-Frequenz</translation>
+    </message>
+    <message>
+        <source>TSQL</source>
+        <translation>TSQL</translation>
+    </message>
+    <message>
+        <source>T&amp;SQL and CTCSS</source>
+        <translation>T&amp;SQL und CTCSS</translation>
+    </message>
+    <message>
+        <source>Offset Freq. (MHz)</source>
+        <translation>Ablage (MHz)</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>&amp;Duplex and offset</source>
+        <translation>&amp;Duplex und Ablage</translation>
+    </message>
+    <message>
+        <source>S&amp;kip</source>
+        <translation>Über&amp;springen</translation>
+    </message>
+    <message>
+        <source>&amp;Tuning Step</source>
+        <translation>&amp;Abstimmschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Modulation</translation>
+    </message>
+</context>
+<context>
+    <name>frmFillChannels</name>
+    <message>
+        <source>Fill Channels from %1</source>
+        <translation>Kanäle füllen ab %1</translation>
+    </message>
+    <message>
+        <source>Tuning Step</source>
+        <translation>Abstimmschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Tuning Step</source>
+        <translation>&amp;Abstimmschritt</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Modulation</translation>
+    </message>
+    <message>
+        <source>&amp;First number</source>
+        <translation>&amp;Erste Nummer</translation>
+    </message>
+    <message>
+        <source>&amp;Name pattern</source>
+        <translation>&amp;Namensmuster</translation>
+    </message>
+    <message>
+        <source>&amp;Channels</source>
+        <translation>&amp;Kanäle</translation>
+    </message>
+    <message>
+        <source>S&amp;pacing (kHz)</source>
+        <translation>&amp;Kanalabstand (kHz)</translation>
+    </message>
+    <message>
+        <source>&amp;Start frequency (MHz)</source>
+        <translation>&amp;Startfrequenz (MHz)</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Imported with a note:</source>
+        <translation>Mit einem Hinweis importiert:</translation>
+    </message>
+</context>
+<context>
+    <name>frmCsvStart</name>
+    <message>
+        <source>First &amp;row:</source>
+        <translation>Erste &amp;Zeile:</translation>
+    </message>
+    <message>
+        <source>&amp;Bank:</source>
+        <translation>&amp;Bank:</translation>
+    </message>
+    <message>
+        <source>Bank %1</source>
+        <translation>Bank %1</translation>
+    </message>
+    <message>
+        <source>The table has no channel numbers: its rows go into consecutive channels of one bank from the row chosen here, over what those channels hold.</source>
+        <translation>Die Tabelle hat keine Kanalnummern: Ihre Zeilen kommen in aufeinanderfolgende Kanäle einer Bank ab der hier gewählten Zeile, über den bisherigen Inhalt dieser Kanäle.</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
     </message>
 </context>
 </TS>
