@@ -43,6 +43,7 @@
 #include <vector>
 
 #include "ui/app_identity.h"
+#include "ui/language.h"
 #include "ui/program.h"
 
 namespace {
@@ -88,17 +89,21 @@ void PrintShown(long long startNs) {
 }
 
 // Qt's own start: a main window with a menu, a toolbar, a tree and a table
-// of about the size CS-Q5 shows first.
+// of about the size CS-Q5 shows first, in the desktop's language (CS-Q5's
+// own words, so that a language with other glyphs costs both programs the
+// loading of its fonts).
 int MinimalChild(int argc, char** argv, long long startNs) {
     QApplication app(argc, argv);
+    InstallTranslations();
+    const auto tr = [](const char* text) { return QCoreApplication::translate("frmMain", text); };
     QMainWindow window;
-    QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
-    QToolBar* bar = window.addToolBar(QStringLiteral("Toolbar"));
+    QMenu* file = window.menuBar()->addMenu(tr("&File"));
+    QToolBar* bar = window.addToolBar(tr("Toolbar"));
     for (const char* name : {"&New", "&Open...", "&Save", "E&xit"}) {
-        file->addAction(QString::fromLatin1(name));
-        bar->addAction(QString::fromLatin1(name));
+        file->addAction(tr(name));
+        bar->addAction(tr(name));
     }
-    window.menuBar()->addMenu(QStringLiteral("&Edit"))->addAction(QStringLiteral("&Copy"));
+    window.menuBar()->addMenu(tr("&Edit"))->addAction(tr("&Copy"));
     auto* area = new QWidget(&window);
     auto* layout = new QHBoxLayout(area);
     auto* tree = new QTreeWidget(area);
@@ -123,6 +128,9 @@ int MinimalChild(int argc, char** argv, long long startNs) {
 int Csq5Child(int argc, char** argv, long long startNs, int idleSeconds) {
     QApplication app(argc, argv);
     SetUpApplication();
+    // In the desktop's language, as the program starts (LANGUAGE=de
+    // gui_startup measures the German start).
+    InstallTranslations();
     QTemporaryDir dir;
     const QString profile = dir.filePath(QStringLiteral("CSQ5.rs"));
     {

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth dpkg-dev file
   librsvg2-bin desktop-file-utils appstream shared-mime-info libxml2-utils groff-base lintian
   poppler-utils
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
   weston qt6-wayland
   rpm rpmlint xdg-utils
   at-spi2-core python3-pyatspi dbus

@@ -56,14 +56,15 @@ StartupRequest ParseStartupCommandLine(const std::vector<std::string>& arguments
 }
 
 std::string StartupUsage() {
-    return R"USAGE(Usage: csq5 [--demo] [FILE.acf]
-       csq5 [--demo] /S
+    return R"USAGE(Usage: csq5 [--demo] [--lang CODE] [FILE.acf]
+       csq5 [--demo] [--lang CODE] /S
 Cloning software for the RX-Q5 receiver: opens the main window, or the
 initial setup when the receiver's version is not known yet.
 
   FILE.acf     open this data file (while CS-Q5 runs: in the running window)
   /S           start with the initial setup (exactly "/S", alone)
   --demo       a simulated receiver on COM1 for this run
+  --lang CODE  speak this language for this run (de, ja, en) instead of the desktop's
   -h, --help   this text
   --version    the program's version
   --           what follows is a file name, even when it begins with "-"

@@ -15,29 +15,28 @@
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + kProgramName);
+    setWindowTitle(tr("About %1").arg(kProgramName));
     auto* layout = new QVBoxLayout(this);
-    auto* name = new QLabel(kProgramName + QStringLiteral(" Rev.") + ProgramVersion(), this);
+    auto* name = new QLabel(tr("%1 Rev.%2").arg(kProgramName, ProgramVersion()), this);
     name->setObjectName(QStringLiteral("lblAbout_Name"));
     QFont f = name->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.3);
     name->setFont(f);
-    auto* text = new QLabel(
-        QStringLiteral("Cloning software for the %1 wide-band receiver.").arg(kReceiverModel),
-        this);
+    auto* text =
+        new QLabel(tr("Cloning software for the %1 wide-band receiver.").arg(kReceiverModel), this);
     text->setObjectName(QStringLiteral("lblAbout_Text"));
     // The licence as the GNU General Public License asks an interactive
     // program to show it: the notice, no warranty, and where the terms are.
-    auto* licence = new QLabel(
-        QStringLiteral("Copyright \u00A9 %1 CS-Q5 developers<br><br>"
-                       "%2 is free software: you can redistribute it and/or modify it under "
-                       "the terms of the <a href=\"%3\">GNU General Public License</a> as "
-                       "published by the Free Software Foundation, either version 3 of the "
-                       "License, or (at your option) any later version.<br><br>"
-                       "%2 comes with ABSOLUTELY NO WARRANTY.")
-            .arg(QStringLiteral(CSQ5_COPYRIGHT_YEAR), kProgramName, kLicenceUrl),
-        this);
+    auto* licence =
+        new QLabel(tr("Copyright \u00A9 %1 CS-Q5 developers<br><br>"
+                      "%2 is free software: you can redistribute it and/or modify it under "
+                      "the terms of the <a href=\"%3\">GNU General Public License</a> as "
+                      "published by the Free Software Foundation, either version 3 of the "
+                      "License, or (at your option) any later version.<br><br>"
+                      "%2 comes with ABSOLUTELY NO WARRANTY.")
+                       .arg(QStringLiteral(CSQ5_COPYRIGHT_YEAR), kProgramName, kLicenceUrl),
+                   this);
     licence->setObjectName(QStringLiteral("lblAbout_Licence"));
     licence->setWordWrap(true);
     licence->setTextFormat(Qt::RichText);

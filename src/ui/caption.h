@@ -2,6 +2,7 @@
 #pragma once
 // Texts of the program's own that several windows share.
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "ui/core_texts.h"
 
 // The program name as shown in captions and message boxes.
 inline const QString kProgramName = QStringLiteral("CS-Q5");
@@ -21,8 +23,8 @@ inline const QString kUntitled = QStringLiteral("Untitled");
 // run with the demo receiver says so, lest a clone be taken for one with
 // the real receiver.
 inline QString MainCaption(const QString& fileTitle, bool demoReceiver = false) {
-    return fileTitle + QStringLiteral(" - ") + kProgramName +
-           (demoReceiver ? QStringLiteral(" (demo receiver)") : QString());
+    return CoreWord(fileTitle) + QStringLiteral(" - ") + kProgramName +
+           (demoReceiver ? QCoreApplication::translate("frmMain", " (demo receiver)") : QString());
 }
 
 // The program's version text, given by the build.

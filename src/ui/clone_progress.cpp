@@ -20,7 +20,7 @@ constexpr std::int32_t kHeightTwips = 1320;
 frmCloneProgress::frmCloneProgress(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("frmCloneProgress"));
-    setWindowTitle(QStringLiteral("Cloning"));
+    setWindowTitle(tr("Cloning"));
     setModal(true);
     lblClone_ = new QLabel(this);
     lblClone_->setObjectName(QStringLiteral("lblClone"));
@@ -30,7 +30,7 @@ frmCloneProgress::frmCloneProgress(QWidget* parent)
     pgbClone_->setRange(0, 100);
     pgbClone_->setValue(0);
     pgbClone_->setAccessibleName(tr("Clone progress"));
-    cmdCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel_ = new QPushButton(tr("Cancel"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel_->setAutoDefault(false);
     cmdCancel_->hide();
@@ -43,8 +43,16 @@ frmCloneProgress::frmCloneProgress(QWidget* parent)
     row->addWidget(cmdCancel_);
     layout->addLayout(row);
     layout->addStretch();
+    FitSize();
+}
+
+void frmCloneProgress::FitSize() {
+    // The window's own size, grown where a label or button needs more (a
+    // language with longer words).
     const double tpp = TwipsPerPixel(logicalDpiX());
-    setFixedSize(TwipsToPixels(kWidthTwips, tpp), TwipsToPixels(kHeightTwips, tpp));
+    const QSize own(TwipsToPixels(kWidthTwips, tpp), TwipsToPixels(kHeightTwips, tpp));
+    layout()->activate();
+    setFixedSize(own.expandedTo(layout()->totalMinimumSize()));
 }
 
 void frmCloneProgress::Value(int value) {
@@ -81,6 +89,7 @@ void frmCloneProgress::Label(const QString& text) {
     // The bar is what a screen reader follows; it tells the step too.
     pgbClone_->setAccessibleDescription(text);
     lblClone_->setVisible(!text.isEmpty());
+    FitSize();
 }
 
 QString frmCloneProgress::Label() const {
@@ -90,6 +99,7 @@ QString frmCloneProgress::Label() const {
 void frmCloneProgress::Cancelable(bool value) {
     cancelable_ = value;
     cmdCancel_->setVisible(value);
+    FitSize();
 }
 
 void frmCloneProgress::reject() {

@@ -52,6 +52,8 @@ class frmCloneProgress : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void FitSize();
+
     QLabel* lblClone_;
     QProgressBar* pgbClone_;
     QPushButton* cmdCancel_;

@@ -2,6 +2,7 @@
 #include "ui/com_devices_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -26,7 +27,7 @@ QString ItemText(const QString& path, const QString& description) {
 frmComDevices::frmComDevices(const std::vector<std::pair<QString, QString>>& ports, QWidget* parent)
     : QDialog(parent), ports_(ports) {
     setObjectName(QStringLiteral("frmComDevices"));
-    setWindowTitle(kProgramName + QStringLiteral(" COM Port Devices"));
+    setWindowTitle(tr("%1 COM Port Devices").arg(kProgramName));
     auto* form = new QFormLayout;
     for (int slot = 1; slot <= kNumSlots; ++slot) {
         auto* cbo = new QComboBox(this);
@@ -38,7 +39,7 @@ frmComDevices::frmComDevices(const std::vector<std::pair<QString, QString>>& por
         cbo->addItem(QString(), QString());
         for (const auto& [path, description] : ports)
             cbo->addItem(ItemText(path, description), path);
-        auto* label = new QLabel(QStringLiteral("COM&%1").arg(slot), this);
+        auto* label = new QLabel(tr("COM&%1").arg(slot), this);
         label->setBuddy(cbo);
         // The typed device is the box's own text: it carries the slot's name.
         cbo->lineEdit()->setAccessibleName(tr("COM%1 device").arg(slot));
@@ -96,7 +97,7 @@ void frmComDevices::InUse(const std::map<int, std::pair<QString, QString>>& inUs
         if (it == inUse.end() || it->second.first.isEmpty()) {
             // Fewer ports than the slot's number is not "no port found".
             lbl_[slot - 1]->setText(ports_.empty()
-                                        ? QStringLiteral("In use: none (no serial port found)")
+                                        ? tr("In use: none (no serial port found)")
                                         : tr("In use: none (%n serial port(s) found: choose one)",
                                              "", int(ports_.size())));
             continue;
@@ -107,7 +108,7 @@ void frmComDevices::InUse(const std::map<int, std::pair<QString, QString>>& inUs
             for (const auto& [found, description] : ports_)
                 if (found == path) note = description;
         }
-        lbl_[slot - 1]->setText(QStringLiteral("In use: ") + ItemText(path, note));
+        lbl_[slot - 1]->setText(tr("In use: %1").arg(ItemText(path, note)));
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "ui/core_texts.h"
 #include "ui/placement.h"
 #include "ui/table_cell.h"
 
@@ -43,22 +44,29 @@ void frmCompare::SetDifferences(const QString& documentName, bool edited, const 
     const QString thisName =
         edited ? tr("%1 (open, edited)").arg(documentName) : tr("%1 (open)").arg(documentName);
     const QString otherName = tr("%1 (saved)").arg(fileName);
-    setWindowTitle(QStringLiteral("Compare With ") + fileName);
+    setWindowTitle(tr("Compare With %1").arg(fileName));
     const int n = int(differences.size());
-    lblCompare_->setText(QString::fromStdString(DifferencesSummary(
-                             differences.size(), thisName.toStdString(), otherName.toStdString())) +
-                         QStringLiteral("; double-click a channel to show it in the grid."));
+    lblCompare_->setText(
+        tr("%1; double-click a channel to show it in the grid.")
+            .arg(CoreText(DifferencesSummary(differences.size(), thisName.toStdString(),
+                                             otherName.toStdString()))));
     grdCompare_List_->clearContents();
     grdCompare_List_->setRowCount(n);
-    grdCompare_List_->setHorizontalHeaderLabels({QStringLiteral("List"), QStringLiteral("CH"),
-                                                 QStringLiteral("Field"), thisName, otherName});
+    grdCompare_List_->setHorizontalHeaderLabels(
+        {tr("List"), tr("CH"), tr("Field"), CoreWord(thisName), otherName});
     for (int r = 0; r < n; ++r) {
         const ImageDifference& d = differences_[std::size_t(r)];
-        grdCompare_List_->setItem(r, 0, ReadOnlyCell(d.list));
+        // The program's words in the user's language; names and comments
+        // are the user's own.
+        const bool own = d.field == "Name" || d.field == "Comment";
+        auto word = [own](const std::string& s) { return own ? s : CoreText(s).toStdString(); };
+        grdCompare_List_->setItem(
+            r, 0, ReadOnlyCell(CoreWord(QString::fromStdString(d.list)).toStdString()));
         grdCompare_List_->setItem(r, 1, ReadOnlyCell(d.channel));
-        grdCompare_List_->setItem(r, 2, ReadOnlyCell(d.field));
-        grdCompare_List_->setItem(r, 3, ReadOnlyCell(d.a));
-        grdCompare_List_->setItem(r, 4, ReadOnlyCell(d.b));
+        grdCompare_List_->setItem(
+            r, 2, ReadOnlyCell(CoreWord(QString::fromStdString(d.field)).toStdString()));
+        grdCompare_List_->setItem(r, 3, ReadOnlyCell(word(d.a)));
+        grdCompare_List_->setItem(r, 4, ReadOnlyCell(word(d.b)));
     }
     grdCompare_List_->resizeColumnsToContents();
     if (n > 0) grdCompare_List_->selectRow(0);

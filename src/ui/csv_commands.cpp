@@ -29,7 +29,8 @@ std::string CsvNoTableText(const std::string& path) {
 bool CsvExportCommand(QWidget* parent, const clsRigQ5_Master& master, const QString& folder) {
     const QString name = Dialogs().SaveFileName(
         parent, folder.isEmpty() ? QStringLiteral("channels.csv") : folder + "/channels.csv",
-        QString::fromLatin1(kCsvFilter), QCoreApplication::translate("frmMain", "Export CSV"));
+        QCoreApplication::translate("FileDialogs", kCsvFilter),
+        QCoreApplication::translate("frmMain", "Export CSV"));
     if (name.isEmpty()) return false;
     const std::string path = name.toStdString();
     const int code = ExportMemoryCsvFile(master, path);
@@ -42,9 +43,9 @@ bool CsvExportCommand(QWidget* parent, const clsRigQ5_Master& master, const QStr
 
 bool CsvImportCommand(QWidget* parent, clsRigQ5_Master& master, UndoHistory* history,
                       const QString& folder, int cursorKey, int cursorRow) {
-    const QString name =
-        Dialogs().OpenFileName(parent, folder, QString::fromLatin1(kCsvFilter),
-                               QCoreApplication::translate("frmMain", "Import CSV"));
+    const QString name = Dialogs().OpenFileName(
+        parent, folder, QCoreApplication::translate("FileDialogs", kCsvFilter),
+        QCoreApplication::translate("frmMain", "Import CSV"));
     if (name.isEmpty()) return false;
     const std::string path = name.toStdString();
     std::string text;

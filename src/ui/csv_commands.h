@@ -5,6 +5,7 @@
 // history, and every row it could not use is named, with its line, in one
 // message.
 
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 
@@ -14,7 +15,7 @@ class QWidget;
 class UndoHistory;
 class clsRigQ5_Master;
 
-inline constexpr const char* kCsvFilter = "CSV Files (*.csv)";
+inline constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("FileDialogs", "CSV Files (*.csv)");
 
 // The message after an import that refused rows: how many, then one line
 // per refused row ("line 7: <reason>"), at most maxListed of them and a

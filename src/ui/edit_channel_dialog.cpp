@@ -15,6 +15,7 @@
 
 #include "model/channel.h"
 #include "model/channel_texts.h"
+#include "ui/core_texts.h"
 #include "ui/dialog_place.h"
 #include "ui/drop_down.h"
 
@@ -29,7 +30,7 @@ constexpr int kModeNew = 0;
 
 QString Text(ChTextList list, int index) {
     const std::string_view s = ChTextAt(list, index);
-    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+    return CoreWord(QString::fromLatin1(s.data(), qsizetype(s.size())));
 }
 
 // The first count texts of a list, index = value.
@@ -75,7 +76,7 @@ W* Named(W* w, const char* name) {
 
 frmEditCh::frmEditCh(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmEditCh"));
-    setWindowTitle(QStringLiteral("Edit Memory"));
+    setWindowTitle(tr("Edit Memory"));
     setModal(true);
 
     txtFreqOp_ = Named(new QLineEdit(this), "txtEditCh_FreqOp");
@@ -83,65 +84,59 @@ frmEditCh::frmEditCh(QWidget* parent) : QDialog(parent) {
     txtFreqDup_ = Named(new QLineEdit(this), "txtEditCh_FreqDup");
     txtName_ = Named(new QLineEdit(this), "txtEditCh_Name");
 
-    fraTSql_ = Named(new QGroupBox(QStringLiteral("Tone Squelch"), this), "fraEditCh_TSql");
-    chkTSqlOn_ = Named(new QCheckBox(QStringLiteral("TSQL"), fraTSql_), "chkEditCh_TSqlOn");
+    fraTSql_ = Named(new QGroupBox(tr("Tone Squelch"), this), "fraEditCh_TSql");
+    chkTSqlOn_ = Named(new QCheckBox(tr("TSQL"), fraTSql_), "chkEditCh_TSqlOn");
     cboToneNo_ = Named(new QComboBox(fraTSql_), "cboEditCh_ToneNo");
     auto* tsqlLayout = new QHBoxLayout(fraTSql_);
     tsqlLayout->addWidget(chkTSqlOn_);
     tsqlLayout->addWidget(cboToneNo_, 1);
 
-    fraMode_ = Named(new QGroupBox(QStringLiteral("Mode"), this), "fraEditCh_Mode");
+    fraMode_ = Named(new QGroupBox(tr("Mode"), this), "fraEditCh_Mode");
     cboModeNo_ = Named(new QComboBox(fraMode_), "cboEditCh_ModeNo");
     (new QVBoxLayout(fraMode_))->addWidget(cboModeNo_);
 
     cboTsNo_ = Named(new QComboBox(this), "cboEditCh_TsNo");
 
-    fraTv_ = Named(new QGroupBox(QStringLiteral("TV"), this), "fraEditCh_Tv");
+    fraTv_ = Named(new QGroupBox(tr("TV"), this), "fraEditCh_Tv");
     cboTvIf_ = Named(new QComboBox(fraTv_), "cboEditCh_TvIf");
     auto* tvLayout = new QHBoxLayout(fraTv_);
-    tvLayout->addWidget(
-        Label(QStringLiteral("lblEditCh_TvIf"), QStringLiteral("IF Shift"), fraTv_, cboTvIf_));
+    tvLayout->addWidget(Label(QStringLiteral("lblEditCh_TvIf"), tr("IF Shift"), fraTv_, cboTvIf_));
     tvLayout->addWidget(cboTvIf_, 1);
 
-    fraFmTv_ = Named(new QGroupBox(QStringLiteral("FM TV"), this), "fraEditCh_FmTv");
-    chkTvReverse_ =
-        Named(new QCheckBox(QStringLiteral("Reverse"), fraFmTv_), "chkEditCh_TvReverse");
+    fraFmTv_ = Named(new QGroupBox(tr("FM TV"), this), "fraEditCh_FmTv");
+    chkTvReverse_ = Named(new QCheckBox(tr("Reverse"), fraFmTv_), "chkEditCh_TvReverse");
     cboTvSubCarrier_ = Named(new QComboBox(fraFmTv_), "cboEditCh_TvSubCarrier");
     auto* fmLayout = new QGridLayout(fraFmTv_);
     fmLayout->addWidget(chkTvReverse_, 0, 0, 1, 2);
-    fmLayout->addWidget(Label(QStringLiteral("lblEditCh_TvSubCarrier"),
-                              QStringLiteral("Sub Carrier"), fraFmTv_, cboTvSubCarrier_),
+    fmLayout->addWidget(Label(QStringLiteral("lblEditCh_TvSubCarrier"), tr("Sub Carrier"), fraFmTv_,
+                              cboTvSubCarrier_),
                         1, 0);
     fmLayout->addWidget(cboTvSubCarrier_, 1, 1);
 
-    fraSkip_ = Named(new QGroupBox(QStringLiteral("Skip"), this), "fraEditCh_Skip");
+    fraSkip_ = Named(new QGroupBox(tr("Skip"), this), "fraEditCh_Skip");
     cboSkipM_ = Named(new QComboBox(fraSkip_), "cboEditCh_SkipM");
     (new QVBoxLayout(fraSkip_))->addWidget(cboSkipM_);
 
-    cmdOk_ = Named(new QPushButton(QStringLiteral("OK"), this), "cmdEditCh_Ok");
-    cmdCancel_ = Named(new QPushButton(QStringLiteral("Cancel"), this), "cmdEditCh_Cancel");
+    cmdOk_ = Named(new QPushButton(tr("OK"), this), "cmdEditCh_Ok");
+    cmdCancel_ = Named(new QPushButton(tr("Cancel"), this), "cmdEditCh_Cancel");
     cmdOk_->setDefault(true);
     cmdOk_->setAutoDefault(true);
     cmdCancel_->setAutoDefault(false);
 
     auto* left = new QGridLayout;
-    left->addWidget(Label(QStringLiteral("lblEditCh_FreqOp"), QStringLiteral("Operating Frequency"),
-                          this, txtFreqOp_),
-                    0, 0);
-    left->addWidget(txtFreqOp_, 0, 1);
     left->addWidget(
-        Label(QStringLiteral("lblEditCh_DupSel"), QStringLiteral("Duplex"), this, cboDupDir_), 1,
+        Label(QStringLiteral("lblEditCh_FreqOp"), tr("Operating Frequency"), this, txtFreqOp_), 0,
         0);
+    left->addWidget(txtFreqOp_, 0, 1);
+    left->addWidget(Label(QStringLiteral("lblEditCh_DupSel"), tr("Duplex"), this, cboDupDir_), 1,
+                    0);
     left->addWidget(cboDupDir_, 1, 1);
-    left->addWidget(Label(QStringLiteral("lblEditCh_FreqDup"), QStringLiteral("Offset Freq."), this,
-                          txtFreqDup_),
-                    2, 0);
-    left->addWidget(txtFreqDup_, 2, 1);
-    left->addWidget(Label(QStringLiteral("lblEditCh_Name"), QStringLiteral("Name"), this, txtName_),
-                    3, 0);
-    left->addWidget(txtName_, 3, 1);
     left->addWidget(
-        Label(QStringLiteral("lblEditCh_Ts"), QStringLiteral("Tuning Step"), this, cboTsNo_), 4, 0);
+        Label(QStringLiteral("lblEditCh_FreqDup"), tr("Offset Freq."), this, txtFreqDup_), 2, 0);
+    left->addWidget(txtFreqDup_, 2, 1);
+    left->addWidget(Label(QStringLiteral("lblEditCh_Name"), tr("Name"), this, txtName_), 3, 0);
+    left->addWidget(txtName_, 3, 1);
+    left->addWidget(Label(QStringLiteral("lblEditCh_Ts"), tr("Tuning Step"), this, cboTsNo_), 4, 0);
     left->addWidget(cboTsNo_, 4, 1);
     left->addWidget(fraTSql_, 5, 0, 1, 2);
     left->setRowStretch(6, 1);

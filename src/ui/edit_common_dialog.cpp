@@ -18,6 +18,7 @@
 #include <string>
 
 #include "model/common_settings.h"
+#include "ui/core_texts.h"
 #include "ui/dialog_place.h"
 #include "ui/drop_down.h"
 
@@ -51,7 +52,7 @@ class ListsArea : public QScrollArea {
 
 frmEditCommon::frmEditCommon(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmEditCommon"));
-    setWindowTitle(QStringLiteral("Setting"));
+    setWindowTitle(tr("Setting"));
     setModal(true);
 
     auto* fraCombos = new QGroupBox(this);
@@ -64,7 +65,7 @@ frmEditCommon::frmEditCommon(QWidget* parent) : QDialog(parent) {
     int row = 0;
     for (const CommonSettingDef& def : CommonSettingDefs()) {
         const QString name = QString::fromLatin1(def.control);
-        const QString label = QString::fromLatin1(def.label);
+        const QString label = CoreWord(QString::fromLatin1(def.label));
         if (def.checkBox) {
             auto* box = new QCheckBox(label, fraChecks);
             box->setObjectName(name);
@@ -81,7 +82,7 @@ frmEditCommon::frmEditCommon(QWidget* parent) : QDialog(parent) {
             // Load: every list holds the choices 0 to its maximum, index = value.
             if (def.choices)
                 for (const std::string& s : *def.choices)
-                    box->addItem(QString::fromLatin1(s.data(), qsizetype(s.size())));
+                    box->addItem(CoreText(QString::fromLatin1(s.data(), qsizetype(s.size()))));
             combos->addWidget(l, row, 0);
             combos->addWidget(box, row, 1);
             ++row;
@@ -91,7 +92,7 @@ frmEditCommon::frmEditCommon(QWidget* parent) : QDialog(parent) {
     }
     checks->addStretch(1);
 
-    auto* fraComment = new QGroupBox(QStringLiteral("Comment"), this);
+    auto* fraComment = new QGroupBox(tr("Comment"), this);
     fraComment->setObjectName(QStringLiteral("fraEditCom_Common"));
     txtComment_ = new QLineEdit(fraComment);
     txtComment_->setObjectName(QStringLiteral("txtEditCom_Comment"));
@@ -100,10 +101,10 @@ frmEditCommon::frmEditCommon(QWidget* parent) : QDialog(parent) {
     txtComment_->installEventFilter(this);
     (new QVBoxLayout(fraComment))->addWidget(txtComment_);
 
-    cmdOk_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOk_ = new QPushButton(tr("OK"), this);
     cmdOk_->setObjectName(QStringLiteral("cmdEditCommon_Ok"));
     cmdOk_->setDefault(true);
-    cmdCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel_ = new QPushButton(tr("Cancel"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdEditCommon_Cancel"));
     cmdCancel_->setAutoDefault(false);
     connect(cmdOk_, &QPushButton::clicked, this, [this] { cmdEditCommon_Ok_Click(); });

@@ -9,9 +9,9 @@
 
 frmFind::frmFind(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmFind"));
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(tr("Find"));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("&Frequency (MHz) or name:"), this);
+    auto* label = new QLabel(tr("&Frequency (MHz) or name:"), this);
     label->setObjectName(QStringLiteral("lblFind_Text"));
     txtFind_Text_ = new QLineEdit(this);
     txtFind_Text_->setObjectName(QStringLiteral("txtFind_Text"));
@@ -19,7 +19,7 @@ frmFind::frmFind(QWidget* parent) : QDialog(parent) {
     txtFind_Text_->setMaxLength(32);
     label->setBuddy(txtFind_Text_);
     auto* buttons = new QDialogButtonBox(this);
-    cmdFind_Ok_ = buttons->addButton(QStringLiteral("Find"), QDialogButtonBox::AcceptRole);
+    cmdFind_Ok_ = buttons->addButton(tr("Find"), QDialogButtonBox::AcceptRole);
     cmdFind_Ok_->setObjectName(QStringLiteral("cmdFind_Ok"));
     cmdFind_Ok_->setDefault(true);
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);

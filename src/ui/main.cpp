@@ -8,6 +8,7 @@
 
 #include "ui/app_identity.h"
 #include "ui/caption.h"
+#include "ui/language.h"
 #include "ui/msgbox.h"
 #include "ui/program.h"
 #include "ui/single_instance.h"
@@ -48,7 +49,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     SetUpApplication();
 
-    const QStringList arguments = QApplication::arguments().mid(1);
+    // "--lang CODE" speaks that language for this run instead of the
+    // desktop's; the rest of the command line is judged without it.
+    const QStringList all = QApplication::arguments().mid(1);
+    InstallTranslations(LanguageArgument(all));
+    const QStringList arguments = WithoutLanguageArgument(all);
     if (const int code = AnswerOnTerminal(StartupRequestOf(arguments)); code >= 0) return code;
 
     SingleInstance instance;

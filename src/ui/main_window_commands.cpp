@@ -19,6 +19,7 @@
 #include "ui/caption.h"
 #include "ui/clone_progress.h"
 #include "ui/compare_window.h"
+#include "ui/core_texts.h"
 #include "ui/dialog_place.h"
 #include "ui/dialogs.h"
 #include "ui/find_dialog.h"
@@ -30,7 +31,7 @@
 #include "ui/restore_backup_dialog.h"
 
 namespace {
-const char* const kFileFilter = "Data Files (*.ACF *.acf)";
+const char* const kFileFilter = QT_TRANSLATE_NOOP("frmMain", "Data Files (*.ACF *.acf)");
 // File > Read Backups Folder where no file manager could show the folder.
 std::string BackupFolderText(const std::string& folder) {
     if (folder.empty())
@@ -76,7 +77,7 @@ QString frmMain::CurDir() const {
 }
 
 void frmMain::FileCommand(int index) {
-    const QString filter = QString::fromLatin1(kFileFilter);
+    const QString filter = tr(kFileFilter);
     // The document commands show the wait cursor while the file is written,
     // and take it away before they report a failure.
     auto save = [this](const QString& name) { model_->SaveDocument(name.toStdString()); };
@@ -414,7 +415,7 @@ void frmMain::FindCommand(bool next) {
     }
     ShowChannel(found.place.key, found.place.row);
     if (found.wrapped) {
-        statusBar()->showMessage(QString::fromLatin1(kFindWrappedText));
+        statusBar()->showMessage(CoreText(QString::fromLatin1(kFindWrappedText)));
     } else {
         statusBar()->clearMessage();
     }

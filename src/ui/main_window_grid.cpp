@@ -25,6 +25,7 @@
 #include "app/common.h"
 #include "model/grid_edit.h"
 #include "model/grid_texts.h"
+#include "ui/core_texts.h"
 #include "ui/main_window.h"
 #include "ui/placement.h"
 
@@ -52,7 +53,7 @@ void frmMain::BuildChTree() {
         if (def.empty()) break;
         const TreeKeyParts parts = ParseTreeKeyStr(def);
         const QString image = QString::number(parts.image);
-        const QString text = QString::fromStdString(parts.caption);
+        const QString text = CoreWord(QString::fromStdString(parts.caption));
         const QString key = QString::fromStdString(parts.key);
         QTreeWidgetItem* parent = parts.parent.empty()
                                       ? nullptr
@@ -117,9 +118,14 @@ void frmMain::grid_Init() {
 int frmMain::ColumnPixels(int item, const QString& title) const {
     if (item >= 0 && item < kNumItems && item != clsRigQ5_Ch::kItemLast && itemWidth_[item] >= 1)
         return TwipsToPixels(itemWidth_[item], TwipsPerPixelX());
-    // The title with its trailing blanks gives the column's width.
+    // The title with its trailing blanks gives the column's width, made for
+    // the values under it; a translated title keeps the blanks, and the
+    // width where the translation is shorter.
     const QFontMetrics fm(mfgCh_->horizontalHeader()->font());
-    return fm.horizontalAdvance(title) + 2 * fm.averageCharWidth();
+    const QString trimmed = title.trimmed();
+    const QString shown = CoreWord(trimmed) + title.mid(trimmed.size());
+    return std::max(fm.horizontalAdvance(title), fm.horizontalAdvance(shown)) +
+           2 * fm.averageCharWidth();
 }
 
 int frmMain::BankListWidth() const {
@@ -146,7 +152,7 @@ void frmMain::grid_SetColumns() {
         for (int c = 0; c < columns; ++c) {
             const int item = model_->ItemNoOfChListType(listType, c);
             const QString title = QString::fromStdString(model_->ChItemName(item));
-            auto* h = new QTableWidgetItem(title.trimmed());
+            auto* h = new QTableWidgetItem(CoreWord(title.trimmed()));
             h->setTextAlignment(c == 0 ? Qt::AlignCenter : (Qt::AlignRight | Qt::AlignVCenter));
             mfgCh_->setHorizontalHeaderItem(c, h);
             mfgCh_->setColumnWidth(c, ColumnPixels(item, title));
@@ -154,8 +160,8 @@ void frmMain::grid_SetColumns() {
         // A screen reader names the grid after the list it shows.
         mfgCh_->setAccessibleName(
             tr("%1 channels")
-                .arg(QString::fromStdString(
-                    ParseTreeKeyStr(model_->TreeKeyStr(curTreeKey_)).caption)));
+                .arg(CoreWord(QString::fromStdString(
+                    ParseTreeKeyStr(model_->TreeKeyStr(curTreeKey_)).caption))));
         mfgCh_->setVisible(true);
     } else {
         mfgCh_->setVisible(false);
@@ -184,9 +190,14 @@ void frmMain::DispChList() {
 
 void frmMain::DispChRow(int key, int row) {
     const std::vector<std::string> texts = model_->ChRowTexts(key, row);
+    const int listType = model_->TreeKeyChListType(key);
     const bool blank = !model_->EditStateOf(key, row).inUse;
     for (int c = 0; c < mfgCh_->columnCount(); ++c) {
-        const QString text = c < int(texts.size()) ? QString::fromStdString(texts[c]) : QString();
+        QString text = c < int(texts.size()) ? QString::fromStdString(texts[c]) : QString();
+        // The receiver's words in a cell ("Auto", "Skip") are shown in the
+        // user's language; a channel's name is the user's own.
+        if (model_->ItemNoOfChListType(listType, c) != clsRigQ5_Ch::kItemName)
+            text = CoreWord(text);
         QTableWidgetItem* cell = mfgCh_->item(row, c);
         if (!cell) {
             cell = new QTableWidgetItem();
@@ -210,8 +221,9 @@ void frmMain::DispChRow(int key, int row) {
     // The row's header (hidden on screen) names the channel for a screen
     // reader: "Bank A 05".
     if (key == curTreeKey_ && !texts.empty()) {
-        const QString name = QString::fromStdString(
-            ParseTreeKeyStr(model_->TreeKeyStr(key)).caption + " " + texts[0]);
+        const QString name =
+            CoreWord(QString::fromStdString(ParseTreeKeyStr(model_->TreeKeyStr(key)).caption)) +
+            QLatin1Char(' ') + QString::fromStdString(texts[0]);
         QTableWidgetItem* header = mfgCh_->verticalHeaderItem(row);
         if (!header) {
             header = new QTableWidgetItem(name);
@@ -518,6 +530,6 @@ void frmMain::DropChannel(int srcKey, int srcRow, int dstKey, int dstRow, bool k
     }
     const std::vector<std::string> cells = model_->ChRowTexts(dstKey, row);
     const std::string caption = ParseTreeKeyStr(model_->TreeKeyStr(dstKey)).caption;
-    statusBar()->showMessage(QString::fromStdString(
+    statusBar()->showMessage(CoreText(
         GridEdit::MovedToText(keepSource, caption, cells.empty() ? std::string() : cells[0])));
 }

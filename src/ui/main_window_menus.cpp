@@ -27,29 +27,47 @@ struct ToolButtonDef {
     int index;  // the menu item's
 };
 const ToolButtonDef kToolButtons[] = {
-    {"Bar_File_New", "New", "Img_File_New", &frmMain::mnuFile_Click, 0},
-    {"Bar_File_Open", "Open", "Img_File_Open", &frmMain::mnuFile_Click, 1},
-    {"Bar_File_Save", "Save", "Img_File_Save", &frmMain::mnuFile_Click, 2},
+    {"Bar_File_New", QT_TRANSLATE_NOOP("frmMain", "New"), "Img_File_New", &frmMain::mnuFile_Click,
+     0},
+    {"Bar_File_Open", QT_TRANSLATE_NOOP("frmMain", "Open"), "Img_File_Open",
+     &frmMain::mnuFile_Click, 1},
+    {"Bar_File_Save", QT_TRANSLATE_NOOP("frmMain", "Save"), "Img_File_Save",
+     &frmMain::mnuFile_Click, 2},
     {nullptr, nullptr, nullptr, nullptr, 0},
-    {"Bar_Edit_Ch", "Edit Memory", "Img_Edit_Ch", &frmMain::mnuEdit_Click, 0},
-    {"Bar_Edit_Copy", "Copy", "Img_Edit_Copy", &frmMain::mnuEdit_Click, 2},
-    {"Bar_Edit_Paste", "Paste", "Img_Edit_Paste", &frmMain::mnuEdit_Click, 3},
-    {"Bar_Edit_Clear", "Clear", "Img_Edit_Clear", &frmMain::mnuEdit_Click, 5},
-    {"Bar_Edit_Undo", "Undo", "Img_Edit_Undo", &frmMain::mnuEdit_Click, 9},
-    {"Bar_Edit_Redo", "Redo", "Img_Edit_Redo", &frmMain::mnuEdit_Click, 10},
+    {"Bar_Edit_Ch", QT_TRANSLATE_NOOP("frmMain", "Edit Memory"), "Img_Edit_Ch",
+     &frmMain::mnuEdit_Click, 0},
+    {"Bar_Edit_Copy", QT_TRANSLATE_NOOP("frmMain", "Copy"), "Img_Edit_Copy",
+     &frmMain::mnuEdit_Click, 2},
+    {"Bar_Edit_Paste", QT_TRANSLATE_NOOP("frmMain", "Paste"), "Img_Edit_Paste",
+     &frmMain::mnuEdit_Click, 3},
+    {"Bar_Edit_Clear", QT_TRANSLATE_NOOP("frmMain", "Clear"), "Img_Edit_Clear",
+     &frmMain::mnuEdit_Click, 5},
+    {"Bar_Edit_Undo", QT_TRANSLATE_NOOP("frmMain", "Undo"), "Img_Edit_Undo",
+     &frmMain::mnuEdit_Click, 9},
+    {"Bar_Edit_Redo", QT_TRANSLATE_NOOP("frmMain", "Redo"), "Img_Edit_Redo",
+     &frmMain::mnuEdit_Click, 10},
     {nullptr, nullptr, nullptr, nullptr, 0},
-    {"Bar_View_Common", "Common", "Img_View_Common", &frmMain::mnuView_Click, 0},
+    {"Bar_View_Common", QT_TRANSLATE_NOOP("frmMain", "Common"), "Img_View_Common",
+     &frmMain::mnuView_Click, 0},
     {nullptr, nullptr, nullptr, nullptr, 0},
-    {"Bar_Port_Com1", "COM1", "Img_Port_Com1", &frmMain::mnuCom_Click, 1},
-    {"Bar_Port_Com2", "COM2", "Img_Port_Com2", &frmMain::mnuCom_Click, 2},
-    {"Bar_Port_Com3", "COM3", "Img_Port_Com3", &frmMain::mnuCom_Click, 3},
-    {"Bar_Port_Com4", "COM4", "Img_Port_Com4", &frmMain::mnuCom_Click, 4},
+    {"Bar_Port_Com1", QT_TRANSLATE_NOOP("frmMain", "COM1"), "Img_Port_Com1", &frmMain::mnuCom_Click,
+     1},
+    {"Bar_Port_Com2", QT_TRANSLATE_NOOP("frmMain", "COM2"), "Img_Port_Com2", &frmMain::mnuCom_Click,
+     2},
+    {"Bar_Port_Com3", QT_TRANSLATE_NOOP("frmMain", "COM3"), "Img_Port_Com3", &frmMain::mnuCom_Click,
+     3},
+    {"Bar_Port_Com4", QT_TRANSLATE_NOOP("frmMain", "COM4"), "Img_Port_Com4", &frmMain::mnuCom_Click,
+     4},
     {nullptr, nullptr, nullptr, nullptr, 0},
-    {"Bar_Clone_Read", "Clone read", "Img_Clone_Read", &frmMain::mnuClone_Click, 0},
-    {"Bar_Clone_Write", "Clone write", "Img_Clone_Write", &frmMain::mnuClone_Click, 1},
-    {"Bar_Clone_Info", "Clone info.", "Img_Clone_Info", &frmMain::mnuClone_Click, 3},
+    {"Bar_Clone_Read", QT_TRANSLATE_NOOP("frmMain", "Clone read"), "Img_Clone_Read",
+     &frmMain::mnuClone_Click, 0},
+    {"Bar_Clone_Write", QT_TRANSLATE_NOOP("frmMain", "Clone write"), "Img_Clone_Write",
+     &frmMain::mnuClone_Click, 1},
+    {"Bar_Clone_Info", QT_TRANSLATE_NOOP("frmMain", "Clone info."), "Img_Clone_Info",
+     &frmMain::mnuClone_Click, 3},
     {nullptr, nullptr, nullptr, nullptr, 0},
-    {"Bar_Help_Contents", "Help contents", "Img_Help_Contents", &frmMain::mnuHelp_Click, 0},
+    {"Bar_Help_Contents", QT_TRANSLATE_NOOP("frmMain", "Help contents"), "Img_Help_Contents",
+     &frmMain::mnuHelp_Click, 0},
 };
 QIcon ImageIcon(const QString& imageKey) {
     return QIcon(QStringLiteral(":/icons/") + imageKey + QStringLiteral(".png"));
@@ -75,55 +93,57 @@ void frmMain::BuildMenus() {
     };
     auto* bar = menuBar();
 
-    QMenu* mFile = bar->addMenu(QStringLiteral("&File"));
+    QMenu* mFile = bar->addMenu(tr("&File"));
     mnuFile_ = mFile;
     mFile->setObjectName(QStringLiteral("mnuFile"));
-    file_[0] = AddItem(mFile, "mnuFile_New", "&New", QKeySequence(Qt::CTRL | Qt::Key_N));
-    file_[1] = AddItem(mFile, "mnuFile_Open", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
-    file_[2] = AddItem(mFile, "mnuFile_Save", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S));
-    file_[3] = AddItem(mFile, "mnuFile_SaveAs", "Save &As...");
+    file_[0] = AddItem(mFile, "mnuFile_New", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    file_[1] = AddItem(mFile, "mnuFile_Open", tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    file_[2] = AddItem(mFile, "mnuFile_Save", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    file_[3] = AddItem(mFile, "mnuFile_SaveAs", tr("Save &As..."));
     file_[4] = addSeparator(mFile, "mnuFile_Sep4");
     for (int i = 0; i < kNumRecent; ++i)
         file_[5 + i] = AddItem(mFile, QStringLiteral("mnuFile_Recent%1").arg(i + 1), QString());
     file_[9] = addSeparator(mFile, "mnuFile_Sep9");
     // The items added to the menu keep their numbers after Exit's, but
     // stand before it: Exit closes the menu as it closes every program's.
-    file_[12] = AddItem(mFile, "mnuFile_ExportCsv", "Export &CSV...");
-    file_[13] = AddItem(mFile, "mnuFile_ImportCsv", "&Import CSV...");
+    file_[12] = AddItem(mFile, "mnuFile_ExportCsv", tr("Export &CSV..."));
+    file_[13] = AddItem(mFile, "mnuFile_ImportCsv", tr("&Import CSV..."));
     // The channel lists on paper or in a PDF file.
     file_[16] = addSeparator(mFile, "mnuFile_Sep16");
-    file_[17] = AddItem(mFile, "mnuFile_ExportPdf", "Export P&DF...");
-    file_[18] = AddItem(mFile, "mnuFile_Print", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P));
+    file_[17] = AddItem(mFile, "mnuFile_ExportPdf", tr("Export P&DF..."));
+    file_[18] =
+        AddItem(mFile, "mnuFile_Print", tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
     file_[14] = addSeparator(mFile, "mnuFile_Sep14");
     // Going back to a read, and seeing what differs from a file or a read.
-    file_[19] = AddItem(mFile, "mnuFile_RestoreBackup", "&Restore Backup...");
-    file_[20] = AddItem(mFile, "mnuFile_Compare", "Compare &With...");
-    file_[15] = AddItem(mFile, "mnuFile_Backups", "Read &Backups Folder");
+    file_[19] = AddItem(mFile, "mnuFile_RestoreBackup", tr("&Restore Backup..."));
+    file_[20] = AddItem(mFile, "mnuFile_Compare", tr("Compare &With..."));
+    file_[15] = AddItem(mFile, "mnuFile_Backups", tr("Read &Backups Folder"));
     file_[11] = addSeparator(mFile, "mnuFile_Sep11");
-    file_[10] = AddItem(mFile, "mnuFile_Exit", "E&xit");
+    file_[10] = AddItem(mFile, "mnuFile_Exit", tr("E&xit"));
     for (int i = 0; i < int(file_.size()); ++i)
         if (!file_[i]->isSeparator())
             connect(file_[i], &QAction::triggered, this, [this, i] { mnuFile_Click(i); });
 
-    mnuEdit_ = bar->addMenu(QStringLiteral("&Edit"));
+    mnuEdit_ = bar->addMenu(tr("&Edit"));
     mnuEdit_->setObjectName(QStringLiteral("mnuEdit"));
-    edit_[0] = AddItem(mnuEdit_, "mnuEdit_EditMemory", "&Edit Memory...");
+    edit_[0] = AddItem(mnuEdit_, "mnuEdit_EditMemory", tr("&Edit Memory..."));
     edit_[1] = addSeparator(mnuEdit_, "mnuEdit_Sep1");
-    edit_[2] = AddItem(mnuEdit_, "mnuEdit_Copy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C));
-    edit_[3] = AddItem(mnuEdit_, "mnuEdit_Paste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V));
+    edit_[2] = AddItem(mnuEdit_, "mnuEdit_Copy", tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    edit_[3] = AddItem(mnuEdit_, "mnuEdit_Paste", tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
     edit_[4] = addSeparator(mnuEdit_, "mnuEdit_Sep4");
-    edit_[5] = AddItem(mnuEdit_, "mnuEdit_Clear", "Clear", QKeySequence(Qt::Key_Delete));
-    edit_[6] = AddItem(mnuEdit_, "mnuEdit_Delete", "Delete");
-    edit_[7] = AddItem(mnuEdit_, "mnuEdit_Insert", "Insert");
+    edit_[5] = AddItem(mnuEdit_, "mnuEdit_Clear", tr("Clear"), QKeySequence(Qt::Key_Delete));
+    edit_[6] = AddItem(mnuEdit_, "mnuEdit_Delete", tr("Delete"));
+    edit_[7] = AddItem(mnuEdit_, "mnuEdit_Insert", tr("Insert"));
     edit_[8] = addSeparator(mnuEdit_, "mnuEdit_Sep8");
-    edit_[9] = AddItem(mnuEdit_, "mnuEdit_Undo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
-    edit_[10] = AddItem(mnuEdit_, "mnuEdit_Redo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    edit_[9] = AddItem(mnuEdit_, "mnuEdit_Undo", tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    edit_[10] = AddItem(mnuEdit_, "mnuEdit_Redo", tr("&Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y));
     // Working with many channels: finding them, putting a bank in order.
     edit_[11] = addSeparator(mnuEdit_, "mnuEdit_Sep11");
-    edit_[12] = AddItem(mnuEdit_, "mnuEdit_Find", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F));
-    edit_[13] = AddItem(mnuEdit_, "mnuEdit_FindNext", "Find &Next", QKeySequence(Qt::Key_F3));
+    edit_[12] =
+        AddItem(mnuEdit_, "mnuEdit_Find", tr("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    edit_[13] = AddItem(mnuEdit_, "mnuEdit_FindNext", tr("Find &Next"), QKeySequence(Qt::Key_F3));
     edit_[14] = addSeparator(mnuEdit_, "mnuEdit_Sep14");
-    edit_[15] = AddItem(mnuEdit_, "mnuEdit_SortBank", "&Sort Bank...");
+    edit_[15] = AddItem(mnuEdit_, "mnuEdit_SortBank", tr("&Sort Bank..."));
     // What a drag does with the mouse, from the keyboard.
     edit_[16] = addSeparator(mnuEdit_, "mnuEdit_Sep16");
     edit_[17] = AddItem(mnuEdit_, "mnuEdit_MoveToBank", tr("Move to &Bank..."),
@@ -136,25 +156,24 @@ void frmMain::BuildMenus() {
         if (!edit_[i]->isSeparator())
             connect(edit_[i], &QAction::triggered, this, [this, i] { mnuEdit_Click(i); });
 
-    QMenu* mView = bar->addMenu(QStringLiteral("&View"));
+    QMenu* mView = bar->addMenu(tr("&View"));
     mView->setObjectName(QStringLiteral("mnuView"));
-    view_[0] = AddItem(mView, "mnuView_Common", "&Common Setting...");
+    view_[0] = AddItem(mView, "mnuView_Common", tr("&Common Setting..."));
     view_[1] = addSeparator(mView, "mnuView_Sep1");
-    view_[2] = AddItem(mView, "mnuView_Toolbar", "&Toolbar");
+    view_[2] = AddItem(mView, "mnuView_Toolbar", tr("&Toolbar"));
     view_[2]->setCheckable(true);
     for (int i : {0, 2})
         connect(view_[i], &QAction::triggered, this, [this, i] { mnuView_Click(i); });
 
-    QMenu* mCom = bar->addMenu(QStringLiteral("COM &Port"));
+    QMenu* mCom = bar->addMenu(tr("COM &Port"));
     mCom->setObjectName(QStringLiteral("mnuCom"));
     for (int p = 1; p <= 4; ++p) {
-        com_[p] =
-            AddItem(mCom, QStringLiteral("mnuCom_Com%1").arg(p), QStringLiteral("COM &%1").arg(p));
+        com_[p] = AddItem(mCom, QStringLiteral("mnuCom_Com%1").arg(p), tr("COM &%1").arg(p));
         com_[p]->setCheckable(true);
         connect(com_[p], &QAction::triggered, this, [this, p] { mnuCom_Click(p); });
     }
     mCom->addSeparator()->setObjectName(QStringLiteral("mnuCom_Sep5"));
-    com_[5] = AddItem(mCom, "mnuCom_Devices", "&Devices...");
+    com_[5] = AddItem(mCom, "mnuCom_Devices", tr("&Devices..."));
     connect(com_[5], &QAction::triggered, this, [this] {
         if (modalFlag_ || !assignComDevices_) return;
         {
@@ -167,23 +186,23 @@ void frmMain::BuildMenus() {
     // USB adapter plugged in): the captions are looked up when the menu opens.
     connect(mCom, &QMenu::aboutToShow, this, [this] { AdjustComCaptions(); });
 
-    QMenu* mClone = bar->addMenu(QStringLiteral("&Cloning"));
+    QMenu* mClone = bar->addMenu(tr("&Cloning"));
     mClone->setObjectName(QStringLiteral("mnuClone"));
-    clone_[0] = AddItem(mClone, "mnuClone_Read", "&Read <- Receiver");
-    clone_[1] = AddItem(mClone, "mnuClone_Write", "&Write -> Receiver");
+    clone_[0] = AddItem(mClone, "mnuClone_Read", tr("&Read <- Receiver"));
+    clone_[1] = AddItem(mClone, "mnuClone_Write", tr("&Write -> Receiver"));
     clone_[2] = addSeparator(mClone, "mnuClone_Sep2");
-    clone_[3] = AddItem(mClone, "mnuClone_Info", "&Information...");
+    clone_[3] = AddItem(mClone, "mnuClone_Info", tr("&Information..."));
     for (int i : {0, 1, 3})
         connect(clone_[i], &QAction::triggered, this, [this, i] { mnuClone_Click(i); });
     // A write followed by a read that checks what the receiver now holds.
     clone_[4] = addSeparator(mClone, "mnuClone_Sep4");
-    clone_[5] = AddItem(mClone, "mnuClone_Verify", "&Verify After Write");
+    clone_[5] = AddItem(mClone, "mnuClone_Verify", tr("&Verify After Write"));
     clone_[5]->setCheckable(true);
     connect(clone_[5], &QAction::toggled, this, [this](bool on) { model_->VerifyAfterWrite(on); });
 
-    QMenu* mOpt = bar->addMenu(QStringLiteral("&Option"));
+    QMenu* mOpt = bar->addMenu(tr("&Option"));
     mOpt->setObjectName(QStringLiteral("mnuOpt"));
-    QMenu* mPreset = mOpt->addMenu(QStringLiteral("&Preset TV CH"));
+    QMenu* mPreset = mOpt->addMenu(tr("&Preset TV CH"));
     mPreset->setObjectName(QStringLiteral("mnuOptPresetTv"));
     mPreset->menuAction()->setObjectName(QStringLiteral("mnuOpt_PresetTv"));
     for (int i = 0; i < 10; ++i) {
@@ -192,17 +211,17 @@ void frmMain::BuildMenus() {
         connect(presetTv_[i], &QAction::triggered, this, [this, i] { mnuOptPresetTv_Click(i); });
     }
 
-    QMenu* mHelp = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* mHelp = bar->addMenu(tr("&Help"));
     mHelp->setObjectName(QStringLiteral("mnuHelp"));
-    helpItems_[0] = AddItem(mHelp, "mnuHelp_Contents", "&Contents", QKeySequence(Qt::Key_F1));
+    helpItems_[0] = AddItem(mHelp, "mnuHelp_Contents", tr("&Contents"), QKeySequence(Qt::Key_F1));
     helpItems_[1] = addSeparator(mHelp, "mnuHelp_Sep1");
-    helpItems_[2] = AddItem(mHelp, "mnuHelp_About", "&About CS-Q5...");
+    helpItems_[2] = AddItem(mHelp, "mnuHelp_About", tr("&About CS-Q5..."));
     for (int i : {0, 2})
         connect(helpItems_[i], &QAction::triggered, this, [this, i] { mnuHelp_Click(i); });
 }
 
 void frmMain::BuildToolbar() {
-    Toolbar1_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    Toolbar1_ = new QToolBar(tr("Toolbar"), this);
     Toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
     Toolbar1_->setMovable(false);
     Toolbar1_->setFloatable(false);
@@ -215,10 +234,9 @@ void frmMain::BuildToolbar() {
             continue;
         }
         const QString key = QString::fromLatin1(def.key);
-        auto* a = new QAction(ImageIcon(QString::fromLatin1(def.image)),
-                              QString::fromLatin1(def.tip), this);
+        auto* a = new QAction(ImageIcon(QString::fromLatin1(def.image)), tr(def.tip), this);
         a->setObjectName(key);
-        a->setToolTip(QString::fromLatin1(def.tip));
+        a->setToolTip(tr(def.tip));
         if (key.startsWith(QStringLiteral("Bar_Port_Com"))) {
             a->setCheckable(true);
             portButtons_[key.right(1).toInt()] = a;
@@ -267,7 +285,7 @@ void frmMain::ComDeviceHooks(std::function<QString(int)> deviceOf,
 
 void frmMain::AdjustComCaptions() {
     for (int p = 1; p <= 4; ++p) {
-        QString text = QStringLiteral("COM &%1").arg(p);
+        QString text = tr("COM &%1").arg(p);
         const QString device = ComDeviceOf(p);
         if (!device.isEmpty()) text += QStringLiteral(" (") + device + QLatin1Char(')');
         if (com_[p]->text() != text) com_[p]->setText(text);
@@ -319,7 +337,7 @@ void frmMain::AdjustRecentFile() {
                        QString::fromStdString(model_->RecentFileTitle(i)));
             a->setEnabled(true);
         } else if (i == 0) {
-            a->setText(QStringLiteral("Recent File"));
+            a->setText(tr("Recent File"));
             a->setEnabled(false);
         } else {
             a->setVisible(false);

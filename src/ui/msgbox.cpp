@@ -3,12 +3,15 @@
 
 #include "app/common.h"
 #include "ui/caption.h"
+#include "ui/core_texts.h"
 #include "ui/dialogs.h"
 
 QString MsgText(const std::string& text) {
     QString shown = QString::fromLocal8Bit(ConvNewLine(text));
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return shown;
+    // Every message is built in English, by the core or by the window; it
+    // is shown in the user's language.
+    return CoreText(shown);
 }
 
 namespace {
@@ -34,5 +37,6 @@ int MsgBoxYesNoCancel(const std::string& text, QWidget* parent) {
 }
 
 int MsgBoxPlain(const std::string& text, const QString& title, QWidget* parent) {
-    return Dialogs().MessageBox(parent, MsgText(text), title, MsgButtons::Ok, MsgIcon::None);
+    return Dialogs().MessageBox(parent, MsgText(text), CoreText(title), MsgButtons::Ok,
+                                MsgIcon::None);
 }

@@ -235,7 +235,9 @@ void Csq5Program::AssignComDevices() {
     std::map<int, std::pair<QString, QString>> inUse;
     for (int slot = 1; slot <= kNumComSlots; ++slot)
         inUse[slot] = {QString::fromStdString(ComDeviceOf(slot)),
-                       demo_ && slot == 1 ? QStringLiteral("demo receiver") : QString()};
+                       demo_ && slot == 1
+                           ? QCoreApplication::translate("frmComDevices", "demo receiver")
+                           : QString()};
     dialog.InUse(inUse);
     dialog.adjustSize();
     dialog.setResult(QDialog::Rejected);

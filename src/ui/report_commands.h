@@ -5,13 +5,14 @@
 // the painter of file/qt puts it on pages. Print goes through the
 // platform's print dialog, which also offers printing into a PDF file.
 
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 
 class QWidget;
 class clsRigQ5_Master;
 
-inline constexpr const char* kPdfFilter = "PDF Files (*.pdf)";
+inline constexpr const char* kPdfFilter = QT_TRANSLATE_NOOP("FileDialogs", "PDF Files (*.pdf)");
 
 // Asks for a file name (the data file's title with ".pdf", in folder) and
 // writes the PDF; a failure is reported. True when a file was written.

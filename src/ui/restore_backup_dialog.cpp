@@ -12,13 +12,12 @@
 frmRestoreBackup::frmRestoreBackup(std::vector<BackupEntry> backups, QWidget* parent)
     : QDialog(parent), backups_(std::move(backups)) {
     setObjectName(QStringLiteral("frmRestoreBackup"));
-    setWindowTitle(QStringLiteral("Restore Backup"));
+    setWindowTitle(tr("Restore Backup"));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("&Backups of clone reads, newest first:"), this);
+    auto* label = new QLabel(tr("&Backups of clone reads, newest first:"), this);
     grdRestoreBackup_List_ = new QTableWidget(int(backups_.size()), 3, this);
     grdRestoreBackup_List_->setObjectName(QStringLiteral("grdRestoreBackup_List"));
-    grdRestoreBackup_List_->setHorizontalHeaderLabels(
-        {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Comment")});
+    grdRestoreBackup_List_->setHorizontalHeaderLabels({tr("Date"), tr("Time"), tr("Comment")});
     SetUpReadOnlyList(*grdRestoreBackup_List_);
     for (int r = 0; r < int(backups_.size()); ++r) {
         const BackupEntry& e = backups_[std::size_t(r)];
@@ -32,11 +31,10 @@ frmRestoreBackup::frmRestoreBackup(std::vector<BackupEntry> backups, QWidget* pa
     grdRestoreBackup_List_->setAccessibleName(tr("Backups of clone reads"));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);
+    QPushButton* open = buttons->addButton(tr("&Open"), QDialogButtonBox::AcceptRole);
     open->setObjectName(QStringLiteral("cmdRestoreBackup_Open"));
     open->setDefault(true);
-    QPushButton* compare =
-        buttons->addButton(QStringLiteral("&Compare"), QDialogButtonBox::ActionRole);
+    QPushButton* compare = buttons->addButton(tr("&Compare"), QDialogButtonBox::ActionRole);
     compare->setObjectName(QStringLiteral("cmdRestoreBackup_Compare"));
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("cmdRestoreBackup_Cancel"));

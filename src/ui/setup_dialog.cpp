@@ -25,34 +25,34 @@ constexpr int kNumPorts = 4;
 
 QString frmSetup::SetupText() {
     static const char* const lines[] = {
-        "Thank you for purchasing this Ardo CS-Q5 cloning software.",
+        QT_TR_NOOP("Thank you for purchasing this Ardo CS-Q5 cloning software."),
         "",
-        "To use this software, the receiver's version must be recognized.",
-        "Therefore the following start-up operation is necessary in advance.",
+        QT_TR_NOOP("To use this software, the receiver's version must be recognized."),
+        QT_TR_NOOP("Therefore the following start-up operation is necessary in advance."),
         "",
-        "If an RX-Q5 is not on hand, push [Cancel] to skip the initial setup.",
-        "This program can be used to edit data although actual cloning operations cannot be "
-        "performed in such cases.",
+        QT_TR_NOOP("If an RX-Q5 is not on hand, push [Cancel] to skip the initial setup."),
+        QT_TR_NOOP("This program can be used to edit data although actual cloning operations "
+                   "cannot be performed in such cases."),
         "",
-        "START-UP OPERATION",
+        QT_TR_NOOP("START-UP OPERATION"),
         "",
-        "(1) Be sure the receiver and PC are connected using the cloning",
-        "cable. If they are not yet connected, turn all power OFF, then connect the cable in "
-        "advance.",
+        QT_TR_NOOP("(1) Be sure the receiver and PC are connected using the cloning"),
+        QT_TR_NOOP("cable. If they are not yet connected, turn all power OFF, then connect the "
+                   "cable in advance."),
         "",
-        "(2) Turn the receiver power ON and select the RS-232C port.",
+        QT_TR_NOOP("(2) Turn the receiver power ON and select the RS-232C port."),
         "",
-        "(3) Push [OK] to start the initial setup.",
+        QT_TR_NOOP("(3) Push [OK] to start the initial setup."),
     };
     QString text;
-    for (const char* line : lines) text += QString::fromLatin1(line) + QStringLiteral("\r\n");
+    for (const char* line : lines) text += (*line ? tr(line) : QString()) + QStringLiteral("\r\n");
     return text;
 }
 
 frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* parent)
     : QDialog(parent), main_(main), identify_(std::move(identify)) {
     setObjectName(QStringLiteral("frmSetup"));
-    setWindowTitle(kProgramName + QStringLiteral(" Initial Setup"));
+    setWindowTitle(tr("%1 Initial Setup").arg(kProgramName));
 
     auto* fraText = new QGroupBox(this);
     fraText->setObjectName(QStringLiteral("fraSetupText"));
@@ -72,7 +72,7 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
 
     auto* fraMain = new QGroupBox(this);
     fraMain->setObjectName(QStringLiteral("fraSetupMain"));
-    auto* label = new QLabel(QStringLiteral("COM Port"), fraMain);
+    auto* label = new QLabel(tr("COM Port"), fraMain);
     label->setObjectName(QStringLiteral("lblSetupComPort"));
     cboComPort_ = new QComboBox(fraMain);
     cboComPort_->setObjectName(QStringLiteral("cboSetup_ComPort"));
@@ -89,10 +89,10 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
     mainLayout->addWidget(label);
     mainLayout->addWidget(cboComPort_);
 
-    cmdOk_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOk_ = new QPushButton(tr("OK"), this);
     cmdOk_->setObjectName(QStringLiteral("cmdSetup_Ok"));
     cmdOk_->setDefault(true);
-    cmdCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel_ = new QPushButton(tr("Cancel"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdSetup_Cancel"));
     cmdCancel_->setAutoDefault(false);
     connect(cmdOk_, &QPushButton::clicked, this, [this] { cmdSetup_Ok_Click(); });

@@ -8,21 +8,23 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/core_texts.h"
+
 frmSortBank::frmSortBank(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmSortBank"));
-    setWindowTitle(QStringLiteral("Sort Bank"));
+    setWindowTitle(tr("Sort Bank"));
     auto* layout = new QVBoxLayout(this);
-    auto* frame = new QGroupBox(QStringLiteral("Order"), this);
+    auto* frame = new QGroupBox(tr("Order"), this);
     frame->setObjectName(QStringLiteral("fraSort_Order"));
     auto* inner = new QVBoxLayout(frame);
-    optSort_Frequency_ = new QRadioButton(QStringLiteral("By &frequency"), frame);
+    optSort_Frequency_ = new QRadioButton(tr("By &frequency"), frame);
     optSort_Frequency_->setObjectName(QStringLiteral("optSort_Frequency"));
     optSort_Frequency_->setChecked(true);
-    optSort_Name_ = new QRadioButton(QStringLiteral("By &name"), frame);
+    optSort_Name_ = new QRadioButton(tr("By &name"), frame);
     optSort_Name_->setObjectName(QStringLiteral("optSort_Name"));
     inner->addWidget(optSort_Frequency_);
     inner->addWidget(optSort_Name_);
-    auto* note = new QLabel(QStringLiteral("Ascending; blank channels go last."), this);
+    auto* note = new QLabel(tr("Ascending; blank channels go last."), this);
     note->setObjectName(QStringLiteral("lblSort_Note"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdSort_Ok"));
@@ -40,7 +42,7 @@ frmSortBank::frmSortBank(QWidget* parent) : QDialog(parent) {
 
 void frmSortBank::Prepare(const QString& bankCaption) {
     chosen_ = false;
-    setWindowTitle(QStringLiteral("Sort ") + bankCaption);
+    setWindowTitle(tr("Sort %1").arg(CoreText(bankCaption)));
 }
 
 bool frmSortBank::ByName() const {

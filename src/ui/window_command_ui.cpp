@@ -5,6 +5,7 @@
 #include <QStatusBar>
 
 #include "ui/clone_progress.h"
+#include "ui/core_texts.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/msgbox.h"
@@ -42,7 +43,7 @@ void WindowCommandUi::ShowInformation(const std::string& title, const std::strin
 }
 
 void WindowCommandUi::ShowStatus(const std::string& text) {
-    if (window_) window_->statusBar()->showMessage(QString::fromStdString(text));
+    if (window_) window_->statusBar()->showMessage(CoreText(text));
 }
 
 void WindowCommandUi::ProgressCancelable(bool value) {
@@ -64,7 +65,7 @@ void WindowCommandUi::ProgressValue(int value) {
 }
 
 void WindowCommandUi::ProgressLabel(const std::string& text) {
-    if (window_) window_->CloneProgress().Label(QString::fromStdString(text));
+    if (window_) window_->CloneProgress().Label(CoreText(text));
 }
 
 void WindowCommandUi::ProgressClose() {
