@@ -35,6 +35,23 @@ constexpr CommandSpelling kCommands[] = {
     {CliCommand::ExportPdf, "export-pdf", 1, true, false},
     {CliCommand::Backups, "backups", 0, false, false},
     {CliCommand::Diff, "diff", 2, false, false, "a second data file"},
+    {CliCommand::Set, "set", 1, true, false},
+    {CliCommand::Fill, "fill", 1, true, false},
+};
+
+// The value options of set and fill, and which of the two takes each.
+struct FieldOption {
+    const char* name;
+    bool set;
+    bool fill;
+};
+constexpr FieldOption kFieldOptions[] = {
+    {"rows", true, false},   {"mode", true, true},    {"step", true, true},
+    {"skip", true, false},   {"duplex", true, false}, {"offset", true, false},
+    {"tsql", true, false},   {"tone", true, false},   {"name", true, true},
+    {"prefix", true, false}, {"number", true, false}, {"first", true, true},
+    {"from", false, true},   {"start", false, true},  {"spacing", false, true},
+    {"count", false, true},
 };
 
 // "A".."H" or "BankA".."BankH", letter case ignored: the bank 0..7; -1 otherwise.
@@ -148,6 +165,15 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
                 error = "--bank: " + bank + " is not a memory bank A to H";
                 ok = false;
             }
+        } else if (const auto* field =
+                       std::find_if(std::begin(kFieldOptions), std::end(kFieldOptions),
+                                    [&name](const FieldOption& f) {
+                                        return name == std::string("--") + f.name;
+                                    });
+                   field != std::end(kFieldOptions)) {
+            ok = takeValue(out.fields[field->name]);
+        } else if (name == "--overwrite") {
+            out.overwrite = true;
         } else if (name == "--verify") {
             out.verify = true;
         } else if (name == "--by") {
@@ -227,13 +253,39 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
         bool given;
         const char* option;
         CliCommand owner;
-    } owned[] = {{out.listGiven, "--list", CliCommand::Show},
+        CliCommand owner2 = CliCommand::None;
+        CliCommand owner3 = CliCommand::None;
+    } owned[] = {{out.listGiven, "--list", CliCommand::Show, CliCommand::Set, CliCommand::Fill},
                  {out.verify, "--verify", CliCommand::Write},
                  {bankGiven, "--bank", CliCommand::Sort},
-                 {byGiven, "--by", CliCommand::Sort}};
+                 {byGiven, "--by", CliCommand::Sort},
+                 {out.overwrite, "--overwrite", CliCommand::Fill}};
     for (const auto& o : owned) {
-        if (o.given && out.command != o.owner) {
+        if (o.given && out.command != o.owner && out.command != o.owner2 &&
+            out.command != o.owner3) {
             error = cmd + " takes no " + o.option;
+            return false;
+        }
+    }
+    for (const FieldOption& f : kFieldOptions) {
+        if (out.fields.count(f.name) == 0) continue;
+        if (!(f.set && out.command == CliCommand::Set) &&
+            !(f.fill && out.command == CliCommand::Fill)) {
+            error = cmd + " takes no --" + std::string(f.name);
+            return false;
+        }
+    }
+    if (out.command == CliCommand::Set && out.fields.count("rows") == 0) {
+        error = "set needs --rows FIRST-LAST";
+        return false;
+    }
+    if (out.command == CliCommand::Set && out.fields.size() == 1) {
+        error = "set needs a value to set (--mode, --step, --skip, ...)";
+        return false;
+    }
+    for (const char* needed : {"start", "spacing", "count"}) {
+        if (out.command == CliCommand::Fill && out.fields.count(needed) == 0) {
+            error = "fill needs --start MHZ --spacing KHZ --count N";
             return false;
         }
     }
@@ -287,6 +339,26 @@ Commands:
   diff A B                  one tab-separated line per difference between
                             two data files: list, channel, field, A's value,
                             B's value (the common settings as list Setting)
+  set FILE [--list KEY] --rows FIRST-LAST [VALUES] -o OUT
+                            the values written into every channel in use of
+                            rows FIRST to LAST (the grid's CH numbers) of
+                            list KEY, healed as the channel dialog heals
+                            them; one line per channel that was adjusted or
+                            left alone, then the counts. VALUES:
+                            --mode FM|AM|WFM|Auto, --step KHZ (tuning step:
+                            5, 6.25, ... 100, Auto), --skip off|on|program,
+                            --duplex off|-|+, --offset MHZ, --tsql on|off,
+                            --tone HZ (CTCSS: 88.5), and one of --name TEXT,
+                            --prefix TEXT, --number PATTERN [--first N]
+  fill FILE [--list KEY] [--from ROW] --start MHZ --spacing KHZ --count N
+       [--name PATTERN [--first N]] [--mode M] [--step KHZ] [--overwrite] -o OUT
+                            N new channels of a memory bank from row ROW
+                            (default 0), the i-th on START + i * SPACING;
+                            PATTERN numbers the names ("AIR %02d": AIR 01,
+                            AIR 02 ...; from --first, default 1); channels
+                            in use are only written over with --overwrite;
+                            a frequency the receiver version cannot hold
+                            is refused on stderr and its channel kept
 
 PORT is COM1 to COM4 (the profile's "ComDevice(n)" in section OPTION, else
 the n-th serial port found) or a device such as /dev/ttyUSB0 (a bare name
@@ -305,7 +377,8 @@ Options:
 Exit status: 0 success, 1 failure (the program's message on stderr; for
 import-csv also when a row was refused: OUT then holds the other rows; for
 find when no channel matches; for write --verify when the memory read back
-differs), 2 usage error. diff: 0 the memories are the same, 1 they differ,
+differs; for fill when a frequency was refused: OUT then holds the
+others), 2 usage error. diff: 0 the memories are the same, 1 they differ,
 2 a file cannot be used or a usage error.
 )USAGE";
 }
