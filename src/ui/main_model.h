@@ -122,6 +122,30 @@ class MainWindowModel {
                             bool /*keepSource*/) {
         return -1;
     }
+    // --- Blocks: rows first..last of a tree key ---
+    // A block of one row is the row: the single-row functions above.
+    virtual ChEditState EditStateOfBlock(int key, int first, int last) const {
+        return first == last ? EditStateOf(key, first) : ChEditState{};
+    }
+    // Edit menu item 2 copy, 3 paste, 5 clear, 6 delete on a block.
+    virtual void EditBlockCommand(int index, int key, int first, int last) {
+        if (first == last) EditCommand(index, key, first);
+    }
+    // Edit > "Bulk Edit..." on a block and "Fill Channels..." from a row:
+    // each asks in its dialog, reports the counts, one undo step.
+    virtual bool CanBulkEdit(int /*key*/, int /*first*/, int /*last*/) const { return false; }
+    virtual bool BulkEdit(int /*key*/, int /*first*/, int /*last*/) { return false; }
+    virtual bool CanFill(int /*key*/) const { return false; }
+    virtual bool FillChannels(int /*key*/, int /*row*/) { return false; }
+    // A block dragged onto a row (dstRow >= 0) or onto a tree node (-1).
+    virtual bool DropBlockAllowed(int srcKey, int first, int last, int dstKey, int dstRow,
+                                  bool keepSource) const {
+        return first == last && DropAllowed(srcKey, first, dstKey, dstRow, keepSource);
+    }
+    virtual int DropBlock(int srcKey, int first, int last, int dstKey, int dstRow,
+                          bool keepSource) {
+        return first == last ? DropChannel(srcKey, first, dstKey, dstRow, keepSource) : -1;
+    }
     // File > Export PDF... and Print... with their own dialogs and messages.
     virtual void ExportPdf() {}
     virtual void Print() {}

@@ -270,11 +270,30 @@ void frmMain::mnuEdit_Click(int index) {
         DispChList();
         return;
     }
+    int first = row, last = row;
+    SelectedBlock(first, last);
+    if (index == 16 || index == 17) {
+        {
+            const FlagScope modal(modalFlag_);
+            if (index == 16) {
+                model_->BulkEdit(key, first, last);
+            } else {
+                model_->FillChannels(key, row);
+            }
+        }
+        DispChList();
+        return;
+    }
     {
         const FlagScope modal(modalFlag_, index == 0);
-        model_->EditCommand(index, key, row);
+        if (first == last) {
+            model_->EditCommand(index, key, row);
+        } else {
+            model_->EditBlockCommand(index, key, first, last);
+        }
     }
-    // A copy changes no channel: the grid stays as it is.
+    // A copy changes no channel: the grid stays as it is (a block copied
+    // stays selected).
     if (index != 2) DispChList();
 }
 

@@ -123,6 +123,8 @@ void frmMain::BuildMenus() {
     edit_[13] = AddItem(mnuEdit_, "mnuEdit_FindNext", "Find &Next", QKeySequence(Qt::Key_F3));
     edit_[14] = addSeparator(mnuEdit_, "mnuEdit_Sep14");
     edit_[15] = AddItem(mnuEdit_, "mnuEdit_SortBank", "&Sort Bank...");
+    edit_[16] = AddItem(mnuEdit_, "mnuEdit_BulkEdit", tr("&Bulk Edit..."));
+    edit_[17] = AddItem(mnuEdit_, "mnuEdit_Fill", tr("F&ill Channels..."));
     for (int i = 0; i < int(edit_.size()); ++i)
         if (!edit_[i]->isSeparator())
             connect(edit_[i], &QAction::triggered, this, [this, i] { mnuEdit_Click(i); });
@@ -268,15 +270,23 @@ void frmMain::SetEditEnabled(int index, bool enabled) {
 
 void frmMain::AdjustMnuEdit() {
     ChEditState st;
-    if (CurChList() < clsRigQ5_Master::kListFolder && mfgCh_->rowCount() > 0)
-        st = model_->EditStateOf(curTreeKey_, CurChNo());
+    int first = 0, last = 0;
+    const bool grid = CurChList() < clsRigQ5_Master::kListFolder && mfgCh_->rowCount() > 0;
+    if (grid) {
+        SelectedBlock(first, last);
+        st = model_->EditStateOfBlock(curTreeKey_, first, last);
+    }
     const bool base = st.exists && st.usable;
-    SetEditEnabled(0, base);
+    // A block has no channel dialog and no insert of its own.
+    const bool one = first == last;
+    SetEditEnabled(0, base && one);
     SetEditEnabled(2, base);
     SetEditEnabled(3, base && st.pasteAllowed);
     SetEditEnabled(5, base && st.clearEnable);
     SetEditEnabled(6, base && st.clearEnable);
-    SetEditEnabled(7, base && st.clearEnable);
+    SetEditEnabled(7, base && st.clearEnable && one);
+    SetEditEnabled(16, grid && model_->CanBulkEdit(curTreeKey_, first, last));
+    SetEditEnabled(17, grid && model_->CanFill(curTreeKey_));
     // Undo and Redo do not depend on the channel under the cursor.
     SetEditEnabled(9, model_->CanUndo());
     SetEditEnabled(10, model_->CanRedo());

@@ -68,6 +68,16 @@ class MasterWindowModel : public MainWindowModel {
     bool DropAllowed(int srcKey, int srcRow, int dstKey, int dstRow,
                      bool keepSource) const override;
     int DropChannel(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource) override;
+    ChEditState EditStateOfBlock(int key, int first, int last) const override;
+    void EditBlockCommand(int index, int key, int first, int last) override;
+    bool CanBulkEdit(int key, int first, int last) const override;
+    bool BulkEdit(int key, int first, int last) override;
+    bool CanFill(int key) const override;
+    bool FillChannels(int key, int row) override;
+    bool DropBlockAllowed(int srcKey, int first, int last, int dstKey, int dstRow,
+                          bool keepSource) const override;
+    int DropBlock(int srcKey, int first, int last, int dstKey, int dstRow,
+                  bool keepSource) override;
     void ExportPdf() override;
     void Print() override;
     std::vector<BackupEntry> BackupList() const override;
