@@ -115,6 +115,12 @@ frmBulkEdit::frmBulkEdit(QWidget* parent) : QDialog(parent) {
     note->setWordWrap(true);
     QDialogButtonBox* buttons = OkCancel(this, "Bulk");
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        // An offset that does not read as a frequency stays to be mended.
+        if (chkDuplex_->isChecked() && !ParseMegahertz(txtOffset_->text().toStdString())) {
+            txtOffset_->setFocus();
+            txtOffset_->selectAll();
+            return;
+        }
         chosen_ = true;
         accept();
     });
@@ -148,7 +154,6 @@ BulkChanges frmBulkEdit::Changes() const {
     if (chkSkip_->isChecked()) c.skip = cboSkip_->currentIndex();
     if (chkDuplex_->isChecked()) {
         c.dupDir = cboDupDir_->currentIndex();
-        // An offset that does not read as a frequency leaves the offset as it is.
         c.offset = ParseMegahertz(txtOffset_->text().toStdString());
     }
     if (chkTSql_->isChecked()) {

@@ -408,10 +408,11 @@ bool frmMain::ChannelDragEvent(QWidget* viewport, QEvent* event) {
                 return true;
             }
         } else if (type == QEvent::MouseButtonRelease || !(me->buttons() & Qt::LeftButton)) {
-            if (type == QEvent::MouseButtonRelease && pressInBlock_ && dragRow_ >= 0)
-                SetCursorRow(dragRow_);  // a click after all
+            const bool click = type == QEvent::MouseButtonRelease && pressInBlock_ && dragRow_ >= 0;
+            if (click) SetCursorRow(dragRow_);  // a click after all
             pressInBlock_ = false;
             dragRow_ = -1;
+            return click;
         } else if (dragRow_ >= 0 &&
                    (pos - dragStart_).manhattanLength() >= QApplication::startDragDistance()) {
             const int row = dragRow_;
@@ -419,7 +420,8 @@ bool frmMain::ChannelDragEvent(QWidget* viewport, QEvent* event) {
             StartChannelDrag(row);
             return true;
         }
-        return false;
+        // The grid never saw the press of a block's drag: nor the moves.
+        return pressInBlock_;
     }
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return type == QEvent::DragLeave;

@@ -374,6 +374,15 @@ class EditTest : public QObject {
         QCOMPARE(Values(r, 0), "1/14505000/");
         QVERIFY(!r.Mem(3).AppearCh());
         // A block dragged onto a row of another bank; then Ctrl+A and Clear.
+        // A press inside a block keeps it for a drag; released, it was a click.
+        r.At(kKeyBankA, 0);
+        QTest::keyClick(r.Grid(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::mousePress(r.Grid()->viewport(), Qt::LeftButton, {}, RowPoint(r, 1));
+        r.W().SelectedBlock(first, last);
+        QCOMPARE(QPair(first, last), QPair(0, 1));
+        QTest::mouseRelease(r.Grid()->viewport(), Qt::LeftButton, {}, RowPoint(r, 1));
+        r.W().SelectedBlock(first, last);
+        QCOMPARE(QPair(first, last), QPair(1, 1));
         r.At(kKeyBankA, 0);
         QTest::keyClick(r.Grid(), Qt::Key_Down, Qt::ShiftModifier);
         QVERIFY(DragAndDrop(r.Grid()->viewport(), RowPoint(r, 20),
