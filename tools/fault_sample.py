@@ -4,18 +4,26 @@
 
 A fault is one small change to one line of a core source file: a comparison
 flipped (< to <=, == to !=), an arithmetic or logical operator swapped, a
-constant moved by one, true and false exchanged. The sample is drawn at random
-with a fixed seed and written to a file, so the very same faults can be put in
-again after the tests changed and the two shares compared.
+constant moved by one, true and false exchanged.
 
-  tools/fault_sample.py pick  [--count 120] [--seed 5] [--out FILE]
-  tools/fault_sample.py run   [--sample FILE] [--build DIR] [--jobs N] [--only src/model,...]
+  tools/fault_sample.py run   [--seed N] [--count 100] [--only src/model,...] [--e2e]
+                              [--sample FILE] [--build DIR] [--jobs N] [--survivors FILE]
+  tools/fault_sample.py pick  [--count 100] [--seed N] [--only ...] [--out FILE]
 
-`run` puts each fault in alone, rebuilds the core tests in a build folder of
-its own (default build-faults), runs them, and puts the line back. A fault
-that does not compile is not counted; one that makes a test fail, crash or
-run past the time limit counts as caught. The sources are left as they were,
-even when the run is interrupted.
+`run` draws a fresh sample from the sources as they are now, seeded by today's
+date unless --seed names one (the seed is printed, so the same sample can be
+drawn again). A sample the tests were written against flatters them: use a
+fixed seed, or a sample file written by `pick`, only to compare two versions
+of the tests on the very same faults. --only draws from (or, with --sample,
+keeps) the faults of some folders.
+
+Each fault is put in alone; the core tests (with --e2e also the simulator's
+tests and the end-to-end csq5-cli tests) are rebuilt in a build folder of
+their own (default build-faults) and run, and the line is put back. A fault
+that does not compile is not counted; one that makes a test fail, crash or run
+past the time limit counts as caught. A fault of a sample file whose line no
+longer stands in the source is listed as stale and not counted. The sources are
+left as they were, even when the run is interrupted.
 """
 import argparse
 import json
@@ -26,11 +34,14 @@ import signal
 import subprocess
 import sys
 import time
+from datetime import date
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 CORE_DIRS = ["src/app", "src/image", "src/model", "src/clone", "src/file"]
 SKIP_FILES = {"src/image/initial_images_data.cpp"}
 CORE_TESTS = ["test_app", "test_image", "test_model", "test_clone", "test_file"]
+# The simulator's tests and csq5-cli run end to end against csq5-sim.
+E2E_TESTS = ["test_sim", "test_cli", "test_integration"]
 DEFAULT_SAMPLE = os.path.join(ROOT, "tools", "fault_sample.json")
 
 # (pattern, replacement) applied to one occurrence in a line. Patterns avoid
@@ -52,9 +63,9 @@ OPERATORS = [
 NUMBER = re.compile(r"(?<![\w.])(0x[0-9A-Fa-f]+|\d+)(?![\w.])")
 
 
-def core_files():
+def core_files(dirs=CORE_DIRS):
     files = []
-    for d in CORE_DIRS:
+    for d in dirs:
         for name in sorted(os.listdir(os.path.join(ROOT, d))):
             rel = f"{d}/{name}"
             if name.endswith((".cpp", ".h")) and rel not in SKIP_FILES:
@@ -111,18 +122,41 @@ def candidates(rel):
     return lines, found
 
 
-def pick(args):
-    rng = random.Random(args.seed)
+def folders(only):
+    if not only:
+        return CORE_DIRS
+    dirs = [p.strip().rstrip("/") for p in only.split(",") if p.strip()]
+    unknown = [d for d in dirs if d not in CORE_DIRS]
+    if unknown:
+        sys.exit(f"not a core folder: {', '.join(unknown)} (the core folders: {', '.join(CORE_DIRS)})")
+    return dirs
+
+
+def seed_of(args):
+    return args.seed if args.seed is not None else int(date.today().strftime("%Y%m%d"))
+
+
+def draw(seed, count, dirs):
+    """A random sample of `count` faults from the sources as they are now."""
+    rng = random.Random(seed)
     pool = []
-    for rel in core_files():
+    files = core_files(dirs)
+    for rel in files:
         lines, found = candidates(rel)
         for rel_, no, col, old, new in found:
             pool.append({"file": rel_, "line": lines[no], "col": col, "old": old, "new": new})
-    sample = rng.sample(pool, min(args.count, len(pool)))
+    sample = rng.sample(pool, min(count, len(pool)))
     sample.sort(key=lambda f: (f["file"], f["line"], f["col"]))
+    print(f"seed {seed}: {len(sample)} faults drawn from {len(pool)} places in {len(files)} files "
+          f"of {', '.join(dirs)}", flush=True)
+    return sample
+
+
+def pick(args):
+    sample = draw(seed_of(args), args.count, folders(args.only))
     with open(args.out, "w", encoding="utf-8") as out:
         json.dump(sample, out, indent=1)
-    print(f"{len(sample)} faults picked from {len(pool)} places in {len(core_files())} files -> {args.out}")
+    print(f"-> {args.out}")
 
 
 def locate(fault):
@@ -153,21 +187,27 @@ def sh(cmd, timeout=None, cwd=None):
 
 
 def run(args):
-    sample = json.load(open(args.sample, encoding="utf-8"))
-    if args.only:
-        prefixes = tuple(p.rstrip("/") + "/" for p in args.only.split(","))
+    dirs = folders(args.only)
+    if args.sample:
+        sample = json.load(open(args.sample, encoding="utf-8"))
+        prefixes = tuple(d + "/" for d in dirs)
         sample = [f for f in sample if f["file"].startswith(prefixes)]
+        print(f"{len(sample)} faults of {args.sample}", flush=True)
+    else:
+        sample = draw(seed_of(args), args.count, dirs)
+    tests = CORE_TESTS + (E2E_TESTS if args.e2e else [])
     build = os.path.abspath(args.build)
-    if not os.path.exists(os.path.join(build, "CMakeCache.txt")):
-        rc, out = sh(["cmake", "-S", ROOT, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
-                      "-DCSQ5_BUILD_GUI=OFF", "-DCSQ5_BUILD_BENCH=OFF"])
-        if rc != 0:
-            sys.exit(out)
-    build_cmd = ["cmake", "--build", build, "-j", str(args.jobs), "--target"] + CORE_TESTS
+    # csq5-cli needs the Qt layers; the core tests alone build without them.
+    gui = "ON" if args.e2e else "OFF"
+    rc, out = sh(["cmake", "-S", ROOT, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
+                  f"-DCSQ5_BUILD_GUI={gui}", "-DCSQ5_BUILD_BENCH=OFF"])
+    if rc != 0:
+        sys.exit(out)
+    build_cmd = ["cmake", "--build", build, "-j", str(args.jobs), "--target"] + tests
     rc, out = sh(build_cmd)
     if rc != 0:
-        sys.exit("the core tests do not build without faults:\n" + out)
-    for t in CORE_TESTS:
+        sys.exit("the tests do not build without faults:\n" + out)
+    for t in tests:
         rc, out = sh([os.path.join(build, "bin", t)], timeout=args.timeout)
         if rc != 0:
             sys.exit(f"{t} fails without faults:\n{out[-2000:]}")
@@ -182,14 +222,15 @@ def run(args):
     signal.signal(signal.SIGINT, lambda *a: (put_back(), sys.exit(130)))
     signal.signal(signal.SIGTERM, lambda *a: (put_back(), sys.exit(143)))
 
-    caught = survived = stillborn = missing = 0
+    caught = survived = stillborn = stale = 0
     survivors = []
     started = time.time()
     for i, fault in enumerate(sample, 1):
         path, where = locate(fault)
         if where is None:
-            missing += 1
-            print(f"[{i}/{len(sample)}] not found: {fault['file']}: {fault['line'].strip()}", flush=True)
+            stale += 1
+            print(f"[{i}/{len(sample)}] stale, the line no longer stands there: "
+                  f"{fault['file']}: {fault['line'].strip()}", flush=True)
             continue
         text, lines, no = where
         line = lines[no]
@@ -204,7 +245,7 @@ def run(args):
                 verdict = "does not compile"
             else:
                 verdict = "survived"
-                for t in CORE_TESTS:
+                for t in tests:
                     rc, _ = sh([os.path.join(build, "bin", t), "--gtest_brief=1"], timeout=args.timeout)
                     if rc != 0:
                         verdict = "caught by " + t
@@ -222,7 +263,9 @@ def run(args):
     counted = caught + survived
     share = 100.0 * caught / counted if counted else 0.0
     print(f"\ncaught {caught} of {counted} faults that compile ({share:.1f} %); "
-          f"{stillborn} did not compile, {missing} not found; {time.time() - started:.0f} s")
+          f"{stillborn} did not compile, {stale} stale; {time.time() - started:.0f} s")
+    for f in survivors:
+        print(f"survived: {f['file']}: {f['old']} -> {f['new']}: {f['line'].strip()}")
     if args.survivors:
         with open(args.survivors, "w", encoding="utf-8") as out:
             json.dump(survivors, out, indent=1)
@@ -231,12 +274,17 @@ def run(args):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     sub = parser.add_subparsers(dest="command", required=True)
-    p = sub.add_parser("pick", help="draw a sample of faults")
-    p.add_argument("--count", type=int, default=120)
-    p.add_argument("--seed", type=int, default=5)
+    p = sub.add_parser("pick", help="draw a sample of faults into a file, to run again later")
+    p.add_argument("--count", type=int, default=100)
+    p.add_argument("--seed", type=int, help="default: today's date, YYYYMMDD")
+    p.add_argument("--only", help="draw only from these source folders, e.g. src/model,src/image")
     p.add_argument("--out", default=DEFAULT_SAMPLE)
-    r = sub.add_parser("run", help="put each fault in and run the core tests")
-    r.add_argument("--sample", default=DEFAULT_SAMPLE)
+    r = sub.add_parser("run", help="put each fault in and run the tests")
+    r.add_argument("--seed", type=int, help="seed of the fresh sample; default: today's date, YYYYMMDD")
+    r.add_argument("--count", type=int, default=100, help="size of the fresh sample")
+    r.add_argument("--sample", help="run the faults of this file (written by pick) instead of a fresh sample")
+    r.add_argument("--e2e", action="store_true",
+                   help="also run the simulator's tests and the end-to-end csq5-cli tests")
     r.add_argument("--build", default=os.path.join(ROOT, "build-faults"))
     r.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     r.add_argument("--timeout", type=int, default=120, help="seconds per test program")
