@@ -142,6 +142,7 @@ TEST(ChannelTools, FillWritesEvenlySpacedChannelsAndRefusesWhatTheVersionCannotH
                                                        "as it was."});
     EXPECT_EQ(d.At(kKeyBankC, 39).Name(), "OLD");
     const ByteStr filled = d.Image();
+    EXPECT_EQ(FillCheck(d.master, kKeyBankC, 20, Spaced(11800000, 2500, 30)), kFillDone);
     EXPECT_EQ(FillChannels(d.master, kKeyBankC, 20, Spaced(11800000, 2500, 31), r),
               kFillDoesNotFit);
     EXPECT_EQ(FillChannels(d.master, 1, 0, Spaced(11800000, 2500, 1), r), kFillDisabled);

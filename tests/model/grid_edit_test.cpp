@@ -130,7 +130,8 @@ TEST(GridEdit, BlocksPasteOnlyWhereEveryChannelFitsAndShiftOnce) {
     // channel may not go to its row. A refusal changes nothing.
     std::istringstream cases(
         "P 3 2 4 3 20 0 abcdefghij(10)cde(377);P 3 2 4 5 0 0 abcdefghij(90)cde(297);"
-        "P 3 0 9 3 45 4 abcdefghij(390);P 3 0 2 13 0 5 abcdefghij(390);"
+        "P 3 0 9 3 45 4 abcdefghij(390);P 3 7 9 3 47 0 abcdefghij(37)hij(350);P 3 0 2 13 0 5 "
+        "abcdefghij(390);"
         "P 3 9 11 11 0 5 abcdefghij(390);L 3 1 3 0 0 0 a(3)efghij(390);"
         "D 3 0 2 0 0 0 defghij(39)x(3)y(349) 49x 50y;D 3 48 49 0 0 0 abcdefghij(40)y(349) 49x 50y;"
         "M 3 0 2 3 1 0 .abcefghij(390);K 3 0 1 5 0 0 abcdefghij(90)ab(298);"
