@@ -91,6 +91,10 @@ TEST(ChannelTools, BulkEditCountsAndHealsAsTheChannelDialogAndUndoesInOneStep) {
     EXPECT_EQ(r.noField, 1);
     EXPECT_EQ(r.lines, std::vector<std::string>{"Bank A 02: left alone, Mode does not apply."});
     EXPECT_EQ(d.Image(), before);
+    // One channel changed marks the document edited; no block, no edit.
+    d.radio.EditOn(false);
+    EXPECT_EQ(BulkEdit(d.master, kKeyBankA, 0, 0, c).adjusted + d.radio.EditOn(), 1);
+    EXPECT_FALSE(BulkEditable(d.master, kKeyBankA, 3, 2));
     // Numbered names count the channels in use only.
     BulkChanges number;
     number.nameRule = BulkChanges::NameRule::Number;
@@ -109,6 +113,8 @@ TEST(ChannelTools, FillWritesEvenlySpacedChannelsAndRefusesWhatTheVersionCannotH
     FillRequest air{11800000, 2500, 40, "AIR %02d", 1, 1, 6};  // AM, 25k
     EXPECT_TRUE(FillNeedsQuestion(d.master, kKeyBankC, 0, air));
     EXPECT_FALSE(FillNeedsQuestion(d.master, kKeyBankC, 40, Spaced(11800000, 2500, 10)));
+    EXPECT_TRUE(FillNeedsQuestion(d.master, kKeyBankA, 0, Spaced(11800000, 2500, 1)));
+    EXPECT_FALSE(FillNeedsQuestion(d.master, kKeyBankA, 1, Spaced(11800000, 2500, 1)));
     ChannelToolResult r;
     {
         UndoStep step(&d.history);
@@ -135,6 +141,7 @@ TEST(ChannelTools, FillWritesEvenlySpacedChannelsAndRefusesWhatTheVersionCannotH
     EXPECT_EQ(FillChannels(d.master, kKeyBankC, 10, Spaced(11800000, 833, 2), r), kFillDone);
     EXPECT_EQ(r.lines, std::vector<std::string>{"Bank C 11: Frequency 118.010000 MHz instead "
                                                 "of 118.008330 MHz."});
+    EXPECT_EQ(FillSummaryText(r), "2 channels were filled (1 adjusted), 0 refused.");
     EXPECT_EQ(FillChannels(d.master, kKeyBankC, 38, Spaced(244900000, 1000000, 2), r), kFillDone);
     EXPECT_EQ(r.refused, 1);
     EXPECT_EQ(r.refusedLines, std::vector<std::string>{"Bank C 39: 2459.000000 MHz cannot be "

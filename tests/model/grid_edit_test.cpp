@@ -64,7 +64,8 @@ TEST(GridEdit, DeleteInsertAndMoveShiftOnlyWithinTheGroup) {
     std::istringstream cases(
         "D 3 0 0 0 0 bcdefghij(39)x.y(349) 49x 50y;D 3 49 0 0 0 abcdefghij(40)y(349) 49x 50y;"
         "D 4 3 0 0 0 abcdefghij(43)y(346) 53x 54y;I 3 0 0 0 0 .abcdefghij(39)y(349) 50y;"
-        "I 4 5 0 0 0 abcdefghij(46)x(343) 55x;I 3 0 0 0 2 abcdefghij(39)x(350) 49x;"
+        "I 4 5 0 0 0 abcdefghij(46)x(343) 55x;I 3 0 0 0 0 .abcdefghij(38)x(350) 48x;I 3 0 0 0 2 "
+        "abcdefghij(39)x(350) 49x;"
         "M 3 3 4 10 0 abc.efghij(50)d(339);C 3 3 4 10 0 abcdefghij(50)d(339);"
         "M 3 3 3 3 1 abcdefghij(390);B 3 4 4 0 0 abcd.fghij(40)ye(348) 50y;"
         "B 3 4 3 0 1 abcdefghij(390);"
@@ -171,6 +172,7 @@ TEST(GridEdit, BlocksPasteOnlyWhereEveryChannelFitsAndShiftOnce) {
     // A block dropped on a bank lands where all its rows are blank.
     EXPECT_EQ(Doc("52x 55y").edit.BankBlockRow(kKeyBankA, 0, 2, kKeyBankB), 6);
     EXPECT_EQ(d.edit.BankBlockRow(kKeyBankA, 0, 2, kKeyBankA), -1);
+    EXPECT_FALSE(d.edit.BlockEnabled(G::kCopy, kKeyBankA, 3, 2));
     EXPECT_EQ(d.edit.PasteRefusedText(G::kBlockDoesNotFit, kKeyBankA, 45, 10),
               "The 10 channels do not fit from CH 45: the list ends at CH 49.");
 }
