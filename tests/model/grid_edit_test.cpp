@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "model/undo_history.h"
 #include "read_values.h"
 #include "version_document.h"
 
@@ -175,4 +176,32 @@ TEST(GridEdit, BlocksPasteOnlyWhereEveryChannelFitsAndShiftOnce) {
     EXPECT_FALSE(d.edit.BlockEnabled(G::kCopy, kKeyBankA, 3, 2));
     EXPECT_EQ(d.edit.PasteRefusedText(G::kBlockDoesNotFit, kKeyBankA, 45, 10),
               "The 10 channels do not fit from CH 45: the list ends at CH 49.");
+}
+
+TEST(GridEdit, ABlockPastedIntoAnotherBankKeepsEveryValueAndUndoesInOneStep) {
+    Doc d;
+    UndoHistory history(d.master);
+    // Every field of three channels drawn from a fixed seed; a blank between.
+    Pick pick(29);
+    for (int row : {0, 2, 3}) {
+        clsRigQ5_Ch& ch = *d.master.ChUnit(kKeyBankA, row);
+        WriteValues(ch,
+                    {pick(0, 2), pick(0, 400) * 500, pick(0, 1), pick(0, 49), 0, 0, 0, pick(0, 2),
+                     0, pick(0, 2), pick(0, 9)},
+                    ("N" + std::to_string(row)).c_str());
+    }
+    d.master.ChUnit(kKeyBankA, 1)->AppearCh(false);
+    d.master.WriteToEep();
+    const ByteStr before = d.radio.eepImage.bytes();
+    d.edit.CopyBlock(kKeyBankA, 0, 3);
+    {
+        UndoStep step(&history);
+        ASSERT_EQ(d.edit.PasteBlock(kKeyBankC, 10), G::kDone);
+    }
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(ReadValues(*d.master.ChUnit(kKeyBankC, 10 + i)),
+                  ReadValues(*d.master.ChUnit(kKeyBankA, i)))
+            << i;
+    ASSERT_TRUE(history.Undo());
+    EXPECT_EQ(d.radio.eepImage.bytes(), before);
 }
