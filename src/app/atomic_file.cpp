@@ -2,6 +2,7 @@
 #include "app/atomic_file.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -102,6 +103,46 @@ AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view 
             (void)::fsync(dirFd);
             ::close(dirFd);
         }
+    }
+    return kAtomicWriteOk;
+}
+
+AtomicWriteResult CreateFileAtomically(const std::string& path, std::string_view content) {
+    const fs::path target(path);
+    if (path.empty() || !target.has_filename()) return kAtomicWriteCannotCreate;
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temp = TempNameFor(target, attempt);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return kAtomicWriteCannotCreate;
+    bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
+    if (::close(fd) != 0) ok = false;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return kAtomicWriteFailed;
+    }
+    // The name is taken by a rename that refuses to replace; a file system
+    // that cannot do that takes it by a hard link, which refuses as well.
+    int taken = ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
+    if (taken != 0 && (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP)) {
+        taken = ::link(temp.c_str(), target.c_str());
+        const int linkErrno = errno;
+        ::unlink(temp.c_str());
+        errno = linkErrno;
+    }
+    if (taken != 0) {
+        const bool clash = errno == EEXIST;
+        ::unlink(temp.c_str());
+        return clash ? kAtomicWriteTaken : kAtomicWriteFailed;
+    }
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        (void)::fsync(dirFd);
+        ::close(dirFd);
     }
     return kAtomicWriteOk;
 }

@@ -15,6 +15,8 @@ enum AtomicWriteResult : int {
     kAtomicWriteCannotCreate = 1,
     // Writing, flushing or the final rename failed.
     kAtomicWriteFailed = 2,
+    // CreateFileAtomically only: another file already has the name.
+    kAtomicWriteTaken = 3,
 };
 
 // Writes content as the whole new file at path. An existing file keeps its
@@ -24,3 +26,9 @@ enum AtomicWriteResult : int {
 // left as it is, as is a read-only file, as opening it for writing would be.
 AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view content,
                                       bool flushToDisk = true);
+
+// Writes content as a new file at path, which must not exist: the complete
+// file appears under its name in one step or not at all, and a file that
+// another process puts there first, even a moment before, is never
+// replaced (kAtomicWriteTaken; nothing of ours is left behind).
+AtomicWriteResult CreateFileAtomically(const std::string& path, std::string_view content);

@@ -9,6 +9,7 @@
 // breaks.
 
 #include <string>
+#include <vector>
 
 class CommandUi {
   public:
@@ -16,6 +17,13 @@ class CommandUi {
 
     // An OK/Cancel question (exclamation icon, title "CS-Q5"); True = OK.
     virtual bool AskOkCancel(const std::string& text) = 0;
+    // A clone write would blank the channels named (places, each as
+    // "Bank A 03: 2999.990000"); question asks whether to write anyway.
+    // True = write them blank. Nothing is written unless asked and allowed.
+    virtual bool AllowBlanking(const std::string& /*question*/,
+                               const std::vector<std::string>& /*places*/) {
+        return false;
+    }
     // A failure the user must read (exclamation icon, OK, title "CS-Q5").
     virtual void ShowError(const std::string& text) = 0;
     // A success notice in the same kind of box as ShowError.

@@ -89,8 +89,19 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
     std::vector<std::string> positional;
     const CommandSpelling* spelling = nullptr;
     bool outputGiven = false, portGiven = false, bankGiven = false, byGiven = false;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        // After "--" every argument is a name or a text, even one that
+        // starts with "-" (find my.acf -- -5).
+        if (optionsEnded) {
+            positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
         std::string name = arg, value;
         bool inlineValue = false;
         if (arg.rfind("--", 0) == 0) {
@@ -176,6 +187,8 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
             out.overwrite = true;
         } else if (name == "--verify") {
             out.verify = true;
+        } else if (name == "--allow-blanking") {
+            out.allowBlanking = true;
         } else if (name == "--by") {
             std::string by;
             ok = takeValue(by);
@@ -257,6 +270,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
         CliCommand owner3 = CliCommand::None;
     } owned[] = {{out.listGiven, "--list", CliCommand::Show, CliCommand::Set, CliCommand::Fill},
                  {out.verify, "--verify", CliCommand::Write},
+                 {out.allowBlanking, "--allow-blanking", CliCommand::Write},
                  {bankGiven, "--bank", CliCommand::Sort},
                  {byGiven, "--by", CliCommand::Sort},
                  {out.overwrite, "--overwrite", CliCommand::Fill}};
@@ -314,10 +328,14 @@ Commands:
   read --port PORT -o FILE  clone read, saved as FILE; a backup of it is also
                             kept in $XDG_DATA_HOME/CS-Q5/backups (default
                             ~/.local/share/CS-Q5/backups)
-  write --port PORT FILE [--verify]
+  write --port PORT FILE [--verify] [--allow-blanking]
                             clone write of FILE; with --verify the memory
                             is read back at once and compared with what
-                            was written (exit status 1 when it differs)
+                            was written (exit status 1 when it differs);
+                            channels in use outside the receiver's
+                            frequency coverage would be written blank: they
+                            are named and nothing is written (exit status
+                            1) unless --allow-blanking is given
   export-csv FILE -o OUT    the memory channels in use of FILE as a CSV
                             table (Location,Name,Frequency,...)
   import-csv FILE CSV -o OUT
@@ -371,14 +389,17 @@ Options:
   --am 0|1, --exp 0|1, --celler 0|1, --fmtv 0|1, --tvow 0..3
                    the other version values for this run; the profile is
                    not changed
+  --               ends the options: what follows is a file or a text
+                   even when it starts with "-" (find FILE -- -5)
   -h, --help       this text
   --version        the program's version
 
 Exit status: 0 success, 1 failure (the program's message on stderr; for
 import-csv also when a row was refused: OUT then holds the other rows; for
 find when no channel matches; for write --verify when the memory read back
-differs; for fill when a frequency was refused: OUT then holds the
-others), 2 usage error. diff: 0 the memories are the same, 1 they differ,
-2 a file cannot be used or a usage error.
+differs; for write when channels would be written blank; for fill when a
+frequency was refused: OUT then holds the others), 2 usage error. diff: 0
+the memories are the same, 1 they differ, 2 a file cannot be used or a
+usage error. An error's first line starts with "csq5-cli: ".
 )USAGE";
 }

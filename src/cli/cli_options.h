@@ -46,6 +46,8 @@ struct CliOptions {
     std::string list = "BankA";
     bool listGiven = false;
     bool verify = false;  // write: read the memory back and compare
+    // write: channels outside the receiver's coverage may go out blank
+    bool allowBlanking = false;
     // set and fill: the values of their options by name without the dashes
     // ("rows", "mode", "start" ...), as typed; checked when the version is known.
     std::map<std::string, std::string> fields;

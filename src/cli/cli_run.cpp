@@ -44,24 +44,38 @@ constexpr int kNumComSlots = 4;
 constexpr const char* kRunSetupFirst =
     "No receiver version is stored: run csq5-cli setup --port PORT first.";
 
+// A failure on stderr: the program's name, then the message as the window
+// program's box shows it.
+void Error(const std::string& text) {
+    std::cerr << "csq5-cli: " << TerminalText(text) << "\n";
+}
+
 // The commands' questions and messages on a terminal: the command line is
 // the user's confirmation, failures go to stderr, results to stdout, and the
 // clone progress shows as a percentage when stderr is a terminal.
 class CliUi : public CommandUi {
   public:
     bool AskOkCancel(const std::string&) override { return true; }
+    // Channels are written blank only when the command line says so.
+    bool AllowBlanking(const std::string&, const std::vector<std::string>& places) override {
+        if (allowBlanking) return true;
+        Error(CloneCommands::BlankedByWriteText(places));
+        std::cerr << "Nothing was written; with --allow-blanking they are written blank.\n";
+        return false;
+    }
     void ShowError(const std::string& text) override {
         ClearProgressLine();
-        std::cerr << RealLineBreaks(text) << "\n";
+        Error(text);
     }
     void ShowNotice(const std::string& text) override {
         ClearProgressLine();
-        std::cout << RealLineBreaks(text) << "\n";
+        std::cout << TerminalText(text) << "\n";
     }
     void ShowInformation(const std::string&, const std::string& text) override {
         ClearProgressLine();
-        std::cout << RealLineBreaks(text) << "\n";
+        std::cout << TerminalText(text) << "\n";
     }
+    bool allowBlanking = false;
     void ProgressShow() override {
         shown_ = isatty(STDERR_FILENO) != 0;
         last_ = -1;
@@ -102,6 +116,8 @@ struct Program {
 
     explicit Program(const CliOptions& o) {
         PrepareRxQ5Document(radio);
+        doc.ExplainOpenFailures(true);
+        ui.allowBlanking = o.allowBlanking;
         if (o.profile.empty()) {
             profile.SetDefaultProfile();
         } else {
@@ -112,8 +128,7 @@ struct Program {
         }
         clsRigQ5_Matrix& m = master.MatrixObj();
         MasterLoadData(master, profile);
-        if (profile.Unreadable())
-            std::cerr << RealLineBreaks(ProfileUnreadableText(profile.GetMyProfile())) << "\n";
+        if (profile.Unreadable()) Error(ProfileUnreadableText(profile.GetMyProfile()));
         if (o.ver) m.MtxVerNo(*o.ver);
         if (o.am) m.MtxAmOk(*o.am);
         if (o.exp) m.MtxExpOn(*o.exp);
@@ -160,8 +175,8 @@ std::string JoinTabs(const std::vector<std::string>& cells) {
 int Show(Program& p, const CliOptions& o) {
     const int key = FindListKey(p.master, o.list);
     if (key < 0) {
-        std::cerr << "csq5-cli: --list: no channel list " << o.list
-                  << " (VFO, BankA to BankH, Pch, MnTV, AmTV, FmTV with FM TV)\n";
+        Error("--list: no channel list " + o.list +
+              " (VFO, BankA to BankH, Pch, MnTV, AmTV, FmTV with FM TV)");
         return kExitUsage;
     }
     if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
@@ -190,7 +205,7 @@ int ExportCsv(Program& p, const CliOptions& o) {
     if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
     const int code = ExportMemoryCsvFile(p.master, o.output);
     if (code == kCsvOk) return kExitOk;
-    std::cerr << RealLineBreaks(CsvFileErrorMessage(code, o.output)) << "\n";
+    Error(CsvFileErrorMessage(code, o.output));
     return kExitFailure;
 }
 
@@ -203,21 +218,21 @@ int ImportCsv(Program& p, const CliOptions& o) {
     CsvImportResult result;
     const int code = ImportMemoryCsvFile(p.master, o.csv, result);
     if (code != kCsvOk) {
-        std::cerr << RealLineBreaks(CsvFileErrorMessage(code, o.csv)) << "\n";
+        Error(CsvFileErrorMessage(code, o.csv) + "\r\n" +
+              OpenFailureReason(o.csv, kCsvMaxFileBytes, false));
         return kExitFailure;
     }
     for (const CsvRowProblem& problem : result.problems)
-        std::cerr << o.csv << ":" << problem.line << ": " << problem.reason << "\n";
+        Error(o.csv + ":" + std::to_string(problem.line) + ": " + problem.reason);
     if (!result.headerOk) {
-        std::cerr << "csq5-cli: " << o.csv << " is not a table of memory channels; " << o.output
-                  << " was not written\n";
+        Error(o.csv + " is not a table of memory channels; " + o.output + " was not written");
         return kExitFailure;
     }
     if (p.doc.Save(o.output) != kAcfOk) return kExitFailure;
     if (result.problems.empty()) return kExitOk;
-    std::cerr << "csq5-cli: " << result.problems.size() << " of " << result.rows
-              << " rows refused; the other " << result.applied << " were written to " << o.output
-              << "\n";
+    Error(std::to_string(result.problems.size()) + " of " + std::to_string(result.rows) +
+          " rows refused; the other " + std::to_string(result.applied) + " were written to " +
+          o.output);
     return kExitFailure;
 }
 
@@ -396,7 +411,7 @@ int Find(Program& p, const CliOptions& o) {
     const FindQuery query = MakeFindQuery(p.master, o.text);
     const std::vector<ChannelPlace> found = FindAllChannels(p.master, query);
     if (found.empty()) {
-        std::cerr << FindNotFoundText(query.text) << "\n";
+        Error(FindNotFoundText(query.text));
         return kExitFailure;
     }
     for (const ChannelPlace& place : found) {
@@ -428,7 +443,7 @@ int Diff(Program& p, const CliOptions& o) {
     for (const auto& [copy, path] : {std::pair{&a, o.file}, std::pair{&b, o.other}}) {
         const int code = LoadDocumentCopy(*copy, path);
         if (code != kAcfOk) {
-            std::cerr << RealLineBreaks(AcfFileErrorMessage(code, path)) << "\n";
+            Error(AcfFileErrorExplained(code, path));
             return kExitUsage;
         }
     }
@@ -445,15 +460,14 @@ int ExportPdf(Program& p, const CliOptions& o, int& argc, char** argv) {
     // Qt's notes about the desktop around it (no runtime folder on a server,
     // say) are no business of a script; its failures show in the result.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::cerr << text.toLocal8Bit().constData() << "\n";
+        if (type == QtCriticalMsg || type == QtFatalMsg) Error(text.toLocal8Bit().toStdString());
     });
     QGuiApplication app(argc, argv);
     const ChannelReport report =
         BuildChannelReport(p.master, p.doc.FileTitle(), ReportDateText(std::time(nullptr)));
     const int code = WriteChannelReportPdf(report, o.output);
     if (code == kAcfOk) return kExitOk;
-    std::cerr << RealLineBreaks(AcfFileErrorMessage(code, o.output)) << "\n";
+    Error(AcfFileErrorMessage(code, o.output));
     return kExitFailure;
 }
 
@@ -519,7 +533,7 @@ int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
             p.profile.BeginUpdate();
             MasterSaveData(p.master, p.profile);
             if (!p.profile.EndUpdate()) {
-                std::cerr << "Cannot save the profile " << p.profile.GetMyProfile() << ".\n";
+                Error("Cannot save the profile " + p.profile.GetMyProfile() + ".");
                 return kExitFailure;
             }
             // The one sign of success: what was learned and where it is kept.
@@ -530,13 +544,20 @@ int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
         case CliCommand::Read:
             // The copy is a safety net only: the read itself succeeded.
             if (clone.LastBackupFile().empty())
-                std::cerr << "Cannot save the backup of the read in " << backups.Folder() << ".\n";
+                Error("Cannot save the backup of the read in " + backups.Folder() + ".");
             // As File > Save right after the read: the document has no file
             // name yet, so it is saved under the name given. Should that
             // fail, the image read is not lost: say where its copy is.
-            if (p.doc.Save(o.output) == kAcfOk) return kExitOk;
+            if (p.doc.Save(o.output) == kAcfOk) {
+                std::cout << TerminalText(
+                                 CloneCommands::ReadSavedText(o.output, clone.LastBackupFile()))
+                          << "\n";
+                return kExitOk;
+            }
             if (!clone.LastBackupFile().empty())
-                std::cerr << "The image read is kept in " << clone.LastBackupFile() << ".\n";
+                std::cerr << TerminalText("The image read is kept in " + clone.LastBackupFile() +
+                                          ".")
+                          << "\n";
             return kExitFailure;
         default:
             return kExitOk;
@@ -545,15 +566,27 @@ int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
 
 }  // namespace
 
-std::string RealLineBreaks(const std::string& text) {
+std::string TerminalText(const std::string& text) {
+    static constexpr char kHex[] = "0123456789abcdef";
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
             out += '\n';
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            ++i;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c < 0x20 || c == 0x7F) {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
         } else {
-            out += text[i];
+            out += static_cast<char>(c);
         }
     }
     return out;
@@ -567,8 +600,7 @@ int RunCli(const CliOptions& o, int& argc, char** argv) {
             return SaveFileResult(p.doc.Save(o.output));
         case CliCommand::Initial: {
             const int code = AcfImageSave(p.radio, p.radio.eepInitial, o.output);
-            if (code != kAcfOk)
-                std::cerr << RealLineBreaks(AcfFileErrorMessage(code, o.output)) << "\n";
+            if (code != kAcfOk) Error(AcfFileErrorMessage(code, o.output));
             return SaveFileResult(code);
         }
         case CliCommand::Check:

@@ -9,5 +9,8 @@
 
 int RunCli(const CliOptions& options, int& argc, char** argv);
 
-// A text with CR LF (or lone CR) line breaks, with plain line feeds.
-std::string RealLineBreaks(const std::string& text);
+// A message for the terminal: its CR LF line breaks as line feeds, every
+// other control character (of a file name, say) shown as an escape (\n,
+// \r, \t, \x1b), so that a name can neither split a message nor move
+// the cursor or change the terminal's colours.
+std::string TerminalText(const std::string& text);

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     CliOptions options;
     std::string error;
     if (!ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
-        std::cerr << "csq5-cli: " << error << "\nTry 'csq5-cli --help'.\n";
+        std::cerr << "csq5-cli: " << TerminalText(error) << "\nTry 'csq5-cli --help'.\n";
         return 2;
     }
     if (options.help) {

@@ -58,6 +58,12 @@ void clsCmcAcf3Sequence::easyCloneRead() {
     start();
 }
 
+void clsCmcAcf3Sequence::easyCloneReadBack() {
+    Operation(kOpRead);
+    readBack_ = true;
+    start();
+}
+
 void clsCmcAcf3Sequence::easyCloneWrite() {
     Operation(kOpWrite);
     drv().cloneWriteAdrList(radio_.cloneWriteAdrList());
@@ -185,7 +191,7 @@ int clsCmcAcf3Sequence::decide() {
             if (stepCounter_ == 1)
                 return afterInfo(&CloneChecks::RigOpFunc_CheckInfoToReadOrInfo, kStepRead);
             if (drv().lastError() == 0) {
-                error_ = checks_.RigOpFunc_CheckReadedData();
+                error_ = readBack_ ? kInfoOk : checks_.RigOpFunc_CheckReadedData();
                 if (error_ == 0) return kStepFinish;
             }
             return kStepFail;

@@ -51,6 +51,10 @@ class clsCmcAcf3Sequence {
     void easyCloneInitInfo();
     void easyCloneInfo();
     void easyCloneRead();
+    // A clone read that checks a write just made: every byte it brings is
+    // what the receiver holds, to be compared with what was sent, so a
+    // wrong format tag is not a failed read but a difference to report.
+    void easyCloneReadBack();
     void easyCloneWrite();
     // The extended command bytes as hex text; both return False.
     bool easySendE8NoAnswer(const std::string& hexText);
@@ -67,6 +71,7 @@ class clsCmcAcf3Sequence {
     void Operation(int value) {
         operation_ = value;
         e8AnsRequired_ = false;
+        readBack_ = false;
     }
     const std::string& e8HexStrToSend() const { return e8HexStrToSend_; }
     void e8HexStrToSend(const std::string& text) { e8HexStrToSend_ = text; }
@@ -101,6 +106,7 @@ class clsCmcAcf3Sequence {
     int error_ = 0;
     std::string e8HexStrToSend_;
     bool e8AnsRequired_ = false;
+    bool readBack_ = false;
     std::int32_t holdTime_ = 0;
     clsCmcTick holdTimer_;
     bool inTask_ = false;

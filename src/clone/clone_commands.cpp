@@ -9,6 +9,7 @@
 #include "file/read_backups.h"
 #include "model/document_copy.h"
 #include "model/undo_history.h"
+#include "model/write_blanking.h"
 
 namespace {
 
@@ -18,6 +19,16 @@ constexpr const char* kModelName = "RX-Q5";
 // (counting from 1 at the destination address).
 constexpr std::size_t kAnswerCommentFirst = 7;
 constexpr std::size_t kAnswerCommentLength = 16;
+
+// One place a line, at most max of them, then how many more.
+std::string PlaceLines(const std::vector<std::string>& places, std::size_t max) {
+    std::string text;
+    const std::size_t shown = std::min(places.size(), max);
+    for (std::size_t i = 0; i < shown; ++i) text += kCrLf + places[i];
+    if (places.size() > shown)
+        text += std::string(kCrLf) + "and " + std::to_string(places.size() - shown) + " more.";
+    return text;
+}
 
 }  // namespace
 
@@ -54,13 +65,19 @@ std::string CloneCommands::VerifyFailedText(const WriteVerifyResult& result) {
     std::string text = std::string("Verify after write failed.") + kCrLf + kCrLf +
                        std::to_string(n) + (n == 1 ? " byte" : " bytes") +
                        " of the receiver's memory " + (n == 1 ? "differs" : "differ") +
-                       " from what was written, in:";
-    const std::size_t shown = std::min(result.places.size(), kMaxVerifyPlaces);
-    for (std::size_t i = 0; i < shown; ++i) text += kCrLf + result.places[i];
-    if (result.places.size() > shown)
-        text +=
-            std::string(kCrLf) + "and " + std::to_string(result.places.size() - shown) + " more.";
+                       " from what was written, in:" + PlaceLines(result.places, kMaxVerifyPlaces);
     return text + kCrLf + kCrLf + "Write again, and check the cloning cable connections.";
+}
+
+std::string CloneCommands::BlankedByWriteText(const std::vector<std::string>& places) {
+    const std::size_t n = places.size();
+    return std::to_string(n) + (n == 1 ? " channel is" : " channels are") +
+           " outside the frequency coverage of the " + kReceiver +
+           " and would be written blank:" + PlaceLines(places, kMaxVerifyPlaces);
+}
+
+std::string CloneCommands::WriteBlanksQuestion(const std::vector<std::string>& places) {
+    return BlankedByWriteText(places) + kCrLf + kCrLf + "Write anyway?";
 }
 
 std::string CloneCommands::VerifyReadFailedText(const std::string& failure) {
@@ -89,6 +106,11 @@ std::string CloneCommands::ReadDoneText(const std::tm& local, const std::string&
     if (!backupFile.empty()) return done + "; backup copy: " + backupFile;
     if (!backupFolder.empty()) return done + "; no backup copy could be written in " + backupFolder;
     return done + ".";
+}
+
+std::string CloneCommands::ReadSavedText(const std::string& file, const std::string& backupFile) {
+    return "Clone read saved as " + file +
+           (backupFile.empty() ? "; no backup copy." : "; backup copy: " + backupFile);
 }
 
 std::string CloneCommands::SetupDoneText(const clsRigQ5_Matrix& m, const std::string& profileFile) {
@@ -134,8 +156,13 @@ bool CloneCommands::Read() {
 bool CloneCommands::Write() {
     if (Busy() || seq_.OpRunning()) return false;
     if (!ui_.AskOkCancel(WriteQuestion())) return false;
+    // The receiver would get these channels blank; nobody loses a channel
+    // without being told which.
+    const std::vector<std::string> blanked = ChannelsBlankedByWrite(master_);
+    if (!blanked.empty() && !ui_.AllowBlanking(WriteBlanksQuestion(blanked), blanked)) return false;
     clsCmcRadio& radio = master_.Radio();
     lastCloneError_ = false;
+    editedBeforeWrite_ = radio.EditOn();
     master_.WriteToEep();
     radio.Eep_Backup();
     master_.WriteToEep();
@@ -199,7 +226,7 @@ void CloneCommands::StartVerify() {
     ui_.ProgressLabel(VerifyProgressLabel());
     ui_.ProgressCancelable(true);
     ResetSequence();
-    seq_.easyCloneRead();
+    seq_.easyCloneReadBack();
 }
 
 void CloneCommands::task() {
@@ -320,9 +347,12 @@ void CloneCommands::Finish() {
                 }
             }  // a failed read back has given its message
             // The preparation for the receiver is undone: the document is
-            // as it was before the write.
+            // as it was before the write, its edit flag too, which a look
+            // at the prepared image during the write (the window's caption)
+            // would have latched.
             radio.Eep_Restore();
             master_.ReadFromEep(clsRigQ5_Master::kProgramForm);
+            radio.EditOn(editedBeforeWrite_);
             ui_.DispChList();
             break;
         case CloneCommand::Information:

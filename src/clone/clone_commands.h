@@ -22,6 +22,7 @@
 #include <ctime>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/command_ui.h"
 #include "clone/acf3_sequence.h"
@@ -125,12 +126,20 @@ class CloneCommands {
     // kMaxVerifyPlaces places, then how many more).
     static std::string VerifyFailedText(const WriteVerifyResult& result);
     static constexpr std::size_t kMaxVerifyPlaces = 20;
+    // Channels in use that the write would blank, their frequency being
+    // outside the receiver's coverage (at most kMaxVerifyPlaces, then how
+    // many more): the list, then the window program's question.
+    static std::string BlankedByWriteText(const std::vector<std::string>& places);
+    static std::string WriteBlanksQuestion(const std::vector<std::string>& places);
     // The read back failed: the write's success, then the failure's text.
     static std::string VerifyReadFailedText(const std::string& failure);
     static std::string VerifyCancelledText();
     // The two halves of the progress display of a verified write.
     static std::string WriteProgressLabel();
     static std::string VerifyProgressLabel();
+    // The one line of csq5-cli read: the file the image was saved in and
+    // its backup copy (empty: none could be written).
+    static std::string ReadSavedText(const std::string& file, const std::string& backupFile);
     static std::string InformationTitle();
     // "Model : RX-Q5", an empty line, "Comment : " and the 16 characters of
     // the identification answer's bytes 8-23 (unprintable bytes as blanks).
@@ -164,6 +173,8 @@ class CloneCommands {
     CloneCommand running_ = CloneCommand::None;
     bool finishing_ = false;
     bool cancelled_ = false;
+    // Whether the document counted as edited when the write started.
+    bool editedBeforeWrite_ = false;
     ReadBackups* backups_ = nullptr;
     std::string lastBackupFile_;
     bool progressShown_ = false;

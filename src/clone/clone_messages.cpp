@@ -87,6 +87,46 @@ std::string SequenceErrorText(int code) {
     }
 }
 
+// The line after a COM port message: the device the slot stood for (a port
+// given as a device path names it already) and what the system said about
+// it. Empty when there is nothing to say, or when the device was lost in
+// the middle of an operation, which its own message tells.
+std::string PortDeviceLine(const CloneFailure& f, const std::string& port) {
+    std::string reason;
+    switch (f.openFault) {
+        case SerialOpenFault::NoDevice:
+            return std::string(kCrLf) + kCrLf + port +
+                   " stands for no device: none is set for it, and the system has no serial "
+                   "port for it.";
+        case SerialOpenFault::NotFound:
+            reason = "no such device.";
+            break;
+        case SerialOpenFault::PermissionDenied:
+            reason = "permission denied.";
+            break;
+        case SerialOpenFault::InUse:
+            reason = "in use by another program" +
+                     (f.openDetail.empty() ? std::string() : " (" + f.openDetail + ")") + ".";
+            break;
+        case SerialOpenFault::NotSerial:
+            reason = "not a serial device.";
+            break;
+        case SerialOpenFault::Lost:
+            return {};
+        case SerialOpenFault::None:
+            if (f.errCannotOpen) {
+                reason = f.openDetail.empty() ? "it could not be opened." : f.openDetail + ".";
+            } else {
+                // It opened, but what went out did not come back.
+                reason = "nothing sent came back; a cloning cable echoes every byte.";
+            }
+            break;
+    }
+    if (f.device.empty()) return {};
+    const std::string named = f.portDevice.empty() ? port + " is " + f.device : f.device;
+    return std::string(kCrLf) + kCrLf + named + ": " + reason;
+}
+
 }  // namespace
 
 CloneFailure CloneFailureOf(const clsCmcAcf3Sequence& sequence) {
@@ -100,13 +140,16 @@ CloneFailure CloneFailureOf(const clsCmcAcf3Sequence& sequence) {
     f.permissionDeniedDevice = sequence.com().errPermissionDevice();
     f.permissionGroup = sequence.com().errPermissionGroup();
     f.noSerialPort = sequence.com().errNoSerialPort();
+    f.device = sequence.com().errDevice();
+    f.openFault = sequence.com().errFault();
+    f.openDetail = sequence.com().errDetail();
     return f;
 }
 
 std::string CloneFailureText(const CloneFailure& f) {
+    const std::string port =
+        f.portDevice.empty() ? "COM " + std::to_string(f.portNum) : f.portDevice;
     if (f.errCannotOpen) {
-        const std::string port =
-            f.portDevice.empty() ? "COM " + std::to_string(f.portNum) : f.portDevice;
         auto hints = HintsA();
         // A serial device belongs to a group (dialout on Debian); a user
         // outside it gets the same refusal as for a port in use, so say
@@ -120,9 +163,11 @@ std::string CloneFailureText(const CloneFailure& f) {
             hints.push_back(
                 "- No serial port was found on this computer; csq5 --demo tries the program "
                 "with a simulated receiver.");
-        return WithHints("Cannot access " + port + ".", hints);
+        return WithHints("Cannot access " + port + ".", hints) + PortDeviceLine(f, port);
     }
     if (f.errOverflow) return WithHints("COM buffer Overflow.", HintsA());
+    if (f.driverLastError == kDrvNoEcho)
+        return DriverErrorText(f.driverLastError) + PortDeviceLine(f, port);
     if (f.driverLastError != 0) return DriverErrorText(f.driverLastError);
     return SequenceErrorText(f.sequenceError);
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/common.h"
+#include "clone/serial_line.h"
 
 class clsCmcAcf3Sequence;
 
@@ -27,6 +28,11 @@ struct CloneFailure {
     std::string permissionGroup;
     // The port could not be opened and no serial port exists at all.
     bool noSerialPort = false;
+    // The device behind the port as last opened or tried (empty: none known),
+    // why an open failed, and the system's detail (see SerialLine).
+    std::string device;
+    SerialOpenFault openFault = SerialOpenFault::None;
+    std::string openDetail;
 };
 
 // The state of the sequence, its serial service and driver, right now
@@ -38,7 +44,9 @@ CloneFailure CloneFailureOf(const clsCmcAcf3Sequence& sequence);
 // driver's error, the sequence's error. A port not opened gets a last hint
 // when there is more to say: the device and the group that would grant it,
 // when the user lacks that membership; the demo receiver, when the
-// computer has no serial port at all.
+// computer has no serial port at all. A port not opened, and a port that
+// did not echo, end in one more line naming the device behind the port and
+// what was wrong with it ("COM 1 is /dev/ttyS0: no such device.").
 std::string CloneFailureText(const CloneFailure& failure);
 
 // The progress bar's full value.

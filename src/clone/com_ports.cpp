@@ -2,6 +2,8 @@
 #include "clone/com_ports.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <tuple>
 
 #include "app/common.h"
@@ -62,4 +64,39 @@ std::string JoinableGroup(const DeviceAccess& device, unsigned userId) {
     if ((device.mode & kGroupReadWrite) != kGroupReadWrite) return {};
     if (device.group == 0 || device.owner == userId) return {};
     return device.groupName;
+}
+
+std::string DeviceHolder(const std::string& device, const std::string& procRoot, long ownPid) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    // A process's open files are links to the device's own path.
+    fs::path target = fs::canonical(device, ec);
+    if (ec) target = device;
+    std::vector<std::pair<long, std::string>> holders;
+    for (auto proc = fs::directory_iterator(procRoot, ec); !ec && proc != fs::directory_iterator();
+         proc.increment(ec)) {
+        const std::string pid = proc->path().filename().string();
+        if (pid.empty() || pid.size() > 9 ||
+            pid.find_first_not_of("0123456789") != std::string::npos || std::stol(pid) == ownPid)
+            continue;
+        std::error_code fdEc;
+        bool holds = false;
+        for (auto fd = fs::directory_iterator(proc->path() / "fd", fdEc);
+             !fdEc && fd != fs::directory_iterator() && !holds; fd.increment(fdEc)) {
+            std::error_code linkEc;
+            holds = fs::read_symlink(fd->path(), linkEc) == target && !linkEc;
+        }
+        if (!holds) continue;
+        std::string name;
+        std::ifstream comm(proc->path() / "comm");
+        std::getline(comm, name);
+        name = Trim(name, " \t\r\n");
+        holders.emplace_back(std::stol(pid),
+                             (name.empty() ? std::string() : name + ", ") + "process " + pid);
+    }
+    // A pseudo-terminal is held by the program on its other side as well.
+    std::sort(holders.begin(), holders.end());
+    std::string text;
+    for (const auto& [pid, holder] : holders) text += (text.empty() ? "" : "; ") + holder;
+    return text;
 }

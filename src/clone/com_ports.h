@@ -41,3 +41,10 @@ struct DeviceAccess {
 // not for the device's owner, to whom the owner's bits apply whatever
 // groups he is in. Empty when joining a group would not help.
 std::string JoinableGroup(const DeviceAccess& device, unsigned userId);
+
+// The other programs that hold a device open, as "minicom, process 4711",
+// found through the open files each process lists under procRoot (/proc),
+// in the order of their process numbers, joined by "; "; this process
+// (ownPid) left out. Empty when the system tells of none (another user's
+// processes are not shown).
+std::string DeviceHolder(const std::string& device, const std::string& procRoot, long ownPid);

@@ -15,6 +15,9 @@ void frmCom::Reset() {
     errPermissionDevice_.clear();
     errPermissionGroup_.clear();
     errNoSerialPort_ = false;
+    errDevice_.clear();
+    errFault_ = SerialOpenFault::None;
+    errDetail_.clear();
     errOverflow_ = false;
 }
 
@@ -36,7 +39,12 @@ void frmCom::comOpen(bool wanted) {
     if (line_.IsOpen() != wanted) {
         if (wanted) {
             const std::string device = comDeviceToOpen();
+            errDevice_ = device;
+            errFault_ = SerialOpenFault::None;
+            errDetail_.clear();
             if (device.empty() || !line_.Open(device, comBaud_)) {
+                errFault_ = device.empty() ? SerialOpenFault::NoDevice : line_.LastOpenFault();
+                if (!device.empty()) errDetail_ = line_.LastOpenDetail();
                 const std::string group = line_.LastOpenGroup();
                 if (!device.empty() && line_.LastOpenFault() == SerialOpenFault::PermissionDenied &&
                     !group.empty()) {
@@ -79,6 +87,7 @@ void frmCom::OnLineError() {
 
 void frmCom::OnDeviceLost() {
     errCannotOpen_ = true;
+    errFault_ = SerialOpenFault::Lost;
     comOpen(false);
 }
 

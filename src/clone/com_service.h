@@ -74,6 +74,12 @@ class frmCom {
     // A failed open on a computer where no serial port was found at all.
     // Cleared with errCannotOpen by Reset.
     bool errNoSerialPort() const { return errNoSerialPort_; }
+    // The device of the last open (tried or done; empty when the slot had
+    // none), why it could not be opened or was lost, and what the system
+    // added. Kept until Reset, so that a failure report can name it.
+    const std::string& errDevice() const { return errDevice_; }
+    SerialOpenFault errFault() const { return errFault_; }
+    const std::string& errDetail() const { return errDetail_; }
 
     // The main window's part of the tick, and its clone error report.
     void mainTask(std::function<void()> task) { mainTask_ = std::move(task); }
@@ -118,6 +124,9 @@ class frmCom {
     std::string errPermissionDevice_;
     std::string errPermissionGroup_;
     bool errNoSerialPort_ = false;
+    std::string errDevice_;
+    SerialOpenFault errFault_ = SerialOpenFault::None;
+    std::string errDetail_;
     bool inTick_ = false;
     std::function<void()> mainTask_;
     std::function<void()> errorReport_;

@@ -25,6 +25,10 @@ enum class SerialOpenFault {
     None,              // the last open succeeded, or no reason is known
     NotFound,          // no device at that path (an adapter unplugged)
     PermissionDenied,  // the device exists but this user may not use it
+    InUse,             // another program holds the device
+    NotSerial,         // the path is no serial device (a file, /dev/null)
+    NoDevice,          // nothing to open: the COM slot stands for no device
+    Lost,              // the device went away while open
 };
 
 class SerialLine {
@@ -53,4 +57,9 @@ class SerialLine {
     // After a refusal for lack of permission: the group whose membership
     // would let this user open the device; empty when none would.
     virtual std::string LastOpenGroup() const { return {}; }
+    // After a failed open: the program holding the device ("csq5-sim,
+    // process 4711") when another one does and the system tells which,
+    // else the system's own reason when no fault above fits; empty when
+    // there is nothing to add.
+    virtual std::string LastOpenDetail() const { return {}; }
 };

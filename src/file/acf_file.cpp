@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <vector>
 
 #include "app/atomic_file.h"
@@ -249,4 +250,35 @@ std::string AcfFileErrorMessage(int code, const std::string& fileName) {
             return {};
     }
     return std::string(message) + "\r\n\r\n" + fileName;
+}
+
+std::string OpenFailureReason(const std::string& path, std::uint64_t limitBytes, bool dataFile) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return "No such file.";
+        if (errno == EACCES) return "Permission denied.";
+        return std::string(std::strerror(errno)) + ".";
+    }
+    if (S_ISDIR(st.st_mode)) return "It is a folder.";
+    if (!S_ISREG(st.st_mode)) return "It is not a regular file.";
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return errno == EACCES ? "Permission denied." : std::string(std::strerror(errno)) + ".";
+    char byte = 0;
+    const ssize_t n = ::read(fd, &byte, 1);
+    const int readErrno = errno;
+    ::close(fd);
+    constexpr std::uint64_t kMiB = 1024 * 1024;
+    if (limitBytes > 0 && static_cast<std::uint64_t>(st.st_size) > limitBytes)
+        return "It is larger than the limit of " + std::to_string(limitBytes / kMiB) + " MiB.";
+    if (n == 0) return "It is empty.";
+    if (n < 0) return std::string(std::strerror(readErrno)) + ".";
+    return dataFile ? "It is not a data file." : "It could not be read.";
+}
+
+std::string AcfFileErrorExplained(int code, const std::string& fileName) {
+    std::string text = AcfFileErrorMessage(code, fileName);
+    if (code == kAcfCannotOpen || code == kAcfReadError)
+        text += "\r\n" + OpenFailureReason(fileName, 0, true);
+    return text;
 }

@@ -53,6 +53,17 @@ int AcfFileLoad(clsCmcRadio& doc, const std::string& path);
 // reads as an empty file (4).
 int AcfTextLoad(clsCmcRadio& doc, std::string_view content);
 
+// Why a file could not be opened or read, as one sentence for the line
+// after its name: "No such file.", "Permission denied.", "It is a folder.",
+// "It is not a regular file.", "It is larger than the limit of 4 MiB."
+// (limitBytes, 0 = none), "It is empty."; for a file that is none of these,
+// "It is not a data file." (dataFile) or the system's reason for failing
+// to read it.
+std::string OpenFailureReason(const std::string& path, std::uint64_t limitBytes, bool dataFile);
+
 // The message of a result code, then an empty line, then the full file name
 // ("Cannot open file.\r\n\r\n/home/x/a.acf"); empty for 0 and unknown codes.
 std::string AcfFileErrorMessage(int code, const std::string& fileName);
+// The same, and for a file that could not be opened or read, the reason on
+// a line of its own after the name.
+std::string AcfFileErrorExplained(int code, const std::string& fileName);

@@ -398,6 +398,14 @@ class RowReader {
         ch.ModeNo_Pure(modeNo);
         ch.TsNo_Pure(step);
         ch.SkipM_Pure(skipM);
+        // The channel dialog keeps such a frequency with its "?", and a
+        // clone write blanks the channel: a table row is refused instead,
+        // so that it is never lost without a word.
+        const int version = ch.Matrix().MtxVerNo();
+        if (version != clsRigQ5_Matrix::kNoVersion && !ch.IsLegalFreqOp())
+            return "frequency " + Trim(*freqCell) +
+                   " MHz is outside the frequency coverage of the receiver (version " +
+                   std::to_string(version) + ")";
         return {};
     }
 

@@ -62,7 +62,8 @@ int DocumentCommands::LoadImage(const std::string& path) {
     const int code = AcfFileLoad(radio, path);
     ui_.WaitCursor(false);
     if (code != kAcfOk) {
-        ui_.ShowError(AcfFileErrorMessage(code, path));
+        ui_.ShowError(explainOpenFailures_ ? AcfFileErrorExplained(code, path)
+                                           : AcfFileErrorMessage(code, path));
         radio.Eep_Restore();
         master_.ReadFromEep(clsRigQ5_Master::kProgramForm);
     }
@@ -115,12 +116,16 @@ void DocumentCommands::MakeCurrent(const std::string& path) {
     if (recent_) recent_->AddItem(fileName_, fileTitle_);
 }
 
-int AcfImageSave(const clsCmcRadio& doc, const clsCmcEeprom& image, const std::string& path) {
+std::string AcfImageText(const clsCmcRadio& doc, const clsCmcEeprom& image) {
     clsCmcRadio copy;
     CopyRadioShape(doc, copy);
     copy.eepImage.CopyFrom(image);
     const clsRigQ5_Common common(copy);
-    return AcfFileSave(copy, common.Comment(), path);
+    return AcfFileText(copy, common.Comment());
+}
+
+int AcfImageSave(const clsCmcRadio& doc, const clsCmcEeprom& image, const std::string& path) {
+    return SaveFileText(path, AcfImageText(doc, image));
 }
 
 int LoadDocumentCopy(DocumentCopy& copy, const std::string& path) {

@@ -31,6 +31,10 @@ class DocumentCommands {
     // a successful clone read start them afresh.
     void History(UndoHistory* history) { history_ = history; }
     UndoHistory* History() const { return history_; }
+    // Whether the message of a file that cannot be opened says why, on a
+    // line after the file's name (the command line, where no file dialog
+    // has shown what is there).
+    void ExplainOpenFailures(bool on) { explainOpenFailures_ = on; }
 
     // Full path of the current data file; empty when there is none.
     const std::string& FileName() const { return fileName_; }
@@ -87,12 +91,15 @@ class DocumentCommands {
     std::string fileName_;
     std::string fileTitle_ = kUntitled;
     std::string curDir_;
+    bool explainOpenFailures_ = false;
 };
 
 // Saves another image of the document (the initial image, say) in the
 // data-file form, exactly as it stands: the document's model names and
 // address ranges, the image's own comment. Returns the file result code.
 int AcfImageSave(const clsCmcRadio& doc, const clsCmcEeprom& image, const std::string& path);
+// The text of that file.
+std::string AcfImageText(const clsCmcRadio& doc, const clsCmcEeprom& image);
 
 // Loads a data file into a second document (one to compare with) and
 // decodes it. On a failure the copy keeps what it had; the message is the

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/atomic_file.h"
 #include "app/common.h"
 #include "file/acf_file.h"
 #include "file/document_commands.h"
@@ -155,10 +156,17 @@ std::string ReadBackups::Save(const clsCmcRadio& doc, std::time_t now) {
     fs::create_directories(folder_, ec);
     if (!fs::is_directory(folder_, ec)) return std::string();
     const std::tm local = LocalTime(now);
+    const std::string text = AcfImageText(doc, doc.eepImage);
+    // Two reads at once (two receivers, two cables) may want the same name:
+    // the name is taken in one step that fails when the other read has it,
+    // and the next count is tried, so neither copy replaces the other.
     for (int count = 1; count <= kMaxSameSecond; ++count) {
         const fs::path path = fs::path(folder_) / FileNameFor(local, count);
         if (fs::exists(fs::symlink_status(path, ec))) continue;
-        if (AcfImageSave(doc, doc.eepImage, path.string()) != kAcfOk) return std::string();
+        if (beforeTake_) beforeTake_(path.string());
+        const AtomicWriteResult result = CreateFileAtomically(path.string(), text);
+        if (result == kAtomicWriteTaken) continue;
+        if (result != kAtomicWriteOk) return std::string();
         Prune(now);
         return path.string();
     }

@@ -20,6 +20,7 @@
 // sound offset. They are never listed as backups to restore, only pruned.
 
 #include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,13 @@ class ReadBackups {
     // The copies in the program's form, newest first.
     std::vector<BackupEntry> List() const;
 
+    // Called with each name just before it is taken; a test takes the name
+    // there as a second read would.
+    void SetBeforeTake(std::function<void(const std::string&)> hook) {
+        beforeTake_ = std::move(hook);
+    }
+
   private:
     std::string folder_;
+    std::function<void(const std::string&)> beforeTake_;
 };

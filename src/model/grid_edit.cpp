@@ -135,6 +135,28 @@ int GridEdit::MoveToBank(int srcKey, int srcRow, int bankKey, bool keepSource, i
     return result;
 }
 
+bool GridEdit::ShiftEnabled(int key, int row, int delta) const {
+    if (delta != -1 && delta != 1) return false;
+    const int n = master_.NumChOfChListType(master_.TreeKeyChListType(key));
+    const int other = row + delta;
+    if (row < 0 || row >= n || other < 0 || other >= n) return false;
+    const clsRigQ5_Ch* neighbour = master_.ChUnit(key, other);
+    return MoveEnabled(key, row, key, other, false) && neighbour != nullptr &&
+           (!neighbour->AppearCh() || MoveEnabled(key, other, key, row, false));
+}
+
+int GridEdit::Shift(int key, int row, int delta) {
+    if (!ShiftEnabled(key, row, delta)) return kDisabled;
+    clsRigQ5_Ch* ch = master_.ChUnit(key, row);
+    clsRigQ5_Ch* neighbour = master_.ChUnit(key, row + delta);
+    clsRigQ5_Ch held(master_.MatrixObj());
+    held.CopyFull(*neighbour);
+    neighbour->CopyData(*ch);
+    ch->CopyData(held);
+    master_.Radio().EditOn(true);
+    return kDone;
+}
+
 std::string GridEdit::NoBlankChannelText(const std::string& bankCaption) {
     return bankCaption + " has no blank CH.";
 }

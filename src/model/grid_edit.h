@@ -95,6 +95,16 @@ class GridEdit {
     int BankDropRow(int srcKey, int srcRow, int bankKey) const;
     // kDone (row set to where it went), kDisabled or kNoBlankChannel.
     int MoveToBank(int srcKey, int srcRow, int bankKey, bool keepSource, int& row);
+    // ---- Moving a channel by keys (Move Up, Move Down) ----
+    // The channel in use at a row changes places with its neighbour in the
+    // same group (delta -1 above, +1 below): the keyboard's way of what a
+    // drag onto the next row does, without losing the neighbour. Both ways
+    // must be allowed moves (a blank neighbour only needs the one way), so a
+    // VFO or a first scan edge never moves.
+    bool ShiftEnabled(int key, int row, int delta) const;
+    // kDone (the channel now at row + delta) or kDisabled.
+    int Shift(int key, int row, int delta);
+
     // "Bank C has no blank CH." for the caption of a bank's tree node.
     static std::string NoBlankChannelText(const std::string& bankCaption);
     // "Moved to Bank C, CH 07." (or "Copied to ...") after a drop on a bank.

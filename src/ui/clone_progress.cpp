@@ -29,6 +29,7 @@ frmCloneProgress::frmCloneProgress(QWidget* parent)
     pgbClone_->setObjectName(QStringLiteral("pgbClone"));
     pgbClone_->setRange(0, 100);
     pgbClone_->setValue(0);
+    pgbClone_->setAccessibleName(tr("Clone progress"));
     cmdCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel_->setAutoDefault(false);
@@ -77,6 +78,8 @@ void frmCloneProgress::FormAdjust() {
 
 void frmCloneProgress::Label(const QString& text) {
     lblClone_->setText(text);
+    // The bar is what a screen reader follows; it tells the step too.
+    pgbClone_->setAccessibleDescription(text);
     lblClone_->setVisible(!text.isEmpty());
 }
 

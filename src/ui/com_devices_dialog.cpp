@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
@@ -67,6 +68,8 @@ frmComDevices::frmComDevices(const std::vector<std::pair<QString, QString>>& por
             cbo->addItem(ItemText(path, description), path);
         auto* label = new QLabel(QStringLiteral("COM&%1").arg(slot), this);
         label->setBuddy(cbo);
+        // The typed device is the box's own text: it carries the slot's name.
+        cbo->lineEdit()->setAccessibleName(tr("COM%1 device").arg(slot));
         form->addRow(label, cbo);
         cbo_[slot - 1] = cbo;
         // Which device the slot opens now, under its choice.

@@ -17,6 +17,7 @@ frmCompare::frmCompare(QWidget* parent) : QDialog(parent) {
     grdCompare_List_ = new QTableWidget(0, 5, this);
     grdCompare_List_->setObjectName(QStringLiteral("grdCompare_List"));
     SetUpReadOnlyList(*grdCompare_List_);
+    grdCompare_List_->setAccessibleName(tr("Differences"));
     connect(grdCompare_List_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (row < 0 || row >= int(differences_.size())) return;
         const ImageDifference& d = differences_[std::size_t(row)];

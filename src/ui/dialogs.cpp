@@ -1,14 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QUrl>
+
+namespace {
+// The keyboard focus goes back where it was when a modal dialog closes:
+// some window managers give the activation back to the main window without
+// its focus, and a keyboard or screen reader user is then lost.
+class FocusReturn {
+  public:
+    FocusReturn() : focus_(QApplication::focusWidget()) {}
+    ~FocusReturn() {
+        if (!focus_ || !focus_->isVisible() || QApplication::focusWidget() == focus_) return;
+        focus_->window()->activateWindow();
+        focus_->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+
+  private:
+    QPointer<QWidget> focus_;
+};
+}  // namespace
 
 int QtDialogService::MessageBox(QWidget* parent, const QString& text, const QString& title,
                                 MsgButtons buttons, MsgIcon icon) {
@@ -32,7 +54,10 @@ int QtDialogService::MessageBox(QWidget* parent, const QString& text, const QStr
             box.setEscapeButton(QMessageBox::Cancel);
             break;
     }
-    box.exec();
+    {
+        const FocusReturn focus;
+        box.exec();
+    }
     auto* clicked = box.clickedButton();
     switch (box.standardButton(clicked)) {
         case QMessageBox::Ok:
@@ -48,6 +73,7 @@ int QtDialogService::MessageBox(QWidget* parent, const QString& text, const QStr
 
 QString QtDialogService::OpenFileName(QWidget* parent, const QString& folder,
                                       const QString& filter) {
+    const FocusReturn focus;
     return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
 }
 
@@ -63,11 +89,13 @@ QString QtDialogService::SaveFileName(QWidget* parent, const QString& suggestedP
     while (patterns.hasNext()) suffix = patterns.next().captured(1);
     dialog.setDefaultSuffix(suffix);
     if (!suggestedPath.isEmpty()) dialog.selectFile(suggestedPath);
+    const FocusReturn focus;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().front();
 }
 
 int QtDialogService::ShowModal(QDialog& dialog) {
+    const FocusReturn focus;
     return dialog.exec();
 }
 
@@ -77,6 +105,7 @@ bool QtDialogService::PrintDialog(QWidget* parent, QPrinter& printer) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    const FocusReturn focus;
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -143,6 +143,12 @@ bool EditCommands::SortBank(int key) {
     return ::SortBank(master_, key, dialog.ByName() ? SortBy::Name : SortBy::Frequency);
 }
 
+int EditCommands::Shift(int key, int row, int delta) {
+    if (!grid_.ShiftEnabled(key, row, delta)) return -1;
+    UndoStep step(history_);
+    return grid_.Shift(key, row, delta) == GridEdit::kDone ? row + delta : -1;
+}
+
 bool EditCommands::DropAllowed(int srcKey, int srcRow, int dstKey, int dstRow,
                                bool keepSource) const {
     if (dstRow < 0) return grid_.MoveToBankEnabled(srcKey, srcRow, dstKey, keepSource);

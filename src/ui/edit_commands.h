@@ -90,6 +90,9 @@ class EditCommands {
     bool DropBlockAllowed(int srcKey, int first, int last, int dstKey, int dstRow,
                           bool keepSource) const;
     int DropBlock(int srcKey, int first, int last, int dstKey, int dstRow, bool keepSource);
+    // Edit > Move Up / Move Down (delta -1 or +1): one step of history; the
+    // row the channel went to, -1 when it could not move.
+    int Shift(int key, int row, int delta);
 
     GridEdit& Grid() { return grid_; }
     const GridEdit& Grid() const { return grid_; }

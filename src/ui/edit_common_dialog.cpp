@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -34,6 +36,17 @@ int CommentBoxWidth(const QLineEdit& box) {
     return widest * clsRigQ5_Common::kCommentLength + 2 * frame + margins.left() + margins.right() +
            kCursorRoom;
 }
+// The lists' frame in a scroll area that asks for the frame's whole size,
+// but gives way on a screen too short for it (large text, double scale,
+// a netbook): the dialog then still fits, and the lists scroll.
+class ListsArea : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const QSize inner = widget() ? widget()->sizeHint() : QSize();
+        return inner + QSize(verticalScrollBar()->sizeHint().width(), 0);
+    }
+};
 }  // namespace
 
 frmEditCommon::frmEditCommon(QWidget* parent) : QDialog(parent) {
@@ -105,8 +118,17 @@ frmEditCommon::frmEditCommon(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(cmdOk_);
     buttons->addWidget(cmdCancel_);
     buttons->addStretch(1);
+    auto* lists = new ListsArea(this);
+    lists->setObjectName(QStringLiteral("scrEditCom_Combos"));
+    lists->setFrameShape(QFrame::NoFrame);
+    lists->setWidgetResizable(true);
+    lists->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lists->setWidget(fraCombos);
+    // Only the height gives way; the lists keep their width.
+    lists->setMinimumWidth(fraCombos->minimumSizeHint().width() +
+                           lists->verticalScrollBar()->sizeHint().width());
     auto* top = new QHBoxLayout(this);
-    top->addWidget(fraCombos);
+    top->addWidget(lists);
     top->addLayout(right);
     top->addLayout(buttons);
 }

@@ -71,6 +71,10 @@ const ContentsEntry kContents[] = {
     {1, "Choosing the device of a COM slot", "serial.html#slots"},
     {1, "Troubleshooting", "serial.html#trouble"},
     {0, "Menus and toolbar", "menus.html"},
+    {0, "Accessibility", "accessibility.html"},
+    {1, "Screen readers on Linux: Orca", "accessibility.html#orca"},
+    {1, "Keyboard commands", "accessibility.html#keyboard"},
+    {1, "Large text and themes", "accessibility.html#themes"},
     {0, "Command line and simulator", "tools.html"},
     {1, "csq5-cli: cloning without a window", "tools.html#cli"},
     {1, "csq5-sim: a receiver on a pseudo-terminal", "tools.html#sim"},
@@ -80,6 +84,15 @@ const std::pair<const char*, const char*> kIndex[] = {
     {".acf file", "files.html"},
     {"/S (initial setup at start)", "setup.html#run"},
     {"AM TV channels", "editing.html#grid"},
+    {"Accessibility", "accessibility.html"},
+    {"Dark theme", "accessibility.html#themes"},
+    {"Keyboard commands", "accessibility.html#keyboard"},
+    {"Large text", "accessibility.html#themes"},
+    {"Move Up, Move Down", "accessibility.html#keyboard"},
+    {"Move to Bank", "accessibility.html#keyboard"},
+    {"Orca screen reader", "accessibility.html#orca"},
+    {"Screen reader", "accessibility.html#orca"},
+    {"Shortcut keys", "accessibility.html#keyboard"},
     {"Backups of clone reads", "cloning.html#backups"},
     {"Bank", "editing.html#grid"},
     {"Cable", "serial.html#devices"},
@@ -167,10 +180,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* splitter = new QSplitter(this);
     tabs_ = new QTabWidget(splitter);
     tabs_->setObjectName(QStringLiteral("tabHelp"));
+    tabs_->setAccessibleName(tr("Contents and index"));
 
     contents_ = new QTreeWidget(tabs_);
     contents_->setObjectName(QStringLiteral("trvHelpContents"));
     contents_->setHeaderHidden(true);
+    contents_->setAccessibleName(tr("Contents"));
     QTreeWidgetItem* chapter = nullptr;
     for (const auto& e : kContents) {
         QTreeWidgetItem* item = (e.level == 0 || !chapter) ? new QTreeWidgetItem(contents_)
@@ -193,8 +208,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     indexText_ = new QLineEdit(indexPage);
     indexText_->setObjectName(QStringLiteral("txtHelpIndex"));
     indexText_->setPlaceholderText(QStringLiteral("Type a keyword"));
+    indexText_->setAccessibleName(tr("Keyword"));
     index_ = new QListWidget(indexPage);
     index_->setObjectName(QStringLiteral("lstHelpIndex"));
+    index_->setAccessibleName(tr("Index"));
     for (const auto& [word, page] : kIndex) {
         auto* item = new QListWidgetItem(QString::fromLatin1(word), index_);
         item->setData(Qt::UserRole, QString::fromLatin1(page));
@@ -216,6 +233,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_ = new QTextBrowser(splitter);
     browser_->setObjectName(QStringLiteral("txtHelpBrowser"));
     browser_->setOpenExternalLinks(true);
+    browser_->setAccessibleName(tr("Help page"));
+    // The page is read with the keyboard too: Tab reaches it, and its links
+    // are followed with Tab and Enter.
+    browser_->setFocusPolicy(Qt::StrongFocus);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
     // The contents pane is as wide as its longest title (with the tab's and
@@ -235,6 +256,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 void HelpWindow::ShowContents() {
     tabs_->setCurrentIndex(0);
     ShowPage(QStringLiteral("index.html"));
+    // A keyboard user starts in the contents: the arrows choose a topic.
+    contents_->setFocus(Qt::OtherFocusReason);
     if (!placed_) {
         PlaceOnScreen();
         placed_ = true;

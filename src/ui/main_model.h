@@ -146,6 +146,11 @@ class MainWindowModel {
                           bool keepSource) {
         return first == last ? DropChannel(srcKey, first, dstKey, dstRow, keepSource) : -1;
     }
+    // Edit > Move Up / Move Down: the channel at a row changes places with
+    // its neighbour (delta -1 or +1) in one undo step; the row it went to,
+    // or -1 when nothing changed.
+    virtual bool CanShiftChannel(int /*key*/, int /*row*/, int /*delta*/) const { return false; }
+    virtual int ShiftChannel(int /*key*/, int /*row*/, int /*delta*/) { return -1; }
     // File > Export PDF... and Print... with their own dialogs and messages.
     virtual void ExportPdf() {}
     virtual void Print() {}

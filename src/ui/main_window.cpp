@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -59,6 +60,8 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
     trvChList_->setIndentation(TwipsToPixels(kTreeIndentTwips, TwipsPerPixelX()));
     trvChList_->setIconSize(QSize(24, 24));
     trvChList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    trvChList_->setAccessibleName(tr("Channel lists"));
+    trvChList_->setHeaderLabel(tr("Channel lists"));
 
     fraSeparator_ = new QFrame(area_);
     fraSeparator_->setObjectName(QStringLiteral("fraSeparator"));
@@ -67,6 +70,7 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
 
     mfgCh_ = new QTableWidget(area_);
     mfgCh_->setObjectName(QStringLiteral("mfgCh"));
+    mfgCh_->setAccessibleName(tr("Channels"));
     mfgCh_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mfgCh_->setSelectionBehavior(QAbstractItemView::SelectRows);
     // One row, or a run of rows of the group (Shift with a click, the
@@ -110,10 +114,14 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
         ShowEditPopup(mfgCh_->viewport()->mapToGlobal(pos));
     });
 
+    connect(mfgCh_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { AnnounceCursorRow(); });
+
     txtShield_ = new QPlainTextEdit(area_);
     txtShield_->setObjectName(QStringLiteral("txtShield"));
     txtShield_->setReadOnly(true);
     txtShield_->setFocusPolicy(Qt::NoFocus);
+    txtShield_->setAccessibleName(tr("No channel list in this group"));
 
     area_->installEventFilter(this);
     setTabOrder(trvChList_, mfgCh_);
@@ -122,6 +130,8 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
     BuildToolbar();
 
     progress_ = new frmCloneProgress(this);
+    statusBar()->setObjectName(QStringLiteral("staMain"));
+    statusBar()->setAccessibleName(tr("Status"));
 
     timMain_ = new QTimer(this);
     timMain_->setObjectName(QStringLiteral("timMain"));

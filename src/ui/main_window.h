@@ -36,6 +36,7 @@ class QTreeWidget;
 class frmCloneProgress;
 class frmCompare;
 class frmFind;
+class frmMoveToBank;
 class HelpWindow;
 
 // The "OPTION" and "STATUS" values of the main window as the profile keeps
@@ -168,6 +169,9 @@ class frmMain : public QMainWindow {
                         std::function<void()> assignDevices);
     // Rewrites the COM Port menu captions with their devices.
     void AdjustComCaptions();
+    // The device behind a COM slot (1..4) as the COM Port menu shows it;
+    // empty when the slot has none.
+    QString ComDeviceOf(int slot) const { return comDeviceOf_ ? comDeviceOf_(slot) : QString(); }
 
     frmCloneProgress& CloneProgress();
     HelpWindow& Help();
@@ -219,8 +223,19 @@ class frmMain : public QMainWindow {
     void OpenChosenFile(const QString& name);
     void WindowUpkeep();
     void ShowEditPopup(const QPoint& globalPos);
-    // Cursor and selection on a row, the horizontal scroll kept.
+    void ShowEditPopupAtCursor();
+    // Cursor and selection on a row, the horizontal scroll kept; the cursor
+    // stays in its column (the cell a screen reader reads).
     void SetCursorRow(int row);
+    void SetCursorCell(int row, int column);
+    // Edit > Move to Bank... and Move Up / Move Down on the cursor's channel.
+    void MoveToBankCommand();
+    void ShiftCommand(int delta);
+    // The memory banks the cursor's channel may be moved to (tree keys).
+    std::vector<int> MoveTargets() const;
+    // What a screen reader says of the cursor's channel: its row and
+    // frequency ("Bank A 05, 145.500000").
+    void AnnounceCursorRow();
     // Moves the first column in view by delta columns.
     void ScrollColumns(int delta);
     void SetEditEnabled(int index, bool enabled);
@@ -247,6 +262,8 @@ class frmMain : public QMainWindow {
     frmCloneProgress* progress_ = nullptr;
     HelpWindow* help_ = nullptr;
     frmFind* findDialog_ = nullptr;
+    frmMoveToBank* moveDialog_ = nullptr;
+    QMenu* mnuFile_ = nullptr;
     frmCompare* compare_ = nullptr;
     QString findText_;
     QPoint dragStart_;
@@ -256,7 +273,7 @@ class frmMain : public QMainWindow {
     bool pressInBlock_ = false;
 
     std::array<QAction*, 21> file_{};
-    std::array<QAction*, 18> edit_{};
+    std::array<QAction*, 22> edit_{};
     std::array<QAction*, 3> view_{};
     std::array<QAction*, 6> com_{};
     std::array<QAction*, 5> portButtons_{};

@@ -14,6 +14,7 @@
 
 #include "app/common.h"
 #include "model/channel_find.h"
+#include "model/grid_texts.h"
 #include "ui/about_box.h"
 #include "ui/caption.h"
 #include "ui/clone_progress.h"
@@ -23,6 +24,7 @@
 #include "ui/find_dialog.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/move_bank_dialog.h"
 #include "ui/msgbox.h"
 #include "ui/reentry_guard.h"
 #include "ui/restore_backup_dialog.h"
@@ -270,12 +272,14 @@ void frmMain::mnuEdit_Click(int index) {
         DispChList();
         return;
     }
+    if (index == 17) return MoveToBankCommand();
+    if (index == 18 || index == 19) return ShiftCommand(index == 18 ? -1 : 1);
     int first = row, last = row;
     SelectedBlock(first, last);
-    if (index == 16 || index == 17) {
+    if (index == 20 || index == 21) {
         {
             const FlagScope modal(modalFlag_);
-            if (index == 16) {
+            if (index == 20) {
                 model_->BulkEdit(key, first, last);
             } else {
                 model_->FillChannels(key, row);
@@ -360,6 +364,44 @@ void frmMain::mnuHelp_Click(int index) {
 void frmMain::ShowEditPopup(const QPoint& globalPos) {
     WindowUpkeep();
     mnuEdit_->popup(globalPos);
+}
+
+// ------------------------------------------------ moving from the keyboard
+
+std::vector<int> frmMain::MoveTargets() const {
+    std::vector<int> keys;
+    const int row = CurChNo();
+    for (int key = 0; key < kNumTreeKeys; ++key)
+        if (model_->TreeKeyChListType(key) == clsRigQ5_Master::kListMemory &&
+            model_->DropAllowed(curTreeKey_, row, key, -1, false))
+            keys.push_back(key);
+    return keys;
+}
+
+void frmMain::MoveToBankCommand() {
+    const std::vector<int> keys = MoveTargets();
+    if (keys.empty()) return;
+    if (!moveDialog_) moveDialog_ = new frmMoveToBank(this);
+    QStringList banks;
+    for (int key : keys)
+        banks << QString::fromStdString(ParseTreeKeyStr(model_->TreeKeyStr(key)).caption);
+    moveDialog_->Prepare(banks);
+    moveDialog_->adjustSize();
+    CentreDialogOver(*moveDialog_, *this);
+    {
+        const FlagScope modal(modalFlag_);
+        Dialogs().ShowModal(*moveDialog_);
+    }
+    const int chosen = moveDialog_->Chosen();
+    // The same way as a drop onto the bank's node of the tree.
+    if (chosen >= 0 && chosen < int(keys.size()))
+        DropChannel(curTreeKey_, CurChNo(), keys[std::size_t(chosen)], -1, false);
+}
+
+void frmMain::ShiftCommand(int delta) {
+    const int row = model_->ShiftChannel(curTreeKey_, CurChNo(), delta);
+    DispChList();
+    if (row >= 0) SetCursorRow(row);
 }
 
 // ------------------------------------------------------------------ find

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDrag>
 #include <QDropEvent>
 #include <QFrame>
@@ -134,6 +135,11 @@ void frmMain::grid_SetColumns() {
                 itemWidth_[item] >= 1)
                 mfgCh_->setColumnWidth(c, TwipsToPixels(itemWidth_[item], TwipsPerPixelX()));
         }
+        // A screen reader names the grid after the list it shows.
+        mfgCh_->setAccessibleName(
+            tr("%1 channels")
+                .arg(QString::fromStdString(
+                    ParseTreeKeyStr(model_->TreeKeyStr(curTreeKey_)).caption)));
         mfgCh_->setVisible(true);
     } else {
         mfgCh_->setVisible(false);
@@ -162,6 +168,7 @@ void frmMain::DispChList() {
 
 void frmMain::DispChRow(int key, int row) {
     const std::vector<std::string> texts = model_->ChRowTexts(key, row);
+    const bool blank = !model_->EditStateOf(key, row).inUse;
     for (int c = 0; c < mfgCh_->columnCount(); ++c) {
         const QString text = c < int(texts.size()) ? QString::fromStdString(texts[c]) : QString();
         QTableWidgetItem* cell = mfgCh_->item(row, c);
@@ -171,7 +178,49 @@ void frmMain::DispChRow(int key, int row) {
             mfgCh_->setItem(row, c, cell);
         }
         if (cell->text() != text) cell->setText(text);
+        // Read aloud: the value without the blanks that align it, "blank"
+        // for the fields of a blank channel, "none" for an item the channel
+        // does not have (shown as dashes), nothing for the filler column.
+        QString spoken = text.trimmed();
+        if (c + 1 == mfgCh_->columnCount())
+            spoken.clear();
+        else if (spoken == QLatin1String("---"))
+            spoken = tr("none");
+        else if (spoken.isEmpty() && blank && c > 0)
+            spoken = tr("blank");
+        if (cell->data(Qt::AccessibleTextRole).toString() != spoken)
+            cell->setData(Qt::AccessibleTextRole, spoken);
     }
+    // The row's header (hidden on screen) names the channel for a screen
+    // reader: "Bank A 05".
+    if (key == curTreeKey_ && !texts.empty()) {
+        const QString name = QString::fromStdString(
+            ParseTreeKeyStr(model_->TreeKeyStr(key)).caption + " " + texts[0]);
+        QTableWidgetItem* header = mfgCh_->verticalHeaderItem(row);
+        if (!header) {
+            header = new QTableWidgetItem(name);
+            mfgCh_->setVerticalHeaderItem(row, header);
+        } else if (header->text() != name) {
+            header->setText(name);
+        }
+    }
+    if (row == mfgCh_->currentRow()) AnnounceCursorRow();
+}
+
+void frmMain::AnnounceCursorRow() {
+    const int row = mfgCh_->currentRow();
+    QString text;
+    if (row >= 0 && !mfgCh_->isHidden()) {
+        const QTableWidgetItem* header = mfgCh_->verticalHeaderItem(row);
+        text = header ? header->text() : QString();
+        const int listType = CurChList();
+        for (int c = 0; c < mfgCh_->columnCount(); ++c) {
+            if (model_->ItemNoOfChListType(listType, c) != clsRigQ5_Ch::kItemFreq) continue;
+            const QTableWidgetItem* cell = mfgCh_->item(row, c);
+            if (cell) text += QStringLiteral(", ") + cell->data(Qt::AccessibleTextRole).toString();
+        }
+    }
+    if (mfgCh_->accessibleDescription() != text) mfgCh_->setAccessibleDescription(text);
 }
 
 void frmMain::grid_Heal() {
@@ -201,17 +250,36 @@ void frmMain::grid_XHeal() {
 }
 
 void frmMain::SetCursorRow(int row) {
-    // The cursor sits in the row's first cell, and Qt would scroll that cell
-    // into view: the columns the user has scrolled to stay in view instead.
+    SetCursorCell(row, std::max(mfgCh_->currentColumn(), 0));
+}
+
+void frmMain::SetCursorCell(int row, int column) {
+    // Qt would scroll the cursor's cell into view: the columns the user has
+    // scrolled to stay in view instead.
     QScrollBar* across = mfgCh_->horizontalScrollBar();
     const int firstColumn = across->value();
-    // The row becomes the anchor of a block that Shift extends later, and
-    // is selected alone, whatever keys are held.
-    const QModelIndex index = mfgCh_->model()->index(row, 0);
-    mfgCh_->setCurrentIndex(index);
-    mfgCh_->selectionModel()->select(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    const QModelIndex index =
+        mfgCh_->model()->index(row, LimitInt(column, 0, std::max(mfgCh_->columnCount() - 2, 0)));
+    int first = 0, last = 0;
+    SelectedBlock(first, last);
+    if (first != last && row == mfgCh_->currentRow() && column != mfgCh_->currentColumn()) {
+        // Across a row of a block: the block stays selected.
+        mfgCh_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    } else {
+        // The cell becomes the anchor of a block that Shift extends later,
+        // and its row is selected alone, whatever keys are held.
+        mfgCh_->setCurrentIndex(index);
+        mfgCh_->selectionModel()->select(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
     across->setValue(firstColumn);
+}
+
+void frmMain::ShowEditPopupAtCursor() {
+    const int row = mfgCh_->currentRow();
+    if (row < 0 || mfgCh_->isHidden()) return;
+    const QRect cell = mfgCh_->visualRect(mfgCh_->model()->index(row, mfgCh_->currentColumn()));
+    ShowEditPopup(mfgCh_->viewport()->mapToGlobal(cell.isValid() ? cell.bottomLeft() : QPoint()));
 }
 
 void frmMain::ScrollColumns(int delta) {
@@ -274,6 +342,11 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == mfgCh_->viewport() || watched == trvChList_->viewport()) &&
         ChannelDragEvent(static_cast<QWidget*>(watched), event))
         return true;
+    if (watched == mfgCh_->viewport() && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse) {
+        ShowEditPopupAtCursor();
+        return true;
+    }
     if (watched == area_ && event->type() == QEvent::Resize) {
         Form_Resize();
     } else if (watched == fraSeparator_) {
@@ -305,10 +378,21 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         // The selection is a whole row, so the arrows across scroll the
-        // columns instead of moving a cell cursor nobody sees.
-        const bool plain = (ke->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        // columns; the cursor's cell goes along, so that a screen reader
+        // reads the row cell by cell.
+        const Qt::KeyboardModifiers mods = ke->modifiers() & ~Qt::KeypadModifier;
+        const bool plain = mods == Qt::NoModifier;
         if (plain && (ke->key() == Qt::Key_Right || ke->key() == Qt::Key_Left)) {
-            ScrollColumns(ke->key() == Qt::Key_Right ? 1 : -1);
+            const int delta = ke->key() == Qt::Key_Right ? 1 : -1;
+            ScrollColumns(delta);
+            if (mfgCh_->currentRow() >= 0)
+                SetCursorCell(mfgCh_->currentRow(), mfgCh_->currentColumn() + delta);
+            return true;
+        }
+        // The pop-up menu from the keyboard opens at the cursor's cell.
+        if ((plain && ke->key() == Qt::Key_Menu) ||
+            (mods == Qt::ShiftModifier && ke->key() == Qt::Key_F10)) {
+            ShowEditPopupAtCursor();
             return true;
         }
     } else if (watched == mfgCh_->horizontalHeader()->viewport() &&

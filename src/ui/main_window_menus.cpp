@@ -76,6 +76,7 @@ void frmMain::BuildMenus() {
     auto* bar = menuBar();
 
     QMenu* mFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile_ = mFile;
     mFile->setObjectName(QStringLiteral("mnuFile"));
     file_[0] = AddItem(mFile, "mnuFile_New", "&New", QKeySequence(Qt::CTRL | Qt::Key_N));
     file_[1] = AddItem(mFile, "mnuFile_Open", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -123,8 +124,17 @@ void frmMain::BuildMenus() {
     edit_[13] = AddItem(mnuEdit_, "mnuEdit_FindNext", "Find &Next", QKeySequence(Qt::Key_F3));
     edit_[14] = addSeparator(mnuEdit_, "mnuEdit_Sep14");
     edit_[15] = AddItem(mnuEdit_, "mnuEdit_SortBank", "&Sort Bank...");
-    edit_[16] = AddItem(mnuEdit_, "mnuEdit_BulkEdit", tr("&Bulk Edit..."));
-    edit_[17] = AddItem(mnuEdit_, "mnuEdit_Fill", tr("F&ill Channels..."));
+    // Many channels at once (items added after the keyboard's moves).
+    edit_[20] = AddItem(mnuEdit_, "mnuEdit_BulkEdit", tr("Bul&k Edit..."));
+    edit_[21] = AddItem(mnuEdit_, "mnuEdit_Fill", tr("F&ill Channels..."));
+    // What a drag does with the mouse, from the keyboard.
+    edit_[16] = addSeparator(mnuEdit_, "mnuEdit_Sep16");
+    edit_[17] = AddItem(mnuEdit_, "mnuEdit_MoveToBank", tr("Move to &Bank..."),
+                        QKeySequence(Qt::CTRL | Qt::Key_M));
+    edit_[18] =
+        AddItem(mnuEdit_, "mnuEdit_MoveUp", tr("Mo&ve Up"), QKeySequence(Qt::ALT | Qt::Key_Up));
+    edit_[19] = AddItem(mnuEdit_, "mnuEdit_MoveDown", tr("Move &Down"),
+                        QKeySequence(Qt::ALT | Qt::Key_Down));
     for (int i = 0; i < int(edit_.size()); ++i)
         if (!edit_[i]->isSeparator())
             connect(edit_[i], &QAction::triggered, this, [this, i] { mnuEdit_Click(i); });
@@ -221,6 +231,9 @@ void frmMain::BuildToolbar() {
         Toolbar1_->addAction(a);
     }
     Toolbar1_->installEventFilter(this);
+    // The button that shows the buttons a narrow window has no room for.
+    if (auto* more = Toolbar1_->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More toolbar buttons"));
 }
 
 QAction* frmMain::MenuItem(const QString& menuName, int index) const {
@@ -258,7 +271,7 @@ void frmMain::ComDeviceHooks(std::function<QString(int)> deviceOf,
 void frmMain::AdjustComCaptions() {
     for (int p = 1; p <= 4; ++p) {
         QString text = QStringLiteral("COM &%1").arg(p);
-        const QString device = comDeviceOf_ ? comDeviceOf_(p) : QString();
+        const QString device = ComDeviceOf(p);
         if (!device.isEmpty()) text += QStringLiteral(" (") + device + QLatin1Char(')');
         if (com_[p]->text() != text) com_[p]->setText(text);
     }
@@ -285,8 +298,8 @@ void frmMain::AdjustMnuEdit() {
     SetEditEnabled(5, base && st.clearEnable);
     SetEditEnabled(6, base && st.clearEnable);
     SetEditEnabled(7, base && st.clearEnable && one);
-    SetEditEnabled(16, grid && model_->CanBulkEdit(curTreeKey_, first, last));
-    SetEditEnabled(17, grid && model_->CanFill(curTreeKey_));
+    SetEditEnabled(20, grid && model_->CanBulkEdit(curTreeKey_, first, last));
+    SetEditEnabled(21, grid && model_->CanFill(curTreeKey_));
     // Undo and Redo do not depend on the channel under the cursor.
     SetEditEnabled(9, model_->CanUndo());
     SetEditEnabled(10, model_->CanRedo());
@@ -295,6 +308,10 @@ void frmMain::AdjustMnuEdit() {
     SetEditEnabled(12, lists);
     SetEditEnabled(13, lists);
     SetEditEnabled(15, model_->CanSortBank(curTreeKey_));
+    const bool channel = CurChList() < clsRigQ5_Master::kListFolder && mfgCh_->rowCount() > 0;
+    SetEditEnabled(17, channel && !MoveTargets().empty());
+    SetEditEnabled(18, channel && model_->CanShiftChannel(curTreeKey_, CurChNo(), -1));
+    SetEditEnabled(19, channel && model_->CanShiftChannel(curTreeKey_, CurChNo(), 1));
     for (const auto& [a, item] : editButtons_) {
         const bool on = edit_[item]->isEnabled();
         if (a->isEnabled() != on) a->setEnabled(on);
@@ -305,18 +322,22 @@ void frmMain::AdjustRecentFile() {
     const int n = LimitInt(model_->RecentCount(), 0, kNumRecent);
     for (int i = 0; i < kNumRecent; ++i) {
         QAction* a = file_[5 + i];
+        // An unused slot leaves the menu instead of hiding in it: a screen
+        // reader lists hidden items as empty ones.
+        mnuFile_->removeAction(a);
         if (i < n) {
             a->setText(QStringLiteral("&%1 ").arg(i + 1) +
                        QString::fromStdString(model_->RecentFileTitle(i)));
             a->setEnabled(true);
-            a->setVisible(true);
         } else if (i == 0) {
             a->setText(QStringLiteral("Recent File"));
             a->setEnabled(false);
-            a->setVisible(true);
         } else {
             a->setVisible(false);
+            continue;
         }
+        a->setVisible(true);
+        mnuFile_->insertAction(file_[9], a);
     }
 }
 

@@ -216,6 +216,14 @@ int MasterWindowModel::DropBlock(int srcKey, int first, int last, int dstKey, in
     return edit_.DropBlock(srcKey, first, last, dstKey, dstRow, keepSource);
 }
 
+bool MasterWindowModel::CanShiftChannel(int key, int row, int delta) const {
+    return edit_.Grid().ShiftEnabled(key, row, delta);
+}
+
+int MasterWindowModel::ShiftChannel(int key, int row, int delta) {
+    return edit_.Shift(key, row, delta);
+}
+
 void MasterWindowModel::ExportPdf() {
     ReportExportPdfCommand(QApplication::activeWindow(), master_, FileTitle(),
                            QString::fromStdString(CurDir()));

@@ -78,6 +78,8 @@ class MasterWindowModel : public MainWindowModel {
                           bool keepSource) const override;
     int DropBlock(int srcKey, int first, int last, int dstKey, int dstRow,
                   bool keepSource) override;
+    bool CanShiftChannel(int key, int row, int delta) const override;
+    int ShiftChannel(int key, int row, int delta) override;
     void ExportPdf() override;
     void Print() override;
     std::vector<BackupEntry> BackupList() const override;

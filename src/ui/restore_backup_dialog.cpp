@@ -29,6 +29,7 @@ frmRestoreBackup::frmRestoreBackup(std::vector<BackupEntry> backups, QWidget* pa
     grdRestoreBackup_List_->resizeColumnsToContents();
     if (!backups_.empty()) grdRestoreBackup_List_->selectRow(0);
     label->setBuddy(grdRestoreBackup_List_);
+    grdRestoreBackup_List_->setAccessibleName(tr("Backups of clone reads"));
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);

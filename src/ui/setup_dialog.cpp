@@ -58,6 +58,7 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
     txtSetupText_ = new QPlainTextEdit(fraText);
     txtSetupText_->setObjectName(QStringLiteral("txtSetupText"));
     txtSetupText_->setReadOnly(true);
+    txtSetupText_->setAccessibleName(tr("Instructions"));
     txtSetupText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtSetupText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtSetupText_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -78,6 +79,7 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
     LimitDropDown(*cboComPort_);
     for (int port = 1; port <= kNumPorts; ++port)
         cboComPort_->addItem(QStringLiteral("COM%1").arg(port));
+    ShowPortDevices();
     cboComPort_->setCurrentIndex(LimitInt(main_.ComPortNo(), 1, kNumPorts) - 1);
     auto* picture = new SetupPicture(fraMain);
     picture->setObjectName(QStringLiteral("Image1"));
@@ -106,6 +108,16 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
     grid->setColumnStretch(0, 1);
 }
 
+void frmSetup::ShowPortDevices() {
+    // A user with a USB cable must see which slot it is behind.
+    for (int port = 1; port <= kNumPorts; ++port) {
+        QString text = QStringLiteral("COM%1").arg(port);
+        const QString device = main_.ComDeviceOf(port);
+        if (!device.isEmpty()) text += QStringLiteral(" (") + device + QLatin1Char(')');
+        if (cboComPort_->itemText(port - 1) != text) cboComPort_->setItemText(port - 1, text);
+    }
+}
+
 void frmSetup::cmdSetup_Ok_Click() {
     // A second OK while the identification runs (its progress is modal, but
     // a key may still arrive) must not start another one.
@@ -126,7 +138,11 @@ void frmSetup::cmdSetup_Ok_Click() {
         accept();
     }
     // Otherwise the failure has been reported: the user may mend the cable,
-    // the port or the power and try again, or cancel.
+    // the port or the power and try again, or cancel. A cable plugged in
+    // meanwhile shows behind its slot.
+    else {
+        ShowPortDevices();
+    }
 }
 
 void frmSetup::cmdSetup_Cancel_Click() {

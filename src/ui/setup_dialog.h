@@ -34,6 +34,9 @@ class frmSetup : public QDialog {
 
     void cmdSetup_Ok_Click();
     void cmdSetup_Cancel_Click();
+    // The port list's entries with each slot's device, as the COM Port
+    // menu shows them ("COM1 (/dev/ttyUSB0)"); the selection stays.
+    void ShowPortDevices();
     // True once the dialog has closed.
     bool Unloaded() const { return unloaded_; }
 

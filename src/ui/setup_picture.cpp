@@ -39,7 +39,11 @@ void SetupPicture::paintEvent(QPaintEvent*) {
     p.translate((width() - 160 * s) / 2, (height() - 220 * s) / 2);
     p.scale(s, s);
 
-    const QColor body(58, 62, 70), edge(30, 32, 36), lcd(170, 200, 150), key(200, 204, 210);
+    // The receiver keeps its own colours; its outline, the cable and the
+    // computer's plug take the desktop's, so that the picture stands out on
+    // a dark or high-contrast palette as on a light one.
+    const QColor body(58, 62, 70), lcd(170, 200, 150), key(200, 204, 210);
+    const QColor edge = palette().color(QPalette::WindowText);
 
     // Antenna and receiver body.
     p.setPen(QPen(edge, 1.5));
@@ -68,7 +72,7 @@ void SetupPicture::paintEvent(QPaintEvent*) {
     // The cable, from the receiver to the computer's serial plug.
     QPainterPath cable(QPointF(80, 63));
     cable.cubicTo(QPointF(120, 60), QPointF(70, 150), QPointF(118, 172));
-    p.setPen(QPen(QColor(20, 20, 20), 3, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(edge, 3, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(cable);
 
@@ -80,14 +84,14 @@ void SetupPicture::paintEvent(QPaintEvent*) {
     plug.lineTo(116, 186);
     plug.closeSubpath();
     p.setPen(QPen(edge, 1.2));
-    p.setBrush(QColor(150, 154, 160));
+    p.setBrush(palette().color(QPalette::Button));
     p.drawPath(plug);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(50, 50, 55));
+    p.setBrush(palette().color(QPalette::ButtonText));
     for (int i = 0; i < 5; ++i) p.drawEllipse(QPointF(119 + i * 6, 172), 1.4, 1.4);
     for (int i = 0; i < 4; ++i) p.drawEllipse(QPointF(122 + i * 6, 180), 1.4, 1.4);
 
-    p.setPen(QPen(palette().color(QPalette::WindowText)));
+    p.setPen(QPen(edge));
     p.setFont(QFont(font().family(), 8));
     p.drawText(QRectF(90, 190, 70, 20), Qt::AlignCenter, QStringLiteral("COM"));
 }

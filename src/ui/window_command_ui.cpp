@@ -25,6 +25,10 @@ bool WindowCommandUi::AskOkCancel(const std::string& text) {
     return MsgBoxOkCancel(text, Owner()) == kMsgOk;
 }
 
+bool WindowCommandUi::AllowBlanking(const std::string& question, const std::vector<std::string>&) {
+    return MsgBoxYesNo(question, Owner()) == kMsgYes;
+}
+
 void WindowCommandUi::ShowError(const std::string& text) {
     MsgBoxOk(text, Owner());
 }

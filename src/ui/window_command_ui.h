@@ -24,6 +24,9 @@ class WindowCommandUi : public CommandUi {
     void StandIn(QWidget* window) { standIn_ = window; }
 
     bool AskOkCancel(const std::string& text) override;
+    // A Yes/No box: No writes nothing.
+    bool AllowBlanking(const std::string& question,
+                       const std::vector<std::string>& places) override;
     void ShowError(const std::string& text) override;
     void ShowNotice(const std::string& text) override;
     void ShowInformation(const std::string& title, const std::string& text) override;

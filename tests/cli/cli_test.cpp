@@ -266,7 +266,7 @@ TEST_F(CliTest, WhatIsNotARegularFileIsNeverReplaced) {
         const ProcessResult r =
             RunProcess(CSQ5_CLI_PATH, {"--profile", target, "setup", "--port", "/dev/csq5-none"});
         EXPECT_EQ(r.exitCode, 1);
-        EXPECT_EQ(r.err.rfind("Cannot read the profile " + target + ".", 0), 0u) << r.err;
+        EXPECT_EQ(r.err.rfind("csq5-cli: Cannot read the profile " + target + ".", 0), 0u) << r.err;
         EXPECT_EQ(fs::symlink_status(target).type(), type) << target;
     }
 }
@@ -275,7 +275,7 @@ TEST_F(CliTest, AProfileThatCannotBeReadIsSaidOnceAndLeftAsItIs) {
     const std::string text = "[M_Property]\r\nM_Property_V=0\r\n" + std::string(1, '\0') +
                              "[RecentFiles]\r\nRecentFileName(0)=/home/u/a.acf\r\n";
     WriteFile(profile, text);
-    const std::string notice = "Cannot read the profile " + profile +
+    const std::string notice = "csq5-cli: Cannot read the profile " + profile +
                                ". The program runs on its default settings and leaves the file as "
                                "it is.\n";
     EXPECT_EQ(Expect({"new", "-o", Path("n.acf")}, 0, "", notice).err, notice);
@@ -292,17 +292,74 @@ TEST_F(CliTest, MemoryChannelsTravelAsACsvTable) {
     EXPECT_EQ(ReadFile(csv).rfind("Location,Name,Frequency,", 0), 0u);
     WriteFile(in, "Location,Frequency,Mode\n7,145.5,FM\n400,145.5,FM\n");
     const ProcessResult r = Expect({"import-csv", acf, in, "-o", out}, 1, "", "refused");
-    EXPECT_EQ(r.err, in +
+    EXPECT_EQ(r.err, "csq5-cli: " + in +
                          ":3: location 400 is not a memory channel (0 to 399)\n"
                          "csq5-cli: 1 of 2 rows refused; the other 1 were written to " +
                          out + "\n");
     Expect({"find", out, "145.5"}, 0, "BankA\t07\t 145.500000\t", "");
     WriteFile(in, "Name,Freq\nx,145\n");
     Expect({"import-csv", acf, in, "-o", none}, 1, "",
-           in + ":1: the header has no Location column\n" + in +
+           "csq5-cli: " + in + ":1: the header has no Location column\ncsq5-cli: " + in +
                ":1: the header has no Frequency column\ncsq5-cli: " + in +
                " is not a table of memory channels; " + none + " was not written\n");
     EXPECT_FALSE(fs::exists(none));
+}
+
+TEST_F(CliTest, AnErrorStartsWithTheProgramsNameAndSaysWhyAFileCannotBeOpened) {
+    const std::string acf = NewFile("ok.acf"), empty = Path("empty.acf"), big = Path("big.csv");
+    const std::string locked = Path("locked.acf"), odd = Path("a\nb\x1b[31m.acf");
+    WriteFile(empty, "");
+    WriteFile(big, "Location,Frequency\n" + std::string(5 << 20, '\n'));
+    WriteFile(locked, ReadFile(acf));
+    ::chmod(locked.c_str(), 0);
+    const std::string escaped = Path("a\\nb\\x1b[31m.acf");
+    const struct {
+        std::vector<std::string> args;
+        std::string err;  // all of stderr
+    } cases[] = {
+        {{"check", Path("none.acf")},
+         "csq5-cli: Cannot open file.\n\n" + Path("none.acf") + "\nNo such file.\n"},
+        {{"check", dir.path().string()},
+         "csq5-cli: Cannot open file.\n\n" + dir.path().string() + "\nIt is a folder.\n"},
+        {{"check", empty}, "csq5-cli: Cannot open file.\n\n" + empty + "\nIt is empty.\n"},
+        {{"import-csv", acf, big, "-o", Path("x.acf")},
+         "csq5-cli: Cannot open file.\n\n" + big + "\nIt is larger than the limit of 4 MiB.\n"},
+        // A name can neither split the message nor drive the terminal.
+        {{"check", odd}, "csq5-cli: Cannot open file.\n\n" + escaped + "\nNo such file.\n"},
+        {{"backups", odd},
+         "csq5-cli: backups: unexpected argument " + escaped + "\nTry 'csq5-cli --help'.\n"},
+        {{"diff", acf, Path("none.acf")},
+         "csq5-cli: Cannot open file.\n\n" + Path("none.acf") + "\nNo such file.\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Cli(c.args).err, c.err) << c.args[1];
+    if (::geteuid() != 0) Expect({"check", locked}, 1, "", "\nPermission denied.\n");
+    // After "--" a text that starts with "-" is what find looks for.
+    Expect({"find", acf, "--", "-5"}, 1, "", "csq5-cli: Cannot find \"-5\".\n");
+}
+
+TEST_F(CliTest, AWriteThatWouldBlankChannelsWritesNothingUnlessAllowed) {
+    // Made without a version, whose coverage is all up to 3000 MHz; the
+    // profile's version 0 ends at 2450 MHz.
+    WriteFile(Path("far.csv"), "Location,Name,Frequency\n3,FAR,2999.99\n");
+    const std::string far = Path("far.acf");
+    Expect({"--ver", "12", "import-csv", NewFile("base.acf"), Path("far.csv"), "-o", far}, 0, "",
+           "");
+    const ProcessResult refused = Cli({"write", "--port", "/dev/null", far});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err.rfind("csq5-cli: 1 channel is outside the frequency coverage of the "
+                                "receiver and would be written blank:\nBank A 03: 2999.990000\n",
+                                0),
+              0u)
+        << refused.err;
+    EXPECT_NE(refused.err.find("--allow-blanking"), std::string::npos);
+    // Allowed, the write goes on to the port: /dev/null is none.
+    const ProcessResult allowed = Cli({"write", "--port", "/dev/null", "--allow-blanking", far});
+    EXPECT_EQ(allowed.exitCode, 1);
+    EXPECT_EQ(allowed.err.rfind("csq5-cli: Cannot access /dev/null.\n", 0), 0u) << allowed.err;
+    EXPECT_NE(allowed.err.find("\n\n/dev/null: not a serial device.\n"), std::string::npos)
+        << allowed.err;
+    Expect({"read", "--port", "COM1", "-o", far, "--allow-blanking"}, 2, "",
+           "read takes no --allow-blanking");
 }
 
 TEST_F(CliChannelsTest, ExportPdfWritesTheListsInUseWithoutADisplay) {

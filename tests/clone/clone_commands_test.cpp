@@ -143,7 +143,8 @@ TEST(CloneCommands, AFailedOrCancelledCommandLeavesTheDocumentAsItWas) {
          denied,
          none,
          "Cannot access COM 2.",
-         "\r\n- Permission to use /dev/ttyUSB1 (membership of the uucp group)."},
+         "\r\n- Permission to use /dev/ttyUSB1 (membership of the uucp group).\r\n\r\n"
+         "COM 2 is /dev/ttyUSB1: permission denied."},
         // A read or an identification stops at once, without a message.
         {kRead, {}, none, cancel, ""},
         {CloneCommand::Information, {}, [](Rig& t) { t.receiver.answers = false; }, cancel, ""},
@@ -210,6 +211,39 @@ TEST(CloneCommands, WriteSendsThePreparedImageAndLeavesTheDocumentAsItWas) {
     EXPECT_TRUE(t.history.CanUndo());
     EXPECT_FALSE(t.line.IsOpen());
     EXPECT_EQ(t.finished, (Done{{kWrite, true}}));
+}
+
+TEST(CloneCommands, AWriteNamesTheChannelsItWouldBlankAndGoesOnOnlyWhenAllowed) {
+    // Bank A 03 at 2999.99 MHz and 04 at 0 MHz: version 0 covers neither
+    // (as a table of another radio's channels leaves them).
+    const Strings blanked = {"Bank A 03: 2999.990000", "Bank A 04: 0.000000"};
+    for (const bool allow : {false, true}) {
+        SCOPED_TRACE(allow);
+        Rig t;
+        for (const auto& [index, freq] : {std::pair{3, 299999000}, std::pair{4, 0}}) {
+            t.master.ListCh(M::kListMemory, index)->AppearCh(true);
+            t.master.ListCh(M::kListMemory, index)->FreqOp_Pure(freq);
+        }
+        t.master.WriteToEep();
+        t.radio.EditOn(false);  // saved; the window's caption looks at it while writing
+        t.ui.onProgress = [&t](int) { t.radio.CheckEditOn(); };
+        const ByteStr before = t.Image(), rxBefore = t.rx().bytes();
+        t.ui.answerBlanking = allow;
+        EXPECT_EQ(t.clone.Write(), allow);
+        t.RunToEnd();
+        EXPECT_EQ(t.ui.questions, (Strings{CloneCommands::WriteQuestion(),
+                                           CloneCommands::WriteBlanksQuestion(blanked)}));
+        // No writes nothing: the port is not even opened.
+        EXPECT_EQ(t.line.openCount > 0, allow);
+        EXPECT_EQ(t.rx().bytes() == rxBefore, !allow);
+        EXPECT_EQ(t.ui.notices.size(), allow ? 1u : 0u);
+        EXPECT_EQ(t.Image(), before);
+        EXPECT_FALSE(t.radio.EditOn());
+    }
+    EXPECT_EQ(CloneCommands::WriteBlanksQuestion(blanked),
+              "2 channels are outside the frequency coverage of the receiver and would be written "
+              "blank:\r\nBank A 03: 2999.990000\r\nBank A 04: 0.000000\r\n\r\nWrite anyway?");
+    EXPECT_TRUE(CloneCommands::BlankedByWriteText(Strings(23, "x")).ends_with("x\r\nand 3 more."));
 }
 
 TEST(CloneCommands, InformationShowsModelAndCommentWithUnprintableBytesAsBlanks) {
@@ -296,6 +330,10 @@ TEST(CloneCommands, AVerifiedWriteReadsTheMemoryBackUnderOneBarAndLeavesTheDocum
         // A memory cell that keeps another value than it was given.
         {[](Rig& t) { t.rx().WriteByte(0x0051, t.rx().ReadByte(0x0051) ^ 1); }, false, false,
          CloneCommands::VerifyFailedText(oneByte), ""},
+        // The last byte of the range is the format tag: the read back has
+        // completed, so it is a difference, not a failed read.
+        {[](Rig& t) { t.rx().WriteByte(0x1F7F, t.rx().ReadByte(0x1F7F) ^ 0x10); }, false, false,
+         CloneCommands::VerifyFailedText({1, {"Address 1F7F"}}), ""},
         {[](Rig& t) { t.receiver.answers = false; }, false, false,
          CloneCommands::VerifyReadFailedText("No answer from receiver.\r\n"), ""},
         {[](Rig& t) { t.receiver.answers = false; }, true, false, "",

@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "clone/com_ports.h"
 #include "clone_line.h"
+#include "file_text.h"
+#include "temp_dir.h"
 
 using ComServiceTest = CloneLineTest;
 
@@ -40,11 +43,21 @@ TEST_F(ComServiceTest, FailedOpenIsAnErrorUntilResetAndTellsWhetherAnySerialPort
         com.Reset();
         EXPECT_FALSE(com.totalError() || com.errNoSerialPort());
     }
+    // The device tried and what the line said of it stay for the report.
+    line.openFault = SerialOpenFault::InUse;
+    line.openDetail = "minicom, process 7";
+    com.comOpen(true);
+    EXPECT_EQ(com.errDevice(), "/dev/ttyUSB0");
+    EXPECT_EQ(com.errFault(), SerialOpenFault::InUse);
+    EXPECT_EQ(com.errDetail(), "minicom, process 7");
+    com.Reset();
+    EXPECT_TRUE(com.errDevice().empty() && com.errDetail().empty());
     // A slot with no device behind it is not even tried.
     com.comResolver([](int) { return std::string(); });
     com.comOpen(true);
     EXPECT_TRUE(com.errCannotOpen());
-    EXPECT_EQ(line.openCount, 2);
+    EXPECT_EQ(com.errFault(), SerialOpenFault::NoDevice);
+    EXPECT_EQ(line.openCount, 3);
 }
 
 TEST_F(ComServiceTest, LineErrorsDropThePartialFrameAndAnOverflowClosesThePort) {
@@ -121,6 +134,29 @@ TEST(ComPorts, SlotsMapToConfiguredDevicesOrToTheFoundPortsInFamilyOrder) {
         EXPECT_EQ(ResolveComDevice(slot, configured, found), expected[slot]) << slot;
     EXPECT_EQ(ResolveComDevice(1, configured, {}), "");
     EXPECT_EQ(ResolveComDevice(2, configured, {}), "/dev/pts/4");
+}
+
+TEST(ComPorts, TheProgramHoldingADeviceIsFoundThroughTheProcessesOpenFiles) {
+    // A process table as /proc shows it: each process's open files as
+    // links, its name in "comm".
+    TempDir proc;
+    const std::string device = proc.file("ttyUSB0");
+    WriteFile(device, "");
+    const auto process = [&](const std::string& pid, const std::string& name,
+                             const std::vector<std::string>& files) {
+        std::filesystem::create_directories(proc.path() / pid / "fd");
+        if (!name.empty()) WriteFile(proc.path() / pid / "comm", name + "\n");
+        int fd = 0;
+        for (const std::string& f : files)
+            std::filesystem::create_symlink(f, proc.path() / pid / "fd" / std::to_string(fd++));
+    };
+    process("12", "bash", {"/dev/pts/1", proc.file("other")});
+    process("self", "odd", {device});  // not a process number
+    process("40", "csq5", {device});   // this very process
+    EXPECT_EQ(DeviceHolder(device, proc.path().string(), 40), "");
+    process("57", "minicom", {"/dev/null", device});
+    process("9", "", {device});
+    EXPECT_EQ(DeviceHolder(device, proc.path().string(), 40), "process 9; minicom, process 57");
 }
 
 TEST(ComPorts, OnlyAGroupThatGrantsTheDeviceIsOneToJoin) {

@@ -143,9 +143,24 @@ TEST(QtSerialLine, OpenRefusalsAreToldApartAndOnlyAGroupThatWouldHelpIsNamed) {
     EXPECT_FALSE(line.Open(none, 9600));
     EXPECT_EQ(line.LastOpenFault(), SerialOpenFault::NotFound);
     EXPECT_EQ(OpenFaultOf(QSerialPort::PermissionError, none), SerialOpenFault::NotFound);
-    // A device this user may use but that another program has locked.
-    EXPECT_EQ(OpenFaultOf(QSerialPort::PermissionError, file), SerialOpenFault::None);
-    EXPECT_EQ(OpenFaultOf(QSerialPort::OpenError, file), SerialOpenFault::None);
+    // A plain file, or a device that is no terminal, is no serial port.
+    EXPECT_EQ(OpenFaultOf(QSerialPort::PermissionError, file), SerialOpenFault::NotSerial);
+    EXPECT_EQ(OpenFaultOf(QSerialPort::OpenError, "/dev/null"), SerialOpenFault::NotSerial);
+    EXPECT_FALSE(line.Open(file, 9600));
+    EXPECT_EQ(line.LastOpenFault(), SerialOpenFault::NotSerial);
+    // A terminal this user may use that another program holds is in use.
+    Pty pty;
+    ASSERT_FALSE(pty.path.empty());
+    // Named by a path relative to the current folder, it is found there, not
+    // under /dev.
+    const std::string folder = "csq5-test-" + std::to_string(::getpid()), relative = folder + "/rx";
+    std::filesystem::create_directory(folder);
+    std::filesystem::create_symlink(pty.path, relative);
+    QtSerialLine holder;
+    const bool held = holder.Open(relative, 9600), again = line.Open(relative, 9600);
+    std::filesystem::remove_all(folder);
+    EXPECT_TRUE(held && !again);
+    EXPECT_EQ(line.LastOpenFault(), SerialOpenFault::InUse);
     if (::geteuid() != 0) {  // root may open any device
         // A device of this very user that he may not open: the owner's bits
         // apply to him, so no group membership would help and none is named.

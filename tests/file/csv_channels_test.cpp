@@ -114,18 +114,21 @@ TEST(MemoryCsv, ExportThenImportRestoresEveryMemoryChannel) {
 
         const CsvImportResult r = ImportMemoryCsv(to.master, ExportMemoryCsv(from.master));
         EXPECT_TRUE(r.headerOk);
-        Map::ExpectProblems(r, {});
-        int inUse = 0;
+        int inUse = 0, outside = 0;
         for (int i = 0; i < M::kNumMemory; ++i) {
-            // A channel without a row is left as it was.
+            // A channel without a row is left as it was, and so is one whose
+            // frequency the version cannot hold: its row is refused.
             const bool used = from.Ch(i).AppearCh();
+            const bool kept = used && from.Ch(i).IsLegalFreqOp();
             inUse += used;
-            EXPECT_EQ(to.Values(i), used ? from.Values(i) : before[static_cast<std::size_t>(i)])
+            outside += used && !kept;
+            EXPECT_EQ(to.Values(i), kept ? from.Values(i) : before[static_cast<std::size_t>(i)])
                 << "channel " << i;
         }
         EXPECT_EQ(r.rows, inUse);
-        EXPECT_EQ(r.applied, inUse);
-        EXPECT_GT(inUse, 200);
+        EXPECT_EQ(r.applied, inUse - outside);
+        EXPECT_EQ(static_cast<int>(r.problems.size()), outside);
+        EXPECT_GT(inUse - outside, 150);
         // The working image holds what the records hold.
         Map decoded(v.version, v.amOk);
         decoded.radio.eepImage.CopyFrom(to.radio.eepImage);
@@ -196,6 +199,11 @@ TEST(MemoryCsv, RowsThatCannotBePlacedAreReportedWithTheirLineAndSkippedWhole) {
         {"3,x,146.0,FM,,,,*", "duplex \"*\" is not \"\", \"-\", \"+\" or \"split\""},
         {"3,x,146.0,FM,,,,,fast", "tuning step \"fast\" is not a number in kHz"},
         {"3,x,146.0,FM,,abc", "tone \"abc\" is not a number in Hz"},
+        // Kept, the receiver would get them blank: refused as well.
+        {"3,x,2999.99",
+         "frequency 2999.99 MHz is outside the frequency coverage of the receiver "
+         "(version 1)"},
+        {"4,x,0", "frequency 0 MHz is outside the frequency coverage of the receiver (version 1)"},
         {"1,again,146.0", "channel 1 was already given on line 2"},
         {"2,ok,146.0", ""},
         {",", ""},  // no row
@@ -213,7 +221,7 @@ TEST(MemoryCsv, RowsThatCannotBePlacedAreReportedWithTheirLineAndSkippedWhole) {
     Map::ExpectProblems(r, problems);
     EXPECT_EQ(CsvProblemText(r.problems[0]),
               "line 4: location 400 is not a memory channel (0 to 399)");
-    EXPECT_EQ(r.rows, 18);
+    EXPECT_EQ(r.rows, 20);
     EXPECT_EQ(r.applied, 2);
     EXPECT_EQ(m.Ch(1).Name(), "two li");  // the line break reads as a blank
     EXPECT_EQ(m.Ch(2).FreqOp_Pure(), 14600000);
@@ -230,7 +238,7 @@ TEST(MemoryCsv, ImportHealsValuesAsTheChannelDialogWould) {
     } cases[] = {
         // Snapped to the tuning grid; the highest frequency; the largest offset.
         {1, 0, "145.003,,,,,,,", ",145.005000,,0.000000,,88.5,88.5,023,NN,FM,5.00,,"},
-        {1, 0, "3000.000000,,,,,,,", ",3000.000000,,0.000000,,88.5,88.5,023,NN,FM,5.00,,"},
+        {12, 0, "3000.000000,,,,,,,", ",3000.000000,,0.000000,,88.5,88.5,023,NN,FM,5.00,,"},
         {1, 0, "430,+,159.995,,,,,", ",430.000000,+,159.995000,,88.5,88.5,023,NN,FM,5.00,,"},
         // Split duplex becomes a direction and an offset.
         {1, 0, "439.5,split,430,,,,,", ",439.500000,-,9.500000,,88.5,88.5,023,NN,FM,5.00,,"},

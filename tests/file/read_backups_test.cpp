@@ -77,6 +77,29 @@ TEST(ReadBackups, EveryReadOfOneSecondIsKeptAsTheDocumentWouldBeSaved) {
     EXPECT_EQ(ReadBackups("").Save(doc, now), "");
 }
 
+TEST(ReadBackups, ANameTakenByAnotherReadInBetweenIsNeverReplaced) {
+    // Another read (a second receiver) takes each name this save is about
+    // to take, after the check that it is free: its file stays as it was
+    // and this copy goes to the next free count.
+    TempDir tmp;
+    clsCmcRadio doc;
+    PrepareRxQ5Document(doc);
+    ReadBackups backups(tmp.path().string());
+    const std::time_t now = LocalTime(2026, 12, 6, 15, 30, 12);
+    std::vector<std::string> taken;
+    backups.SetBeforeTake([&](const std::string& path) {
+        if (taken.size() < 2) WriteFile(path, "the other read");
+        taken.push_back(path);
+    });
+    const std::string mine = backups.Save(doc, now);
+    ASSERT_EQ(taken.size(), 3u);
+    EXPECT_EQ(ReadFile(taken[0]) + ReadFile(taken[1]), "the other readthe other read");
+    EXPECT_EQ(mine, taken[2]);
+    EXPECT_EQ(fs::path(mine).filename(), "backup-2026-12-06_153012-3.acf");
+    EXPECT_EQ(ReadFile(mine).substr(0, 8), "23040001");
+    EXPECT_EQ(std::distance(fs::directory_iterator(tmp.path()), fs::directory_iterator()), 3);
+}
+
 TEST(ReadBackups, PruneRemovesOurCopiesOlderThanAYearAndTheListShowsTheRestNewestFirst) {
     TempDir tmp;
     const fs::path dir = tmp.path();

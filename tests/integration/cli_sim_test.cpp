@@ -154,8 +154,16 @@ TEST_F(CliSimTest, WriteAndReadMoveTheExactImageAndAVerifyFindsAByteStoredWrong)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.out.empty()) << r.out;
     // The core's message, with the place of the byte, reaches the user.
-    EXPECT_TRUE(r.err.starts_with("Verify after write failed.\n\n1 byte ")) << r.err;
+    EXPECT_TRUE(r.err.starts_with("csq5-cli: Verify after write failed.\n\n1 byte ")) << r.err;
     EXPECT_NE(r.err.find(", in:\nBank A 02: Frequency\n"), std::string::npos) << r.err;
+    // The last byte of the range, in the format tag: the read back has
+    // completed, so the byte is a difference, never a failed read.
+    SimProcess tag({"--fault", "corrupt-store:1F7F", "--image", doc});
+    ASSERT_FALSE(tag.tty().empty());
+    r = Cli({"write", "--port", tag.tty(), "--verify", doc});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.starts_with("csq5-cli: Verify after write failed.\n\n1 byte ")) << r.err;
+    EXPECT_NE(r.err.find(", in:\nAddress 1F7F\n"), std::string::npos) << r.err;
 }
 
 TEST_F(CliSimTest, ReceiverAndLineFaultsGiveTheirMessagesAndNoFile) {
@@ -196,7 +204,7 @@ TEST_F(CliSimTest, ReceiverAndLineFaultsGiveTheirMessagesAndNoFile) {
         if (c.command == "write") args.push_back(doc);
         const ProcessResult r = Cli(args);
         EXPECT_EQ(r.exitCode, 1);
-        EXPECT_TRUE(r.err.starts_with(c.cause)) << r.err;
+        EXPECT_TRUE(r.err.starts_with("csq5-cli: " + c.cause)) << r.err;
         EXPECT_TRUE(r.out.empty());
         EXPECT_FALSE(fs::exists(out));
         EXPECT_EQ(ReadFile(profile), profileText);
@@ -224,6 +232,9 @@ TEST_F(CliSimTest, ABackupOfAReadIsListedAndGivesAnotherReceiverExactlyTheMemory
     ASSERT_EQ(r.exitCode, 0) << r.err;
     ASSERT_EQ(Backups().size(), 1u);
     const fs::path copy = Backups()[0];
+    // Its one line names both files.
+    EXPECT_EQ(r.out, "Clone read saved as " + dir.file("read.acf") +
+                         "; backup copy: " + copy.string() + "\n");
     EXPECT_EQ(ReadFile(copy), ReadFile(dir.file("read.acf")));
     const std::string name = copy.filename().string();  // backup-YYYY-MM-DD_HHMMSS.acf
     EXPECT_EQ(Cli({"backups"}).out, copy.string() + "\t" + name.substr(7, 10) + " " +
@@ -243,7 +254,7 @@ TEST_F(CliSimTest, ABackupOfAReadIsListedAndGivesAnotherReceiverExactlyTheMemory
     EXPECT_EQ(r.exitCode, 1);
     ASSERT_EQ(Backups().size(), 2u);
     const fs::path second = Backups()[0] == copy ? Backups()[1] : Backups()[0];
-    EXPECT_EQ(r.err, "Cannot save file.\n\n" + dir.file("a-folder") +
+    EXPECT_EQ(r.err, "csq5-cli: Cannot save file.\n\n" + dir.file("a-folder") +
                          "\nThe image read is kept in " + second.string() + ".\n");
     fs::remove_all(dataHome);
     WriteFile(dataHome, "a file where the folder should be");

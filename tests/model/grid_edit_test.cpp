@@ -59,7 +59,8 @@ TEST(GridEdit, DeleteInsertAndMoveShiftOnlyWithinTheGroup) {
     // is in use; a move carries the channel and blanks its source, a copy
     // keeps it; a drop on a bank takes the bank's first blank channel.
     // "operation key row toKey toRow result layout memories-also-in-use;":
-    // Delete, Insert, Move, Copy, move to a Bank; results: 0 done, 1 not
+    // Delete, Insert, Move, Copy, move to a Bank, Up and doWn with the
+    // neighbour (never out of the group, never a blank); results: 0 done, 1 not
     // available, 2 insert refused, 3 no blank channel in the bank (a full
     // bank still takes the drop's offer).
     std::istringstream cases(
@@ -71,7 +72,9 @@ TEST(GridEdit, DeleteInsertAndMoveShiftOnlyWithinTheGroup) {
         "M 3 3 3 3 1 abcdefghij(390);B 3 4 4 0 0 abcd.fghij(40)ye(348) 50y;"
         "B 3 4 3 0 1 abcdefghij(390);"
         "B 3 5 5 0 3 abcdefghij(90)zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz(250) "
-        "100-149z");
+        "100-149z;U 3 3 0 0 0 abdcefghij(390);W 3 9 0 0 0 abcdefghi.j(389);"
+        "U 3 0 0 0 1 abcdefghij(390);W 3 12 0 0 1 abcdefghij(390);"
+        "W 3 49 0 0 1 abcdefghij(39)x(350) 49x;U 4 0 0 0 1 abcdefghij(40)y(349) 50y");
     for (std::string c; std::getline(cases, c, ';');) {
         SCOPED_TRACE(c);
         std::istringstream in(c);
@@ -81,10 +84,11 @@ TEST(GridEdit, DeleteInsertAndMoveShiftOnlyWithinTheGroup) {
         in >> op >> key >> row >> toKey >> toRow >> result >> layout;
         std::getline(in, more);
         Doc d(more);
-        const int got = op == 'D'   ? d.edit.Delete(key, row)
-                        : op == 'I' ? d.edit.Insert(key, row)
-                        : op == 'B' ? d.edit.MoveToBank(key, row, toKey, false, at)
-                                    : d.edit.Move(key, row, toKey, toRow, op == 'C');
+        const int got = op == 'D'                ? d.edit.Delete(key, row)
+                        : op == 'I'              ? d.edit.Insert(key, row)
+                        : op == 'B'              ? d.edit.MoveToBank(key, row, toKey, false, at)
+                        : op == 'U' || op == 'W' ? d.edit.Shift(key, row, op == 'U' ? -1 : 1)
+                                                 : d.edit.Move(key, row, toKey, toRow, op == 'C');
         EXPECT_EQ(at, op != 'B' ? -2 : got == G::kDone ? 1 : -1);
         EXPECT_TRUE(got == result && d.Layout() == layout && d.radio.EditOn() == (got == G::kDone))
             << got << " " << d.Layout();

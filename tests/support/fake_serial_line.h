@@ -42,6 +42,7 @@ class FakeSerialLine : public SerialLine {
         return open_ ? SerialOpenFault::None : openFault;
     }
     std::string LastOpenGroup() const override { return open_ ? std::string() : openGroup; }
+    std::string LastOpenDetail() const override { return open_ ? std::string() : openDetail; }
 
     void Feed(const ByteStr& bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
 
@@ -49,6 +50,7 @@ class FakeSerialLine : public SerialLine {
     // The reason a failed open gives, and the group that would grant it.
     SerialOpenFault openFault = SerialOpenFault::None;
     std::string openGroup;
+    std::string openDetail;
     bool echo = true;
     // At most this many bytes per read (0: all that is waiting), as a
     // platform that hands received bytes on in small pieces.

@@ -16,6 +16,10 @@ class RecordingUi : public CommandUi {
         questions.push_back(text);
         return answerOk;
     }
+    bool AllowBlanking(const std::string& question, const std::vector<std::string>&) override {
+        questions.push_back(question);
+        return answerBlanking;
+    }
     void ShowError(const std::string& text) override { errors.push_back(text); }
     void ShowNotice(const std::string& text) override { notices.push_back(text); }
     void ShowInformation(const std::string& title, const std::string& text) override {
@@ -36,6 +40,7 @@ class RecordingUi : public CommandUi {
     bool AnyMessage() const { return !errors.empty() || !notices.empty() || !infos.empty(); }
 
     bool answerOk = true;
+    bool answerBlanking = false;
     bool progressOpen = false;
     std::vector<std::string> questions, errors, notices, infos, statuses, labels;
     std::vector<int> values;

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QtTest>
+#include <map>
 
 #include "model/channel_texts.h"
 #include "ui/com_devices_dialog.h"
@@ -360,6 +361,30 @@ class DialogsTest : public QObject {
         QCOMPARE(ports.size(), std::size_t(3));
         QCOMPARE(window.ComPortNo(), 4);
         QVERIFY(cancelled.Unloaded());
+    }
+
+    // Each slot's device as the COM Port menu shows it; a cable plugged
+    // in during a failed try shows at the next.
+    void TheSetupsPortListShowsTheDeviceOfEachSlot() {
+        FakeDialogs dialogs;
+        frmMain window;
+        std::map<int, QString> devices = {{1, QStringLiteral("/dev/ttyS0")}};
+        window.ComDeviceHooks([&devices](int slot) { return devices[slot]; }, [] {});
+        frmSetup dialog(window, [&](int) {
+            devices[2] = QStringLiteral("/dev/ttyUSB0");
+            window.LastCloneError(true);
+            return 0;
+        });
+        const auto texts = [&] {
+            QStringList t;
+            for (int i = 0; i < 4; ++i) t << List(dialog, "cboSetup_ComPort")->itemText(i);
+            return t;
+        };
+        dialog.show();
+        QCOMPARE(texts(), (QStringList{"COM1 (/dev/ttyS0)", "COM2", "COM3", "COM4"}));
+        Click(dialog, "cmdSetup_Ok");
+        QCOMPARE(texts(),
+                 (QStringList{"COM1 (/dev/ttyS0)", "COM2 (/dev/ttyUSB0)", "COM3", "COM4"}));
     }
 
     void TheDeviceDialogDescribesThePortsAndMarksTheOnesInUse() {

@@ -29,7 +29,7 @@
 
 namespace {
 using M = clsRigQ5_Master;
-constexpr int kFind = 12, kFindNext = 13, kSortBank = 15, kBulkEdit = 16, kFill = 17;  // Edit menu
+constexpr int kFind = 12, kFindNext = 13, kSortBank = 15, kBulkEdit = 20, kFill = 21;  // Edit menu
 constexpr int kExportCsv = 12, kImportCsv = 13, kExportPdf = 17, kPrint = 18;          // File menu
 
 // Five channels in use at the top of bank A.
@@ -390,6 +390,9 @@ class EditTest : public QObject {
         QCOMPARE(Values(r, 20), "1/14505000/");
         QVERIFY(!r.Mem(0).AppearCh() && r.Mem(21).AppearCh());
         QTest::keyClick(r.Grid(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(r.Grid(), Qt::Key_Right);  // along the row: the block stays
+        r.W().SelectedBlock(first, last);
+        QCOMPARE(QPair(first, last), QPair(0, 49));
         r.W().mnuEdit_Click(kClear);
         for (int i = 0; i < 50; ++i) QVERIFY(!r.Mem(i).AppearCh());
         QCOMPARE(r.p->History().UndoCount(), std::size_t(4));

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTreeWidget>
@@ -14,6 +16,7 @@
 
 #include "ui/about_box.h"
 #include "ui/help_window.h"
+#include "ui/main_window.h"
 
 namespace {
 QString ReadPage(const QString& target) {
@@ -42,8 +45,9 @@ class HelpTest : public QObject {
             targets << index->item(r)->data(Qt::UserRole).toString();
         QVERIFY(targets.size() > 30);
         const QRegularExpression href(QStringLiteral("href=\"([a-z]+\\.html(#[a-z]+)?)\""));
-        for (const char* name : {"index.html", "setup.html", "cloning.html", "editing.html",
-                                 "files.html", "serial.html", "menus.html", "tools.html"}) {
+        for (const char* name :
+             {"index.html", "setup.html", "cloning.html", "editing.html", "files.html",
+              "serial.html", "menus.html", "tools.html", "accessibility.html"}) {
             QVERIFY2(Exists(name), name);
             for (auto m = href.globalMatch(ReadPage(name)); m.hasNext();)
                 targets << m.next().captured(1);
@@ -89,6 +93,28 @@ class HelpTest : public QObject {
                          contents->viewport()->width(),
                      qPrintable((*it)->text(0)));
         help.close();
+    }
+
+    // The keyboard page has a row for every command of the main window's
+    // menus with its shortcut key.
+    void TheKeyboardPageListsEveryCommandWithItsKeys() {
+        frmMain window;
+        const QStringList rows = ReadPage(QStringLiteral("accessibility.html")).split("<tr>");
+        for (QMenu* menu : window.menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+            for (QAction* a : menu->actions()) {
+                if (a->isSeparator() || a->objectName().startsWith(QLatin1String("mnuFile_Recent")))
+                    continue;
+                const QString cell =
+                    QStringLiteral("<td>%1 &gt; %2")
+                        .arg(menu->title().remove('&'),
+                             a->text().remove('&').section(" (", 0, 0).toHtmlEscaped());
+                const QString keys = a->shortcut().toString(QKeySequence::PortableText);
+                QVERIFY2(std::any_of(rows.begin(), rows.end(),
+                                     [&](const QString& r) {
+                                         return r.contains(cell) && r.contains(keys);
+                                     }),
+                         qPrintable(cell + " " + keys));
+            }
     }
 
     void TheAboutBoxLinksTheLicence() {

@@ -199,11 +199,21 @@ class ProgramTest : public QObject {
         OnSim r({"--save", saved.toStdString()});
         r.Master().ChUnit(kKeyBankA, 3)->AppearCh(true);
         r.Master().ChUnit(kKeyBankA, 3)->FreqOp_Pure(43312500);
+        // Bank A 04 beyond the version's coverage: named before the write,
+        // which goes on only on Yes and sends it blank.
+        r.Master().ChUnit(kKeyBankA, 4)->AppearCh(true);
+        r.Master().ChUnit(kKeyBankA, 4)->FreqOp_Pure(299999000);
         QCOMPARE(r.p->Document().Save(r.Path("edited.acf").toStdString()), 0);
-        r.dialogs.answers = {kMsgOk};
-        r.W().findChild<QAction*>("Bar_Clone_Write")->trigger();
+        for (const int answer : {kMsgNo, kMsgYes}) {
+            r.dialogs.messages.clear();
+            r.dialogs.answers = {kMsgOk, answer};
+            r.W().findChild<QAction*>("Bar_Clone_Write")->trigger();
+            QCOMPARE(r.dialogs.messages[1].buttons, MsgButtons::YesNo);
+            QVERIFY(
+                r.dialogs.messages[1].text.contains(QStringLiteral("\nBank A 04: 2999.990000\n")));
+        }
         QCOMPARE(r.progressShown, 1);
-        QCOMPARE(r.dialogs.messages.size(), std::size_t(2));
+        QCOMPARE(r.dialogs.messages.size(), std::size_t(3));
         QCOMPARE(r.dialogs.messages[0].text, QStringLiteral("Write to receiver."));
         QVERIFY(r.LastMessage().startsWith(QStringLiteral("Clone writing succeeded.")));
         QVERIFY(!r.Radio().EditOn());  // a write leaves the document as it was
@@ -217,6 +227,7 @@ class ProgramTest : public QObject {
         got.master.ReadFromEep(clsRigQ5_Master::kProgramForm);
         QVERIFY(got.master.ChUnit(kKeyBankA, 3)->AppearCh());
         QCOMPARE(got.master.ChUnit(kKeyBankA, 3)->FreqOp_Pure(), 43312500);
+        QVERIFY(!got.master.ChUnit(kKeyBankA, 4)->AppearCh());
     }
 
     void ABackupIsComparedAndRestoredAndAVerifiedWriteFindsAWrongByte() {

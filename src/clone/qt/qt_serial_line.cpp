@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clone/qt/qt_serial_line.h"
 
+#include <fcntl.h>
 #include <grp.h>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -13,6 +14,7 @@
 #include <QSocketNotifier>
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 #include <limits>
 
 #include "clone/com_ports.h"
@@ -62,7 +64,16 @@ QtSerialLine::~QtSerialLine() {
 
 bool QtSerialLine::Open(const std::string& device, std::int32_t baud) {
     if (port_->isOpen()) port_->close();
-    port_->setPortName(QString::fromStdString(device));
+    // A relative path ("cables/rx") means the current folder, as every
+    // path on the command line does; the port library would look for a
+    // name without "./" in front under /dev.
+    std::string path = device;
+    if (path.find('/') != std::string::npos && path[0] != '/') {
+        std::error_code ec;
+        const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+        if (!ec) path = absolute.string();
+    }
+    port_->setPortName(QString::fromStdString(path));
     port_->setBaudRate(baud);
     port_->setDataBits(QSerialPort::Data8);
     port_->setParity(QSerialPort::NoParity);
@@ -72,10 +83,20 @@ bool QtSerialLine::Open(const std::string& device, std::int32_t baud) {
     ++openSerial_;
     openFault_ = SerialOpenFault::None;
     openGroup_.clear();
+    openDetail_.clear();
     bool ok = port_->open(QIODevice::ReadWrite);
     if (!ok) {
         openFault_ = OpenFaultOf(static_cast<int>(port_->error()), device);
         if (openFault_ == SerialOpenFault::PermissionDenied) openGroup_ = PermissionGroupOf(device);
+        if (openFault_ == SerialOpenFault::InUse)
+            openDetail_ = DeviceHolder(device, "/proc", static_cast<long>(::getpid()));
+        if (openFault_ == SerialOpenFault::None) {
+            // The system's own words, as a clause after the device's name.
+            QString text = port_->errorString();
+            if (!text.isEmpty()) text[0] = text[0].toLower();
+            while (text.endsWith(QLatin1Char('.'))) text.chop(1);
+            openDetail_ = text.toStdString();
+        }
     }
     // A pseudo-terminal has no modem lines: setting them fails with an
     // unsupported operation, which is no reason to refuse the port.
@@ -195,17 +216,36 @@ void QtSerialLine::HandleError(int error) {
     }
 }
 
+namespace {
+
+// Whether the path is a terminal device, as a serial port is. Opened
+// without becoming the controlling terminal and without waiting for a
+// modem's carrier; a path that cannot be opened is not judged.
+bool IsNoTerminal(const std::string& device) {
+    struct stat st {};
+    if (::stat(device.c_str(), &st) != 0) return false;
+    if (!S_ISCHR(st.st_mode)) return true;
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool terminal = ::isatty(fd) != 0;
+    ::close(fd);
+    return !terminal;
+}
+
+}  // namespace
+
 SerialOpenFault OpenFaultOf(int portError, const std::string& device) {
+    if (::access(device.c_str(), F_OK) != 0) return SerialOpenFault::NotFound;
     switch (static_cast<QSerialPort::SerialPortError>(portError)) {
         case QSerialPort::DeviceNotFoundError:
             return SerialOpenFault::NotFound;
         case QSerialPort::PermissionError:
-            if (::access(device.c_str(), F_OK) != 0) return SerialOpenFault::NotFound;
             if (::access(device.c_str(), R_OK | W_OK) != 0 && errno == EACCES)
                 return SerialOpenFault::PermissionDenied;
-            return SerialOpenFault::None;  // in use by another program
+            if (IsNoTerminal(device)) return SerialOpenFault::NotSerial;
+            return SerialOpenFault::InUse;
         default:
-            return SerialOpenFault::None;
+            return IsNoTerminal(device) ? SerialOpenFault::NotSerial : SerialOpenFault::None;
     }
 }
 

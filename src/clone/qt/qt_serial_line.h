@@ -31,6 +31,7 @@ class QtSerialLine : public SerialLine {
     int BytesToWrite() const override;
     SerialOpenFault LastOpenFault() const override { return openFault_; }
     std::string LastOpenGroup() const override { return openGroup_; }
+    std::string LastOpenDetail() const override { return openDetail_; }
 
     // Bytes arrived.
     std::function<void()> onReceive;
@@ -64,13 +65,15 @@ class QtSerialLine : public SerialLine {
     unsigned lossQueuedFor_ = 0;
     SerialOpenFault openFault_ = SerialOpenFault::None;
     std::string openGroup_;
+    std::string openDetail_;
 };
 
 // The reason for a refused open, from the port's error (a
 // QSerialPort::SerialPortError) and the device path. The port reports a
 // device locked by another program as a permission error too; only a
 // device this user may not read and write counts as refused for lack of
-// permission.
+// permission; one it may is in use. A path that is no terminal (a plain
+// file, /dev/null) is no serial device, whatever the port reported.
 SerialOpenFault OpenFaultOf(int portError, const std::string& device);
 
 // The group whose membership would let this user use the device (see
