@@ -312,3 +312,41 @@ int GridEdit::BankBlockRow(int srcKey, int first, int last, int bankKey) const {
     }
     return -1;
 }
+
+std::vector<clsRigQ5_Ch> GridEdit::ShiftedBlock(int key, int first, int last, int delta) const {
+    std::vector<clsRigQ5_Ch> records;
+    if ((delta != -1 && delta != 1) || first < 0 || first > last) return records;
+    const int n = master_.NumChOfChListType(master_.TreeKeyChListType(key));
+    const int top = delta < 0 ? first - 1 : first;
+    const int bottom = delta < 0 ? last : last + 1;
+    if (top < 0 || bottom >= n) return records;
+    bool any = false;
+    for (int row = top; row <= bottom; ++row) {
+        const clsRigQ5_Ch* ch = master_.ChUnit(key, row);
+        if (ch == nullptr || !ch->Usable() || !ch->ClearEnable()) return {};
+        if (row >= first && row <= last) any = any || ch->AppearCh();
+        records.push_back(*ch);
+    }
+    if (!any) return {};
+    // Up: the neighbour above goes below the block; down: the one below goes above.
+    if (delta < 0) {
+        std::rotate(records.begin(), records.begin() + 1, records.end());
+    } else {
+        std::rotate(records.rbegin(), records.rbegin() + 1, records.rend());
+    }
+    if (FitCheck(records, key, top) != kDone) return {};
+    return records;
+}
+
+bool GridEdit::ShiftBlockEnabled(int key, int first, int last, int delta) const {
+    if (first == last) return ShiftEnabled(key, first, delta);
+    return !ShiftedBlock(key, first, last, delta).empty();
+}
+
+int GridEdit::ShiftBlock(int key, int first, int last, int delta) {
+    if (first == last) return Shift(key, first, delta);
+    const std::vector<clsRigQ5_Ch> records = ShiftedBlock(key, first, last, delta);
+    if (records.empty()) return kDisabled;
+    WriteBlock(records, key, delta < 0 ? first - 1 : first);
+    return kDone;
+}

@@ -142,8 +142,17 @@ class GridEdit {
     // A block dropped onto another memory bank goes to the first row of the
     // bank from which it lands on blank channels only; -1 when there is none.
     int BankBlockRow(int srcKey, int first, int last, int bankKey) const;
+    // Move Up / Move Down of a block: it moves one row and the neighbour it
+    // passes takes the row it leaves. Every channel involved must be one
+    // that can be blank, and the block must hold a channel in use. A block
+    // of one row is the row (ShiftEnabled, Shift).
+    bool ShiftBlockEnabled(int key, int first, int last, int delta) const;
+    int ShiftBlock(int key, int first, int last, int delta);
 
   private:
+    // The records of a shifted block and its neighbour in their new order,
+    // from the upper of the rows involved; empty when the block cannot move.
+    std::vector<clsRigQ5_Ch> ShiftedBlock(int key, int first, int last, int delta) const;
     // Whether records may be written from a row down; kDone or why not.
     int FitCheck(const std::vector<clsRigQ5_Ch>& records, int key, int row) const;
     void WriteBlock(const std::vector<clsRigQ5_Ch>& records, int key, int row);

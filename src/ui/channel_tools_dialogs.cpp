@@ -104,7 +104,9 @@ frmBulkEdit::frmBulkEdit(QWidget* parent) : QDialog(parent) {
     grid->addWidget(spnFirst_, row, 2);
     connect(chkName_, &QCheckBox::toggled, this, [this] { Follow(); });
     connect(cboNameRule_, &QComboBox::currentIndexChanged, this, [this] { Follow(); });
-    for (QComboBox* box : {cboMode_, cboStep_, cboSkip_, cboDupDir_, cboTone_}) LimitDropDown(*box);
+    for (QComboBox* box :
+         {cboMode_, cboStep_, cboSkip_, cboDupDir_, cboTSql_, cboTone_, cboNameRule_})
+        LimitDropDown(*box);
 
     auto* note = Named(new QLabel(tr("Only the ticked fields are written, into every selected "
                                      "channel in use; a value a channel cannot take is "

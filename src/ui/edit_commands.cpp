@@ -149,6 +149,13 @@ int EditCommands::Shift(int key, int row, int delta) {
     return grid_.Shift(key, row, delta) == GridEdit::kDone ? row + delta : -1;
 }
 
+int EditCommands::ShiftBlock(int key, int first, int last, int delta) {
+    if (first == last) return Shift(key, first, delta);
+    if (!grid_.ShiftBlockEnabled(key, first, last, delta)) return -1;
+    UndoStep step(history_);
+    return grid_.ShiftBlock(key, first, last, delta) == GridEdit::kDone ? first + delta : -1;
+}
+
 bool EditCommands::DropAllowed(int srcKey, int srcRow, int dstKey, int dstRow,
                                bool keepSource) const {
     if (dstRow < 0) return grid_.MoveToBankEnabled(srcKey, srcRow, dstKey, keepSource);

@@ -93,6 +93,8 @@ class EditCommands {
     // Edit > Move Up / Move Down (delta -1 or +1): one step of history; the
     // row the channel went to, -1 when it could not move.
     int Shift(int key, int row, int delta);
+    // The same for a block of rows: the block's new first row, or -1.
+    int ShiftBlock(int key, int first, int last, int delta);
 
     GridEdit& Grid() { return grid_; }
     const GridEdit& Grid() const { return grid_; }

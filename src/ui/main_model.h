@@ -146,6 +146,13 @@ class MainWindowModel {
                           bool keepSource) {
         return first == last ? DropChannel(srcKey, first, dstKey, dstRow, keepSource) : -1;
     }
+    // Move Up / Move Down of a block: its new first row, or -1.
+    virtual bool CanShiftBlock(int key, int first, int last, int delta) const {
+        return first == last && CanShiftChannel(key, first, delta);
+    }
+    virtual int ShiftBlock(int key, int first, int last, int delta) {
+        return first == last ? ShiftChannel(key, first, delta) : -1;
+    }
     // Edit > Move Up / Move Down: the channel at a row changes places with
     // its neighbour (delta -1 or +1) in one undo step; the row it went to,
     // or -1 when nothing changed.

@@ -370,10 +370,11 @@ void frmMain::ShowEditPopup(const QPoint& globalPos) {
 
 std::vector<int> frmMain::MoveTargets() const {
     std::vector<int> keys;
-    const int row = CurChNo();
+    int first = 0, last = 0;
+    SelectedBlock(first, last);
     for (int key = 0; key < kNumTreeKeys; ++key)
         if (model_->TreeKeyChListType(key) == clsRigQ5_Master::kListMemory &&
-            model_->DropAllowed(curTreeKey_, row, key, -1, false))
+            model_->DropBlockAllowed(curTreeKey_, first, last, key, -1, false))
             keys.push_back(key);
     return keys;
 }
@@ -394,14 +395,31 @@ void frmMain::MoveToBankCommand() {
     }
     const int chosen = moveDialog_->Chosen();
     // The same way as a drop onto the bank's node of the tree.
-    if (chosen >= 0 && chosen < int(keys.size()))
-        DropChannel(curTreeKey_, CurChNo(), keys[std::size_t(chosen)], -1, false);
+    int first = 0, last = 0;
+    SelectedBlock(first, last);
+    if (chosen < 0 || chosen >= int(keys.size())) return;
+    if (first == last) {
+        DropChannel(curTreeKey_, first, keys[std::size_t(chosen)], -1, false);
+    } else {
+        DropBlock(curTreeKey_, first, last, keys[std::size_t(chosen)], -1, false);
+    }
 }
 
 void frmMain::ShiftCommand(int delta) {
-    const int row = model_->ShiftChannel(curTreeKey_, CurChNo(), delta);
+    int first = 0, last = 0;
+    SelectedBlock(first, last);
+    const int cursor = CurChNo();
+    const int row = model_->ShiftBlock(curTreeKey_, first, last, delta);
     DispChList();
-    if (row >= 0) SetCursorRow(row);
+    if (row < 0) return;
+    SetCursorRow(cursor + delta);
+    // A block moved stays selected, to be moved on.
+    if (first != last) {
+        const QItemSelection block(mfgCh_->model()->index(row, 0),
+                                   mfgCh_->model()->index(row + last - first, 0));
+        mfgCh_->selectionModel()->select(block,
+                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
 }
 
 // ------------------------------------------------------------------ find

@@ -310,8 +310,8 @@ void frmMain::AdjustMnuEdit() {
     SetEditEnabled(15, model_->CanSortBank(curTreeKey_));
     const bool channel = CurChList() < clsRigQ5_Master::kListFolder && mfgCh_->rowCount() > 0;
     SetEditEnabled(17, channel && !MoveTargets().empty());
-    SetEditEnabled(18, channel && model_->CanShiftChannel(curTreeKey_, CurChNo(), -1));
-    SetEditEnabled(19, channel && model_->CanShiftChannel(curTreeKey_, CurChNo(), 1));
+    SetEditEnabled(18, channel && model_->CanShiftBlock(curTreeKey_, first, last, -1));
+    SetEditEnabled(19, channel && model_->CanShiftBlock(curTreeKey_, first, last, 1));
     for (const auto& [a, item] : editButtons_) {
         const bool on = edit_[item]->isEnabled();
         if (a->isEnabled() != on) a->setEnabled(on);

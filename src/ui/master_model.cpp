@@ -224,6 +224,14 @@ int MasterWindowModel::ShiftChannel(int key, int row, int delta) {
     return edit_.Shift(key, row, delta);
 }
 
+bool MasterWindowModel::CanShiftBlock(int key, int first, int last, int delta) const {
+    return edit_.Grid().ShiftBlockEnabled(key, first, last, delta);
+}
+
+int MasterWindowModel::ShiftBlock(int key, int first, int last, int delta) {
+    return edit_.ShiftBlock(key, first, last, delta);
+}
+
 void MasterWindowModel::ExportPdf() {
     ReportExportPdfCommand(QApplication::activeWindow(), master_, FileTitle(),
                            QString::fromStdString(CurDir()));

@@ -80,6 +80,8 @@ class MasterWindowModel : public MainWindowModel {
                   bool keepSource) override;
     bool CanShiftChannel(int key, int row, int delta) const override;
     int ShiftChannel(int key, int row, int delta) override;
+    bool CanShiftBlock(int key, int first, int last, int delta) const override;
+    int ShiftBlock(int key, int first, int last, int delta) override;
     void ExportPdf() override;
     void Print() override;
     std::vector<BackupEntry> BackupList() const override;

@@ -178,6 +178,23 @@ TEST(GridEdit, BlocksPasteOnlyWhereEveryChannelFitsAndShiftOnce) {
     EXPECT_EQ(Doc("52x 55y").edit.BankBlockRow(kKeyBankA, 0, 2, kKeyBankB), 6);
     EXPECT_EQ(d.edit.BankBlockRow(kKeyBankA, 0, 2, kKeyBankA), -1);
     EXPECT_FALSE(d.edit.BlockEnabled(G::kCopy, kKeyBankA, 3, 2));
+    // Move Up / Move Down of a block: the neighbour passed takes the row left.
+    // "first last delta result layout;"
+    std::istringstream shifts(
+        "2 4 -1 0 acdebfghij(390);2 4 1 0 abfcdeghij(390);0 2 -1 1 abcdefghij(390);"
+        "48 49 1 1 abcdefghij(390);20 22 1 1 abcdefghij(390);9 10 1 0 abcdefghi.j(389)");
+    for (std::string c; std::getline(shifts, c, ';');) {
+        SCOPED_TRACE(c);
+        std::istringstream in(c);
+        int first, last, delta, result;
+        std::string layout;
+        in >> first >> last >> delta >> result >> layout;
+        Doc s;
+        EXPECT_EQ(s.edit.ShiftBlockEnabled(kKeyBankA, first, last, delta), result == G::kDone);
+        EXPECT_EQ(s.edit.ShiftBlock(kKeyBankA, first, last, delta), result);
+        EXPECT_EQ(s.Layout(), layout);
+    }
+    EXPECT_FALSE(d.edit.ShiftBlockEnabled(kKeyVfo, 1, 2, 1));
     EXPECT_EQ(d.edit.PasteRefusedText(G::kBlockDoesNotFit, kKeyBankA, 45, 10),
               "The 10 channels do not fit from CH 45: the list ends at CH 49.");
 }

@@ -400,6 +400,27 @@ class EditTest : public QObject {
         QCOMPARE(r.Image(), before);
     }
 
+    // The keyboard's Move Down and Move to Bank take a block along.
+    void TheKeyboardsMovesTakeABlock() {
+        Started r;
+        FiveInBankA(r);
+        r.At(kKeyBankA, 1);
+        QTest::keyClick(r.Grid(), Qt::Key_Down, Qt::ShiftModifier);
+        const std::string one = Values(r, 1), two = Values(r, 2), three = Values(r, 3);
+        r.W().mnuEdit_Click(19);  // Move Down
+        QCOMPARE(Values(r, 1) + Values(r, 2) + Values(r, 3), three + one + two);
+        int first = -1, last = -1;
+        r.W().SelectedBlock(first, last);
+        QCOMPARE(QPair(first, last), QPair(2, 3));
+        Answer(r, "frmMoveToBank", [](QDialog& d) {
+            d.findChild<QPushButton*>("cmdMoveToBank_Ok")->click();  // the first bank offered
+        });
+        r.W().mnuEdit_Click(17);
+        QCOMPARE(Values(r, 50) + Values(r, 51), one + two);
+        QVERIFY(!r.Mem(2).AppearCh() && !r.Mem(3).AppearCh());
+        QCOMPARE(r.p->History().UndoCount(), std::size_t(2));
+    }
+
     // Bulk Edit and Fill Channels take their dialog's choices to the core,
     // report the counts, and are one undo step each.
     void BulkEditAndFillReportTheirCountsAndUndoInOneStep() {
