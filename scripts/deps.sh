@@ -12,6 +12,8 @@ packages=(
   xvfb xauth dpkg-dev file
   librsvg2-bin desktop-file-utils appstream shared-mime-info libxml2-utils groff-base lintian
   poppler-utils
+  weston qt6-wayland
+  rpm rpmlint xdg-utils
   at-spi2-core python3-pyatspi dbus
 )
 

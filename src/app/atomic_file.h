@@ -4,7 +4,8 @@
 // written into a temporary file beside the target, flushed to the disk, and
 // only then renamed over the target, so a failure part way (full disk, lost
 // power, a file size limit) leaves the old file as it was and no stray
-// temporary file behind.
+// temporary file behind. A temporary file that a killed process could not
+// remove is removed by the next save of the same file.
 
 #include <string>
 #include <string_view>
@@ -32,3 +33,13 @@ AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view 
 // another process puts there first, even a moment before, is never
 // replaced (kAtomicWriteTaken; nothing of ours is left behind).
 AtomicWriteResult CreateFileAtomically(const std::string& path, std::string_view content);
+
+// A save that a signal ends part way must not leave its temporary file:
+// handlers for SIGINT, SIGTERM and SIGHUP remove the temporary file of the
+// save in progress, then end the process by the same signal (a shell sees
+// the usual status 128 + N). A signal the caller ignores stays ignored. For
+// a process that saves from one thread.
+void RemoveUnfinishedSaveOnSignals();
+
+// For tests: called when the temporary file is written, before the rename.
+void SetAtomicWriteHookForTest(void (*hook)());

@@ -58,7 +58,13 @@ void IniText::Parse(std::string_view text) {
     while (at < text.size()) {
         const std::size_t lf = text.find('\n', at);
         if (lf == std::string_view::npos) {
-            lines_.push_back({std::string(text.substr(at)), ""});
+            // A file cut short after the CR of a CR LF, or written by an
+            // editor that ends lines in CR alone: that CR ends the line; it
+            // is not part of the last key's value.
+            std::string_view last = text.substr(at);
+            const bool cr = last.back() == '\r';
+            if (cr) last.remove_suffix(1);
+            lines_.push_back({std::string(last), cr ? "\r" : ""});
             break;
         }
         const bool crlf = lf > at && text[lf - 1] == '\r';
@@ -92,7 +98,19 @@ std::size_t IniText::FindKey(std::size_t header, std::string_view key) const {
 }
 
 std::string IniText::NewLineEnd() const {
-    return lines_.empty() || lines_.front().end.empty() ? "\n" : lines_.front().end;
+    if (lines_.empty() || lines_.front().end.empty()) return "\n";
+    return lines_.front().end == "\n" ? "\n" : "\r\n";
+}
+
+void IniText::EndLastLine() {
+    // A CR alone at the very end becomes a CR LF: its line keeps every byte
+    // and reads as before, where an added line end after the CR would leave
+    // the CR inside the line.
+    std::string& end = lines_.back().end;
+    if (end.empty())
+        end = NewLineEnd();
+    else if (end == "\r")
+        end = "\r\n";
 }
 
 std::optional<std::string> IniText::Get(std::string_view section, std::string_view key) const {
@@ -109,7 +127,7 @@ void IniText::Set(std::string_view section, std::string_view key, std::string_vi
     const std::size_t header = FindSection(section);
     if (header == lines_.size()) {
         if (!lines_.empty()) {
-            if (lines_.back().end.empty()) lines_.back().end = end;
+            EndLastLine();
             // A blank line before the new section, as between the others.
             if (!TrimBlanks(lines_.back().text).empty()) lines_.push_back({"", end});
         }
@@ -129,6 +147,6 @@ void IniText::Set(std::string_view section, std::string_view key, std::string_vi
         if (kind == Kind::Section) break;
         if (kind == Kind::Key) after = i;
     }
-    if (lines_[after].end.empty()) lines_[after].end = end;
+    if (after + 1 == lines_.size()) EndLastLine();
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after) + 1, Line{keyLine, end});
 }

@@ -44,7 +44,7 @@ class IniText {
   private:
     struct Line {
         std::string text;  // without its line end
-        std::string end;   // "\r\n", "\n", or "" for a last line without one
+        std::string end;   // "\r\n", "\n"; for the last line also "\r" or ""
     };
 
     // The index of the first header of that section; lines_.size() if none.
@@ -53,6 +53,8 @@ class IniText {
     // next header; lines_.size() if none.
     std::size_t FindKey(std::size_t header, std::string_view key) const;
     std::string NewLineEnd() const;
+    // Gives the last line a line end before a line is added after it.
+    void EndLastLine();
 
     std::vector<Line> lines_;
 };

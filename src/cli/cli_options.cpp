@@ -187,6 +187,8 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
             out.overwrite = true;
         } else if (name == "--verify") {
             out.verify = true;
+        } else if (name == "--show") {
+            out.show = true;
         } else if (name == "--allow-blanking") {
             out.allowBlanking = true;
         } else if (name == "--by") {
@@ -248,7 +250,9 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
         error = cmd + " takes no -o";
         return false;
     }
-    if (spelling->needsPort) {
+    // The setup's --show only reads the profile: no receiver, no port.
+    const bool showSetup = out.show && out.command == CliCommand::Setup;
+    if (spelling->needsPort && !showSetup) {
         if (!portGiven || out.port.empty()) {
             error = cmd + " needs --port PORT";
             return false;
@@ -258,7 +262,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
             return false;
         }
     } else if (portGiven) {
-        error = cmd + " takes no --port";
+        error = cmd + (showSetup ? " --show" : "") + " takes no --port";
         return false;
     }
     // Options that belong to one command only.
@@ -270,6 +274,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
         CliCommand owner3 = CliCommand::None;
     } owned[] = {{out.listGiven, "--list", CliCommand::Show, CliCommand::Set, CliCommand::Fill},
                  {out.verify, "--verify", CliCommand::Write},
+                 {out.show, "--show", CliCommand::Setup},
                  {out.allowBlanking, "--allow-blanking", CliCommand::Write},
                  {bankGiven, "--bank", CliCommand::Sort},
                  {byGiven, "--by", CliCommand::Sort},
@@ -324,6 +329,9 @@ Commands:
   settings FILE             the common settings and the comment of FILE
   setup --port PORT         initial setup: learn the receiver's version and
                             store it in the profile
+  setup --show              the version stored in the profile (by this
+                            command or by the window's initial setup) as
+                            the options --ver, --am, ... for csq5-sim
   info --port PORT          the receiver's model and comment
   read --port PORT -o FILE  clone read, saved as FILE; a backup of it is also
                             kept in $XDG_DATA_HOME/CS-Q5/backups (default

@@ -15,7 +15,7 @@ enum class CliCommand {
     Check,      // check FILE
     Show,       // show FILE [--list KEY]
     Settings,   // settings FILE
-    Setup,      // setup --port PORT
+    Setup,      // setup --port PORT | setup --show
     Info,       // info --port PORT
     Read,       // read --port PORT -o FILE
     Write,      // write --port PORT FILE
@@ -46,6 +46,7 @@ struct CliOptions {
     std::string list = "BankA";
     bool listGiven = false;
     bool verify = false;  // write: read the memory back and compare
+    bool show = false;    // setup: print the stored version instead of learning it
     // write: channels outside the receiver's coverage may go out blank
     bool allowBlanking = false;
     // set and fill: the values of their options by name without the dashes

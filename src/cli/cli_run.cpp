@@ -471,6 +471,18 @@ int ExportPdf(Program& p, const CliOptions& o, int& argc, char** argv) {
     return kExitFailure;
 }
 
+// setup --show: the version the profile holds, in the setup's own words, so
+// that a setup done in the window gives the options for the simulator too.
+int ShowSetup(Program& p) {
+    if (p.master.MatrixObj().MtxVerNo() == clsRigQ5_Matrix::kNoVersion) {
+        std::cerr << kRunSetupFirst << "\n";
+        return kExitFailure;
+    }
+    std::cout << CloneCommands::SetupDoneText(p.master.MatrixObj(), p.profile.GetMyProfile())
+              << "\n";
+    return kExitOk;
+}
+
 // The clone commands run on the serial tick inside an event loop until the
 // command has ended.
 int Clone(Program& p, const CliOptions& o, int& argc, char** argv) {
@@ -628,6 +640,8 @@ int RunCli(const CliOptions& o, int& argc, char** argv) {
         case CliCommand::Fill:
             return FillCommand(p, o);
         case CliCommand::Setup:
+            if (o.show) return ShowSetup(p);
+            return Clone(p, o, argc, argv);
         case CliCommand::Info:
         case CliCommand::Read:
         case CliCommand::Write:

@@ -5,10 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "app/atomic_file.h"
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
 
 int main(int argc, char** argv) {
+    // Ctrl+C, a closed terminal or a kill during a save: no temporary file
+    // stays beside the data file.
+    RemoveUnfinishedSaveOnSignals();
     CliOptions options;
     std::string error;
     if (!ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {

@@ -18,8 +18,10 @@ void SaveMainSettings(const MainSettings& s, clsCmcProfileIO& profile) {
     profile.saveData("VerifyAfterWrite", s.verifyAfterWrite);
     profile.Section("STATUS");
     profile.saveData("WindowPosition(State)", s.placement.state);
-    profile.saveData("WindowPosition(Left)", s.placement.left);
-    profile.saveData("WindowPosition(Top)", s.placement.top);
+    if (s.positionKnown) {
+        profile.saveData("WindowPosition(Left)", s.placement.left);
+        profile.saveData("WindowPosition(Top)", s.placement.top);
+    }
     profile.saveData("WindowPosition(Width)", s.placement.width);
     profile.saveData("WindowPosition(Height)", s.placement.height);
     profile.saveData("TreeViewWidth", s.treeViewWidth);

@@ -244,6 +244,14 @@ double frmMain::TwipsPerPixelY() const {
 
 // -------------------------------------------------------------- settings
 
+namespace {
+// A Wayland compositor places the windows itself and never tells a client
+// where they are: the position Qt reports there is always 0,0.
+bool WindowPositionKnown() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+}  // namespace
+
 void frmMain::LoadSettings(const MainSettings& s) {
     ComPortNo(s.comPort);
     ToolBarFlag(s.toolBar);
@@ -252,7 +260,10 @@ void frmMain::LoadSettings(const MainSettings& s) {
     const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
     const WindowPlacement p = PlacementFromProfile(s.placement, size.width(), size.height());
     startState_ = p.state;
-    setGeometry(p.normal.left, p.normal.top, p.normal.width, p.normal.height);
+    if (WindowPositionKnown())
+        setGeometry(p.normal.left, p.normal.top, p.normal.width, p.normal.height);
+    else
+        resize(p.normal.width, p.normal.height);
     treeWidth_ = s.treeViewWidth;
     for (int i = 0; i < int(s.cellWidth.size()); ++i) itemWidth_[i] = s.cellWidth[i];
     grid_SetColumns();
@@ -274,6 +285,7 @@ MainSettings frmMain::SaveSettings() const {
     s.placement.top = r.top();
     s.placement.width = r.width();
     s.placement.height = r.height();
+    s.positionKnown = WindowPositionKnown();
     s.treeViewWidth = treeWidth_;
     for (int i = 0; i < int(s.cellWidth.size()); ++i) s.cellWidth[i] = itemWidth_[i];
     return s;

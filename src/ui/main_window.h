@@ -51,6 +51,10 @@ struct MainSettings {
     std::array<std::int32_t, 15> cellWidth{-1, -1, -1, -1, -1, -1, -1, -1,
                                            -1, -1, -1, -1, -1, -1, -1};
     int verifyAfterWrite = 0;  // "OPTION" "VerifyAfterWrite": 1 on
+    // False where the window system keeps the window's position from the
+    // program (Wayland): Left and Top are then neither applied nor saved,
+    // so the position stored in another session stays as it was.
+    bool positionKnown = true;
 };
 
 class frmMain : public QMainWindow {

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/single_instance.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QTimer>
+#include <cstdlib>
+
+#include "app/private_folder.h"
 
 namespace {
 // A request is one path, percent-encoded, and a line end; anything longer
@@ -20,8 +24,13 @@ const QByteArray kRefused = QByteArrayLiteral("0\n");
 
 SingleInstance::SingleInstance(const QString& folder, QObject* parent) : QObject(parent) {
     QString dir = folder;
-    if (dir.isEmpty()) dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty()) dir = QDir::tempPath();
+    if (dir.isEmpty())
+        dir = QString::fromStdString(InstanceFolder(std::getenv("XDG_RUNTIME_DIR"),
+                                                    std::getenv("XDG_STATE_HOME"),
+                                                    std::getenv("HOME"), ::getuid()));
+    // No folder of the user's own: no lock that others could take first,
+    // and no socket that would hear the names of the user's files.
+    if (dir.isEmpty()) return;
     QDir().mkpath(dir);
     path_ = QDir(dir).filePath(QStringLiteral("csq5.lock"));
     socketPath_ = QDir(dir).filePath(QStringLiteral("csq5.socket"));
@@ -37,6 +46,7 @@ SingleInstance::~SingleInstance() {
 }
 
 bool SingleInstance::TryLock() {
+    if (!lock_) return true;
     if (!locked_) locked_ = lock_->tryLock(0);
     return locked_;
 }
@@ -78,6 +88,7 @@ void SingleInstance::Serve(QLocalSocket* socket) {
 }
 
 bool SingleInstance::HandOver(const QString& dataFile, int timeoutMs) const {
+    if (socketPath_.isEmpty()) return false;
     QLocalSocket socket;
     socket.connectToServer(socketPath_);
     if (!socket.waitForConnected(timeoutMs)) return false;

@@ -2,8 +2,9 @@
 #pragma once
 // The single-instance rule: only one CS-Q5 may run per user, since two
 // copies would fight over the serial port and over the profile file. The
-// first copy holds a lock file in the user's runtime folder for its whole
-// life; a second copy fails to take it and ends.
+// first copy holds a lock file in a folder private to the user (see
+// InstanceFolder) for its whole life; a second copy fails to take it and
+// ends. Where the user has no such folder, each copy runs on its own.
 //
 // A data file opened from the file manager while CS-Q5 runs starts a
 // second copy with the file's name. That copy hands the name to the first
@@ -25,11 +26,12 @@ class SingleInstance : public QObject {
     // How long a later start waits for the first copy's answer.
     static constexpr int kHandOverTimeoutMs = 5000;
 
-    // folder empty: the user's runtime folder.
+    // folder empty: the user's private folder, or none (see InstanceFolder).
     explicit SingleInstance(const QString& folder = QString(), QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when this process now holds the lock (or already held it).
+    // True when this process now holds the lock (or already held it), and
+    // where there is no folder for a lock.
     bool TryLock();
     bool IsLocked() const { return locked_; }
     QString LockFilePath() const { return path_; }

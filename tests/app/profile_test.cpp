@@ -127,6 +127,32 @@ TEST_F(ProfileFixture, RewriteKeepsEveryLineItDoesNotOwnInPlace) {
     EXPECT_EQ(ReadFile(file()), after);
 }
 
+// A last line that ended in a bare CR got "\r\n" added after that CR, so the
+// line read as "ComPort=2\r" from then on; the CR was read into the value.
+TEST_F(ProfileFixture, BareCarriageReturnsStayWhereTheyAreAndEndTheLastLine) {
+    const char* cases[][3] = {
+        {"[OPTION]\r\nComPort=2\r", "STATUS",
+         "[OPTION]\r\nComPort=2\r\n\r\n[STATUS]\r\nCellWidth(0)=5\r\n"},
+        {"[OPTION]\nComPort=2\r", "OPTION", "[OPTION]\nComPort=2\r\nCellWidth(0)=5\n"},
+        {"[OPTION]\r\nComPort=2\r\r", "STATUS",
+         "[OPTION]\r\nComPort=2\r\r\n\r\n[STATUS]\r\nCellWidth(0)=5\r\n"},
+        {"[OPTION]\rComPort=2\r\n", "OPTION", "[OPTION]\rComPort=2\r\nCellWidth(0)=5\r\n"},
+    };
+    for (const auto& [before, section, after] : cases) {
+        SCOPED_TRACE(before);
+        WriteFile(file(), before);
+        clsCmcProfileIO store;
+        Open(store, section);
+        EXPECT_TRUE(store.saveData("CellWidth(0)", 5));
+        EXPECT_EQ(ReadFile(file()), after);
+    }
+    WriteFile(file(), cases[0][0]);
+    int port = 0;
+    p.Section("OPTION");
+    EXPECT_TRUE(p.loadData("ComPort", port, -1));
+    EXPECT_EQ(port, 2);
+}
+
 // SimpleIni stopped loading at a NUL byte and saved only what it had loaded.
 TEST_F(ProfileFixture, ProfileThatCannotBeReadCompletelyOrIsNoRegularFileIsNeverWrittenOver) {
     const std::string good = "[M_Property]\r\nM_Property_V=3\r\n\tM_Property_X=1\f\r\n";

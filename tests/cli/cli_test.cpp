@@ -103,6 +103,8 @@ TEST_F(CliChannelsTest, EveryCommandAnswersOnItsStreamWithItsExitStatus) {
         {{"sort", file, "--bank", "I", "-o", file}, 2, "", "--bank: I is not a memory bank A to H"},
         {{"sort", file, "--bank", "A", "--by", "size", "-o", file}, 2, "", "--by: size is neither"},
         {{"read", "--port", "COM1", "-o", file, "--verify"}, 2, "", "read takes no --verify"},
+        {{"info", "--port", "COM1", "--show"}, 2, "", "info takes no --show"},
+        {{"setup", "--show", "--port", "COM1"}, 2, "", "setup --show takes no --port"},
         {{"backups", file}, 2, "", "backups: unexpected argument"},
         // Results on stdout.
         {{"check", file}, 0, "", ""},
@@ -117,6 +119,12 @@ TEST_F(CliChannelsTest, EveryCommandAnswersOnItsStreamWithItsExitStatus) {
         {{"find", file, "RPT"}, 0, "BankH\t49\t 439.500000\t", ""},
         {{"find", file, "nowhere"}, 1, "", "Cannot find \"nowhere\".\n"},
         {{"diff", file, file}, 0, "", ""},
+        // The stored version as the options the simulator takes.
+        {{"setup", "--show"},
+         0,
+         "Receiver version 0 (--ver 0 --am 1 --exp 0 --celler 0 --fmtv 0 --tvow 0) stored in " +
+             profile + "\n",
+         ""},
         // Sorting one bank by frequency or by name, the others left alone.
         {{"sort", file, "--bank", "A", "-o", Path("s.acf")}, 0, "", ""},
         {{"show", Path("s.acf")}, 0, "\n00\t 145.000000\t", ""},
@@ -246,6 +254,7 @@ TEST_F(CliTest, WithoutAStoredVersionTheCloneCommandsSayToRunTheSetupFirst) {
                                                  {"read", "--port", absent, "-o", Path("r.acf")},
                                                  {"write", "--port", absent, file}})
         EXPECT_TRUE(endsWithHint(Expect(args, 1, "", "Cannot access").err)) << args[0];
+    Expect({"setup", "--show"}, 1, "", hint);
     // The setup itself, or a version given for the run, needs no such line.
     EXPECT_FALSE(endsWithHint(Cli({"setup", "--port", absent}).err));
     EXPECT_FALSE(endsWithHint(Cli({"--ver", "0", "info", "--port", absent}).err));

@@ -5,7 +5,9 @@
 #  - "Command line": every line, with COM1 tied to the simulator by a
 #    ComDevice(1) line in the profile, as "Troubleshooting" tells;
 #  - "Troubleshooting": the simulator block, with its /tmp/ paths moved to a
-#    folder of this run (other copies of the suite run at the same time);
+#    folder of this run (other copies of the suite run at the same time): it
+#    leaves nothing in the folder it runs in and keeps its read apart from
+#    the real backups;
 #  - csq5-cli(1) and csq5-sim(1) describe every command, option and fault
 #    that --help lists.
 # Usage: readme_test.sh SOURCE_DIR BIN_DIR
@@ -90,11 +92,13 @@ $out"
 # --- Command line: COM1 is the simulator, through the profile.
 lines=$(block "csq5-cli setup --port COM1")
 [ -n "$lines" ] || fail "the README has no csq5-cli block"
+lines=${lines//build\/bin\//$bin/}
 start_sim "$work" "csq5-sim -q --link '$work/tmp/rxq5'"
 mkdir -p "$XDG_CONFIG_HOME/CS-Q5"
 printf '[OPTION]\r\nComDevice(1)=%s\r\n' "$work/tmp/rxq5" >"$XDG_CONFIG_HOME/CS-Q5/CSQ5.rs"
 run_block "Command line" "$work/cli" "$lines"
-grep -q "^Receiver version 0 " "$work/cli/output.txt" || fail "setup printed: $(cat "$work/cli/output.txt")"
+[ "$(grep -c "^Receiver version 0 (--ver 0 .*) stored in $XDG_CONFIG_HOME/CS-Q5/CSQ5.rs$" \
+    "$work/cli/output.txt")" = 2 ] || fail "setup and setup --show printed: $(cat "$work/cli/output.txt")"
 for f in my.acf mem.csv new.acf sorted.acf channels.pdf; do
     [ -s "$work/cli/$f" ] || fail "the Command line examples made no $f"
 done
@@ -107,9 +111,16 @@ lines=$(block "csq5-sim --link")
 # The README's /tmp/ first: the build folder may itself lie below /tmp.
 lines=${lines//\/tmp\//$work/tmp/}
 lines=${lines//build\/bin\//$bin/}
+backups=$(ls "$XDG_DATA_HOME/CS-Q5/backups/")
 run_block "Troubleshooting" "$work/trouble" "$lines"
-[ -s "$work/trouble/sim.acf" ] || fail "the Troubleshooting example made no sim.acf"
+[ -s "$work/tmp/sim.acf" ] || fail "the Troubleshooting example made no sim.acf"
 [ -s "$work/tmp/sim.rs" ] || fail "the Troubleshooting example stored no profile"
+# Nothing left in the folder it ran in (the source folder), and the
+# simulator's read kept apart from the real receiver's backups.
+[ "$(ls "$work/trouble")" = output.txt ] || fail "the Troubleshooting example left: $(ls "$work/trouble")"
+[ "$(ls "$XDG_DATA_HOME/CS-Q5/backups/")" = "$backups" ] ||
+    fail "the simulator's read went among the receiver's backups"
+ls "$work/tmp/sim-data/CS-Q5/backups/"backup-*.acf >/dev/null || fail "the simulator's read left no backup"
 
 # --- The manual pages list what the programs' help lists.
 man_text() { sed 's/\\-/-/g' "$src/packaging/man/$1"; }

@@ -1,8 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The scripts a newcomer runs first, as the README has them run: ./run.sh
-# from another folder hands relative paths on as they were typed and builds
-# only the three programs; fuzz/run.sh with a misspelt target is a usage
+# from another folder hands relative paths on as they were typed, builds
+# only the three programs and says so only when it has something to build; fuzz/run.sh with a misspelt target is a usage
 # error that lists the targets.
 # Usage: scripts_test.sh SOURCE_DIR
 set -eu
@@ -31,14 +31,29 @@ chmod +x "$repo/run.sh" "$repo/scripts/deps.sh" "$repo/scripts/build.sh" "$repo/
 cd "$work/elsewhere"
 : >my.acf
 here=$(pwd -P)
-for script in ../repo/run.sh "$repo/run.sh"; do
+note="Building CS-Q5; the first build takes a few minutes."
+# The build note shows only when a program is missing or older than a
+# source: first csq5-cli and csq5-sim are missing, then all three are there,
+# then a source has changed since.
+mkdir -p "$repo/src"
+for script in ../repo/run.sh "$repo/run.sh" ../repo/run.sh; do
     out=$("$script" my.acf /S) || fail "$script my.acf /S failed"
-    expected="Building CS-Q5; the first build takes a few minutes.
-$here
+    expected="$here
 file my.acf
 argument /S"
+    [ -x "$repo/build/bin/csq5-sim" ] || expected="$note
+$expected"
     [ "$out" = "$expected" ] || fail "$script my.acf /S printed:
 $out"
+    if [ -x "$repo/build/bin/csq5-sim" ]; then
+        touch -d '+1 hour' "$repo/src/changed.cpp"
+        out=$("$script") || fail "$script failed"
+        [ "$(echo "$out" | head -n 1)" = "$note" ] || fail "$script after a change printed: $out"
+        rm "$repo/src/changed.cpp"
+    fi
+    cp "$repo/build/bin/csq5" "$repo/build/bin/csq5-cli"
+    cp "$repo/build/bin/csq5" "$repo/build/bin/csq5-sim"
+    touch "$repo/build/bin/"*  # built after the last change
 done
 case " $(cat "$work/build-args") " in
     " build "*"--target csq5 --target csq5-cli --target csq5-sim "*) ;;

@@ -6,8 +6,11 @@
 // on the screen).
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <future>
@@ -100,6 +103,39 @@ class ShellTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(socket.state() == QLocalSocket::UnconnectedState, 30000);
         QCOMPARE(socket.readAll(), QByteArray());
         QCOMPARE(requested.count(), 2);
+    }
+
+    // With no runtime folder the lock and the socket went to the shared
+    // temporary folder: another user's lock there, one that never goes
+    // stale, kept the program from starting.
+    void WithoutARuntimeFolderTheLockLivesInAFolderOfTheUsersOwn() {
+        QTemporaryDir dir;
+        const QString shared = dir.filePath("tmp"), own = dir.filePath("state/CS-Q5/");
+        QVERIFY(QDir(dir.path()).mkdir("tmp"));
+        QLockFile othersLock(shared + "/csq5.lock");
+        QLocalServer othersSocket;
+        QVERIFY(othersLock.tryLock(0) && othersSocket.listen(shared + "/csq5.socket"));
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), temp = qgetenv("TMPDIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", shared.toLocal8Bit());
+        qputenv("XDG_STATE_HOME", dir.filePath("state").toLocal8Bit());
+        {
+            SingleInstance first;
+            QVERIFY(first.TryLock() && first.Listen());
+            QVERIFY(first.LockFilePath().startsWith(own) && first.SocketPath().startsWith(own));
+            QVERIFY(!SingleInstance().TryLock());
+        }
+        // A state folder others may change is no place either: the program
+        // runs on its own, with no one to hand over to and not listening.
+        QVERIFY(::chmod(dir.filePath("state").toLocal8Bit().constData(), 0777) == 0);
+        SingleInstance alone;
+        QVERIFY(alone.TryLock() && alone.LockFilePath().isEmpty() && !alone.Listen());
+        QVERIFY(!alone.HandOver(dir.filePath("x.acf"), 1000));
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qputenv("TMPDIR", temp);
+        if (runtime.isEmpty()) qunsetenv("XDG_RUNTIME_DIR");
+        if (temp.isEmpty()) qunsetenv("TMPDIR");
+        qunsetenv("XDG_STATE_HOME");
     }
 
     // The rules of the command line are the core's; a data file named

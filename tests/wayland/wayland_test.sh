@@ -4,9 +4,13 @@
 # with its headless backend, in a private runtime folder, so that it meets
 # no other session and no other copy of this test. Reported as skipped where
 # weston or Qt's Wayland platform plug-in (qt6-wayland) is not installed.
-# Usage: wayland_test.sh CHECK_PROGRAM QT_PLUGIN_DIR
+# PROGRAM is a QtTest program; the test functions named after it are left
+# out (what the platform itself cannot do; a name it does not have leaves
+# nothing out).
+# Usage: wayland_test.sh QT_PLUGIN_DIR PROGRAM [FUNCTION_LEFT_OUT...]
 set -eu
-program=$1 plugins=$2
+plugins=$1 program=$2
+shift 2
 command -v weston >/dev/null || { echo "SKIP: weston is not installed"; exit 77; }
 [ -f "$plugins/platforms/libqwayland-generic.so" ] ||
     { echo "SKIP: Qt's Wayland platform plug-in (qt6-wayland) is not installed"; exit 77; }
@@ -44,4 +48,12 @@ while [ ! -S "$runtime/$socket" ]; do
     sleep 0.1
 done
 
-XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$program"
+functions=""
+if [ $# -gt 0 ]; then
+    all=$(QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$runtime "$program" -functions 2>/dev/null | sed -n 's/()$//p')
+    for f in $all; do
+        case " $* " in *" $f "*) ;; *) functions="$functions $f" ;; esac
+    done
+fi
+# shellcheck disable=SC2086 # one word per test function
+XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$program" $functions

@@ -1,0 +1,2 @@
+[OPTION]
+ComPort=2
