@@ -52,8 +52,9 @@ TEST(InstanceFolder, OnlyAFolderNoOtherUserCanWriteOrReplace) {
                            home.c_str(), ::getuid() + (c.setup == OtherUser ? 1 : 0));
         EXPECT_EQ(got, c.expected[0] ? (root / c.expected).string() : "");
         struct stat st {};
-        if (!got.empty())
+        if (!got.empty()) {
             EXPECT_TRUE(::lstat(got.c_str(), &st) == 0 && (st.st_mode & 0777) == 0700);
+        }
     }
     EXPECT_EQ(InstanceFolder("relative", "", nullptr, ::getuid()), "");
 }

@@ -33,6 +33,7 @@ std::string Text(const std::string& first, const std::string& hints) {
 }  // namespace
 
 TEST(CloneFailureText, TheFirstCauseThatAppliesNamesTheFailure) {
+    using Fault = SerialOpenFault;
     const std::string tty = "/dev/ttyUSB0", uucp = "uucp";
     // {cannot open, overflow, driver error, sequence error, slot, device, device
     //  refused, the group that would grant it, no serial port at all}
@@ -67,32 +68,26 @@ TEST(CloneFailureText, TheFirstCauseThatAppliesNamesTheFailure) {
         {{false, false, 2, 6, 1, "", tty, uucp, true}, Text("No answer from receiver.", kA)},
         // A last line names the device behind the port and what the system
         // said of it; a device lost mid-operation is not an open's fault.
-        {{true, false, 0, 6, 1, "", "", "", false, "/dev/ttyS0", SerialOpenFault::NotFound},
+        {{true, false, 0, 6, 1, "", "", "", false, "/dev/ttyS0", Fault::NotFound},
          Text("Cannot access COM 1.", kA) + "\r\n\r\nCOM 1 is /dev/ttyS0: no such device."},
-        {{true, false, 0, 6, 1, "", tty, uucp, false, tty, SerialOpenFault::PermissionDenied},
-         Text("Cannot access COM 1.", kA + kPermission) +
-             "\r\n\r\nCOM 1 is /dev/ttyUSB0: permission denied."},
-        {{true, false, 0, 6, 2, "", "", "", false, tty, SerialOpenFault::InUse,
-          "minicom, process 7"},
-         Text("Cannot access COM 2.", kA) +
-             "\r\n\r\nCOM 2 is /dev/ttyUSB0: in use by another program (minicom, process 7)."},
-        {{true, false, 0, 6, 1, "/dev/null", "", "", false, "/dev/null",
-          SerialOpenFault::NotSerial},
+        {{true, false, 0, 6, 1, "", tty, uucp, false, tty, Fault::PermissionDenied},
+         Text("Cannot access COM 1.", kA + kPermission) + "\r\n\r\nCOM 1 is " + tty +
+             ": permission denied."},
+        {{true, false, 0, 6, 2, "", "", "", false, tty, Fault::InUse, "minicom, process 7"},
+         Text("Cannot access COM 2.", kA) + "\r\n\r\nCOM 2 is " + tty +
+             ": in use by another program (minicom, process 7)."},
+        {{true, false, 0, 6, 1, "/dev/null", "", "", false, "/dev/null", Fault::NotSerial},
          Text("Cannot access /dev/null.", kA) + "\r\n\r\n/dev/null: not a serial device."},
-        {{true, false, 0, 6, 1, "", "", "", false, tty, SerialOpenFault::None,
-          "input/output error"},
-         Text("Cannot access COM 1.", kA) + "\r\n\r\nCOM 1 is /dev/ttyUSB0: input/output error."},
-        {{true, false, 0, 6, 3, "", "", "", true, "", SerialOpenFault::NoDevice},
-         Text("Cannot access COM 3.", kA + kDemo) +
-             "\r\n\r\nCOM 3 stands for no device: none is set for it, and the system has no "
-             "serial port for it."},
-        {{true, false, 0, 6, 1, "/dev/pts/3", "", "", false, "/dev/pts/3", SerialOpenFault::Lost},
+        {{true, false, 0, 6, 3, "", "", "", true, "", Fault::NoDevice},
+         Text("Cannot access COM 3.", kA + kDemo) + "\r\n\r\nCOM 3 stands for no device: none "
+                                                    "is set for it, and the system has no serial "
+                                                    "port for it."},
+        {{true, false, 0, 6, 1, "/dev/pts/3", "", "", false, "/dev/pts/3", Fault::Lost},
          Text("Cannot access /dev/pts/3.", kA)},
         // The port opened, but the cable did not echo.
         {{false, false, 1, 0, 1, "", "", "", false, "/dev/ttyS0"},
-         Text("Cannot access COM port.", kA) +
-             "\r\n\r\nCOM 1 is /dev/ttyS0: nothing sent came back; a cloning cable echoes every "
-             "byte."},
+         Text("Cannot access COM port.", kA) + "\r\n\r\nCOM 1 is /dev/ttyS0: nothing sent came "
+                                               "back; a cloning cable echoes every byte."},
     };
     for (std::size_t i = 0; i < cases.size(); ++i)
         EXPECT_EQ(CloneFailureText(cases[i].first), cases[i].second) << i;

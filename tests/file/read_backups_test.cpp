@@ -95,7 +95,6 @@ TEST(ReadBackups, ANameTakenByAnotherReadInBetweenIsNeverReplaced) {
     ASSERT_EQ(taken.size(), 3u);
     EXPECT_EQ(ReadFile(taken[0]) + ReadFile(taken[1]), "the other readthe other read");
     EXPECT_EQ(mine, taken[2]);
-    EXPECT_EQ(fs::path(mine).filename(), "backup-2026-12-06_153012-3.acf");
     EXPECT_EQ(ReadFile(mine).substr(0, 8), "23040001");
     EXPECT_EQ(std::distance(fs::directory_iterator(tmp.path()), fs::directory_iterator()), 3);
 }

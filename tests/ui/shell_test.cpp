@@ -115,7 +115,9 @@ class ShellTest : public QObject {
         QLockFile othersLock(shared + "/csq5.lock");
         QLocalServer othersSocket;
         QVERIFY(othersLock.tryLock(0) && othersSocket.listen(shared + "/csq5.socket"));
-        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), temp = qgetenv("TMPDIR");
+        const char* names[] = {"XDG_RUNTIME_DIR", "TMPDIR", "XDG_STATE_HOME"};
+        QByteArray saved[3];
+        for (int i = 0; i < 3; ++i) saved[i] = qgetenv(names[i]);
         qunsetenv("XDG_RUNTIME_DIR");
         qputenv("TMPDIR", shared.toLocal8Bit());
         qputenv("XDG_STATE_HOME", dir.filePath("state").toLocal8Bit());
@@ -131,11 +133,8 @@ class ShellTest : public QObject {
         SingleInstance alone;
         QVERIFY(alone.TryLock() && alone.LockFilePath().isEmpty() && !alone.Listen());
         QVERIFY(!alone.HandOver(dir.filePath("x.acf"), 1000));
-        qputenv("XDG_RUNTIME_DIR", runtime);
-        qputenv("TMPDIR", temp);
-        if (runtime.isEmpty()) qunsetenv("XDG_RUNTIME_DIR");
-        if (temp.isEmpty()) qunsetenv("TMPDIR");
-        qunsetenv("XDG_STATE_HOME");
+        for (int i = 0; i < 3; ++i)
+            saved[i].isNull() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
     }
 
     // The rules of the command line are the core's; a data file named
