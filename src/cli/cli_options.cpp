@@ -35,6 +35,7 @@ constexpr CommandSpelling kCommands[] = {
     {CliCommand::ExportPdf, "export-pdf", 1, true, false},
     {CliCommand::Backups, "backups", 0, false, false},
     {CliCommand::Diff, "diff", 2, false, false, "a second data file"},
+    {CliCommand::Ports, "ports", 0, false, false},
     {CliCommand::Set, "set", 1, true, false},
     {CliCommand::Fill, "fill", 1, true, false},
 };
@@ -385,6 +386,9 @@ Commands:
                             in use are only written over with --overwrite;
                             a frequency the receiver version cannot hold
                             is refused on stderr and its channel kept
+  ports                     the serial devices: the COM slots that open
+                            each (or -), its path and description (USB
+                            IDs, the /dev/serial/by-id name), tab-separated
 
 PORT is COM1 to COM4 (the profile's "ComDevice(n)" in section OPTION, else
 the n-th serial port found) or a device such as /dev/ttyUSB0 (a bare name

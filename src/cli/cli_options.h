@@ -28,6 +28,7 @@ enum class CliCommand {
     Diff,       // diff A B
     Set,        // set FILE --list KEY --rows A-B [field options] -o OUT
     Fill,       // fill FILE --list KEY --start MHZ --spacing KHZ --count N -o OUT
+    Ports,      // ports
 };
 
 struct CliOptions {

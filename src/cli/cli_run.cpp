@@ -18,6 +18,7 @@
 #include "clone/clone_commands.h"
 #include "clone/com_ports.h"
 #include "clone/qt/qt_com_service.h"
+#include "clone/qt/serial_ports.h"
 #include "file/acf_file.h"
 #include "file/channel_report.h"
 #include "file/csv_channels.h"
@@ -436,6 +437,16 @@ int Backups() {
     return kExitOk;
 }
 
+// Which device is the cable, and which COM slot opens it.
+int Ports(Program& p) {
+    std::vector<FoundPort> found;
+    for (const auto& [path, description] : FoundSerialPorts())
+        found.push_back({path.toStdString(), description.toStdString()});
+    for (const std::string& line : SerialPortLines(found, p.ComDevices()))
+        std::cout << line << "\n";
+    return kExitOk;
+}
+
 // As diff(1) does: 0 the same, 1 different, 2 trouble. Both files are read
 // as the receiver version in force, so their cells are the grid's.
 int Diff(Program& p, const CliOptions& o) {
@@ -639,6 +650,8 @@ int RunCli(const CliOptions& o, int& argc, char** argv) {
             return SetCommand(p, o);
         case CliCommand::Fill:
             return FillCommand(p, o);
+        case CliCommand::Ports:
+            return Ports(p);
         case CliCommand::Setup:
             if (o.show) return ShowSetup(p);
             return Clone(p, o, argc, argv);

@@ -163,7 +163,14 @@ std::string CloneFailureText(const CloneFailure& f) {
             hints.push_back(
                 "- No serial port was found on this computer; csq5 --demo tries the program "
                 "with a simulated receiver.");
-        return WithHints("Cannot access " + port + ".", hints) + PortDeviceLine(f, port);
+        // A device that went away in the middle of a read or write is no
+        // port that could not be opened: the cable was pulled out, or the
+        // adapter or receiver lost its connection.
+        const std::string lost = f.openFault == SerialOpenFault::Lost
+                                     ? std::string(kCrLf) + "The " + kReceiver +
+                                           " or the cable stopped answering during the operation."
+                                     : std::string();
+        return WithHints("Cannot access " + port + "." + lost, hints) + PortDeviceLine(f, port);
     }
     if (f.errOverflow) return WithHints("COM buffer Overflow.", HintsA());
     if (f.driverLastError == kDrvNoEcho)

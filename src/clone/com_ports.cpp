@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <system_error>
 #include <tuple>
+#include <utility>
 
 #include "app/common.h"
 
@@ -64,6 +66,68 @@ std::string JoinableGroup(const DeviceAccess& device, unsigned userId) {
     if ((device.mode & kGroupReadWrite) != kGroupReadWrite) return {};
     if (device.group == 0 || device.owner == userId) return {};
     return device.groupName;
+}
+
+CableWatch::CableWatch(std::vector<std::string> present)
+    : known_(OrderSerialPorts(std::move(present))) {}
+
+std::string CableWatch::Look(const std::vector<std::string>& now) {
+    const std::vector<std::string> listed = OrderSerialPorts(now);
+    std::string appeared;
+    for (const std::string& device : listed) {
+        if (!std::binary_search(known_.begin(), known_.end(), device,
+                                [](const std::string& a, const std::string& b) {
+                                    return SortKey(a) < SortKey(b);
+                                })) {
+            appeared = device;
+            break;
+        }
+    }
+    // What went away is forgotten, so that the cable pulled out and plugged
+    // in again counts; what is there now is known from now on.
+    known_ = listed;
+    return appeared;
+}
+
+std::string SerialByIdName(const std::string& device, const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path target = fs::weakly_canonical(device, ec);
+    if (ec || device.empty()) return {};
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+        std::error_code linkError;
+        if (fs::weakly_canonical(entry.path(), linkError) == target && !linkError)
+            names.push_back(entry.path().filename().string());
+    }
+    // Several names for one device (one per interface name) come in the
+    // same order every time.
+    std::sort(names.begin(), names.end());
+    return names.empty() ? std::string() : names.front();
+}
+
+std::vector<std::string> SerialPortLines(const std::vector<FoundPort>& found,
+                                         const std::map<int, std::string>& configured) {
+    constexpr int kSlots = 4;
+    std::vector<std::string> paths;
+    for (const FoundPort& port : found) paths.push_back(port.path);
+    std::map<std::string, std::string> slotsOf;
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        const std::string device = ResolveComDevice(slot, configured, paths);
+        if (device.empty()) continue;
+        std::string& slots = slotsOf[device];
+        slots += (slots.empty() ? "COM" : ",COM") + std::to_string(slot);
+    }
+    std::vector<std::string> lines;
+    for (const FoundPort& port : found) {
+        const auto it = slotsOf.find(port.path);
+        lines.push_back((it == slotsOf.end() ? std::string("-") : it->second) + "\t" + port.path +
+                        "\t" + port.description);
+        if (it != slotsOf.end()) slotsOf.erase(it);
+    }
+    for (const auto& [device, slots] : slotsOf)
+        lines.push_back(slots + "\t" + device + "\tnot found among the serial ports");
+    return lines;
 }
 
 std::string DeviceHolder(const std::string& device, const std::string& procRoot, long ownPid) {

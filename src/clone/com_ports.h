@@ -42,6 +42,41 @@ struct DeviceAccess {
 // groups he is in. Empty when joining a group would not help.
 std::string JoinableGroup(const DeviceAccess& device, unsigned userId);
 
+// Finding the cloning cable: the user plugs it in (or pulls it out and
+// plugs it in again) while the program lists the serial devices, and the
+// device that appeared is the cable. Built on the list at the start.
+class CableWatch {
+  public:
+    explicit CableWatch(std::vector<std::string> present);
+    // now: the devices listed now. Returns the device that has appeared
+    // since (the first in slot order when several did), or empty. A device
+    // that went away meanwhile is new when it comes back.
+    std::string Look(const std::vector<std::string>& now);
+
+  private:
+    std::vector<std::string> known_;
+};
+
+// The name the system gives a serial device in folder (normally
+// /dev/serial/by-id: maker, product and serial number of a USB adapter,
+// "usb-FTDI_FT232R_USB_UART_A10K2Z3B-if00-port0"); empty when it has none.
+std::string SerialByIdName(const std::string& device,
+                           const std::string& folder = "/dev/serial/by-id");
+
+// A serial device found on the system and how it is described.
+struct FoundPort {
+    std::string path;
+    std::string description;
+};
+
+// The lines of a list of the serial devices, tab-separated: the COM slots
+// that open the device ("COM1", "COM1,COM3", or "-" for none), its path and
+// its description. found: the devices in slot order; configured: the
+// profile's devices of the slots. A slot's own device that was not found
+// follows, described as such.
+std::vector<std::string> SerialPortLines(const std::vector<FoundPort>& found,
+                                         const std::map<int, std::string>& configured);
+
 // The other programs that hold a device open, as "minicom, process 4711",
 // found through the open files each process lists under procRoot (/proc),
 // in the order of their process numbers, joined by "; "; this process

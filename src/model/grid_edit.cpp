@@ -135,6 +135,28 @@ int GridEdit::MoveToBank(int srcKey, int srcRow, int bankKey, bool keepSource, i
     return result;
 }
 
+std::string GridEdit::DropRefusedText(int srcKey, int srcRow, int dstKey, int dstRow,
+                                      bool keepSource, const std::string& dstCaption) const {
+    if (dstRow >= 0) {
+        if ((srcKey == dstKey && srcRow == dstRow) ||
+            MoveEnabled(srcKey, srcRow, dstKey, dstRow, keepSource))
+            return {};
+    } else {
+        if (MoveToBankEnabled(srcKey, srcRow, dstKey, keepSource)) return {};
+        if (master_.TreeKeyChListType(dstKey) != clsRigQ5_Master::kListMemory)
+            return "A channel is dropped onto a memory bank or a row, not onto " + dstCaption + ".";
+        if (dstKey == srcKey) return "The channel is in " + dstCaption + " already.";
+    }
+    const clsRigQ5_Ch* src = master_.ChUnit(srcKey, srcRow);
+    const bool copyAllowed = dstRow >= 0 ? MoveEnabled(srcKey, srcRow, dstKey, dstRow, true)
+                                         : MoveToBankEnabled(srcKey, srcRow, dstKey, true);
+    // Refused, yet a copy would be taken: the move was, of a channel that
+    // cannot be left blank (a VFO, the first scan edge pair).
+    if (copyAllowed) return "This channel cannot be left blank: hold Ctrl to copy it.";
+    if (!SourceMovable(src, true)) return "A blank channel has nothing to move.";
+    return dstCaption + " does not take this channel.";
+}
+
 bool GridEdit::ShiftEnabled(int key, int row, int delta) const {
     if (delta != -1 && delta != 1) return false;
     const int n = master_.NumChOfChListType(master_.TreeKeyChListType(key));

@@ -107,6 +107,12 @@ class GridEdit {
 
     // "Bank C has no blank CH." for the caption of a bank's tree node.
     static std::string NoBlankChannelText(const std::string& bankCaption);
+    // Why a channel dragged from a place cannot be dropped onto a row
+    // (dstRow >= 0) or a tree node (dstRow -1), for the status bar while the
+    // drag is over it; empty when it can, or for the channel's own row.
+    // dstCaption: the caption of the target's tree node.
+    std::string DropRefusedText(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource,
+                                const std::string& dstCaption) const;
     // "Moved to Bank C, CH 07." (or "Copied to ...") after a drop on a bank.
     static std::string MovedToText(bool copied, const std::string& bankCaption,
                                    const std::string& chNo);

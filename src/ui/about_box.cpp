@@ -2,11 +2,16 @@
 #include "ui/about_box.h"
 
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QFontDatabase>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/caption.h"
+#include "ui/dialogs.h"
+#include "ui/resources.h"
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
@@ -36,7 +41,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     licence->setObjectName(QStringLiteral("lblAbout_Licence"));
     licence->setWordWrap(true);
     licence->setTextFormat(Qt::RichText);
-    licence->setOpenExternalLinks(true);
+    connect(licence, &QLabel::linkActivated, this, [this] { OpenLicence(); });
     licence->setMinimumWidth(licence->fontMetrics().averageCharWidth() * 60);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdAbout_Ok"));
@@ -46,4 +51,28 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     layout->addWidget(licence);
     layout->addWidget(buttons);
     setModal(true);
+}
+
+void frmAbout::OpenLicence() {
+    if (Dialogs().OpenLink(kLicenceUrl)) return;
+    InitUiResources();
+    QFile file(QStringLiteral(":/help/LICENSE"));
+    const QString text =
+        file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : kLicenceUrl;
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("frmLicence"));
+    dialog.setWindowTitle(tr("GNU General Public License"));
+    auto* view = new QPlainTextEdit(text, &dialog);
+    view->setObjectName(QStringLiteral("txtLicence"));
+    view->setAccessibleName(tr("Licence"));
+    view->setReadOnly(true);
+    view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    view->setMinimumSize(view->fontMetrics().averageCharWidth() * 82,
+                         view->fontMetrics().height() * 30);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(view);
+    layout->addWidget(buttons);
+    Dialogs().ShowModal(dialog);
 }

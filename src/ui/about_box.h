@@ -12,4 +12,8 @@ class frmAbout : public QDialog {
     Q_OBJECT
   public:
     explicit frmAbout(QWidget* parent = nullptr);
+
+    // The licence link: the terms in the browser or, where none starts (no
+    // desktop, no browser installed), the licence's text in a window.
+    void OpenLicence();
 };

@@ -7,10 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSerialPortInfo>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "clone/com_ports.h"
+#include "ui/cable_detect.h"
 #include "ui/caption.h"
 #include "ui/drop_down.h"
 
@@ -21,35 +22,6 @@ QString ItemText(const QString& path, const QString& description) {
     return description.isEmpty() ? path : path + QStringLiteral("  [") + description + ']';
 }
 }  // namespace
-
-QString SerialPortDetails(const QString& description, bool hasIds, quint16 vendorId,
-                          quint16 productId, const QString& serialNumber) {
-    QStringList parts;
-    if (!description.trimmed().isEmpty()) parts << description.trimmed();
-    if (hasIds)
-        parts << QStringLiteral("USB %1:%2")
-                     .arg(vendorId, 4, 16, QLatin1Char('0'))
-                     .arg(productId, 4, 16, QLatin1Char('0'));
-    if (!serialNumber.trimmed().isEmpty())
-        parts << QStringLiteral("serial ") + serialNumber.trimmed();
-    return parts.join(QStringLiteral(", "));
-}
-
-std::vector<std::pair<QString, QString>> FoundSerialPorts() {
-    std::map<std::string, QString> described;
-    std::vector<std::string> paths;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const std::string path = info.systemLocation().toStdString();
-        described[path] = SerialPortDetails(
-            info.description(), info.hasVendorIdentifier() && info.hasProductIdentifier(),
-            info.vendorIdentifier(), info.productIdentifier(), info.serialNumber());
-        paths.push_back(path);
-    }
-    std::vector<std::pair<QString, QString>> ports;
-    for (const std::string& path : OrderSerialPorts(paths))
-        ports.emplace_back(QString::fromStdString(path), described[path]);
-    return ports;
-}
 
 frmComDevices::frmComDevices(const std::vector<std::pair<QString, QString>>& ports, QWidget* parent)
     : QDialog(parent), ports_(ports) {
@@ -79,9 +51,10 @@ frmComDevices::frmComDevices(const std::vector<std::pair<QString, QString>>& por
         form->addRow(QString(), inUse);
         lbl_[slot - 1] = inUse;
     }
+    // COMn takes the n-th port of the list, not the next one left over: the
+    // note says so, lest an empty COM2 be expected to open the only port.
     auto* note = new QLabel(
-        QStringLiteral("Empty: the slot takes the next serial port found (USB adapters first)."),
-        this);
+        tr("Empty: COM n takes the n-th serial port found, in the order of the lists."), this);
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdComDevices_Ok"));
@@ -92,7 +65,25 @@ frmComDevices::frmComDevices(const std::vector<std::pair<QString, QString>>& por
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(note);
+    detect_ = new CableDetect(QStringLiteral("cmdComDevices_Detect"), this);
+    connect(detect_, &CableDetect::found, this, &frmComDevices::CableFound);
+    layout->addWidget(detect_);
     layout->addWidget(buttons);
+}
+
+void frmComDevices::CableFound(const QString& path, const QString& description) {
+    const int slot = detectSlot_ >= 1 && detectSlot_ <= kNumSlots ? detectSlot_ : 1;
+    for (QComboBox* cbo : cbo_)
+        if (cbo->findData(path) < 0) cbo->addItem(ItemText(path, description), path);
+    if (std::none_of(ports_.begin(), ports_.end(),
+                     [&path](const auto& p) { return p.first == path; }))
+        ports_.emplace_back(path, description);
+    QComboBox* cbo = cbo_[slot - 1];
+    cbo->setCurrentIndex(cbo->findData(path));
+    detect_->Note(
+        description.isEmpty()
+            ? tr("Found %1: COM%2 opens it after OK.").arg(path).arg(slot)
+            : tr("Found %1 (%2): COM%3 opens it after OK.").arg(path, description).arg(slot));
 }
 
 QLabel* frmComDevices::InUseLabel(int slot) const {
@@ -103,7 +94,11 @@ void frmComDevices::InUse(const std::map<int, std::pair<QString, QString>>& inUs
     for (int slot = 1; slot <= kNumSlots; ++slot) {
         const auto it = inUse.find(slot);
         if (it == inUse.end() || it->second.first.isEmpty()) {
-            lbl_[slot - 1]->setText(QStringLiteral("In use: none (no serial port found)"));
+            // Fewer ports than the slot's number is not "no port found".
+            lbl_[slot - 1]->setText(ports_.empty()
+                                        ? QStringLiteral("In use: none (no serial port found)")
+                                        : tr("In use: none (%n serial port(s) found: choose one)",
+                                             "", int(ports_.size())));
             continue;
         }
         const QString& path = it->second.first;

@@ -5,6 +5,8 @@
 // slot the user picks one of the serial ports found (shown with their
 // descriptions) or types a path (a pseudo-terminal such as /dev/pts/5); an
 // empty entry leaves the slot to the automatic choice among the ports found.
+// "Detect cable" finds the cable as the device that appears while the user
+// plugs it in, and puts it in the slot of the COM port in use.
 
 #include <QDialog>
 #include <QString>
@@ -14,6 +16,9 @@
 #include <utility>
 #include <vector>
 
+#include "clone/qt/serial_ports.h"
+
+class CableDetect;
 class QComboBox;
 class QLabel;
 
@@ -39,18 +44,16 @@ class frmComDevices : public QDialog {
     void InUse(const std::map<int, std::pair<QString, QString>>& inUse);
     QLabel* InUseLabel(int slot) const;
 
+    // The slot a cable found by "Detect cable" goes to (the COM port in use).
+    void DetectSlot(int slot) { detectSlot_ = slot; }
+    CableDetect& Detect() const { return *detect_; }
+
   private:
+    void CableFound(const QString& path, const QString& description);
+
     std::array<QComboBox*, kNumSlots> cbo_{};
     std::array<QLabel*, kNumSlots> lbl_{};
     std::vector<std::pair<QString, QString>> ports_;
+    CableDetect* detect_;
+    int detectSlot_ = 1;
 };
-
-// The serial ports of the system with their descriptions, in slot order.
-std::vector<std::pair<QString, QString>> FoundSerialPorts();
-
-// How a found port is described: the system's description, the USB vendor
-// and product IDs (4 hex digits each, as lsusb shows them) and the serial
-// number, each when known; for example
-// "FT232R USB UART, USB 0403:6001, serial A10K2Z3B".
-QString SerialPortDetails(const QString& description, bool hasIds, quint16 vendorId,
-                          quint16 productId, const QString& serialNumber);

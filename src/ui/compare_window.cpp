@@ -4,12 +4,17 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
+#include "ui/placement.h"
 #include "ui/table_cell.h"
 
-frmCompare::frmCompare(QWidget* parent) : QDialog(parent) {
+// A window of its own (Qt::Window), not a dialog that its owner keeps above
+// itself: the user works in the main window's grid while the list is open.
+frmCompare::frmCompare(QWidget* parent) : QDialog(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmCompare"));
     auto* layout = new QVBoxLayout(this);
     lblCompare_ = new QLabel(this);
@@ -32,10 +37,13 @@ frmCompare::frmCompare(QWidget* parent) : QDialog(parent) {
     resize(640, 400);
 }
 
-void frmCompare::SetDifferences(const QString& thisName, const QString& otherName,
+void frmCompare::SetDifferences(const QString& documentName, bool edited, const QString& fileName,
                                 const std::vector<ImageDifference>& differences) {
     differences_ = differences;
-    setWindowTitle(QStringLiteral("Compare With ") + otherName);
+    const QString thisName =
+        edited ? tr("%1 (open, edited)").arg(documentName) : tr("%1 (open)").arg(documentName);
+    const QString otherName = tr("%1 (saved)").arg(fileName);
+    setWindowTitle(QStringLiteral("Compare With ") + fileName);
     const int n = int(differences.size());
     lblCompare_->setText(QString::fromStdString(DifferencesSummary(
                              differences.size(), thisName.toStdString(), otherName.toStdString())) +
@@ -54,4 +62,25 @@ void frmCompare::SetDifferences(const QString& thisName, const QString& otherNam
     }
     grdCompare_List_->resizeColumnsToContents();
     if (n > 0) grdCompare_List_->selectRow(0);
+}
+
+void frmCompare::ShowBeside(const QWidget& owner) {
+    // The window system would otherwise keep a window with an owner above
+    // it; this one is an ordinary window.
+    winId();
+    if (QWindow* window = windowHandle()) window->setTransientParent(nullptr);
+    if (!placed_ && owner.isVisible()) {
+        if (const QScreen* screen = owner.screen()) {
+            const QRect avail = screen->availableGeometry();
+            const QRect o = owner.frameGeometry();
+            const PlaceRect r =
+                BesideOwner({o.left() - avail.left(), o.top() - avail.top(), o.width(), o.height()},
+                            width(), height(), avail.width(), avail.height());
+            move(avail.left() + r.left, avail.top() + r.top);
+            placed_ = true;
+        }
+    }
+    show();
+    raise();
+    activateWindow();
 }

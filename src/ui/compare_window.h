@@ -5,7 +5,8 @@
 // the channel number, the column (or the setting's caption), and the value
 // on each side as the grid shows it. Double-clicking a channel's row shows
 // that channel in the main window's grid. The window stays open beside the
-// main window; it lists what was found when the comparison was made.
+// main window, an ordinary window that the user may put behind it; it lists
+// what was found when the comparison was made.
 
 #include <QDialog>
 #include <QString>
@@ -21,9 +22,15 @@ class frmCompare : public QDialog {
   public:
     explicit frmCompare(QWidget* parent = nullptr);
 
-    // Fills the list: thisName for the document shown, otherName for the file.
-    void SetDifferences(const QString& thisName, const QString& otherName,
+    // Fills the list: thisName for the document shown (edited: it has
+    // changes not saved), otherName for the file. The headings say which is
+    // which, as both may have the same name.
+    void SetDifferences(const QString& thisName, bool edited, const QString& otherName,
                         const std::vector<ImageDifference>& differences);
+
+    // Shows the window; the first time beside the owner where the screen has
+    // room (otherwise below it), later where the user left it.
+    void ShowBeside(const QWidget& owner);
 
     QTableWidget* List() const { return grdCompare_List_; }
 
@@ -35,4 +42,5 @@ class frmCompare : public QDialog {
     QLabel* lblCompare_;
     QTableWidget* grdCompare_List_;
     std::vector<ImageDifference> differences_;
+    bool placed_ = false;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/csv_commands.h"
 
+#include <QCoreApplication>
+
 #include "model/master.h"
 #include "model/undo_history.h"
 #include "ui/dialogs.h"
@@ -25,7 +27,7 @@ std::string CsvNoTableText(const std::string& path) {
 bool CsvExportCommand(QWidget* parent, const clsRigQ5_Master& master, const QString& folder) {
     const QString name = Dialogs().SaveFileName(
         parent, folder.isEmpty() ? QStringLiteral("channels.csv") : folder + "/channels.csv",
-        QString::fromLatin1(kCsvFilter));
+        QString::fromLatin1(kCsvFilter), QCoreApplication::translate("frmMain", "Export CSV"));
     if (name.isEmpty()) return false;
     const std::string path = name.toStdString();
     const int code = ExportMemoryCsvFile(master, path);
@@ -38,7 +40,9 @@ bool CsvExportCommand(QWidget* parent, const clsRigQ5_Master& master, const QStr
 
 bool CsvImportCommand(QWidget* parent, clsRigQ5_Master& master, UndoHistory* history,
                       const QString& folder) {
-    const QString name = Dialogs().OpenFileName(parent, folder, QString::fromLatin1(kCsvFilter));
+    const QString name =
+        Dialogs().OpenFileName(parent, folder, QString::fromLatin1(kCsvFilter),
+                               QCoreApplication::translate("frmMain", "Import CSV"));
     if (name.isEmpty()) return false;
     const std::string path = name.toStdString();
     CsvImportResult result;

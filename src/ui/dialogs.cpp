@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include "ui/dialog_place.h"
+
 namespace {
 // The keyboard focus goes back where it was when a modal dialog closes:
 // some window managers give the activation back to the main window without
@@ -55,7 +57,17 @@ int QtDialogService::MessageBox(QWidget* parent, const QString& text, const QStr
             break;
     }
     {
+        // Laid out at its final size first, then centred over the window it
+        // belongs to and kept on the screen: placed before its size is known,
+        // a box lands off the middle.
         const FocusReturn focus;
+        QWidget* owner = parent ? parent->window() : nullptr;
+        if (owner && owner->isVisible()) {
+            box.setWindowModality(Qt::ApplicationModal);
+            box.show();
+            CentreDialogOver(box, *owner);
+            KeepDialogOnScreen(box);
+        }
         box.exec();
     }
     auto* clicked = box.clickedButton();
@@ -71,15 +83,15 @@ int QtDialogService::MessageBox(QWidget* parent, const QString& text, const QStr
     }
 }
 
-QString QtDialogService::OpenFileName(QWidget* parent, const QString& folder,
-                                      const QString& filter) {
+QString QtDialogService::OpenFileName(QWidget* parent, const QString& folder, const QString& filter,
+                                      const QString& title) {
     const FocusReturn focus;
-    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
 
 QString QtDialogService::SaveFileName(QWidget* parent, const QString& suggestedPath,
-                                      const QString& filter) {
-    QFileDialog dialog(parent, QString(), suggestedPath, filter);
+                                      const QString& filter, const QString& title) {
+    QFileDialog dialog(parent, title, suggestedPath, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // A name typed without an extension gets the one of the filter: ".acf"
@@ -123,6 +135,10 @@ DialogService& Dialogs() {
 
 void SetDialogs(DialogService* service) {
     current = service;
+}
+
+bool DialogService::OpenLink(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
 }
 
 bool DialogService::OpenFolder(const QString& path) {

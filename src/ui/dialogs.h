@@ -27,11 +27,13 @@ class DialogService {
     virtual int MessageBox(QWidget* parent, const QString& text, const QString& title,
                            MsgButtons buttons, MsgIcon icon) = 0;
 
-    // Open and save dialogs; an empty result means the user cancelled.
-    // The save dialog asks before overwriting an existing file.
-    virtual QString OpenFileName(QWidget* parent, const QString& folder, const QString& filter) = 0;
+    // Open and save dialogs, titled for the command ("Export PDF"); an
+    // empty result means the user cancelled. The save dialog asks before
+    // overwriting an existing file.
+    virtual QString OpenFileName(QWidget* parent, const QString& folder, const QString& filter,
+                                 const QString& title) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& suggestedPath,
-                                 const QString& filter) = 0;
+                                 const QString& filter, const QString& title) = 0;
 
     // Shows one of the program's dialogs modally; returns when it is hidden.
     virtual int ShowModal(QDialog& dialog) = 0;
@@ -42,6 +44,8 @@ class DialogService {
 
     // Shows a folder in the desktop's file manager; False when none could.
     virtual bool OpenFolder(const QString& path);
+    // Opens a web address in the desktop's browser; False when none could.
+    virtual bool OpenLink(const QString& url);
 };
 
 // The Qt dialogs.
@@ -49,9 +53,10 @@ class QtDialogService : public DialogService {
   public:
     int MessageBox(QWidget* parent, const QString& text, const QString& title, MsgButtons buttons,
                    MsgIcon icon) override;
-    QString OpenFileName(QWidget* parent, const QString& folder, const QString& filter) override;
-    QString SaveFileName(QWidget* parent, const QString& suggestedPath,
-                         const QString& filter) override;
+    QString OpenFileName(QWidget* parent, const QString& folder, const QString& filter,
+                         const QString& title) override;
+    QString SaveFileName(QWidget* parent, const QString& suggestedPath, const QString& filter,
+                         const QString& title) override;
     int ShowModal(QDialog& dialog) override;
     bool PrintDialog(QWidget* parent, QPrinter& printer) override;
 };

@@ -39,6 +39,7 @@ class EditCommands {
     // The window that owns the dialogs and message boxes and that they are
     // centred over (the main window); null places them freely.
     void Window(QWidget* window) { window_ = window; }
+    QWidget* Window() const { return window_; }
     // Every command that may change the document becomes one step of this
     // history (none: nullptr).
     void History(UndoHistory* history) { history_ = history; }

@@ -117,6 +117,7 @@ const std::pair<const char*, const char*> kIndex[] = {
     {"Delete", "editing.html#commands"},
     {"Differences between two files", "files.html#compare"},
     {"Demo receiver (--demo)", "setup.html#demo"},
+    {"Detect cable", "serial.html#devices"},
     {"Device of a COM slot", "serial.html#slots"},
     {"Devices... (COM Port menu)", "serial.html#slots"},
     {"dialout group", "serial.html#dialout"},

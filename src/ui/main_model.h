@@ -153,6 +153,11 @@ class MainWindowModel {
     virtual int ShiftBlock(int key, int first, int last, int delta) {
         return first == last ? ShiftChannel(key, first, delta) : -1;
     }
+    // Why such a drop is refused; empty when it is not, or nothing to say.
+    virtual std::string DropRefusedText(int /*srcKey*/, int /*srcRow*/, int /*dstKey*/,
+                                        int /*dstRow*/, bool /*keepSource*/) const {
+        return {};
+    }
     // Edit > Move Up / Move Down: the channel at a row changes places with
     // its neighbour (delta -1 or +1) in one undo step; the row it went to,
     // or -1 when nothing changed.

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "app/common.h"
 #include "ui/caption.h"
@@ -266,6 +267,12 @@ void frmMain::LoadSettings(const MainSettings& s) {
         resize(p.normal.width, p.normal.height);
     treeWidth_ = s.treeViewWidth;
     for (int i = 0; i < int(s.cellWidth.size()); ++i) itemWidth_[i] = s.cellWidth[i];
+    // The first window shows a memory bank whole, where the screen allows.
+    if (s.placement.state < 0 && screen) {
+        const int room = screen->availableGeometry().right() - p.normal.left;
+        const int wanted = std::min(BankListWidth(), room);
+        if (wanted > width()) resize(wanted, height());
+    }
     grid_SetColumns();
     DispChList();
     AdjustPortMarks();

@@ -215,6 +215,12 @@ class frmMain : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A grid column's width in pixels: the user's for the item, else the
+    // width of its title (trailing blanks included).
+    int ColumnPixels(int item, const QString& title) const;
+    // The window width that shows the tree and every column of a memory
+    // bank side by side.
+    int BankListWidth() const;
     void BuildMenus();
     void BuildToolbar();
     QAction* AddItem(QMenu* menu, const QString& name, const QString& text,
@@ -275,6 +281,8 @@ class frmMain : public QMainWindow {
     // A press inside a block keeps the block for a drag; a release without
     // a drag then puts the cursor on that row.
     bool pressInBlock_ = false;
+    // The status bar's word on a refused drop, cleared over a good target.
+    QString dropNote_;
 
     std::array<QAction*, 21> file_{};
     std::array<QAction*, 22> edit_{};

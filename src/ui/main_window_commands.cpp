@@ -88,7 +88,7 @@ void frmMain::FileCommand(int index) {
             }
             break;
         case 1: {
-            const QString name = Dialogs().OpenFileName(this, CurDir(), filter);
+            const QString name = Dialogs().OpenFileName(this, CurDir(), filter, tr("Open"));
             if (!name.isEmpty()) OpenChosenFile(name);
             break;
         }
@@ -106,7 +106,7 @@ void frmMain::FileCommand(int index) {
         }
         case 3: {
             const QString suggested = QDir(CurDir()).filePath(FileTitle());
-            const QString name = Dialogs().SaveFileName(this, suggested, filter);
+            const QString name = Dialogs().SaveFileName(this, suggested, filter, tr("Save As"));
             if (!name.isEmpty()) save(name);
             break;
         }
@@ -151,7 +151,7 @@ void frmMain::FileCommand(int index) {
             break;
         }
         case 20: {
-            const QString name = Dialogs().OpenFileName(this, CurDir(), filter);
+            const QString name = Dialogs().OpenFileName(this, CurDir(), filter, tr("Compare With"));
             if (!name.isEmpty()) CompareWithFile(name);
             break;
         }
@@ -197,10 +197,8 @@ void frmMain::CompareWithFile(const QString& path) {
         return;
     }
     frmCompare& window = CompareWindow();
-    window.SetDifferences(FileTitle(), other, differences);
-    window.show();
-    window.raise();
-    window.activateWindow();
+    window.SetDifferences(FileTitle(), radio_->EditOn(), other, differences);
+    window.ShowBeside(*this);
 }
 
 frmCompare& frmMain::CompareWindow() {

@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -25,6 +26,7 @@
 #include "model/grid_edit.h"
 #include "model/grid_texts.h"
 #include "ui/main_window.h"
+#include "ui/placement.h"
 
 namespace {
 // A channel row on its way from the grid: "process id/window/key/row".
@@ -112,6 +114,25 @@ void frmMain::grid_Init() {
     mfgCh_->setEnabled(true);
 }
 
+int frmMain::ColumnPixels(int item, const QString& title) const {
+    if (item >= 0 && item < kNumItems && item != clsRigQ5_Ch::kItemLast && itemWidth_[item] >= 1)
+        return TwipsToPixels(itemWidth_[item], TwipsPerPixelX());
+    // The title with its trailing blanks gives the column's width.
+    const QFontMetrics fm(mfgCh_->horizontalHeader()->font());
+    return fm.horizontalAdvance(title) + 2 * fm.averageCharWidth();
+}
+
+int frmMain::BankListWidth() const {
+    const int listType = clsRigQ5_Master::kListMemory;
+    int width = 0;
+    for (int c = 0; c < model_->NumItemOfChListType(listType); ++c) {
+        const int item = model_->ItemNoOfChListType(listType, c);
+        width += ColumnPixels(item, QString::fromStdString(model_->ChItemName(item)));
+    }
+    width += style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * mfgCh_->frameWidth();
+    return width + TwipsToPixels(treeWidth_ + kSeparatorGap + kLayoutMargin, TwipsPerPixelX());
+}
+
 void frmMain::grid_SetColumns() {
     const bool updates = mfgCh_->updatesEnabled();
     mfgCh_->setUpdatesEnabled(false);
@@ -122,18 +143,13 @@ void frmMain::grid_SetColumns() {
         const int rows = std::max(model_->NumChOfChListType(listType), 0);
         mfgCh_->setColumnCount(columns);
         mfgCh_->setRowCount(rows);
-        const QFontMetrics fm(mfgCh_->horizontalHeader()->font());
         for (int c = 0; c < columns; ++c) {
             const int item = model_->ItemNoOfChListType(listType, c);
             const QString title = QString::fromStdString(model_->ChItemName(item));
             auto* h = new QTableWidgetItem(title.trimmed());
             h->setTextAlignment(c == 0 ? Qt::AlignCenter : (Qt::AlignRight | Qt::AlignVCenter));
             mfgCh_->setHorizontalHeaderItem(c, h);
-            // The title with its trailing blanks gives the column's width.
-            mfgCh_->setColumnWidth(c, fm.horizontalAdvance(title) + 2 * fm.averageCharWidth());
-            if (item >= 0 && item < kNumItems && item != clsRigQ5_Ch::kItemLast &&
-                itemWidth_[item] >= 1)
-                mfgCh_->setColumnWidth(c, TwipsToPixels(itemWidth_[item], TwipsPerPixelX()));
+            mfgCh_->setColumnWidth(c, ColumnPixels(item, title));
         }
         // A screen reader names the grid after the list it shows.
         mfgCh_->setAccessibleName(
@@ -537,9 +553,20 @@ bool frmMain::ChannelDragEvent(QWidget* viewport, QEvent* event) {
         return true;
     }
     if (!allowed) {
+        // Say why, lest the drop seem to fail for no reason.
+        const std::string why =
+            dstKey < 0 ? std::string()
+                       : model_->DropRefusedText(srcKey, srcRow, dstKey, grid ? dstRow : -1, keep);
+        if (!why.empty()) {
+            dropNote_ = QString::fromStdString(why);
+            statusBar()->showMessage(dropNote_);
+        }
         de->ignore();
         return true;
     }
+    if (!dropNote_.isEmpty() && statusBar()->currentMessage() == dropNote_)
+        statusBar()->clearMessage();
+    dropNote_.clear();
     de->setDropAction(keep ? Qt::CopyAction : Qt::MoveAction);
     de->accept();
     if (type == QEvent::Drop) {

@@ -177,6 +177,12 @@ bool MasterWindowModel::DropAllowed(int srcKey, int srcRow, int dstKey, int dstR
     return edit_.DropAllowed(srcKey, srcRow, dstKey, dstRow, keepSource);
 }
 
+std::string MasterWindowModel::DropRefusedText(int srcKey, int srcRow, int dstKey, int dstRow,
+                                               bool keepSource) const {
+    return edit_.Grid().DropRefusedText(srcKey, srcRow, dstKey, dstRow, keepSource,
+                                        TreeKeyCaption(master_, dstKey));
+}
+
 int MasterWindowModel::DropChannel(int srcKey, int srcRow, int dstKey, int dstRow,
                                    bool keepSource) {
     return edit_.Drop(srcKey, srcRow, dstKey, dstRow, keepSource);
@@ -256,7 +262,10 @@ bool MasterWindowModel::CompareWith(const std::string& path,
     DocumentCopy other(master_);
     const int code = LoadDocumentCopy(other, path);
     if (code != kAcfOk) {
-        MsgBoxOk(AcfFileErrorMessage(code, path), QApplication::activeWindow());
+        // Right after the file dialog no window may be active yet: a box
+        // without its window lands wherever the window system puts it.
+        QWidget* owner = QApplication::activeWindow();
+        MsgBoxOk(AcfFileErrorMessage(code, path), owner ? owner : edit_.Window());
         return false;
     }
     differences = ImageDifferences(master_, other.master);

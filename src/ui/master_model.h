@@ -78,6 +78,8 @@ class MasterWindowModel : public MainWindowModel {
                           bool keepSource) const override;
     int DropBlock(int srcKey, int first, int last, int dstKey, int dstRow,
                   bool keepSource) override;
+    std::string DropRefusedText(int srcKey, int srcRow, int dstKey, int dstRow,
+                                bool keepSource) const override;
     bool CanShiftChannel(int key, int row, int delta) const override;
     int ShiftChannel(int key, int row, int delta) override;
     bool CanShiftBlock(int key, int first, int last, int delta) const override;

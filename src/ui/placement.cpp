@@ -107,3 +107,17 @@ PlaceRect CentreOver(const PlaceRect& owner, std::int32_t width, std::int32_t he
     r.height = height;
     return r;
 }
+
+PlaceRect BesideOwner(const PlaceRect& owner, std::int32_t width, std::int32_t height,
+                      std::int32_t screenWidth, std::int32_t screenHeight) {
+    const std::int64_t right = static_cast<std::int64_t>(owner.left) + owner.width;
+    PlaceRect r{0, owner.top, width, height};
+    if (right + width <= screenWidth)
+        r.left = Clamp32(right);
+    else if (static_cast<std::int64_t>(owner.left) - width >= 0)
+        r.left = Clamp32(static_cast<std::int64_t>(owner.left) - width);
+    else
+        r = {owner.left, Clamp32(static_cast<std::int64_t>(owner.top) + owner.height), width,
+             height};
+    return KeepOnScreen(r, screenWidth, screenHeight);
+}

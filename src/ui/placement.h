@@ -75,3 +75,10 @@ PlaceRect KeepOnScreen(const PlaceRect& dialog, std::int32_t screenWidth,
 
 // Top left corner that centres a dialog of the given size over an owner.
 PlaceRect CentreOver(const PlaceRect& owner, std::int32_t width, std::int32_t height);
+
+// Where a window that accompanies the owner goes (a list that points into
+// the owner's grid): beside it on the right where the screen has room, else
+// on its left, else below it; always kept on the screen. All rectangles are
+// relative to the screen's free area.
+PlaceRect BesideOwner(const PlaceRect& owner, std::int32_t width, std::int32_t height,
+                      std::int32_t screenWidth, std::int32_t screenHeight);

@@ -11,6 +11,7 @@
 #include "clone/qt/qt_serial_line.h"
 #include "model/master_profile.h"
 #include "sim/qt/demo_receiver.h"
+#include "ui/cable_detect.h"
 #include "ui/caption.h"
 #include "ui/clone_progress.h"
 #include "ui/com_devices_dialog.h"
@@ -191,6 +192,12 @@ void Csq5Program::ShowSetup() {
         return clone_.LastCloneError() ? 1 : 0;
     };
     setup_ = new frmSetup(window_, identify);
+    setup_->CableHooks([this](int port) { return QString::fromStdString(ComDeviceOf(port)); },
+                       [this](int port, const QString& device) {
+                           std::map<int, std::string> devices = comDevices_;
+                           devices[port] = device.toStdString();
+                           ComDevices(devices);
+                       });
     // Its failures are reported over it, not over the hidden main window.
     ui_.StandIn(setup_);
     setup_->adjustSize();
@@ -222,8 +229,9 @@ std::string Csq5Program::ComDeviceOf(int slot) const {
 }
 
 void Csq5Program::AssignComDevices() {
-    frmComDevices dialog(FoundSerialPorts(), &window_);
+    frmComDevices dialog(SerialPortsNow(), &window_);
     dialog.Devices(comDevices_);
+    dialog.DetectSlot(window_.ComPortNo());
     std::map<int, std::pair<QString, QString>> inUse;
     for (int slot = 1; slot <= kNumComSlots; ++slot)
         inUse[slot] = {QString::fromStdString(ComDeviceOf(slot)),

@@ -25,7 +25,7 @@ bool ReportExportPdfCommand(QWidget* parent, const clsRigQ5_Master& master,
     const QString suggested = QString::fromStdString(ReportPdfName(fileTitle));
     const QString name = Dialogs().SaveFileName(
         parent, folder.isEmpty() ? suggested : QDir(folder).filePath(suggested),
-        QString::fromLatin1(kPdfFilter));
+        QString::fromLatin1(kPdfFilter), QCoreApplication::translate("frmMain", "Export PDF"));
     if (name.isEmpty()) return false;
     const std::string path = name.toStdString();
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/common.h"
+#include "ui/cable_detect.h"
 #include "ui/caption.h"
 #include "ui/clone_progress.h"
 #include "ui/dialog_place.h"
@@ -97,10 +98,16 @@ frmSetup::frmSetup(frmMain& main, InitialIdentification identify, QWidget* paren
     connect(cmdOk_, &QPushButton::clicked, this, [this] { cmdSetup_Ok_Click(); });
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { cmdSetup_Cancel_Click(); });
 
+    // Beside OK and Cancel: the device found, with its long description,
+    // needs the width, and the dialog no more height.
+    detect_ = new CableDetect(QStringLiteral("cmdSetup_Detect"), this);
+    connect(detect_, &CableDetect::found, this, &frmSetup::CableFound);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOk_);
-    buttons->addWidget(cmdCancel_);
+    buttons->addWidget(detect_, 1);
+    buttons->addWidget(cmdOk_, 0, Qt::AlignTop);
+    buttons->addWidget(cmdCancel_, 0, Qt::AlignTop);
+    QWidget::setTabOrder(cboComPort_, detect_);
+    QWidget::setTabOrder(detect_, cmdOk_);
     auto* grid = new QGridLayout(this);
     grid->addWidget(fraText, 0, 0);
     grid->addWidget(fraMain, 0, 1);
@@ -124,6 +131,8 @@ void frmSetup::cmdSetup_Ok_Click() {
     if (running_ || unloaded_) return;
     running_ = true;
     const int port = cboComPort_->currentIndex() + 1;
+    if (!cable_.isEmpty() && assign_) assign_(port, cable_);
+    cable_.clear();
     main_.LastCloneError(false);
     frmCloneProgress& progress = main_.CloneProgress();
     progress.adjustSize();
@@ -143,6 +152,27 @@ void frmSetup::cmdSetup_Ok_Click() {
     else {
         ShowPortDevices();
     }
+}
+
+void frmSetup::CableHooks(std::function<QString(int)> deviceOf,
+                          std::function<void(int, const QString&)> assign) {
+    deviceOf_ = std::move(deviceOf);
+    assign_ = std::move(assign);
+}
+
+void frmSetup::CableFound(const QString& path, const QString& description) {
+    const QString found =
+        description.isEmpty() ? path : path + QStringLiteral(" (") + description + ')';
+    for (int port = 1; port <= kNumPorts && deviceOf_; ++port) {
+        if (deviceOf_(port) == path) {
+            cable_.clear();
+            cboComPort_->setCurrentIndex(port - 1);
+            detect_->Note(tr("Found %1: COM%2 opens it.").arg(found).arg(port));
+            return;
+        }
+    }
+    cable_ = path;
+    detect_->Note(tr("Found %1: OK makes it the device of the COM port chosen.").arg(found));
 }
 
 void frmSetup::cmdSetup_Cancel_Click() {

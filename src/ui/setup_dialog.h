@@ -6,13 +6,16 @@
 // the version and rebuilds the initial image. On success the port becomes
 // the main window's port and the channel lists are rebuilt for the version;
 // on failure (reported by the clone failure message) the dialog stays open
-// for another try. Cancel skips the setup and changes nothing: the data can
+// for another try. "Detect cable" finds the cable's device while the user
+// plugs it in and chooses the port that opens it, or gives it to the chosen
+// port at OK. Cancel skips the setup and changes nothing: the data can
 // be edited, but not cloned. Either way the main window is shown next.
 
 #include <QDialog>
 #include <QString>
 #include <functional>
 
+class CableDetect;
 class QComboBox;
 class QPlainTextEdit;
 class QPushButton;
@@ -32,6 +35,12 @@ class frmSetup : public QDialog {
     // The instructions, lines ended by CR LF.
     static QString SetupText();
 
+    // "Detect cable": deviceOf tells which device a COM port (1..4) opens;
+    // assign gives a port a device of its own (stored in the profile).
+    void CableHooks(std::function<QString(int port)> deviceOf,
+                    std::function<void(int port, const QString& device)> assign);
+    CableDetect& Detect() const { return *detect_; }
+
     void cmdSetup_Ok_Click();
     void cmdSetup_Cancel_Click();
     // The port list's entries with each slot's device, as the COM Port
@@ -45,6 +54,7 @@ class frmSetup : public QDialog {
 
   private:
     void Form_Unload();
+    void CableFound(const QString& path, const QString& description);
 
     frmMain& main_;
     InitialIdentification identify_;
@@ -52,6 +62,11 @@ class frmSetup : public QDialog {
     QComboBox* cboComPort_;
     QPushButton* cmdOk_;
     QPushButton* cmdCancel_;
+    CableDetect* detect_;
+    std::function<QString(int)> deviceOf_;
+    std::function<void(int, const QString&)> assign_;
+    // A cable found that no port opens yet: the chosen port gets it at OK.
+    QString cable_;
     bool unloaded_ = false;
     bool running_ = false;
 };

@@ -80,7 +80,7 @@ void SingleInstance::Serve(QLocalSocket* socket) {
         QString path;
         if (line.endsWith('\n'))
             path = QString::fromUtf8(QByteArray::fromPercentEncoding(line.chopped(1)));
-        const bool take = IsDataFile(path);
+        const bool take = IsRequestPath(path);
         socket->write(take ? kTaken : kRefused);
         socket->disconnectFromServer();
         if (take) emit fileRequested(QFileInfo(path).absoluteFilePath());
@@ -101,8 +101,6 @@ bool SingleInstance::HandOver(const QString& dataFile, int timeoutMs) const {
     return socket.readLine(kTaken.size() + 1) == kTaken;
 }
 
-bool SingleInstance::IsDataFile(const QString& path) {
-    if (path.isEmpty() || !QDir::isAbsolutePath(path)) return false;
-    const QFileInfo info(path);
-    return info.isFile() && info.suffix().compare(QStringLiteral("acf"), Qt::CaseInsensitive) == 0;
+bool SingleInstance::IsRequestPath(const QString& path) {
+    return !path.isEmpty() && QDir::isAbsolutePath(path);
 }

@@ -9,8 +9,9 @@
 // A data file opened from the file manager while CS-Q5 runs starts a
 // second copy with the file's name. That copy hands the name to the first
 // over a local socket beside the lock (only the same user may connect) and
-// ends; the first opens it. The first copy takes nothing but the path of an
-// existing data file, and answers whether it took it.
+// ends; the first opens it. The first copy takes any full path and answers
+// that it took it; a file it cannot open is reported in its window with the
+// message File > Open gives ("Cannot open file."), where the user looks.
 
 #include <QLockFile>
 #include <QObject>
@@ -45,12 +46,12 @@ class SingleInstance : public QObject {
     // or does not listen.
     bool HandOver(const QString& dataFile, int timeoutMs = kHandOverTimeoutMs) const;
 
-    // What the first copy takes: an absolute path naming an existing
-    // regular file with the data files' extension ".acf" (any letter case).
-    static bool IsDataFile(const QString& path);
+    // What the first copy takes: an absolute path. Whether it names a data
+    // file is for the window to find out, as for File > Open.
+    static bool IsRequestPath(const QString& path);
 
   signals:
-    // A later start asked to open this data file (absolute, existing).
+    // A later start asked to open this file (an absolute path).
     void fileRequested(const QString& path);
 
   private:

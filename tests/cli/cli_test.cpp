@@ -106,6 +106,7 @@ TEST_F(CliChannelsTest, EveryCommandAnswersOnItsStreamWithItsExitStatus) {
         {{"info", "--port", "COM1", "--show"}, 2, "", "info takes no --show"},
         {{"setup", "--show", "--port", "COM1"}, 2, "", "setup --show takes no --port"},
         {{"backups", file}, 2, "", "backups: unexpected argument"},
+        {{"ports", file}, 2, "", "ports: unexpected argument"},
         // Results on stdout.
         {{"check", file}, 0, "", ""},
         {{"show", file},
@@ -119,6 +120,8 @@ TEST_F(CliChannelsTest, EveryCommandAnswersOnItsStreamWithItsExitStatus) {
         {{"find", file, "RPT"}, 0, "BankH\t49\t 439.500000\t", ""},
         {{"find", file, "nowhere"}, 1, "", "Cannot find \"nowhere\".\n"},
         {{"diff", file, file}, 0, "", ""},
+        // The serial devices and the slot of each; COM3's own device is none.
+        {{"ports"}, 0, "COM3\t" + absent + "\tnot found among the serial ports\n", ""},
         // The stored version as the options the simulator takes.
         {{"setup", "--show"},
          0,

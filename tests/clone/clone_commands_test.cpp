@@ -135,7 +135,11 @@ TEST(CloneCommands, AFailedOrCancelledCommandLeavesTheDocumentAsItWas) {
         // The receive buffer overflowed (even if all data came), or the
         // device went away.
         {kRead, {}, none, [](Rig& t) { t.com.OnOverflow(); }, "COM buffer Overflow."},
-        {kRead, {}, none, [](Rig& t) { t.com.OnDeviceLost(); }, "Cannot access COM 1."},
+        {kRead,
+         {},
+         none,
+         [](Rig& t) { t.com.OnDeviceLost(); },
+         "Cannot access COM 1.\r\nThe receiver or the cable stopped answering"},
         {kWrite, {.fault = SimFault::WriteFailed}, none, none, "Cannot write cloning data."},
         // What the line tells of its failed open reaches the message.
         {CloneCommand::InitialSetup,

@@ -83,7 +83,10 @@ TEST(CloneFailureText, TheFirstCauseThatAppliesNamesTheFailure) {
                                                     "is set for it, and the system has no serial "
                                                     "port for it."},
         {{true, false, 0, 6, 1, "/dev/pts/3", "", "", false, "/dev/pts/3", Fault::Lost},
-         Text("Cannot access /dev/pts/3.", kA)},
+         // A device lost during the operation says so under the first line.
+         Text("Cannot access /dev/pts/3.\r\nThe receiver or the cable stopped answering during "
+              "the operation.",
+              kA)},
         // The port opened, but the cable did not echo.
         {{false, false, 1, 0, 1, "", "", "", false, "/dev/ttyS0"},
          Text("Cannot access COM port.", kA) + "\r\n\r\nCOM 1 is /dev/ttyS0: nothing sent came "

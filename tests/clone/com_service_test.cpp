@@ -2,8 +2,10 @@
 #include "clone/com_service.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -166,4 +168,39 @@ TEST(ComPorts, OnlyAGroupThatGrantsTheDeviceIsOneToJoin) {
     };
     for (const auto& [device, joinable] : cases)
         EXPECT_EQ(JoinableGroup(device, kUser), joinable) << std::oct << device.mode;
+}
+
+TEST(ComPorts, TheCableIsTheDeviceThatAppearsWhileTheUserPlugsItIn) {
+    // Each step: the devices listed, and the device taken for the cable.
+    CableWatch watch({"/dev/ttyS0", "/dev/ttyUSB0"});
+    const std::pair<std::vector<std::string>, std::string> steps[] = {
+        {{"/dev/ttyUSB0", "/dev/ttyS0"}, ""},              // nothing new yet
+        {{"/dev/ttyS0"}, ""},                              // the cable pulled out...
+        {{"/dev/ttyS0", "/dev/ttyUSB0"}, "/dev/ttyUSB0"},  // ...and plugged in again
+        {{"/dev/ttyS0", "/dev/ttyUSB0"}, ""},              // found once
+        {{"/dev/ttyS1", "/dev/ttyACM0", "/dev/ttyS0", "/dev/ttyUSB0"}, "/dev/ttyACM0"},
+    };
+    for (const auto& [listed, cable] : steps) EXPECT_EQ(watch.Look(listed), cable);
+}
+
+TEST(ComPorts, TheSystemsNameOfADeviceAndTheSlotsOfEachPortAreListed) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("csq5-by-id-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "by-id");
+    std::ofstream(dir / "ttyUSB0").put('x');
+    fs::create_symlink("../ttyUSB0", dir / "by-id" / "usb-FTDI_FT232R_A10K-if00-port0");
+    fs::create_symlink("../ttyUSB9", dir / "by-id" / "usb-gone-if00-port0");  // dangling
+    const std::string byId = (dir / "by-id").string();
+    EXPECT_EQ(SerialByIdName((dir / "ttyUSB0").string(), byId), "usb-FTDI_FT232R_A10K-if00-port0");
+    EXPECT_EQ(SerialByIdName((dir / "ttyS0").string(), byId), "");
+    EXPECT_EQ(SerialByIdName((dir / "ttyUSB0").string(), (dir / "none").string()), "");
+    fs::remove_all(dir);
+
+    const std::vector<FoundPort> found = {
+        {"/dev/ttyUSB0", "FT232R"}, {"/dev/ttyS0", ""}, {"/dev/ttyS1", "ttyS1"}};
+    EXPECT_EQ(SerialPortLines(found, {{2, "/dev/ttyUSB0"}, {4, "/tmp/rxq5"}}),
+              (std::vector<std::string>{"COM1,COM2\t/dev/ttyUSB0\tFT232R", "-\t/dev/ttyS0\t",
+                                        "COM3\t/dev/ttyS1\tttyS1",
+                                        "COM4\t/tmp/rxq5\tnot found among the serial ports"}));
 }

@@ -136,7 +136,21 @@ for c in $help_commands; do
     echo "$described" | grep -qx "$c" || fail "csq5-cli(1) does not describe the command $c"
     echo "$described" | grep -qx "synopsis:$c" || fail "csq5-cli(1) has no synopsis of $c"
 done
-for program in csq5-cli csq5-sim; do
+programs="csq5-cli csq5-sim"
+if [ -x "$bin/csq5" ]; then
+    programs="$programs csq5"
+    # Help and version need no display; an unknown option is a usage error.
+    env -u DISPLAY -u WAYLAND_DISPLAY "$bin/csq5" --help | grep -q "^Usage: csq5 " ||
+        fail "csq5 --help printed no usage"
+    version=$("$bin/csq5-cli" --version)
+    [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$bin/csq5" --version)" = "csq5 ${version#* }" ] ||
+        fail "csq5 --version does not print the version"
+    status=0
+    QT_QPA_PLATFORM=offscreen "$bin/csq5" --foo 2>"$work/usage.txt" >/dev/null || status=$?
+    [ $status = 2 ] && grep -q "unknown option '--foo'" "$work/usage.txt" ||
+        fail "csq5 --foo is no usage error (exit 2)"
+fi
+for program in $programs; do
     page=$(man_text "$program.1")
     for option in $("$bin/$program" --help | grep -oE -- '--[a-z]+( [a-z]+-[a-z]+)?' | sort -u |
         sed 's/ /:/'); do

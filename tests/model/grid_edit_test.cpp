@@ -99,6 +99,29 @@ TEST(GridEdit, DeleteInsertAndMoveShiftOnlyWithinTheGroup) {
     EXPECT_EQ(G::MovedToText(true, "Bank B", "01"), "Copied to Bank B, CH 01.");
 }
 
+TEST(GridEdit, ARefusedDropSaysWhy) {
+    const Doc d;
+    const struct {
+        int key, row, toKey, toRow;
+        bool keep;
+        std::string text;
+    } cases[] = {
+        {kKeyBankA, 4, kKeyBankC, -1, false, ""},  // taken
+        {kKeyBankA, 4, kKeyBankA, 4, false, ""},   // back onto itself
+        {kKeyBankA, 4, kKeyTv, -1, false,
+         "A channel is dropped onto a memory bank or a row, not onto X."},
+        {kKeyBankA, 4, kKeyBankA, -1, false, "The channel is in X already."},
+        {kKeyVfo, 0, kKeyBankC, -1, false, "X does not take this channel."},
+        {kKeyVfo, 1, kKeyVfo, 2, false, "This channel cannot be left blank: hold Ctrl to copy it."},
+        {kKeyVfo, 1, kKeyVfo, 2, true, ""},
+        {kKeyBankA, 20, kKeyBankC, -1, true, "A blank channel has nothing to move."},
+        {kKeyBankA, 4, kKeyTv, 0, true, "X does not take this channel."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(d.edit.DropRefusedText(c.key, c.row, c.toKey, c.toRow, c.keep, "X"), c.text)
+            << c.key << " " << c.row << " " << c.toKey << " " << c.toRow;
+}
+
 TEST(GridEdit, PasteAndMoveFollowTheCopyClasses) {
     Doc d;
     EXPECT_FALSE(d.edit.Enabled(G::kPaste, kKeyBankA, 4));  // nothing copied yet

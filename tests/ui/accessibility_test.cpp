@@ -93,7 +93,8 @@ struct Windows : Started {
         move.Prepare({QStringLiteral("Bank B")});
         bulk.Prepare(Master().MatrixObj(), QStringLiteral("Bank A 00-09"));
         fill.Prepare(Master().MatrixObj(), QStringLiteral("Bank C 00"), 50);
-        compare.SetDifferences("a.acf", "b.acf", {{3, 0, "Bank A", "00", "Frequency", "1", "2"}});
+        compare.SetDifferences("a.acf", false, "b.acf",
+                               {{3, 0, "Bank A", "00", "Frequency", "1", "2"}});
         W().CloneProgress().Label(QStringLiteral("Cannot access COM port."));
     }
     std::vector<QWidget*> All() {

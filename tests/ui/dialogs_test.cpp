@@ -15,6 +15,7 @@
 #include <map>
 
 #include "model/channel_texts.h"
+#include "ui/cable_detect.h"
 #include "ui/com_devices_dialog.h"
 #include "ui/edit_channel_dialog.h"
 #include "ui/edit_common_dialog.h"
@@ -403,7 +404,52 @@ class DialogsTest : public QObject {
         dialog.InUse({{1, {"/dev/pts/7", "demo receiver"}}, {2, {"/dev/ttyUSB0", ""}}});
         QCOMPARE(dialog.InUseLabel(1)->text(),
                  QStringLiteral("In use: /dev/pts/7  [demo receiver]"));
-        QVERIFY(dialog.InUseLabel(3)->text().contains("none"));
+        // Fewer ports than the slot's number is no "no serial port found".
+        QVERIFY(dialog.InUseLabel(3)->text().contains("none (1 serial port"));
+        frmComDevices none(std::vector<std::pair<QString, QString>>{});
+        none.InUse({});
+        QCOMPARE(none.InUseLabel(1)->text(), QStringLiteral("In use: none (no serial port found)"));
+    }
+
+    // Detect cable: the device that appears while the user plugs the cable
+    // in (or out and in again) goes to the port in use, or the setup picks
+    // the port that opens it already.
+    void DetectCablePicksTheDeviceThatAppeared() {
+        std::vector<std::pair<QString, QString>> listed = {{"/dev/ttyS0", ""}};
+        SetSerialPortsNow([&listed] { return listed; });
+        frmComDevices devices(SerialPortsNow());
+        devices.DetectSlot(2);
+        devices.Detect().Toggle();
+        devices.Detect().Look();  // nothing new yet
+        QVERIFY(devices.Detect().Waiting());
+        listed.push_back({"/dev/ttyUSB0", "FT232R USB UART; usb-FTDI_FT232R-if00-port0"});
+        devices.Detect().Look();
+        QVERIFY(!devices.Detect().Waiting());
+        QCOMPARE(devices.Devices(), (std::map<int, std::string>{{2, "/dev/ttyUSB0"}}));
+        QVERIFY(devices.Slot(4)->itemText(2).contains("usb-FTDI_FT232R"));  // the lists agree
+
+        FakeDialogs dialogs;
+        frmMain window;
+        std::vector<std::pair<int, QString>> assigned;
+        frmSetup setup(window, [](int) { return 0; });
+        setup.CableHooks(
+            [](int port) { return port == 3 ? QStringLiteral("/dev/ttyUSB0") : QString(); },
+            [&assigned](int port, const QString& device) { assigned.emplace_back(port, device); });
+        setup.show();
+        auto* port = List(setup, "cboSetup_ComPort");
+        for (const char* device : {"/dev/ttyUSB0", "/dev/ttyACM0"}) {
+            listed = {{"/dev/ttyS0", ""}};
+            setup.Detect().Toggle();
+            listed.push_back({device, ""});
+            setup.Detect().Look();
+        }
+        // ttyUSB0 was COM3's already; ttyACM0 becomes the chosen port's at OK.
+        QCOMPARE(port->currentIndex(), 2);
+        QVERIFY(assigned.empty());
+        port->setCurrentIndex(1);
+        Click(setup, "cmdSetup_Ok");
+        QCOMPARE(assigned, (std::vector<std::pair<int, QString>>{{2, "/dev/ttyACM0"}}));
+        SetSerialPortsNow(nullptr);
     }
 
     void DevicesAssignedToTheSlotsAreShownAndStored() {

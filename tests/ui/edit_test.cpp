@@ -328,6 +328,7 @@ class EditTest : public QObject {
         QCOMPARE(r.p->History().UndoCount(), std::size_t(3));
         const ByteStr moved = r.Image();
         QVERIFY(!DragAndDrop(tree, NodePoint(r, kKeyPScan), r.W().ChannelDragData(kKeyBankC, 0)));
+        QVERIFY(Status(r).startsWith("A channel is dropped onto a memory bank or a row, not onto"));
         auto* foreign = new QMimeData;
         foreign->setData(QStringLiteral("application/x-csq5-channel"), "1/2/3/20");
         QVERIFY(!DragAndDrop(tree, NodePoint(r, kKeyBankB), foreign));
@@ -460,6 +461,7 @@ class EditTest : public QObject {
         Started r;
         r.dialogs.saveNames = {r.Path("channels.pdf")};
         r.W().mnuFile_Click(kExportPdf);
+        QCOMPARE(r.dialogs.fileDialogTitles, QStringList{"Export PDF"});
         r.dialogs.onPrint = [&r](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(r.Path("printed.pdf"));

@@ -43,10 +43,13 @@ class FakeDialogs : public DialogService {
         }
         return buttons == MsgButtons::Ok ? kMsgOk : kMsgCancel;
     }
-    QString OpenFileName(QWidget*, const QString&, const QString&) override {
+    QStringList fileDialogTitles;  // of the open and save dialogs, in order
+    QString OpenFileName(QWidget*, const QString&, const QString&, const QString& title) override {
+        fileDialogTitles << title;
         return Pop(openNames);
     }
-    QString SaveFileName(QWidget*, const QString&, const QString&) override {
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString& title) override {
+        fileDialogTitles << title;
         ++saveCalls;
         return Pop(saveNames);
     }
@@ -55,6 +58,12 @@ class FakeDialogs : public DialogService {
     bool OpenFolder(const QString& path) override {
         openedFolders << path;
         return fileManager;
+    }
+    QStringList openedLinks;
+    bool browser = true;  // False: no browser could open a link
+    bool OpenLink(const QString& url) override {
+        openedLinks << url;
+        return browser;
     }
     int ShowModal(QDialog& dialog) override {
         shownDialogs << dialog.objectName();

@@ -9,11 +9,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "fake_dialogs.h"
 #include "ui/about_box.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
@@ -121,7 +123,19 @@ class HelpTest : public QObject {
         frmAbout about;
         auto* licence = about.findChild<QLabel*>("lblAbout_Licence");
         QVERIFY(licence->text().contains(QLatin1String("https://www.gnu.org/licenses/gpl-3.0")));
-        QVERIFY(licence->openExternalLinks());
+        // The link opens the browser, or the licence's text where none starts.
+        FakeDialogs fake;
+        QString shown;
+        fake.onShowModal = [&shown](QDialog& d) {
+            shown = d.findChild<QPlainTextEdit*>("txtLicence")->toPlainText();
+        };
+        for (const bool browser : {true, false}) {
+            fake.browser = browser;
+            emit licence->linkActivated(kLicenceUrl);
+            QCOMPARE(fake.shownDialogs, browser ? QStringList() : QStringList{"frmLicence"});
+        }
+        QCOMPARE(fake.openedLinks, QStringList(2, kLicenceUrl));
+        QVERIFY(shown.contains("GNU GENERAL PUBLIC LICENSE") && shown.contains("Version 3"));
     }
 };
 

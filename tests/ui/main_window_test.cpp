@@ -155,6 +155,19 @@ class MainWindowTest : public QObject {
             QVERIFY2(stored.contains(line), line.constData());
     }
 
+    // The first window shows every column of a memory bank beside the tree
+    // (Mode and TS were cut off at 840 pixels), where the screen has room.
+    void TheFirstWindowShowsEveryColumnOfABank() {
+        Run r(kVersion0);
+        r.p->Start({});
+        r.At(kKeyBankA, 0);
+        QVERIFY(QTest::qWaitForWindowExposed(&r.W()));
+        // No column to scroll to, unless the window reaches the screen's edge.
+        const QRect screen = r.W().screen()->availableGeometry();
+        QVERIFY(r.Grid()->horizontalScrollBar()->maximum() == 0 ||
+                r.W().geometry().right() >= screen.right() - 1);
+    }
+
     void TheSeparatorDragStopsShortOfTheWindowEdge() {
         Started r;
         r.W().resize(800, 500);

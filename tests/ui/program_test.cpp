@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #include "file/acf_file.h"
@@ -265,6 +266,11 @@ class ProgramTest : public QObject {
         QStringList first;
         for (int c = 0; c < 4; ++c) first << rows->item(0, c)->text();
         QCOMPARE(first, (QStringList{"Bank A", "01", "Frequency", "145.000000"}));
+        // The headings tell the document from the file; the list is an
+        // ordinary window, not one the main window keeps above itself.
+        QCOMPARE(rows->horizontalHeaderItem(3)->text(), w.FileTitle() + " (open, edited)");
+        QCOMPARE(rows->horizontalHeaderItem(4)->text(), copies[0] + " (saved)");
+        QVERIFY(compare->windowHandle() && !compare->windowHandle()->transientParent());
         // Double-clicking the row shows that channel in the grid.
         r.At(kKeyVfo, 0);
         QVERIFY(QTest::qWaitForWindowExposed(compare));
@@ -439,6 +445,25 @@ class ProgramTest : public QObject {
         QCOMPARE(r.LastMessage(), QStringLiteral("Save changes to Untitled ?"));
         QVERIFY(!r.Radio().EditOn());
         QCOMPARE(r.W().MenuItem("mnuFile", 5)->text(), QStringLiteral("&1 scan.acf"));
+
+        // A file the window cannot open gets the file message there.
+        r.p->OpenRequested(files.filePath("missing.acf"));
+        QTRY_VERIFY_WITH_TIMEOUT(r.LastMessage().startsWith("Cannot open file."), 30000);
+        QCOMPARE(r.W().FileTitle(), QStringLiteral("scan.acf"));
+    }
+
+    // A file that Compare With cannot read is reported over the main window,
+    // also when no window is active after the file dialog.
+    void ACompareFileMessageBelongsToTheMainWindow() {
+        Started r;
+        QFile bad(r.Path("bad.acf"));
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("no data file") > 0);
+        bad.close();
+        r.dialogs.openNames = {bad.fileName()};
+        QApplication::setActiveWindow(nullptr);
+        r.W().mnuFile_Click(20);
+        QVERIFY(r.LastMessage().startsWith("Illegal data."));
+        QCOMPARE(r.dialogs.messages.back().parent, &r.W());
     }
 
     void AFileMessageComesAfterTheWaitCursorIsGone() {

@@ -71,9 +71,11 @@ class ShellTest : public QObject {
         } cases[] = {
             {scan, true},
             {upper, true},
-            {dir.filePath("missing.acf"), false},
-            {dir.filePath("folder.acf"), false},
-            {make("notes.txt"), false},
+            // The running window reports what it cannot open, where the user
+            // looks; the later start has delivered the request and ends.
+            {dir.filePath("missing.acf"), true},
+            {dir.filePath("folder.acf"), true},
+            {make("notes.csv"), true},
             {QStringLiteral("scan 1.acf"), false},  // not a full path
             {QString(), false},
         };
@@ -91,9 +93,10 @@ class ShellTest : public QObject {
                 30000));
             QVERIFY2(handed.get() == c.taken, qPrintable(c.path));
         }
-        QCOMPARE(requested.count(), 2);
+        QCOMPARE(requested.count(), 5);
         QCOMPARE(requested.at(0).at(0).toString(), scan);
         QCOMPARE(requested.at(1).at(0).toString(), upper);
+        QCOMPARE(requested.at(2).at(0).toString(), dir.filePath("missing.acf"));
 
         // A request that is no line (longer than any path) is dropped.
         QLocalSocket socket;
@@ -102,7 +105,7 @@ class ShellTest : public QObject {
         socket.write(QByteArray(5000, 'x'));
         QTRY_VERIFY_WITH_TIMEOUT(socket.state() == QLocalSocket::UnconnectedState, 30000);
         QCOMPARE(socket.readAll(), QByteArray());
-        QCOMPARE(requested.count(), 2);
+        QCOMPARE(requested.count(), 5);
     }
 
     // With no runtime folder the lock and the socket went to the shared
@@ -245,6 +248,18 @@ class ShellTest : public QObject {
             {{500, 500, 2000, 2000}, {0, 0, 2000, 2000}},  // larger than the screen
         };
         for (const auto& c : cases) QCOMPARE(KeepOnScreen(c.in, 1280, 1024), c.out);
+    }
+
+    void TheCompareListGoesBesideTheMainWindowWhereThereIsRoom() {
+        const struct {
+            PlaceRect owner, out;
+        } cases[] = {
+            {{0, 10, 500, 400}, {500, 10, 700, 300}},      // on the right
+            {{700, 10, 500, 400}, {0, 10, 700, 300}},      // no room right: on the left
+            {{100, 10, 840, 500}, {100, 510, 700, 300}},   // below
+            {{100, 900, 840, 500}, {100, 724, 700, 300}},  // below, kept on the screen
+        };
+        for (const auto& c : cases) QCOMPARE(BesideOwner(c.owner, 700, 300, 1280, 1024), c.out);
     }
 };
 
