@@ -36,6 +36,22 @@ constexpr CommandSpelling kCommands[] = {
     {CliCommand::Backups, "backups", 0, false, false},
     {CliCommand::Diff, "diff", 2, false, false, "a second data file"},
     {CliCommand::Ports, "ports", 0, false, false},
+    {CliCommand::Set, "set", 1, true, false},
+    {CliCommand::Fill, "fill", 1, true, false},
+};
+
+// The value options of set and fill, and which of the two takes each.
+struct FieldOption {
+    const char* name;
+    bool set;
+    bool fill;
+};
+constexpr FieldOption kFieldOptions[] = {
+    {"rows", true, false},   {"mode", true, true},     {"step", true, true},
+    {"skip", true, false},   {"duplex", true, false},  {"offset", true, false},
+    {"tsql", true, false},   {"tone", true, false},    {"name", true, true},
+    {"prefix", true, false}, {"number", true, false},  {"first", true, true},
+    {"start", false, true},  {"spacing", false, true}, {"count", false, true},
 };
 
 // "A".."H" or "BankA".."BankH", letter case ignored: the bank 0..7; -1 otherwise.
@@ -151,7 +167,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
         } else if (name == "--list") {
             ok = takeValue(out.list);
             out.listGiven = true;
-        } else if (name == "--from") {
+        } else if (name == "--from") {  // import-csv and fill: a bank's row
             ok = takeInt(0, 49, out.from);
         } else if (name == "--bank") {
             std::string bank;
@@ -162,6 +178,15 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
                 error = "--bank: " + bank + " is not a memory bank A to H";
                 ok = false;
             }
+        } else if (const auto* field =
+                       std::find_if(std::begin(kFieldOptions), std::end(kFieldOptions),
+                                    [&name](const FieldOption& f) {
+                                        return name == std::string("--") + f.name;
+                                    });
+                   field != std::end(kFieldOptions)) {
+            ok = takeValue(out.fields[field->name]);
+        } else if (name == "--overwrite") {
+            out.overwrite = true;
         } else if (name == "--verify") {
             out.verify = true;
         } else if (name == "--show") {
@@ -247,16 +272,21 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
         bool given;
         const char* option;
         CliCommand owner;
-        CliCommand alsoOwner = CliCommand::None;
-    } owned[] = {{out.listGiven, "--list", CliCommand::Show, CliCommand::ImportCsv},
-                 {out.from.has_value(), "--from", CliCommand::ImportCsv},
+        CliCommand owner2 = CliCommand::None;
+        CliCommand owner3 = CliCommand::None;
+        CliCommand owner4 = CliCommand::None;
+    } owned[] = {{out.listGiven, "--list", CliCommand::Show, CliCommand::ImportCsv, CliCommand::Set,
+                  CliCommand::Fill},
+                 {out.from.has_value(), "--from", CliCommand::ImportCsv, CliCommand::Fill},
                  {out.verify, "--verify", CliCommand::Write},
                  {out.show, "--show", CliCommand::Setup},
                  {out.allowBlanking, "--allow-blanking", CliCommand::Write},
                  {bankGiven, "--bank", CliCommand::Sort},
-                 {byGiven, "--by", CliCommand::Sort}};
+                 {byGiven, "--by", CliCommand::Sort},
+                 {out.overwrite, "--overwrite", CliCommand::Fill}};
     for (const auto& o : owned) {
-        if (o.given && out.command != o.owner && out.command != o.alsoOwner) {
+        if (o.given && out.command != o.owner && out.command != o.owner2 &&
+            out.command != o.owner3 && out.command != o.owner4) {
             error = cmd + " takes no " + o.option;
             return false;
         }
@@ -266,6 +296,28 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& out, std:
         out.bank = BankIndex(out.list);
         if (out.bank < 0) {
             error = "--list: " + out.list + " is not a memory bank BankA to BankH";
+            return false;
+        }
+    }
+    for (const FieldOption& f : kFieldOptions) {
+        if (out.fields.count(f.name) == 0) continue;
+        if (!(f.set && out.command == CliCommand::Set) &&
+            !(f.fill && out.command == CliCommand::Fill)) {
+            error = cmd + " takes no --" + std::string(f.name);
+            return false;
+        }
+    }
+    if (out.command == CliCommand::Set && out.fields.count("rows") == 0) {
+        error = "set needs --rows FIRST-LAST";
+        return false;
+    }
+    if (out.command == CliCommand::Set && out.fields.size() == 1) {
+        error = "set needs a value to set (--mode, --step, --skip, ...)";
+        return false;
+    }
+    for (const char* needed : {"start", "spacing", "count"}) {
+        if (out.command == CliCommand::Fill && out.fields.count(needed) == 0) {
+            error = "fill needs --start MHZ --spacing KHZ --count N";
             return false;
         }
     }
@@ -337,6 +389,26 @@ Commands:
   diff A B                  one tab-separated line per difference between
                             two data files: list, channel, field, A's value,
                             B's value (the common settings as list Setting)
+  set FILE [--list KEY] --rows FIRST-LAST [VALUES] -o OUT
+                            the values written into every channel in use of
+                            rows FIRST to LAST (the grid's CH numbers) of
+                            list KEY, healed as the channel dialog heals
+                            them; one line per channel that was adjusted or
+                            left alone, then the counts. VALUES:
+                            --mode FM|AM|WFM|Auto, --step KHZ (tuning step:
+                            5, 6.25, ... 100, Auto), --skip off|on|program,
+                            --duplex off|-|+, --offset MHZ, --tsql on|off,
+                            --tone HZ (CTCSS: 88.5), and one of --name TEXT,
+                            --prefix TEXT, --number PATTERN [--first N]
+  fill FILE [--list KEY] [--from ROW] --start MHZ --spacing KHZ --count N
+       [--name PATTERN [--first N]] [--mode M] [--step KHZ] [--overwrite] -o OUT
+                            N new channels of a memory bank from row ROW
+                            (default 0), the i-th on START + i * SPACING;
+                            PATTERN numbers the names ("AIR %02d": AIR 01,
+                            AIR 02 ...; from --first, default 1); channels
+                            in use are only written over with --overwrite;
+                            a frequency the receiver version cannot hold
+                            is refused on stderr and its channel kept
   ports                     the serial devices: the COM slots that open
                             each (or -), its path and description (USB
                             IDs, the /dev/serial/by-id name), tab-separated
@@ -360,8 +432,9 @@ Options:
 Exit status: 0 success, 1 failure (the program's message on stderr; for
 import-csv also when a row was refused: OUT then holds the other rows; for
 find when no channel matches; for write --verify when the memory read back
-differs; for write when channels would be written blank), 2 usage error.
-diff: 0 the memories are the same, 1 they differ, 2 a file cannot be used
-or a usage error. An error's first line starts with "csq5-cli: ".
+differs; for write when channels would be written blank; for fill when a
+frequency was refused: OUT then holds the others), 2 usage error. diff: 0
+the memories are the same, 1 they differ, 2 a file cannot be used or a
+usage error. An error's first line starts with "csq5-cli: ".
 )USAGE";
 }

@@ -3,6 +3,7 @@
 // The command line of csq5-cli: the global options (profile, version matrix
 // overrides) and one command with its own arguments.
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@ enum class CliCommand {
     ExportPdf,  // export-pdf FILE -o OUT.pdf
     Backups,    // backups
     Diff,       // diff A B
+    Set,        // set FILE --list KEY --rows A-B [field options] -o OUT
+    Fill,       // fill FILE --list KEY --start MHZ --spacing KHZ --count N -o OUT
     Ports,      // ports
 };
 
@@ -43,11 +46,15 @@ struct CliOptions {
     std::string port;     // --port
     std::string list = "BankA";
     bool listGiven = false;
-    std::optional<int> from;  // import-csv: the first row 0..49 of the bank
+    std::optional<int> from;  // import-csv and fill: the first row 0..49 of the bank
     bool verify = false;      // write: read the memory back and compare
     bool show = false;        // setup: print the stored version instead of learning it
     // write: channels outside the receiver's coverage may go out blank
     bool allowBlanking = false;
+    // set and fill: the values of their options by name without the dashes
+    // ("rows", "mode", "start" ...), as typed; checked when the version is known.
+    std::map<std::string, std::string> fields;
+    bool overwrite = false;  // fill: channels in use may be written over
     bool help = false;
     bool version = false;
 };

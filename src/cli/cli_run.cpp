@@ -28,6 +28,8 @@
 #include "file/read_backups.h"
 #include "model/channel_find.h"
 #include "model/channel_sort.h"
+#include "model/channel_texts.h"
+#include "model/channel_tools.h"
 #include "model/common_settings.h"
 #include "model/document_copy.h"
 #include "model/grid_texts.h"
@@ -252,6 +254,169 @@ int ImportCsv(Program& p, const CliOptions& o) {
           " rows refused; the other " + std::to_string(result.applied) + " were written to " +
           o.output);
     return kExitFailure;
+}
+
+// A choice typed on the command line: its index among the words, or -1.
+int WordIndex(const std::string& text, std::initializer_list<const char*> words) {
+    int i = 0;
+    for (const char* w : words) {
+        if (Upper(text) == Upper(w)) return i;
+        ++i;
+    }
+    return -1;
+}
+
+bool ParseWhole(const std::string& text, int lower, int upper, int& value) {
+    if (text.empty() || text.size() > 6 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    value = std::stoi(text);
+    return value >= lower && value <= upper;
+}
+
+// The values of set and fill for the receiver version in force: the
+// changes of a bulk edit and the request of a fill. False with a message.
+bool ReadFieldOptions(const clsRigQ5_Matrix& matrix, const CliOptions& o, BulkChanges& c,
+                      FillRequest& fill, std::string& error) {
+    const auto bad = [&error](const std::string& option, const std::string& text,
+                              const std::string& what) {
+        error = "--" + option + ": " + text + " is not " + what;
+        return false;
+    };
+    for (const auto& [name, text] : o.fields) {
+        int n = 0;
+        if (name == "mode") {
+            const auto mode = ModeIndex(matrix, text);
+            if (!mode) return bad(name, text, "a mode of this receiver version");
+            c.mode = fill.mode = mode;
+        } else if (name == "step") {
+            const auto step = StepIndex(matrix, text);
+            if (!step) return bad(name, text, "a tuning step of this receiver version");
+            c.step = fill.step = step;
+        } else if (name == "skip") {
+            if ((n = WordIndex(text, {"off", "on", "program"})) < 0)
+                return bad(name, text, "off, on or program");
+            c.skip = n;
+        } else if (name == "duplex") {
+            if ((n = WordIndex(text, {"off", "-", "+"})) < 0) return bad(name, text, "off, - or +");
+            c.dupDir = n;
+        } else if (name == "offset") {
+            const auto f = ParseMegahertz(text);
+            if (!f) return bad(name, text, "a frequency in MHz");
+            c.offset = f;
+        } else if (name == "tsql") {
+            if ((n = WordIndex(text, {"off", "on"})) < 0) return bad(name, text, "on or off");
+            c.tsql = n;
+        } else if (name == "tone") {
+            for (n = 0; n < ChTextCount(ChTextList::Tone); ++n)
+                if (ChTextAt(ChTextList::Tone, n) == Trim(text)) break;
+            if (n == ChTextCount(ChTextList::Tone)) return bad(name, text, "a CTCSS tone (88.5)");
+            c.tone = n;
+        } else if (name == "name" || name == "prefix" || name == "number") {
+            if (c.nameRule != BulkChanges::NameRule::Keep) {
+                error = "--name, --prefix and --number exclude each other";
+                return false;
+            }
+            c.nameRule = name == "name"     ? BulkChanges::NameRule::Set
+                         : name == "prefix" ? BulkChanges::NameRule::Prefix
+                                            : BulkChanges::NameRule::Number;
+            c.name = fill.namePattern = text;
+        } else if (name == "first") {
+            if (!ParseWhole(text, 0, 99999, n)) return bad(name, text, "a number from 0");
+            c.firstNumber = fill.firstNumber = n;
+        } else if (name == "start") {
+            const auto f = ParseMegahertz(text);
+            if (!f) return bad(name, text, "a frequency in MHz");
+            fill.start = *f;
+        } else if (name == "spacing") {
+            const auto f = ParseKilohertz(text);
+            if (!f || *f == 0) return bad(name, text, "a spacing in kHz");
+            fill.spacing = *f;
+        } else if (name == "count") {
+            if (!ParseWhole(text, 1, clsRigQ5_Master::kNumMemory, n))
+                return bad(name, text, "a number of channels from 1");
+            fill.count = n;
+        }
+    }
+    return true;
+}
+
+// FIRST-LAST or one row; false when the text is neither.
+bool ParseRows(const std::string& text, int& first, int& last) {
+    const auto dash = text.find('-');
+    if (!ParseWhole(text.substr(0, dash), 0, 999, first)) return false;
+    if (dash == std::string::npos) {
+        last = first;
+        return true;
+    }
+    return ParseWhole(text.substr(dash + 1), first, 999, last);
+}
+
+// The list of set and fill; -1 after the message.
+int ToolListKey(const clsRigQ5_Master& master, const CliOptions& o) {
+    const int key = FindListKey(master, o.list);
+    if (key < 0)
+        std::cerr << "csq5-cli: --list: no channel list " << o.list
+                  << " (VFO, BankA to BankH, Pch, MnTV, AmTV, FmTV with FM TV)\n";
+    return key;
+}
+
+int SetCommand(Program& p, const CliOptions& o) {
+    BulkChanges changes;
+    FillRequest unused;
+    std::string error;
+    int first = 0, last = 0;
+    const int key = ToolListKey(p.master, o);
+    if (key < 0) return kExitUsage;
+    if (!ParseRows(o.fields.at("rows"), first, last) || !BulkEditable(p.master, key, first, last)) {
+        std::cerr << "csq5-cli: --rows: " << o.fields.at("rows") << " are not rows of " << o.list
+                  << "\n";
+        return kExitUsage;
+    }
+    if (!ReadFieldOptions(p.master.MatrixObj(), o, changes, unused, error)) {
+        std::cerr << "csq5-cli: " << error << "\n";
+        return kExitUsage;
+    }
+    if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
+    const ChannelToolResult result = BulkEdit(p.master, key, first, last, changes);
+    for (const std::string& line : result.lines) std::cout << line << "\n";
+    std::cout << BulkSummaryText(result) << "\n";
+    return SaveFileResult(p.doc.Save(o.output));
+}
+
+int FillCommand(Program& p, const CliOptions& o) {
+    BulkChanges unused;
+    FillRequest request;
+    std::string error;
+    const int from = o.from.value_or(0);
+    const int key = ToolListKey(p.master, o);
+    if (key < 0) return kExitUsage;
+    if (!FillEnabled(p.master, key)) {
+        std::cerr << "csq5-cli: --list: fill works on a memory bank (BankA to BankH)\n";
+        return kExitUsage;
+    }
+    if (!ReadFieldOptions(p.master.MatrixObj(), o, unused, request, error)) {
+        std::cerr << "csq5-cli: " << error << "\n";
+        return kExitUsage;
+    }
+    if (p.doc.Load(o.file) != kAcfOk) return kExitFailure;
+    if (FillCheck(p.master, key, from, request) == kFillDoesNotFit) {
+        std::cerr << "csq5-cli: " << FillDoesNotFitText(p.master, key, from, request.count) << "\n";
+        return kExitFailure;
+    }
+    if (!o.overwrite && FillNeedsQuestion(p.master, key, from, request)) {
+        std::cerr << "csq5-cli: channels of " << o.list
+                  << " that the fill would write are in use; --overwrite writes over them\n";
+        return kExitFailure;
+    }
+    ChannelToolResult result;
+    if (FillChannels(p.master, key, from, request, result) != kFillDone) return kExitUsage;
+    // The refused channels on stderr as import-csv tells its refused rows.
+    for (const std::string& line : result.lines) std::cout << line << "\n";
+    for (const std::string& line : result.refusedLines) std::cerr << line << "\n";
+    std::cout << FillSummaryText(result) << "\n";
+    if (p.doc.Save(o.output) != kAcfOk) return kExitFailure;
+    return result.refused > 0 ? kExitFailure : kExitOk;
 }
 
 // Every match, one line each: the list's key (as show --list takes it) and
@@ -495,6 +660,10 @@ int RunCli(const CliOptions& o, int& argc, char** argv) {
             return Backups();
         case CliCommand::Diff:
             return Diff(p, o);
+        case CliCommand::Set:
+            return SetCommand(p, o);
+        case CliCommand::Fill:
+            return FillCommand(p, o);
         case CliCommand::Ports:
             return Ports(p);
         case CliCommand::Setup:

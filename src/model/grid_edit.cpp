@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/grid_edit.h"
 
+#include <algorithm>
+
 GridEdit::GridEdit(clsRigQ5_Master& master) : master_(master) {}
 
 bool GridEdit::Enabled(int index, int key, int row) const {
@@ -28,16 +30,13 @@ bool GridEdit::PasteNeedsQuestion(int key, int row) const {
 
 int GridEdit::Copy(int key, int row) {
     if (!Enabled(kCopy, key, row)) return kDisabled;
-    if (!clipboard_) clipboard_.emplace(master_.MatrixObj());
-    clipboard_->CopyFull(*master_.ChUnit(key, row));
-    clipboardFlag_ = true;
-    return kDone;
+    return CopyBlock(key, row, row);
 }
 
 int GridEdit::Paste(int key, int row) {
     if (!Enabled(kPaste, key, row)) return kDisabled;
     // Field values only: the target keeps its identity and so its place.
-    master_.ChUnit(key, row)->CopyData(*clipboard_);
+    master_.ChUnit(key, row)->CopyData(clipboard_[0]);
     master_.Radio().EditOn(true);
     return kDone;
 }
@@ -187,4 +186,189 @@ std::string GridEdit::NoBlankChannelText(const std::string& bankCaption) {
 std::string GridEdit::MovedToText(bool copied, const std::string& bankCaption,
                                   const std::string& chNo) {
     return std::string(copied ? "Copied" : "Moved") + " to " + bankCaption + ", CH " + chNo + ".";
+}
+
+// ------------------------------------------------------------------ blocks
+
+bool GridEdit::BlockEnabled(int index, int key, int first, int last) const {
+    if (first > last || first < 0) return false;
+    if (first == last) return Enabled(index, key, first);
+    if (index != kCopy && index != kClear && index != kDelete) return false;
+    for (int row = first; row <= last; ++row) {
+        const clsRigQ5_Ch* ch = master_.ChUnit(key, row);
+        if (ch == nullptr || !ch->Usable()) return false;
+        if (index != kCopy && !ch->ClearEnable()) return false;
+    }
+    return true;
+}
+
+int GridEdit::CopyBlock(int key, int first, int last) {
+    if (!BlockEnabled(kCopy, key, first, last)) return kDisabled;
+    // Whole records with their identity: a paste judges each by its kind.
+    clipboard_.assign(static_cast<std::size_t>(last - first + 1), clsRigQ5_Ch(master_.MatrixObj()));
+    for (int row = first; row <= last; ++row)
+        clipboard_[static_cast<std::size_t>(row - first)].CopyFull(*master_.ChUnit(key, row));
+    clipboardFlag_ = true;
+    return kDone;
+}
+
+int GridEdit::ClearBlock(int key, int first, int last) {
+    if (!BlockEnabled(kClear, key, first, last)) return kDisabled;
+    for (int row = first; row <= last; ++row) master_.ChUnit(key, row)->AppearCh(false);
+    master_.Radio().EditOn(true);
+    return kDone;
+}
+
+int GridEdit::DeleteBlock(int key, int first, int last) {
+    if (!BlockEnabled(kDelete, key, first, last)) return kDisabled;
+    // The rest of the group moves up by the block's length at once; the
+    // rows freed at the group's end become blank.
+    const int n = master_.NumChOfChListType(master_.TreeKeyChListType(key));
+    const int gap = last - first + 1;
+    for (int i = first; i + gap < n; ++i)
+        master_.ChUnit(key, i)->CopyData(*master_.ChUnit(key, i + gap));
+    for (int i = std::max(first, n - gap); i < n; ++i) master_.ChUnit(key, i)->AppearCh(false);
+    master_.Radio().EditOn(true);
+    return kDone;
+}
+
+int GridEdit::FitCheck(const std::vector<clsRigQ5_Ch>& records, int key, int row) const {
+    const clsRigQ5_Ch* first = master_.ChUnit(key, row);
+    if (records.empty() || first == nullptr || !first->Usable()) return kDisabled;
+    const int n = master_.NumChOfChListType(master_.TreeKeyChListType(key));
+    if (row + static_cast<int>(records.size()) > n) return kBlockDoesNotFit;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const clsRigQ5_Ch* ch = master_.ChUnit(key, row + static_cast<int>(i));
+        if (ch == nullptr || !ch->Usable() || !ch->CopyEnabledFrom(&records[i]))
+            return kBlockRefused;
+    }
+    return kDone;
+}
+
+void GridEdit::WriteBlock(const std::vector<clsRigQ5_Ch>& records, int key, int row) {
+    // Field values only, as a single paste: every target keeps its place.
+    for (std::size_t i = 0; i < records.size(); ++i)
+        master_.ChUnit(key, row + static_cast<int>(i))->CopyData(records[i]);
+    master_.Radio().EditOn(true);
+}
+
+int GridEdit::PasteCheck(int key, int row) const {
+    return FitCheck(clipboard_, key, row);
+}
+
+int GridEdit::PasteBlock(int key, int row) {
+    const int check = PasteCheck(key, row);
+    if (check != kDone) return check;
+    WriteBlock(clipboard_, key, row);
+    return kDone;
+}
+
+bool GridEdit::PasteBlockNeedsQuestion(int key, int row) const {
+    for (int i = 0; i < ClipboardSize(); ++i)
+        if (PasteNeedsQuestion(key, row + i)) return true;
+    return false;
+}
+
+std::string GridEdit::PasteRefusedText(int result, int key, int row, int n) const {
+    const int type = master_.TreeKeyChListType(key);
+    const std::string count = std::to_string(n) + " channels";
+    if (result == kBlockDoesNotFit) {
+        const int last = master_.NumChOfChListType(type) - 1;
+        return "The " + count + " do not fit from CH " + clsRigQ5_Master::ChNoStr(type, row) +
+               ": the list ends at CH " + clsRigQ5_Master::ChNoStr(type, last) + ".";
+    }
+    return "The " + count + " cannot go from CH " + clsRigQ5_Master::ChNoStr(type, row) +
+           ": a channel may not go to its place there.";
+}
+
+int GridEdit::MoveBlockCheck(int srcKey, int first, int last, int dstKey, int dstRow,
+                             bool keepSource) const {
+    if (srcKey == dstKey && first == dstRow) return kDisabled;
+    bool any = false;
+    std::vector<clsRigQ5_Ch> records;
+    for (int row = first; row <= last; ++row) {
+        const clsRigQ5_Ch* src = master_.ChUnit(srcKey, row);
+        if (src == nullptr || !src->Usable() || (!keepSource && !src->ClearEnable()))
+            return kDisabled;
+        any = any || src->AppearCh();
+        records.push_back(*src);
+    }
+    if (!any) return kDisabled;  // only blank channels: nothing to carry
+    return FitCheck(records, dstKey, dstRow);
+}
+
+bool GridEdit::MoveBlockNeedsQuestion(int srcKey, int first, int last, int dstKey, int dstRow,
+                                      bool keepSource) const {
+    for (int i = 0; i <= last - first; ++i) {
+        const int row = dstRow + i;
+        // A move empties its own rows first: those are no loss.
+        const bool emptied = !keepSource && dstKey == srcKey && row >= first && row <= last;
+        if (!emptied && PasteNeedsQuestion(dstKey, row)) return true;
+    }
+    return false;
+}
+
+int GridEdit::MoveBlock(int srcKey, int first, int last, int dstKey, int dstRow, bool keepSource) {
+    const int check = MoveBlockCheck(srcKey, first, last, dstKey, dstRow, keepSource);
+    if (check != kDone) return check;
+    std::vector<clsRigQ5_Ch> records;
+    for (int row = first; row <= last; ++row) records.push_back(*master_.ChUnit(srcKey, row));
+    // Sources first, so a block moved a few rows within its group keeps
+    // the rows it lands on.
+    if (!keepSource)
+        for (int row = first; row <= last; ++row) master_.ChUnit(srcKey, row)->AppearCh(false);
+    WriteBlock(records, dstKey, dstRow);
+    return kDone;
+}
+
+int GridEdit::BankBlockRow(int srcKey, int first, int last, int bankKey) const {
+    if (bankKey == srcKey || master_.TreeKeyChListType(bankKey) != clsRigQ5_Master::kListMemory)
+        return -1;
+    const int n = master_.NumChOfChListType(clsRigQ5_Master::kListMemory);
+    const int size = last - first + 1;
+    for (int row = 0; row + size <= n; ++row) {
+        bool blank = true;
+        for (int i = 0; i < size && blank; ++i)
+            blank = !master_.ChUnit(bankKey, row + i)->AppearCh();
+        if (blank && MoveBlockCheck(srcKey, first, last, bankKey, row, true) == kDone) return row;
+    }
+    return -1;
+}
+
+std::vector<clsRigQ5_Ch> GridEdit::ShiftedBlock(int key, int first, int last, int delta) const {
+    std::vector<clsRigQ5_Ch> records;
+    if ((delta != -1 && delta != 1) || first < 0 || first > last) return records;
+    const int n = master_.NumChOfChListType(master_.TreeKeyChListType(key));
+    const int top = delta < 0 ? first - 1 : first;
+    const int bottom = delta < 0 ? last : last + 1;
+    if (top < 0 || bottom >= n) return records;
+    bool any = false;
+    for (int row = top; row <= bottom; ++row) {
+        const clsRigQ5_Ch* ch = master_.ChUnit(key, row);
+        if (ch == nullptr || !ch->Usable() || !ch->ClearEnable()) return {};
+        if (row >= first && row <= last) any = any || ch->AppearCh();
+        records.push_back(*ch);
+    }
+    if (!any) return {};
+    // Up: the neighbour above goes below the block; down: the one below goes above.
+    if (delta < 0) {
+        std::rotate(records.begin(), records.begin() + 1, records.end());
+    } else {
+        std::rotate(records.rbegin(), records.rbegin() + 1, records.rend());
+    }
+    if (FitCheck(records, key, top) != kDone) return {};
+    return records;
+}
+
+bool GridEdit::ShiftBlockEnabled(int key, int first, int last, int delta) const {
+    if (first == last) return ShiftEnabled(key, first, delta);
+    return !ShiftedBlock(key, first, last, delta).empty();
+}
+
+int GridEdit::ShiftBlock(int key, int first, int last, int delta) {
+    if (first == last) return Shift(key, first, delta);
+    const std::vector<clsRigQ5_Ch> records = ShiftedBlock(key, first, last, delta);
+    if (records.empty()) return kDisabled;
+    WriteBlock(records, key, delta < 0 ? first - 1 : first);
+    return kDone;
 }

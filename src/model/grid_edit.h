@@ -8,14 +8,21 @@
 // selects one whole row, so a command works on one channel, addressed by
 // tree key and row as the grid shows it.
 //
+// A block is a run of consecutive rows of one group (first..last). Copy
+// takes the whole block; Paste writes the clipboard from a row down, and
+// only when every copied channel fits in the group and may go to its row
+// (the rule of a single paste, channel by channel), so a refused paste
+// changes nothing. Clear blanks every channel of a block, Delete closes
+// the gap once, and a block moves or copies by drag and drop.
+//
 // The object owns the clipboard record; it outlives documents, so a channel
 // copied from one file can be pasted into another. Questions to the user
 // (overwrite a channel in use, an insert that cannot be made) are the
 // caller's: PasteNeedsQuestion says when to ask, and the texts are here so
 // every front end asks with the same words.
 
-#include <optional>
 #include <string>
+#include <vector>
 
 #include "model/channel.h"
 #include "model/master.h"
@@ -28,9 +35,11 @@ class GridEdit {
 
     // Results of a command.
     static constexpr int kDone = 0;
-    static constexpr int kDisabled = 1;        // not available here: nothing changed
-    static constexpr int kInsertRefused = 2;   // the group's last channel is in use
-    static constexpr int kNoBlankChannel = 3;  // a move onto a bank that has no blank channel
+    static constexpr int kDisabled = 1;         // not available here: nothing changed
+    static constexpr int kInsertRefused = 2;    // the group's last channel is in use
+    static constexpr int kNoBlankChannel = 3;   // a move onto a bank that has no blank channel
+    static constexpr int kBlockDoesNotFit = 4;  // the block would pass the end of the group
+    static constexpr int kBlockRefused = 5;     // a channel of the block may not go to its row
 
     static constexpr const char* kMsgOverwrite = "Overwrite here ?";
     static constexpr const char* kMsgInsertRefused =
@@ -48,7 +57,9 @@ class GridEdit {
     // True after the first copy; never False again.
     bool ClipboardFlag() const { return clipboardFlag_; }
     // The clipboard record; nullptr before the first copy.
-    const clsRigQ5_Ch* Clipboard() const { return clipboard_ ? &*clipboard_ : nullptr; }
+    const clsRigQ5_Ch* Clipboard() const { return clipboard_.empty() ? nullptr : &clipboard_[0]; }
+    // The number of channels copied (0 before the first copy).
+    int ClipboardSize() const { return static_cast<int>(clipboard_.size()); }
 
     // A paste onto a channel in use overwrites it: ask first (kMsgOverwrite).
     bool PasteNeedsQuestion(int key, int row) const;
@@ -106,10 +117,54 @@ class GridEdit {
     static std::string MovedToText(bool copied, const std::string& bankCaption,
                                    const std::string& chNo);
 
+    // ---- Blocks: rows first..last of a tree key ----
+    // Whether a command may run on the block: Copy needs channels the
+    // version has; Clear and Delete channels that can all be blank. A block
+    // of one row is the row (Enabled).
+    bool BlockEnabled(int index, int key, int first, int last) const;
+    int CopyBlock(int key, int first, int last);
+    int ClearBlock(int key, int first, int last);
+    int DeleteBlock(int key, int first, int last);
+
+    // The clipboard written from a row down: kDone, kDisabled (nothing
+    // copied, no channel there), kBlockDoesNotFit or kBlockRefused (then
+    // nothing changed; PasteRefusedText says why).
+    int PasteCheck(int key, int row) const;
+    int PasteBlock(int key, int row);
+    // Whether a channel the paste would write is in use: ask kMsgOverwrite once.
+    bool PasteBlockNeedsQuestion(int key, int row) const;
+    // The message of a refused paste or drop of n channels at a row.
+    std::string PasteRefusedText(int result, int key, int row, int n) const;
+
+    // A block dragged onto a row: the same rule as a paste, the channels of
+    // a move blanked at their old place (a VFO or the first scan edge pair
+    // cannot be). The question is for a target in use that the move does
+    // not empty first.
+    int MoveBlockCheck(int srcKey, int first, int last, int dstKey, int dstRow,
+                       bool keepSource) const;
+    bool MoveBlockNeedsQuestion(int srcKey, int first, int last, int dstKey, int dstRow,
+                                bool keepSource) const;
+    int MoveBlock(int srcKey, int first, int last, int dstKey, int dstRow, bool keepSource);
+    // A block dropped onto another memory bank goes to the first row of the
+    // bank from which it lands on blank channels only; -1 when there is none.
+    int BankBlockRow(int srcKey, int first, int last, int bankKey) const;
+    // Move Up / Move Down of a block: it moves one row and the neighbour it
+    // passes takes the row it leaves. Every channel involved must be one
+    // that can be blank, and the block must hold a channel in use. A block
+    // of one row is the row (ShiftEnabled, Shift).
+    bool ShiftBlockEnabled(int key, int first, int last, int delta) const;
+    int ShiftBlock(int key, int first, int last, int delta);
+
   private:
+    // The records of a shifted block and its neighbour in their new order,
+    // from the upper of the rows involved; empty when the block cannot move.
+    std::vector<clsRigQ5_Ch> ShiftedBlock(int key, int first, int last, int delta) const;
+    // Whether records may be written from a row down; kDone or why not.
+    int FitCheck(const std::vector<clsRigQ5_Ch>& records, int key, int row) const;
+    void WriteBlock(const std::vector<clsRigQ5_Ch>& records, int key, int row);
     bool SourceMovable(const clsRigQ5_Ch* src, bool keepSource) const;
 
     clsRigQ5_Master& master_;
-    std::optional<clsRigQ5_Ch> clipboard_;
+    std::vector<clsRigQ5_Ch> clipboard_;
     bool clipboardFlag_ = false;
 };

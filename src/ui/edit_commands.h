@@ -21,7 +21,9 @@
 class QWidget;
 class clsRigQ5_Ch;
 class clsRigQ5_Master;
+class frmBulkEdit;
 class frmEditCh;
+class frmFillChannels;
 class frmEditCommon;
 class frmSortBank;
 class UndoHistory;
@@ -72,17 +74,42 @@ class EditCommands {
     // The row the channel went to; -1 when nothing changed.
     int Drop(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource);
 
+    // ---- Blocks of rows first..last of a tree key ----
+    // What the Edit menu may do with a block (a block of one row is the row).
+    ChEditState EditStateOfBlock(int key, int first, int last) const;
+    // Copy, Paste (at the block's first row), Clear and Delete on a block;
+    // a paste that does not fit or may not go there is refused with its
+    // message and changes nothing. One step of history each.
+    void RunBlock(int index, int key, int first, int last);
+    // Edit > "Bulk Edit...": the fields asked, written, the counts told.
+    bool BulkEditEnabled(int key, int first, int last) const;
+    bool BulkEdit(int key, int first, int last);
+    // Edit > "Fill Channels..." from a row of a memory bank.
+    bool FillEnabled(int key) const;
+    bool Fill(int key, int row);
+    // A block dragged onto a row or a memory bank's node (dstRow -1).
+    bool DropBlockAllowed(int srcKey, int first, int last, int dstKey, int dstRow,
+                          bool keepSource) const;
+    int DropBlock(int srcKey, int first, int last, int dstKey, int dstRow, bool keepSource);
     // Edit > Move Up / Move Down (delta -1 or +1): one step of history; the
     // row the channel went to, -1 when it could not move.
     int Shift(int key, int row, int delta);
+    // The same for a block of rows: the block's new first row, or -1.
+    int ShiftBlock(int key, int first, int last, int delta);
 
     GridEdit& Grid() { return grid_; }
     const GridEdit& Grid() const { return grid_; }
     frmEditCh& ChannelDialog();
     frmEditCommon& CommonDialog();
     frmSortBank& SortDialog();
+    frmBulkEdit& BulkDialog();
+    frmFillChannels& FillDialog();
 
   private:
+    // The copied block from a row down: refused with its reason when it
+    // does not fit, asked once before channels in use are overwritten.
+    void PasteBlock(int key, int first);
+
     clsRigQ5_Master& master_;
     GridEdit grid_;
     QWidget* window_ = nullptr;
@@ -91,4 +118,6 @@ class EditCommands {
     QPointer<frmEditCh> channelDialog_;
     QPointer<frmEditCommon> commonDialog_;
     QPointer<frmSortBank> sortDialog_;
+    QPointer<frmBulkEdit> bulkDialog_;
+    QPointer<frmFillChannels> fillDialog_;
 };

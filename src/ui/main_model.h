@@ -123,6 +123,37 @@ class MainWindowModel {
                             bool /*keepSource*/) {
         return -1;
     }
+    // --- Blocks: rows first..last of a tree key ---
+    // A block of one row is the row: the single-row functions above.
+    virtual ChEditState EditStateOfBlock(int key, int first, int last) const {
+        return first == last ? EditStateOf(key, first) : ChEditState{};
+    }
+    // Edit menu item 2 copy, 3 paste, 5 clear, 6 delete on a block.
+    virtual void EditBlockCommand(int index, int key, int first, int last) {
+        if (first == last) EditCommand(index, key, first);
+    }
+    // Edit > "Bulk Edit..." on a block and "Fill Channels..." from a row:
+    // each asks in its dialog, reports the counts, one undo step.
+    virtual bool CanBulkEdit(int /*key*/, int /*first*/, int /*last*/) const { return false; }
+    virtual bool BulkEdit(int /*key*/, int /*first*/, int /*last*/) { return false; }
+    virtual bool CanFill(int /*key*/) const { return false; }
+    virtual bool FillChannels(int /*key*/, int /*row*/) { return false; }
+    // A block dragged onto a row (dstRow >= 0) or onto a tree node (-1).
+    virtual bool DropBlockAllowed(int srcKey, int first, int last, int dstKey, int dstRow,
+                                  bool keepSource) const {
+        return first == last && DropAllowed(srcKey, first, dstKey, dstRow, keepSource);
+    }
+    virtual int DropBlock(int srcKey, int first, int last, int dstKey, int dstRow,
+                          bool keepSource) {
+        return first == last ? DropChannel(srcKey, first, dstKey, dstRow, keepSource) : -1;
+    }
+    // Move Up / Move Down of a block: its new first row, or -1.
+    virtual bool CanShiftBlock(int key, int first, int last, int delta) const {
+        return first == last && CanShiftChannel(key, first, delta);
+    }
+    virtual int ShiftBlock(int key, int first, int last, int delta) {
+        return first == last ? ShiftChannel(key, first, delta) : -1;
+    }
     // Why such a drop is refused; empty when it is not, or nothing to say.
     virtual std::string DropRefusedText(int /*srcKey*/, int /*srcRow*/, int /*dstKey*/,
                                         int /*dstRow*/, bool /*keepSource*/) const {

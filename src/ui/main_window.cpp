@@ -74,7 +74,9 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
     mfgCh_->setAccessibleName(tr("Channels"));
     mfgCh_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mfgCh_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    mfgCh_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // One row, or a run of rows of the group (Shift with a click, the
+    // arrows or the page keys; Ctrl+A the whole group) for the block commands.
+    mfgCh_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     mfgCh_->verticalHeader()->setVisible(false);
     mfgCh_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     mfgCh_->verticalHeader()->setDefaultSectionSize(mfgCh_->fontMetrics().height() + 4);
@@ -92,8 +94,8 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
     mfgCh_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mfgCh_->setWordWrap(false);
     mfgCh_->setContextMenuPolicy(Qt::CustomContextMenu);
-    // The grid's selection is always one whole row: Tab leaves the grid
-    // instead of walking its cells.
+    // The grid's selection is whole rows: Tab leaves the grid instead of
+    // walking its cells.
     mfgCh_->setTabKeyNavigation(false);
     mfgCh_->installEventFilter(this);
     // Rows are dragged onto other rows or onto a bank of the tree; the
@@ -106,7 +108,10 @@ frmMain::frmMain(MainWindowModel* model, clsCmcRadio* radio, QWidget* parent)
     connect(mfgCh_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         const int row = mfgCh_->rowAt(pos.y());
         if (row < 0) return;
-        SetCursorRow(row);
+        // Within a block the pop-up is for the block.
+        int first = 0, last = 0;
+        SelectedBlock(first, last);
+        if (row < first || row > last) SetCursorRow(row);
         ShowEditPopup(mfgCh_->viewport()->mapToGlobal(pos));
     });
 

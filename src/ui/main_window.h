@@ -128,6 +128,9 @@ class frmMain : public QMainWindow {
     void grid_XHeal();
     void GetItemWidth();
     int CurChNo() const;
+    // The rows selected in the grid: a run of rows around the cursor, or
+    // the cursor's row alone.
+    void SelectedBlock(int& first, int& last) const;
     int CurChList() const;
     void Form_Resize();
 
@@ -198,6 +201,9 @@ class frmMain : public QMainWindow {
     QMimeData* ChannelDragData(int key, int row) const;
     // A channel dropped onto a row (dstRow >= 0) or onto a tree node (-1).
     void DropChannel(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource);
+    // A block of rows first..last dropped the same way.
+    void DropBlock(int srcKey, int first, int last, int dstKey, int dstRow, bool keepSource);
+    QMimeData* BlockDragData(int key, int first, int last) const;
 
   signals:
     // The window is about to close for good: the port is to be closed and
@@ -249,6 +255,7 @@ class frmMain : public QMainWindow {
     void StartChannelDrag(int row);
     bool ChannelDragEvent(QWidget* viewport, QEvent* event);
     bool DecodeChannelDrag(const QMimeData* data, int& key, int& row) const;
+    bool DecodeBlockDrag(const QMimeData* data, int& key, int& first, int& last) const;
 
     std::unique_ptr<MainWindowModel> ownModel_;
     std::unique_ptr<clsCmcRadio> ownRadio_;
@@ -271,11 +278,14 @@ class frmMain : public QMainWindow {
     QString findText_;
     QPoint dragStart_;
     int dragRow_ = -1;
+    // A press inside a block keeps the block for a drag; a release without
+    // a drag then puts the cursor on that row.
+    bool pressInBlock_ = false;
     // The status bar's word on a refused drop, cleared over a good target.
     QString dropNote_;
 
     std::array<QAction*, 21> file_{};
-    std::array<QAction*, 20> edit_{};
+    std::array<QAction*, 22> edit_{};
     std::array<QAction*, 3> view_{};
     std::array<QAction*, 6> com_{};
     std::array<QAction*, 5> portButtons_{};

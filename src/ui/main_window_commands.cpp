@@ -273,11 +273,30 @@ void frmMain::mnuEdit_Click(int index) {
     }
     if (index == 17) return MoveToBankCommand();
     if (index == 18 || index == 19) return ShiftCommand(index == 18 ? -1 : 1);
+    int first = row, last = row;
+    SelectedBlock(first, last);
+    if (index == 20 || index == 21) {
+        {
+            const FlagScope modal(modalFlag_);
+            if (index == 20) {
+                model_->BulkEdit(key, first, last);
+            } else {
+                model_->FillChannels(key, row);
+            }
+        }
+        DispChList();
+        return;
+    }
     {
         const FlagScope modal(modalFlag_, index == 0);
-        model_->EditCommand(index, key, row);
+        if (first == last) {
+            model_->EditCommand(index, key, row);
+        } else {
+            model_->EditBlockCommand(index, key, first, last);
+        }
     }
-    // A copy changes no channel: the grid stays as it is.
+    // A copy changes no channel: the grid stays as it is (a block copied
+    // stays selected).
     if (index != 2) DispChList();
 }
 
@@ -350,10 +369,11 @@ void frmMain::ShowEditPopup(const QPoint& globalPos) {
 
 std::vector<int> frmMain::MoveTargets() const {
     std::vector<int> keys;
-    const int row = CurChNo();
+    int first = 0, last = 0;
+    SelectedBlock(first, last);
     for (int key = 0; key < kNumTreeKeys; ++key)
         if (model_->TreeKeyChListType(key) == clsRigQ5_Master::kListMemory &&
-            model_->DropAllowed(curTreeKey_, row, key, -1, false))
+            model_->DropBlockAllowed(curTreeKey_, first, last, key, -1, false))
             keys.push_back(key);
     return keys;
 }
@@ -374,14 +394,31 @@ void frmMain::MoveToBankCommand() {
     }
     const int chosen = moveDialog_->Chosen();
     // The same way as a drop onto the bank's node of the tree.
-    if (chosen >= 0 && chosen < int(keys.size()))
-        DropChannel(curTreeKey_, CurChNo(), keys[std::size_t(chosen)], -1, false);
+    int first = 0, last = 0;
+    SelectedBlock(first, last);
+    if (chosen < 0 || chosen >= int(keys.size())) return;
+    if (first == last) {
+        DropChannel(curTreeKey_, first, keys[std::size_t(chosen)], -1, false);
+    } else {
+        DropBlock(curTreeKey_, first, last, keys[std::size_t(chosen)], -1, false);
+    }
 }
 
 void frmMain::ShiftCommand(int delta) {
-    const int row = model_->ShiftChannel(curTreeKey_, CurChNo(), delta);
+    int first = 0, last = 0;
+    SelectedBlock(first, last);
+    const int cursor = CurChNo();
+    const int row = model_->ShiftBlock(curTreeKey_, first, last, delta);
     DispChList();
-    if (row >= 0) SetCursorRow(row);
+    if (row < 0) return;
+    SetCursorRow(cursor + delta);
+    // A block moved stays selected, to be moved on.
+    if (first != last) {
+        const QItemSelection block(mfgCh_->model()->index(row, 0),
+                                   mfgCh_->model()->index(row + last - first, 0));
+        mfgCh_->selectionModel()->select(block,
+                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
 }
 
 // ------------------------------------------------------------------ find

@@ -253,12 +253,22 @@ void frmMain::AnnounceCursorRow() {
 
 void frmMain::grid_Heal() {
     // The grid selects whole rows only; what can still go wrong is a
-    // selection that lost its row (after a clear) while a cursor remains.
+    // selection that lost its row (after a clear) while a cursor remains,
+    // or a cursor that left the run of rows selected.
     const int rows = mfgCh_->rowCount();
     if (rows == 0) return;
     const int cur = mfgCh_->currentRow();
+    if (cur < 0 || !mfgCh_->selectionModel()->isRowSelected(cur, QModelIndex())) {
+        grid_XHeal();
+        return;
+    }
     const auto selected = mfgCh_->selectionModel()->selectedRows();
-    if (cur < 0 || selected.size() != 1 || selected.front().row() != cur) grid_XHeal();
+    int first = rows, last = -1;
+    for (const QModelIndex& index : selected) {
+        first = std::min(first, index.row());
+        last = std::max(last, index.row());
+    }
+    if (last - first + 1 != int(selected.size())) grid_XHeal();
 }
 
 void frmMain::grid_XHeal() {
@@ -276,8 +286,20 @@ void frmMain::SetCursorCell(int row, int column) {
     // scrolled to stay in view instead.
     QScrollBar* across = mfgCh_->horizontalScrollBar();
     const int firstColumn = across->value();
-    mfgCh_->setCurrentCell(row, LimitInt(column, 0, std::max(mfgCh_->columnCount() - 2, 0)));
-    mfgCh_->selectRow(row);
+    const QModelIndex index =
+        mfgCh_->model()->index(row, LimitInt(column, 0, std::max(mfgCh_->columnCount() - 2, 0)));
+    int first = 0, last = 0;
+    SelectedBlock(first, last);
+    if (first != last && row == mfgCh_->currentRow() && column != mfgCh_->currentColumn()) {
+        // Across a row of a block: the block stays selected.
+        mfgCh_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    } else {
+        // The cell becomes the anchor of a block that Shift extends later,
+        // and its row is selected alone, whatever keys are held.
+        mfgCh_->setCurrentIndex(index);
+        mfgCh_->selectionModel()->select(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
     across->setValue(firstColumn);
 }
 
@@ -309,6 +331,19 @@ void frmMain::GetItemWidth() {
 
 int frmMain::CurChNo() const {
     return std::max(mfgCh_->currentRow(), 0);
+}
+
+void frmMain::SelectedBlock(int& first, int& last) const {
+    first = last = CurChNo();
+    const auto selected = mfgCh_->selectionModel()->selectedRows();
+    if (selected.size() < 2 || !mfgCh_->selectionModel()->isRowSelected(first, QModelIndex()))
+        return;
+    for (const QModelIndex& index : selected) {
+        first = std::min(first, index.row());
+        last = std::max(last, index.row());
+    }
+    // Rows are selected as one run; anything else counts as the cursor's row.
+    if (last - first + 1 != int(selected.size())) first = last = CurChNo();
 }
 
 int frmMain::CurChList() const {
@@ -412,28 +447,51 @@ QMimeData* frmMain::ChannelDragData(int key, int row) const {
     return data;
 }
 
+QMimeData* frmMain::BlockDragData(int key, int first, int last) const {
+    QMimeData* data = ChannelDragData(key, first);
+    if (last != first) {
+        const QString mime = QString::fromLatin1(kChannelMime);
+        data->setData(mime, data->data(mime) + '/' + QByteArray::number(last));
+    }
+    return data;
+}
+
 bool frmMain::DecodeChannelDrag(const QMimeData* data, int& key, int& row) const {
+    int last = -1;
+    return DecodeBlockDrag(data, key, row, last) && last == row;
+}
+
+bool frmMain::DecodeBlockDrag(const QMimeData* data, int& key, int& first, int& last) const {
     // Another program, or another copy of this one, may offer the same kind
     // of data: its places name channels of another document.
     if (!data || !data->hasFormat(QString::fromLatin1(kChannelMime))) return false;
     const QStringList parts =
         QString::fromLatin1(data->data(QString::fromLatin1(kChannelMime))).split(QLatin1Char('/'));
-    if (parts.size() != 4 || parts[0] != QString::number(::getpid()) ||
+    // "pid/window/key/row", and "/last" for a block.
+    if ((parts.size() != 4 && parts.size() != 5) || parts[0] != QString::number(::getpid()) ||
         parts[1] != QString::number(reinterpret_cast<quintptr>(this)))
         return false;
-    bool keyOk = false, rowOk = false;
+    bool keyOk = false, rowOk = false, lastOk = true;
     key = parts[2].toInt(&keyOk);
-    row = parts[3].toInt(&rowOk);
-    return keyOk && rowOk;
+    first = parts[3].toInt(&rowOk);
+    last = parts.size() == 5 ? parts[4].toInt(&lastOk) : first;
+    return keyOk && rowOk && lastOk && last >= first;
 }
 
 void frmMain::StartChannelDrag(int row) {
     const int key = curTreeKey_;
-    if (modalFlag_ || !model_->EditStateOf(key, row).inUse) return;
+    int first = row, last = row;
+    if (pressInBlock_) SelectedBlock(first, last);
+    if (modalFlag_ || !model_->EditStateOfBlock(key, first, last).inUse) return;
     auto* drag = new QDrag(mfgCh_);
-    drag->setMimeData(ChannelDragData(key, row));
-    // The row itself travels under the mouse.
+    drag->setMimeData(BlockDragData(key, first, last));
+    // The row itself (a block's rows in view) travels under the mouse.
     QRect rect = mfgCh_->visualRect(mfgCh_->model()->index(row, 0));
+    if (first != last) {
+        rect = rect.united(mfgCh_->visualRect(mfgCh_->model()->index(first, 0)))
+                   .united(mfgCh_->visualRect(mfgCh_->model()->index(last, 0)))
+                   .intersected(mfgCh_->viewport()->rect());
+    }
     rect.setLeft(0);
     rect.setRight(mfgCh_->viewport()->width() - 1);
     drag->setPixmap(mfgCh_->viewport()->grab(rect));
@@ -451,8 +509,22 @@ bool frmMain::ChannelDragEvent(QWidget* viewport, QEvent* event) {
         if (type == QEvent::MouseButtonPress) {
             dragRow_ = me->button() == Qt::LeftButton ? mfgCh_->rowAt(pos.y()) : -1;
             dragStart_ = pos;
+            // A plain press inside a block may start the block's drag: the
+            // grid must not narrow the selection to the row yet.
+            int first = 0, last = 0;
+            SelectedBlock(first, last);
+            pressInBlock_ = dragRow_ >= 0 && first != last && dragRow_ >= first &&
+                            dragRow_ <= last && me->modifiers() == Qt::NoModifier;
+            if (pressInBlock_) {
+                mfgCh_->setFocus(Qt::MouseFocusReason);
+                return true;
+            }
         } else if (type == QEvent::MouseButtonRelease || !(me->buttons() & Qt::LeftButton)) {
+            const bool click = type == QEvent::MouseButtonRelease && pressInBlock_ && dragRow_ >= 0;
+            if (click) SetCursorRow(dragRow_);  // a click after all
+            pressInBlock_ = false;
             dragRow_ = -1;
+            return click;
         } else if (dragRow_ >= 0 &&
                    (pos - dragStart_).manhattanLength() >= QApplication::startDragDistance()) {
             const int row = dragRow_;
@@ -460,13 +532,14 @@ bool frmMain::ChannelDragEvent(QWidget* viewport, QEvent* event) {
             StartChannelDrag(row);
             return true;
         }
-        return false;
+        // The grid never saw the press of a block's drag: nor the moves.
+        return pressInBlock_;
     }
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return type == QEvent::DragLeave;
     auto* de = static_cast<QDropEvent*>(event);
-    int srcKey = -1, srcRow = -1;
-    if (modalFlag_ || !DecodeChannelDrag(de->mimeData(), srcKey, srcRow)) {
+    int srcKey = -1, srcRow = -1, srcLast = -1;
+    if (modalFlag_ || !DecodeBlockDrag(de->mimeData(), srcKey, srcRow, srcLast)) {
         de->ignore();
         return true;
     }
@@ -480,8 +553,11 @@ bool frmMain::ChannelDragEvent(QWidget* viewport, QEvent* event) {
     } else if (QTreeWidgetItem* node = trvChList_->itemAt(pos)) {
         dstKey = node->data(0, Qt::UserRole).toInt();
     }
-    const bool allowed = (!grid || dstRow >= 0) && dstKey >= 0 &&
-                         model_->DropAllowed(srcKey, srcRow, dstKey, dstRow, keep);
+    const bool allowed =
+        (!grid || dstRow >= 0) && dstKey >= 0 &&
+        (srcLast == srcRow
+             ? model_->DropAllowed(srcKey, srcRow, dstKey, dstRow, keep)
+             : model_->DropBlockAllowed(srcKey, srcRow, srcLast, dstKey, dstRow, keep));
     if (type == QEvent::DragEnter) {
         // Entered anywhere: the moves over the rows and nodes decide.
         de->setDropAction(keep ? Qt::CopyAction : Qt::MoveAction);
@@ -510,8 +586,12 @@ bool frmMain::ChannelDragEvent(QWidget* viewport, QEvent* event) {
         // channel in use comes after it.
         QMetaObject::invokeMethod(
             this,
-            [this, srcKey, srcRow, dstKey, dstRow, keep] {
-                DropChannel(srcKey, srcRow, dstKey, dstRow, keep);
+            [this, srcKey, srcRow, srcLast, dstKey, dstRow, keep] {
+                if (srcLast == srcRow) {
+                    DropChannel(srcKey, srcRow, dstKey, dstRow, keep);
+                } else {
+                    DropBlock(srcKey, srcRow, srcLast, dstKey, dstRow, keep);
+                }
             },
             Qt::QueuedConnection);
     }
@@ -531,5 +611,21 @@ void frmMain::DropChannel(int srcKey, int srcRow, int dstKey, int dstRow, bool k
     const std::vector<std::string> cells = model_->ChRowTexts(dstKey, row);
     const std::string caption = ParseTreeKeyStr(model_->TreeKeyStr(dstKey)).caption;
     statusBar()->showMessage(CoreText(
+        GridEdit::MovedToText(keepSource, caption, cells.empty() ? std::string() : cells[0])));
+}
+
+void frmMain::DropBlock(int srcKey, int first, int last, int dstKey, int dstRow, bool keepSource) {
+    if (modalFlag_) return;
+    WindowUpkeep();
+    const int row = model_->DropBlock(srcKey, first, last, dstKey, dstRow, keepSource);
+    DispChList();
+    if (row < 0) return;
+    if (dstRow >= 0) {
+        if (dstKey == curTreeKey_) SetCursorRow(row);
+        return;
+    }
+    const std::vector<std::string> cells = model_->ChRowTexts(dstKey, row);
+    const std::string caption = ParseTreeKeyStr(model_->TreeKeyStr(dstKey)).caption;
+    statusBar()->showMessage(QString::fromStdString(
         GridEdit::MovedToText(keepSource, caption, cells.empty() ? std::string() : cells[0])));
 }

@@ -144,6 +144,9 @@ void frmMain::BuildMenus() {
     edit_[13] = AddItem(mnuEdit_, "mnuEdit_FindNext", tr("Find &Next"), QKeySequence(Qt::Key_F3));
     edit_[14] = addSeparator(mnuEdit_, "mnuEdit_Sep14");
     edit_[15] = AddItem(mnuEdit_, "mnuEdit_SortBank", tr("&Sort Bank..."));
+    // Many channels at once (items added after the keyboard's moves).
+    edit_[20] = AddItem(mnuEdit_, "mnuEdit_BulkEdit", tr("Bul&k Edit..."));
+    edit_[21] = AddItem(mnuEdit_, "mnuEdit_Fill", tr("F&ill Channels..."));
     // What a drag does with the mouse, from the keyboard.
     edit_[16] = addSeparator(mnuEdit_, "mnuEdit_Sep16");
     edit_[17] = AddItem(mnuEdit_, "mnuEdit_MoveToBank", tr("Move to &Bank..."),
@@ -298,15 +301,23 @@ void frmMain::SetEditEnabled(int index, bool enabled) {
 
 void frmMain::AdjustMnuEdit() {
     ChEditState st;
-    if (CurChList() < clsRigQ5_Master::kListFolder && mfgCh_->rowCount() > 0)
-        st = model_->EditStateOf(curTreeKey_, CurChNo());
+    int first = 0, last = 0;
+    const bool grid = CurChList() < clsRigQ5_Master::kListFolder && mfgCh_->rowCount() > 0;
+    if (grid) {
+        SelectedBlock(first, last);
+        st = model_->EditStateOfBlock(curTreeKey_, first, last);
+    }
     const bool base = st.exists && st.usable;
-    SetEditEnabled(0, base);
+    // A block has no channel dialog and no insert of its own.
+    const bool one = first == last;
+    SetEditEnabled(0, base && one);
     SetEditEnabled(2, base);
     SetEditEnabled(3, base && st.pasteAllowed);
     SetEditEnabled(5, base && st.clearEnable);
     SetEditEnabled(6, base && st.clearEnable);
-    SetEditEnabled(7, base && st.clearEnable);
+    SetEditEnabled(7, base && st.clearEnable && one);
+    SetEditEnabled(20, grid && model_->CanBulkEdit(curTreeKey_, first, last));
+    SetEditEnabled(21, grid && model_->CanFill(curTreeKey_));
     // Undo and Redo do not depend on the channel under the cursor.
     SetEditEnabled(9, model_->CanUndo());
     SetEditEnabled(10, model_->CanRedo());
@@ -317,8 +328,8 @@ void frmMain::AdjustMnuEdit() {
     SetEditEnabled(15, model_->CanSortBank(curTreeKey_));
     const bool channel = CurChList() < clsRigQ5_Master::kListFolder && mfgCh_->rowCount() > 0;
     SetEditEnabled(17, channel && !MoveTargets().empty());
-    SetEditEnabled(18, channel && model_->CanShiftChannel(curTreeKey_, CurChNo(), -1));
-    SetEditEnabled(19, channel && model_->CanShiftChannel(curTreeKey_, CurChNo(), 1));
+    SetEditEnabled(18, channel && model_->CanShiftBlock(curTreeKey_, first, last, -1));
+    SetEditEnabled(19, channel && model_->CanShiftBlock(curTreeKey_, first, last, 1));
     for (const auto& [a, item] : editButtons_) {
         const bool on = edit_[item]->isEnabled();
         if (a->isEnabled() != on) a->setEnabled(on);

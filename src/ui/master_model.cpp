@@ -188,12 +188,54 @@ int MasterWindowModel::DropChannel(int srcKey, int srcRow, int dstKey, int dstRo
     return edit_.Drop(srcKey, srcRow, dstKey, dstRow, keepSource);
 }
 
+ChEditState MasterWindowModel::EditStateOfBlock(int key, int first, int last) const {
+    return edit_.EditStateOfBlock(key, first, last);
+}
+
+void MasterWindowModel::EditBlockCommand(int index, int key, int first, int last) {
+    edit_.RunBlock(index, key, first, last);
+}
+
+bool MasterWindowModel::CanBulkEdit(int key, int first, int last) const {
+    return edit_.BulkEditEnabled(key, first, last);
+}
+
+bool MasterWindowModel::BulkEdit(int key, int first, int last) {
+    return edit_.BulkEdit(key, first, last);
+}
+
+bool MasterWindowModel::CanFill(int key) const {
+    return edit_.FillEnabled(key);
+}
+
+bool MasterWindowModel::FillChannels(int key, int row) {
+    return edit_.Fill(key, row);
+}
+
+bool MasterWindowModel::DropBlockAllowed(int srcKey, int first, int last, int dstKey, int dstRow,
+                                         bool keepSource) const {
+    return edit_.DropBlockAllowed(srcKey, first, last, dstKey, dstRow, keepSource);
+}
+
+int MasterWindowModel::DropBlock(int srcKey, int first, int last, int dstKey, int dstRow,
+                                 bool keepSource) {
+    return edit_.DropBlock(srcKey, first, last, dstKey, dstRow, keepSource);
+}
+
 bool MasterWindowModel::CanShiftChannel(int key, int row, int delta) const {
     return edit_.Grid().ShiftEnabled(key, row, delta);
 }
 
 int MasterWindowModel::ShiftChannel(int key, int row, int delta) {
     return edit_.Shift(key, row, delta);
+}
+
+bool MasterWindowModel::CanShiftBlock(int key, int first, int last, int delta) const {
+    return edit_.Grid().ShiftBlockEnabled(key, first, last, delta);
+}
+
+int MasterWindowModel::ShiftBlock(int key, int first, int last, int delta) {
+    return edit_.ShiftBlock(key, first, last, delta);
 }
 
 void MasterWindowModel::ExportPdf() {

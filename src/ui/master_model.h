@@ -68,10 +68,22 @@ class MasterWindowModel : public MainWindowModel {
     bool DropAllowed(int srcKey, int srcRow, int dstKey, int dstRow,
                      bool keepSource) const override;
     int DropChannel(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource) override;
+    ChEditState EditStateOfBlock(int key, int first, int last) const override;
+    void EditBlockCommand(int index, int key, int first, int last) override;
+    bool CanBulkEdit(int key, int first, int last) const override;
+    bool BulkEdit(int key, int first, int last) override;
+    bool CanFill(int key) const override;
+    bool FillChannels(int key, int row) override;
+    bool DropBlockAllowed(int srcKey, int first, int last, int dstKey, int dstRow,
+                          bool keepSource) const override;
+    int DropBlock(int srcKey, int first, int last, int dstKey, int dstRow,
+                  bool keepSource) override;
     std::string DropRefusedText(int srcKey, int srcRow, int dstKey, int dstRow,
                                 bool keepSource) const override;
     bool CanShiftChannel(int key, int row, int delta) const override;
     int ShiftChannel(int key, int row, int delta) override;
+    bool CanShiftBlock(int key, int first, int last, int delta) const override;
+    int ShiftBlock(int key, int first, int last, int delta) override;
     void ExportPdf() override;
     void Print() override;
     std::vector<BackupEntry> BackupList() const override;

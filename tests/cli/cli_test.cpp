@@ -174,6 +174,68 @@ TEST_F(CliChannelsTest, EveryCommandAnswersOnItsStreamWithItsExitStatus) {
     EXPECT_EQ(ReadFile(profile), profileText);  // a failed setup stores nothing
 }
 
+TEST_F(CliChannelsTest, SetAndFillTellEachChannelAdjustedOrRefused) {
+    const std::string out = Path("out.acf");
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string out, err;
+    } cases[] = {
+        {{"set", file, "-o", out}, 2, "", "set needs --rows FIRST-LAST"},
+        {{"set", file, "--rows", "3-10", "-o", out}, 2, "", "set needs a value to set"},
+        {{"set", file, "--rows", "10-3", "--mode", "FM", "-o", out}, 2, "", "--rows: 10-3 are not"},
+        {{"set", file, "--rows", "0-50", "--mode", "FM", "-o", out}, 2, "", "not rows of BankA"},
+        {{"set", file, "--rows", "0", "--step", "7", "-o", out},
+         2,
+         "",
+         "--step: 7 is not a tuning"},
+        {{"set", file, "--rows", "0", "--name", "A", "--prefix", "B", "-o", out}, 2, "", "exclude"},
+        {{"sort", file, "--bank", "A", "--mode", "FM", "-o", out}, 2, "", "sort takes no --mode"},
+        {{"set", file, "--rows", "0", "--count", "3", "-o", out}, 2, "", "set takes no --count"},
+        {{"fill", file, "--start", "118", "-o", out}, 2, "", "fill needs --start MHZ --spacing"},
+        {{"fill", file, "--list", "VFO", "--start", "118", "--spacing", "25", "--count", "2", "-o",
+          out},
+         2,
+         "",
+         "fill works on a memory bank"},
+        {{"fill", file, "--start", "118", "--spacing", "25", "--count", "401", "-o", out},
+         2,
+         "",
+         "--count: 401 is not"},
+        // The channel dialog's rules: a name keeps six characters.
+        {{"set", file, "--rows", "0-49", "--step", "12.5", "--prefix", "Wide", "-o", out},
+         0,
+         "Bank A 10: Name \"WideLo\" instead of \"WideLocal\".\n2 channels took the values as "
+         "given, 1 was adjusted, 47 were left alone (47 blank).\n",
+         ""},
+        {{"show", out}, 0, "\n10\t 145.500000\tOFF\t   0.000000\tWideLo\tOFF\t", ""},
+        {{"fill", file, "--list", "BankC", "--start", "118.000", "--spacing", "25", "--count", "40",
+          "--name", "AIR %02d", "--mode", "AM", "-o", out},
+         1,
+         "",
+         "that the fill would write are in use; --overwrite writes over them"},
+        {{"fill", file, "--list", "BankC", "--start", "118.000", "--spacing", "25", "--count", "40",
+          "--name", "AIR %02d", "--mode", "AM", "--overwrite", "-o", out},
+         0,
+         "40 channels were filled (0 adjusted), 0 refused.\n",
+         ""},
+        {{"show", out, "--list", "BankC"}, 0, "\n39\t 118.975000\tOFF\t   0.000000\tAIR 40\t", ""},
+        // A refused frequency on stderr, exit 1, the others written.
+        {{"fill", file, "--list", "BankB", "--from", "10", "--start", "2449", "--spacing", "10000",
+          "--count", "2", "-o", out},
+         1,
+         "1 channel was filled (0 adjusted), 1 refused.\n",
+         "Bank B 11: 2459.000000 MHz cannot be received by this receiver version"},
+        {{"show", out, "--list", "BankB"}, 0, "\n10\t2449.000000\t", ""},
+        {{"fill", file, "--list", "BankC", "--from", "45", "--start", "118", "--spacing", "25",
+          "--count", "6", "-o", out},
+         1,
+         "",
+         "The 6 channels do not fit from CH 45: Bank C ends at CH 49."},
+    };
+    for (const auto& c : cases) Expect(c.args, c.exitCode, c.out, c.err);
+}
+
 TEST_F(CliTest, NewAndInitialTakeTheVersionFromTheProfileUnlessOverridden) {
     const std::string v0 = ReadFile(NewFile("v0.acf"));
     Expect({"--am", "0", "initial", "-o", Path("initial.acf")}, 0, "", "");

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "model/undo_history.h"
 #include "read_values.h"
 #include "version_document.h"
 
@@ -65,7 +66,8 @@ TEST(GridEdit, DeleteInsertAndMoveShiftOnlyWithinTheGroup) {
     std::istringstream cases(
         "D 3 0 0 0 0 bcdefghij(39)x.y(349) 49x 50y;D 3 49 0 0 0 abcdefghij(40)y(349) 49x 50y;"
         "D 4 3 0 0 0 abcdefghij(43)y(346) 53x 54y;I 3 0 0 0 0 .abcdefghij(39)y(349) 50y;"
-        "I 4 5 0 0 0 abcdefghij(46)x(343) 55x;I 3 0 0 0 2 abcdefghij(39)x(350) 49x;"
+        "I 4 5 0 0 0 abcdefghij(46)x(343) 55x;I 3 0 0 0 0 .abcdefghij(38)x(350) 48x;I 3 0 0 0 2 "
+        "abcdefghij(39)x(350) 49x;"
         "M 3 3 4 10 0 abc.efghij(50)d(339);C 3 3 4 10 0 abcdefghij(50)d(339);"
         "M 3 3 3 3 1 abcdefghij(390);B 3 4 4 0 0 abcd.fghij(40)ye(348) 50y;"
         "B 3 4 3 0 1 abcdefghij(390);"
@@ -148,4 +150,102 @@ TEST(GridEdit, PasteAndMoveFollowTheCopyClasses) {
             << fromKey << "/" << fromRow << " -> " << toKey;
         EXPECT_TRUE(paste || ReadValues(*d.master.ChUnit(toKey, toRow)) == before);
     }
+}
+
+TEST(GridEdit, BlocksPasteOnlyWhereEveryChannelFitsAndShiftOnce) {
+    // "op key first last toKey toRow result layout more-in-use;": P copy the
+    // block and paste it at the target, L clear, D delete, M move and K copy
+    // by drag and drop; results 0 done, 1 not available, 4 does not fit, 5 a
+    // channel may not go to its row. A refusal changes nothing.
+    std::istringstream cases(
+        "P 3 2 4 3 20 0 abcdefghij(10)cde(377);P 3 2 4 5 0 0 abcdefghij(90)cde(297);"
+        "P 3 0 9 3 45 4 abcdefghij(390);P 3 7 9 3 47 0 abcdefghij(37)hij(350);P 3 0 2 13 0 5 "
+        "abcdefghij(390);"
+        "P 3 9 11 11 0 5 abcdefghij(390);L 3 1 3 0 0 0 a(3)efghij(390);"
+        "D 3 0 2 0 0 0 defghij(39)x(3)y(349) 49x 50y;D 3 48 49 0 0 0 abcdefghij(40)y(349) 49x 50y;"
+        "M 3 0 2 3 1 0 .abcefghij(390);K 3 0 1 5 0 0 abcdefghij(90)ab(298);"
+        "M 3 0 2 3 0 1 abcdefghij(390);M 1 0 1 1 3 1 abcdefghij(390);"
+        "M 3 20 22 4 0 1 abcdefghij(390);L 1 0 1 0 0 1 abcdefghij(390)");
+    for (std::string c; std::getline(cases, c, ';');) {
+        SCOPED_TRACE(c);
+        std::istringstream in(c);
+        char op;
+        int key, first, last, toKey, toRow, result;
+        std::string layout, more;
+        in >> op >> key >> first >> last >> toKey >> toRow >> result >> layout;
+        std::getline(in, more);
+        Doc d(more);
+        int got = G::kDisabled;
+        if (op == 'P') {
+            EXPECT_EQ(d.edit.CopyBlock(key, first, last), G::kDone);
+            got = d.edit.PasteBlock(toKey, toRow);
+        } else if (op == 'L') {
+            got = d.edit.ClearBlock(key, first, last);
+        } else if (op == 'D') {
+            got = d.edit.DeleteBlock(key, first, last);
+        } else {
+            got = d.edit.MoveBlock(key, first, last, toKey, toRow, op == 'K');
+        }
+        EXPECT_TRUE(got == result && d.Layout() == layout && d.radio.EditOn() == (got == G::kDone))
+            << got << " " << d.Layout();
+    }
+    // Asked once when a target in use is not emptied by the move itself.
+    Doc d;
+    EXPECT_FALSE(d.edit.MoveBlockNeedsQuestion(kKeyBankA, 7, 9, kKeyBankA, 8, false));
+    EXPECT_TRUE(d.edit.MoveBlockNeedsQuestion(kKeyBankA, 7, 9, kKeyBankA, 8, true));
+    EXPECT_TRUE(d.edit.MoveBlockNeedsQuestion(kKeyBankA, 0, 2, kKeyBankA, 3, false));
+    d.edit.CopyBlock(kKeyBankA, 8, 11);
+    EXPECT_TRUE(d.edit.PasteBlockNeedsQuestion(kKeyBankA, 6));
+    EXPECT_FALSE(d.edit.PasteBlockNeedsQuestion(kKeyBankA, 10));
+    // A block dropped on a bank lands where all its rows are blank.
+    EXPECT_EQ(Doc("52x 55y").edit.BankBlockRow(kKeyBankA, 0, 2, kKeyBankB), 6);
+    EXPECT_EQ(d.edit.BankBlockRow(kKeyBankA, 0, 2, kKeyBankA), -1);
+    EXPECT_FALSE(d.edit.BlockEnabled(G::kCopy, kKeyBankA, 3, 2));
+    // Move Up / Move Down of a block: the neighbour passed takes the row left.
+    // "first last delta result layout;"
+    std::istringstream shifts(
+        "2 4 -1 0 acdebfghij(390);2 4 1 0 abfcdeghij(390);0 2 -1 1 abcdefghij(390);"
+        "48 49 1 1 abcdefghij(390);20 22 1 1 abcdefghij(390);9 10 1 0 abcdefghi.j(389)");
+    for (std::string c; std::getline(shifts, c, ';');) {
+        SCOPED_TRACE(c);
+        std::istringstream in(c);
+        int first, last, delta, result;
+        std::string layout;
+        in >> first >> last >> delta >> result >> layout;
+        Doc s;
+        EXPECT_EQ(s.edit.ShiftBlockEnabled(kKeyBankA, first, last, delta), result == G::kDone);
+        EXPECT_EQ(s.edit.ShiftBlock(kKeyBankA, first, last, delta), result);
+        EXPECT_EQ(s.Layout(), layout);
+    }
+    EXPECT_FALSE(d.edit.ShiftBlockEnabled(kKeyVfo, 1, 2, 1));
+    EXPECT_EQ(d.edit.PasteRefusedText(G::kBlockDoesNotFit, kKeyBankA, 45, 10),
+              "The 10 channels do not fit from CH 45: the list ends at CH 49.");
+}
+
+TEST(GridEdit, ABlockPastedIntoAnotherBankKeepsEveryValueAndUndoesInOneStep) {
+    Doc d;
+    UndoHistory history(d.master);
+    // Every field of three channels drawn from a fixed seed; a blank between.
+    Pick pick(29);
+    for (int row : {0, 2, 3}) {
+        clsRigQ5_Ch& ch = *d.master.ChUnit(kKeyBankA, row);
+        WriteValues(ch,
+                    {pick(0, 2), pick(0, 400) * 500, pick(0, 1), pick(0, 49), 0, 0, 0, pick(0, 2),
+                     0, pick(0, 2), pick(0, 9)},
+                    ("N" + std::to_string(row)).c_str());
+    }
+    d.master.ChUnit(kKeyBankA, 1)->AppearCh(false);
+    d.master.WriteToEep();
+    const ByteStr before = d.radio.eepImage.bytes();
+    d.edit.CopyBlock(kKeyBankA, 0, 3);
+    {
+        UndoStep step(&history);
+        ASSERT_EQ(d.edit.PasteBlock(kKeyBankC, 10), G::kDone);
+    }
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(ReadValues(*d.master.ChUnit(kKeyBankC, 10 + i)),
+                  ReadValues(*d.master.ChUnit(kKeyBankA, i)))
+            << i;
+    ASSERT_TRUE(history.Undo());
+    EXPECT_EQ(d.radio.eepImage.bytes(), before);
 }

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "ui/about_box.h"
+#include "ui/channel_tools_dialogs.h"
 #include "ui/com_devices_dialog.h"
 #include "ui/compare_window.h"
 #include "ui/edit_channel_dialog.h"
@@ -80,6 +81,8 @@ struct Windows : Started {
     frmFind find;
     frmSortBank sort;
     frmMoveToBank move;
+    frmBulkEdit bulk;
+    frmFillChannels fill;
     frmAbout about;
     frmCompare compare;
     frmRestoreBackup restore{{{"/tmp/backup-2026-12-06_153012.acf", "2026-12-06_153012", 1, "Q5"}}};
@@ -88,13 +91,15 @@ struct Windows : Started {
         channel.CurCh(Mem(0));
         common.CurCommon(Master().CommonObj());
         move.Prepare({QStringLiteral("Bank B")});
+        bulk.Prepare(Master().MatrixObj(), QStringLiteral("Bank A 00-09"));
+        fill.Prepare(Master().MatrixObj(), QStringLiteral("Bank C 00"), 50);
         compare.SetDifferences("a.acf", false, "b.acf",
                                {{3, 0, "Bank A", "00", "Frequency", "1", "2"}});
         W().CloneProgress().Label(QStringLiteral("Cannot access COM port."));
     }
     std::vector<QWidget*> All() {
-        return {&channel, &common, &setup,   &devices, &find, &sort,
-                &move,    &about,  &compare, &restore, &help, &W().CloneProgress()};
+        return {&channel, &common, &setup, &devices, &find,    &sort, &move,
+                &bulk,    &fill,   &about, &compare, &restore, &help, &W().CloneProgress()};
     }
 };
 

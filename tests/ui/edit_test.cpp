@@ -7,6 +7,7 @@
 // PDF. The rules themselves are the core's (GridEdit, ChannelFind,
 // ChannelSort, the CSV and report writers); here is how they reach the user.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QLineEdit>
@@ -28,8 +29,8 @@
 
 namespace {
 using M = clsRigQ5_Master;
-constexpr int kFind = 12, kFindNext = 13, kSortBank = 15;                      // Edit menu
-constexpr int kExportCsv = 12, kImportCsv = 13, kExportPdf = 17, kPrint = 18;  // File menu
+constexpr int kFind = 12, kFindNext = 13, kSortBank = 15, kBulkEdit = 20, kFill = 21;  // Edit menu
+constexpr int kExportCsv = 12, kImportCsv = 13, kExportPdf = 17, kPrint = 18;          // File menu
 
 // Five channels in use at the top of bank A.
 void FiveInBankA(Started& r) {
@@ -366,6 +367,126 @@ class EditTest : public QObject {
         QVERIFY(!DragAndDrop(tree, NodePoint(r, kKeyBankB), foreign));
         QCOMPARE(r.Image(), moved);
         for (int i = 0; i < 3; ++i) r.W().mnuEdit_Click(kUndo);
+        QCOMPARE(r.Image(), before);
+    }
+
+    // Shift with the arrows or a click, and Ctrl+A, select a block; Copy,
+    // Paste, Clear, Delete and a drag act on all of it, each one undo step;
+    // a paste that does not fit is refused with its reason and changes
+    // nothing.
+    void BlockCommandsActOnEverySelectedRowAsOneStep() {
+        Started r;
+        QVERIFY(QTest::qWaitForWindowExposed(&r.W()));
+        FiveInBankA(r);
+        const ByteStr before = r.Image();
+        r.At(kKeyBankA, 1);
+        QTest::keyClick(r.Grid(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(r.Grid(), Qt::Key_Down, Qt::ShiftModifier);
+        r.W().timMain_Timer();
+        int first = -1, last = -1;
+        r.W().SelectedBlock(first, last);
+        QCOMPARE(QPair(first, last), QPair(1, 3));
+        QVERIFY(r.EditEnabled(kCopy) && r.EditEnabled(kClear) && !r.EditEnabled(kEdit) &&
+                !r.EditEnabled(kInsert) && r.EditEnabled(kBulkEdit));
+        r.W().mnuEdit_Click(kCopy);
+        r.At(kKeyBankB, 48);
+        r.W().mnuEdit_Click(kPaste);
+        QCOMPARE(r.LastMessage(), QStringLiteral("The 3 channels do not fit from CH 48: the "
+                                                 "list ends at CH 49."));
+        QCOMPARE(r.Image(), before);
+        r.At(kKeyBankB, 0);
+        r.W().mnuEdit_Click(kPaste);
+        QCOMPARE(r.dialogs.messages.size(), std::size_t(1));  // blank targets: no question
+        QCOMPARE(Values(r, 50) + Values(r, 52), Values(r, 1) + Values(r, 3));
+        r.At(kKeyBankA, 0);
+        r.dialogs.answers = {kMsgNo};
+        r.W().mnuEdit_Click(kPaste);
+        QCOMPARE(r.LastMessage(), QString::fromLatin1(GridEdit::kMsgOverwrite));
+        // Shift+click, then Delete closes the gap of rows 0..1 once.
+        QTest::mouseClick(r.Grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier, RowPoint(r, 1));
+        r.W().mnuEdit_Click(kDelete);
+        QCOMPARE(Values(r, 0), "1/14505000/");
+        QVERIFY(!r.Mem(3).AppearCh());
+        // A block dragged onto a row of another bank; then Ctrl+A and Clear.
+        // A press inside a block keeps it for a drag; released, it was a click.
+        r.At(kKeyBankA, 0);
+        QTest::keyClick(r.Grid(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::mousePress(r.Grid()->viewport(), Qt::LeftButton, {}, RowPoint(r, 1));
+        r.W().SelectedBlock(first, last);
+        QCOMPARE(QPair(first, last), QPair(0, 1));
+        QTest::mouseRelease(r.Grid()->viewport(), Qt::LeftButton, {}, RowPoint(r, 1));
+        r.W().SelectedBlock(first, last);
+        QCOMPARE(QPair(first, last), QPair(1, 1));
+        r.At(kKeyBankA, 0);
+        QTest::keyClick(r.Grid(), Qt::Key_Down, Qt::ShiftModifier);
+        QVERIFY(DragAndDrop(r.Grid()->viewport(), RowPoint(r, 20),
+                            r.W().BlockDragData(kKeyBankA, 0, 1)));
+        QCOMPARE(Values(r, 20), "1/14505000/");
+        QVERIFY(!r.Mem(0).AppearCh() && r.Mem(21).AppearCh());
+        QTest::keyClick(r.Grid(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(r.Grid(), Qt::Key_Right);  // along the row: the block stays
+        r.W().SelectedBlock(first, last);
+        QCOMPARE(QPair(first, last), QPair(0, 49));
+        r.W().mnuEdit_Click(kClear);
+        for (int i = 0; i < 50; ++i) QVERIFY(!r.Mem(i).AppearCh());
+        QCOMPARE(r.p->History().UndoCount(), std::size_t(4));
+        for (int i = 0; i < 4; ++i) r.W().mnuEdit_Click(kUndo);
+        QCOMPARE(r.Image(), before);
+    }
+
+    // The keyboard's Move Down and Move to Bank take a block along.
+    void TheKeyboardsMovesTakeABlock() {
+        Started r;
+        FiveInBankA(r);
+        r.At(kKeyBankA, 1);
+        QTest::keyClick(r.Grid(), Qt::Key_Down, Qt::ShiftModifier);
+        const std::string one = Values(r, 1), two = Values(r, 2), three = Values(r, 3);
+        r.W().mnuEdit_Click(19);  // Move Down
+        QCOMPARE(Values(r, 1) + Values(r, 2) + Values(r, 3), three + one + two);
+        int first = -1, last = -1;
+        r.W().SelectedBlock(first, last);
+        QCOMPARE(QPair(first, last), QPair(2, 3));
+        Answer(r, "frmMoveToBank", [](QDialog& d) {
+            d.findChild<QPushButton*>("cmdMoveToBank_Ok")->click();  // the first bank offered
+        });
+        r.W().mnuEdit_Click(17);
+        QCOMPARE(Values(r, 50) + Values(r, 51), one + two);
+        QVERIFY(!r.Mem(2).AppearCh() && !r.Mem(3).AppearCh());
+        QCOMPARE(r.p->History().UndoCount(), std::size_t(2));
+    }
+
+    // Bulk Edit and Fill Channels take their dialog's choices to the core,
+    // report the counts, and are one undo step each.
+    void BulkEditAndFillReportTheirCountsAndUndoInOneStep() {
+        Started r;
+        FiveInBankA(r);
+        const ByteStr before = r.Image();
+        r.At(kKeyBankA, 0);
+        QTest::keyClick(r.Grid(), Qt::Key_PageDown, Qt::ShiftModifier);
+        Answer(r, "frmBulkEdit", [](QDialog& d) {
+            auto* step = d.findChild<QComboBox*>("cboBulk_Step");
+            QVERIFY(!step->isEnabled());
+            d.findChild<QCheckBox*>("chkBulk_Step")->setChecked(true);
+            QVERIFY(step->isEnabled());
+            step->setCurrentIndex(3);  // 12.5k
+            d.findChild<QPushButton*>("cmdBulk_Ok")->click();
+        });
+        r.W().mnuEdit_Click(kBulkEdit);
+        QVERIFY(r.LastMessage().startsWith(
+            QStringLiteral("5 channels took the values as given, 0 were adjusted")));
+        QCOMPARE(QString::fromStdString(r.Mem(4).TsNo_String()), QStringLiteral("12.5k"));
+        r.At(kKeyBankC, 0);
+        Answer(r, "frmFillChannels", [](QDialog& d) {
+            d.findChild<QSpinBox*>("spnFill_Count")->setValue(40);
+            d.findChild<QLineEdit*>("txtFill_Name")->setText("AIR %02d");
+            d.findChild<QPushButton*>("cmdFill_Ok")->click();
+        });
+        r.W().mnuEdit_Click(kFill);
+        QCOMPARE(r.LastMessage(),
+                 QStringLiteral("40 channels were filled (0 adjusted), 0 refused."));
+        QCOMPARE(Values(r, 139), "1/11897500/AIR 40");
+        QCOMPARE(r.p->History().UndoCount(), std::size_t(2));
+        for (int i = 0; i < 2; ++i) r.W().mnuEdit_Click(kUndo);
         QCOMPARE(r.Image(), before);
     }
 
