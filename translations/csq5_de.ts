@@ -980,10 +980,31 @@
     </message>
 </context>
 <context>
+    <name>CsvImport</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Imported with a note:</source>
+        <translation>Mit einem Hinweis importiert:</translation>
+    </message>
+</context>
+<context>
     <name>DropDown</name>
     <message>
         <source>Choices</source>
         <translation>Auswahl</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... und %n weiterer.</numerusform>
+            <numerusform>... und %n weitere.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1552,30 @@
         <source>Detect cable</source>
         <translation>Kabel erkennen</translation>
     </message>
+    <message>
+        <source>Many channels at once</source>
+        <translation>Viele Kanäle auf einmal</translation>
+    </message>
+    <message>
+        <source>Bulk edit</source>
+        <translation>Sammelbearbeitung</translation>
+    </message>
+    <message>
+        <source>Filling a bank</source>
+        <translation>Eine Bank füllen</translation>
+    </message>
+    <message>
+        <source>Block of channels (Shift, Ctrl+A)</source>
+        <translation>Kanalblock (Umschalt, Strg+A)</translation>
+    </message>
+    <message>
+        <source>Bulk Edit</source>
+        <translation>Sammelbearbeitung</translation>
+    </message>
+    <message>
+        <source>Fill Channels</source>
+        <translation>Kanäle füllen</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -1557,6 +1602,81 @@
     <message>
         <source>Licence</source>
         <translation>Lizenz</translation>
+    </message>
+</context>
+<context>
+    <name>frmBulkEdit</name>
+    <message>
+        <source>Bulk Edit %1</source>
+        <translation>Sammelbearbeitung %1</translation>
+    </message>
+    <message>
+        <source>Only the ticked fields are written, into every selected channel in use; a value a channel cannot take is adjusted as in Edit Memory. A numbering pattern such as &quot;AIR %02d&quot; gives AIR 01, AIR 02 ...</source>
+        <translation>Nur die angehakten Felder werden geschrieben, in jeden gewählten belegten Kanal; ein Wert, den ein Kanal nicht annehmen kann, wird wie in „Speicher bearbeiten“ angepasst. Ein Nummernmuster wie &quot;AIR %02d&quot; ergibt AIR 01, AIR 02 ...</translation>
+    </message>
+    <message>
+        <source>&amp;First number</source>
+        <translation>&amp;Erste Nummer</translation>
+    </message>
+    <message>
+        <source>Name text</source>
+        <translation>Namenstext</translation>
+    </message>
+    <message>
+        <source>Number them</source>
+        <translation>Durchnummerieren</translation>
+    </message>
+    <message>
+        <source>Add a prefix</source>
+        <translation>Präfix voranstellen</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Setzen</translation>
+    </message>
+    <message>
+        <source>Name rule</source>
+        <translation>Namensregel</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>CTCSS frequency</source>
+        <translation>CTCSS-Frequenz</translation>
+    </message>
+    <message>
+        <source>TSQL</source>
+        <translation>TSQL</translation>
+    </message>
+    <message>
+        <source>T&amp;SQL and CTCSS</source>
+        <translation>T&amp;SQL und CTCSS</translation>
+    </message>
+    <message>
+        <source>Offset Freq. (MHz)</source>
+        <translation>Ablage (MHz)</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>&amp;Duplex and offset</source>
+        <translation>&amp;Duplex und Ablage</translation>
+    </message>
+    <message>
+        <source>S&amp;kip</source>
+        <translation>Über&amp;springen</translation>
+    </message>
+    <message>
+        <source>&amp;Tuning Step</source>
+        <translation>&amp;Abstimmschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Modulation</translation>
     </message>
 </context>
 <context>
@@ -1660,6 +1780,29 @@
     </message>
 </context>
 <context>
+    <name>frmCsvStart</name>
+    <message>
+        <source>First &amp;row:</source>
+        <translation>Erste &amp;Zeile:</translation>
+    </message>
+    <message>
+        <source>&amp;Bank:</source>
+        <translation>&amp;Bank:</translation>
+    </message>
+    <message>
+        <source>Bank %1</source>
+        <translation>Bank %1</translation>
+    </message>
+    <message>
+        <source>The table has no channel numbers: its rows go into consecutive channels of one bank from the row chosen here, over what those channels hold.</source>
+        <translation>Die Tabelle hat keine Kanalnummern: Ihre Zeilen kommen in aufeinanderfolgende Kanäle einer Bank ab der hier gewählten Zeile, über den bisherigen Inhalt dieser Kanäle.</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+</context>
+<context>
     <name>frmEditCh</name>
     <message>
         <source>Edit Memory</source>
@@ -1750,6 +1893,49 @@
     </message>
 </context>
 <context>
+    <name>frmFillChannels</name>
+    <message>
+        <source>Fill Channels from %1</source>
+        <translation>Kanäle füllen ab %1</translation>
+    </message>
+    <message>
+        <source>Tuning Step</source>
+        <translation>Abstimmschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Tuning Step</source>
+        <translation>&amp;Abstimmschritt</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Modulation</translation>
+    </message>
+    <message>
+        <source>&amp;First number</source>
+        <translation>&amp;Erste Nummer</translation>
+    </message>
+    <message>
+        <source>&amp;Name pattern</source>
+        <translation>&amp;Namensmuster</translation>
+    </message>
+    <message>
+        <source>&amp;Channels</source>
+        <translation>&amp;Kanäle</translation>
+    </message>
+    <message>
+        <source>S&amp;pacing (kHz)</source>
+        <translation>&amp;Kanalabstand (kHz)</translation>
+    </message>
+    <message>
+        <source>&amp;Start frequency (MHz)</source>
+        <translation>&amp;Startfrequenz (MHz)</translation>
+    </message>
+</context>
+<context>
     <name>frmFind</name>
     <message>
         <source>Find</source>
@@ -1765,10 +1951,6 @@
     <message>
         <source>F&amp;ill Channels...</source>
         <translation>Kanäle &amp;füllen...</translation>
-    </message>
-    <message>
-        <source>&amp;Bulk Edit...</source>
-        <translation>&amp;Sammelbearbeitung...</translation>
     </message>
     <message>
         <source> (demo receiver)</source>
@@ -2082,6 +2264,10 @@
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
+    <message>
+        <source>Bul&amp;k Edit...</source>
+        <translation>Sammelbearbeitung (&amp;K)...</translation>
+    </message>
 </context>
 <context>
     <name>frmMoveToBank</name>
@@ -2229,168 +2415,6 @@
     <message>
         <source>Sort %1</source>
         <translation>%1 sortieren</translation>
-    </message>
-</context>
-<context>
-    <name>EditCommands</name>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... und %n weiterer.</numerusform>
-            <numerusform>... und %n weitere.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>frmBulkEdit</name>
-    <message>
-        <source>Bulk Edit %1</source>
-        <translation>Sammelbearbeitung %1</translation>
-    </message>
-    <message>
-        <source>Only the ticked fields are written, into every selected channel in use; a value a channel cannot take is adjusted as in Edit Memory. A numbering pattern such as &quot;AIR %02d&quot; gives AIR 01, AIR 02 ...</source>
-        <translation>Nur die angehakten Felder werden geschrieben, in jeden gewählten belegten Kanal; ein Wert, den ein Kanal nicht annehmen kann, wird wie in „Speicher bearbeiten“ angepasst. Ein Nummernmuster wie &quot;AIR %02d&quot; ergibt AIR 01, AIR 02 ...</translation>
-    </message>
-    <message>
-        <source>&amp;First number</source>
-        <translation>&amp;Erste Nummer</translation>
-    </message>
-    <message>
-        <source>Name text</source>
-        <translation>Namenstext</translation>
-    </message>
-    <message>
-        <source>Number them</source>
-        <translation>Durchnummerieren</translation>
-    </message>
-    <message>
-        <source>Add a prefix</source>
-        <translation>Präfix voranstellen</translation>
-    </message>
-    <message>
-        <source>Set</source>
-        <translation>Setzen</translation>
-    </message>
-    <message>
-        <source>Name rule</source>
-        <translation>Namensregel</translation>
-    </message>
-    <message>
-        <source>&amp;Name</source>
-        <translation>&amp;Name</translation>
-    </message>
-    <message>
-        <source>CTCSS frequency</source>
-        <translation>CTCSS-Frequenz</translation>
-    </message>
-    <message>
-        <source>TSQL</source>
-        <translation>TSQL</translation>
-    </message>
-    <message>
-        <source>T&amp;SQL and CTCSS</source>
-        <translation>T&amp;SQL und CTCSS</translation>
-    </message>
-    <message>
-        <source>Offset Freq. (MHz)</source>
-        <translation>Ablage (MHz)</translation>
-    </message>
-    <message>
-        <source>Duplex</source>
-        <translation>Duplex</translation>
-    </message>
-    <message>
-        <source>&amp;Duplex and offset</source>
-        <translation>&amp;Duplex und Ablage</translation>
-    </message>
-    <message>
-        <source>S&amp;kip</source>
-        <translation>Über&amp;springen</translation>
-    </message>
-    <message>
-        <source>&amp;Tuning Step</source>
-        <translation>&amp;Abstimmschritt</translation>
-    </message>
-    <message>
-        <source>&amp;Mode</source>
-        <translation>&amp;Modulation</translation>
-    </message>
-</context>
-<context>
-    <name>frmFillChannels</name>
-    <message>
-        <source>Fill Channels from %1</source>
-        <translation>Kanäle füllen ab %1</translation>
-    </message>
-    <message>
-        <source>Tuning Step</source>
-        <translation>Abstimmschritt</translation>
-    </message>
-    <message>
-        <source>&amp;Tuning Step</source>
-        <translation>&amp;Abstimmschritt</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>Modulation</translation>
-    </message>
-    <message>
-        <source>&amp;Mode</source>
-        <translation>&amp;Modulation</translation>
-    </message>
-    <message>
-        <source>&amp;First number</source>
-        <translation>&amp;Erste Nummer</translation>
-    </message>
-    <message>
-        <source>&amp;Name pattern</source>
-        <translation>&amp;Namensmuster</translation>
-    </message>
-    <message>
-        <source>&amp;Channels</source>
-        <translation>&amp;Kanäle</translation>
-    </message>
-    <message>
-        <source>S&amp;pacing (kHz)</source>
-        <translation>&amp;Kanalabstand (kHz)</translation>
-    </message>
-    <message>
-        <source>&amp;Start frequency (MHz)</source>
-        <translation>&amp;Startfrequenz (MHz)</translation>
-    </message>
-</context>
-<context>
-    <name>CsvImport</name>
-    <message>
-        <source>... and %1 more.</source>
-        <translation>... und %1 weitere.</translation>
-    </message>
-    <message>
-        <source>Imported with a note:</source>
-        <translation>Mit einem Hinweis importiert:</translation>
-    </message>
-</context>
-<context>
-    <name>frmCsvStart</name>
-    <message>
-        <source>First &amp;row:</source>
-        <translation>Erste &amp;Zeile:</translation>
-    </message>
-    <message>
-        <source>&amp;Bank:</source>
-        <translation>&amp;Bank:</translation>
-    </message>
-    <message>
-        <source>Bank %1</source>
-        <translation>Bank %1</translation>
-    </message>
-    <message>
-        <source>The table has no channel numbers: its rows go into consecutive channels of one bank from the row chosen here, over what those channels hold.</source>
-        <translation>Die Tabelle hat keine Kanalnummern: Ihre Zeilen kommen in aufeinanderfolgende Kanäle einer Bank ab der hier gewählten Zeile, über den bisherigen Inhalt dieser Kanäle.</translation>
-    </message>
-    <message>
-        <source>Import CSV</source>
-        <translation>CSV importieren</translation>
     </message>
 </context>
 </TS>

@@ -980,10 +980,30 @@
     </message>
 </context>
 <context>
+    <name>CsvImport</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... ほか%1件。</translation>
+    </message>
+    <message>
+        <source>Imported with a note:</source>
+        <translation>注意付きでインポートしました:</translation>
+    </message>
+</context>
+<context>
     <name>DropDown</name>
     <message>
         <source>Choices</source>
         <translation>選択肢</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... ほか%n件。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1551,30 @@
         <source>Detect cable</source>
         <translation>ケーブルを検出</translation>
     </message>
+    <message>
+        <source>Many channels at once</source>
+        <translation>複数のチャンネルをまとめて</translation>
+    </message>
+    <message>
+        <source>Bulk edit</source>
+        <translation>一括編集</translation>
+    </message>
+    <message>
+        <source>Filling a bank</source>
+        <translation>バンクを埋める</translation>
+    </message>
+    <message>
+        <source>Block of channels (Shift, Ctrl+A)</source>
+        <translation>チャンネルのブロック (Shift, Ctrl+A)</translation>
+    </message>
+    <message>
+        <source>Bulk Edit</source>
+        <translation>一括編集</translation>
+    </message>
+    <message>
+        <source>Fill Channels</source>
+        <translation>チャンネルを埋める</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -1557,6 +1601,81 @@
     <message>
         <source>Licence</source>
         <translation>ライセンス</translation>
+    </message>
+</context>
+<context>
+    <name>frmBulkEdit</name>
+    <message>
+        <source>Bulk Edit %1</source>
+        <translation>一括編集 %1</translation>
+    </message>
+    <message>
+        <source>Only the ticked fields are written, into every selected channel in use; a value a channel cannot take is adjusted as in Edit Memory. A numbering pattern such as &quot;AIR %02d&quot; gives AIR 01, AIR 02 ...</source>
+        <translation>チェックした項目だけを、選択した使用中のすべてのチャンネルに書き込みます。チャンネルが取れない値は「メモリー編集」と同じように調整されます。&quot;AIR %02d&quot;のような番号パターンでAIR 01、AIR 02 ...となります。</translation>
+    </message>
+    <message>
+        <source>&amp;First number</source>
+        <translation>最初の番号(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Name text</source>
+        <translation>ネームの文字</translation>
+    </message>
+    <message>
+        <source>Number them</source>
+        <translation>連番を付ける</translation>
+    </message>
+    <message>
+        <source>Add a prefix</source>
+        <translation>先頭に追加</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Name rule</source>
+        <translation>ネームの付け方</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>ネーム(&amp;N)</translation>
+    </message>
+    <message>
+        <source>CTCSS frequency</source>
+        <translation>CTCSS周波数</translation>
+    </message>
+    <message>
+        <source>TSQL</source>
+        <translation>TSQL</translation>
+    </message>
+    <message>
+        <source>T&amp;SQL and CTCSS</source>
+        <translation>TSQLとCTCSS(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Offset Freq. (MHz)</source>
+        <translation>オフセット周波数（MHz）</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>デュプレックス</translation>
+    </message>
+    <message>
+        <source>&amp;Duplex and offset</source>
+        <translation>デュプレックスとオフセット(&amp;D)</translation>
+    </message>
+    <message>
+        <source>S&amp;kip</source>
+        <translation>スキップ(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Tuning Step</source>
+        <translation>チューニングステップ(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>モード(&amp;M)</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1778,29 @@
     </message>
 </context>
 <context>
+    <name>frmCsvStart</name>
+    <message>
+        <source>First &amp;row:</source>
+        <translation>最初の行(&amp;R):</translation>
+    </message>
+    <message>
+        <source>&amp;Bank:</source>
+        <translation>バンク(&amp;B):</translation>
+    </message>
+    <message>
+        <source>Bank %1</source>
+        <translation>バンク%1</translation>
+    </message>
+    <message>
+        <source>The table has no channel numbers: its rows go into consecutive channels of one bank from the row chosen here, over what those channels hold.</source>
+        <translation>この表にはチャンネル番号がありません。各行は、ここで選んだ行から1つのバンクの連続したチャンネルに、その内容を上書きして入ります。</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSVインポート</translation>
+    </message>
+</context>
+<context>
     <name>frmEditCh</name>
     <message>
         <source>Edit Memory</source>
@@ -1749,6 +1891,49 @@
     </message>
 </context>
 <context>
+    <name>frmFillChannels</name>
+    <message>
+        <source>Fill Channels from %1</source>
+        <translation>%1からチャンネルを埋める</translation>
+    </message>
+    <message>
+        <source>Tuning Step</source>
+        <translation>チューニングステップ</translation>
+    </message>
+    <message>
+        <source>&amp;Tuning Step</source>
+        <translation>チューニングステップ(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>モード(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;First number</source>
+        <translation>最初の番号(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Name pattern</source>
+        <translation>ネームのパターン(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Channels</source>
+        <translation>チャンネル数(&amp;C)</translation>
+    </message>
+    <message>
+        <source>S&amp;pacing (kHz)</source>
+        <translation>間隔（kHz）(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Start frequency (MHz)</source>
+        <translation>開始周波数（MHz）(&amp;S)</translation>
+    </message>
+</context>
+<context>
     <name>frmFind</name>
     <message>
         <source>Find</source>
@@ -1764,10 +1949,6 @@
     <message>
         <source>F&amp;ill Channels...</source>
         <translation>チャンネルを埋める(&amp;I)...</translation>
-    </message>
-    <message>
-        <source>&amp;Bulk Edit...</source>
-        <translation>一括編集(&amp;B)...</translation>
     </message>
     <message>
         <source> (demo receiver)</source>
@@ -2081,6 +2262,10 @@
         <source>Export PDF</source>
         <translation>PDFエクスポート</translation>
     </message>
+    <message>
+        <source>Bul&amp;k Edit...</source>
+        <translation>一括編集(&amp;K)...</translation>
+    </message>
 </context>
 <context>
     <name>frmMoveToBank</name>
@@ -2228,167 +2413,6 @@
     <message>
         <source>Sort %1</source>
         <translation>%1の並べ替え</translation>
-    </message>
-</context>
-<context>
-    <name>EditCommands</name>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... ほか%n件。</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>frmBulkEdit</name>
-    <message>
-        <source>Bulk Edit %1</source>
-        <translation>一括編集 %1</translation>
-    </message>
-    <message>
-        <source>Only the ticked fields are written, into every selected channel in use; a value a channel cannot take is adjusted as in Edit Memory. A numbering pattern such as &quot;AIR %02d&quot; gives AIR 01, AIR 02 ...</source>
-        <translation>チェックした項目だけを、選択した使用中のすべてのチャンネルに書き込みます。チャンネルが取れない値は「メモリー編集」と同じように調整されます。&quot;AIR %02d&quot;のような番号パターンでAIR 01、AIR 02 ...となります。</translation>
-    </message>
-    <message>
-        <source>&amp;First number</source>
-        <translation>最初の番号(&amp;F)</translation>
-    </message>
-    <message>
-        <source>Name text</source>
-        <translation>ネームの文字</translation>
-    </message>
-    <message>
-        <source>Number them</source>
-        <translation>連番を付ける</translation>
-    </message>
-    <message>
-        <source>Add a prefix</source>
-        <translation>先頭に追加</translation>
-    </message>
-    <message>
-        <source>Set</source>
-        <translation>設定</translation>
-    </message>
-    <message>
-        <source>Name rule</source>
-        <translation>ネームの付け方</translation>
-    </message>
-    <message>
-        <source>&amp;Name</source>
-        <translation>ネーム(&amp;N)</translation>
-    </message>
-    <message>
-        <source>CTCSS frequency</source>
-        <translation>CTCSS周波数</translation>
-    </message>
-    <message>
-        <source>TSQL</source>
-        <translation>TSQL</translation>
-    </message>
-    <message>
-        <source>T&amp;SQL and CTCSS</source>
-        <translation>TSQLとCTCSS(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Offset Freq. (MHz)</source>
-        <translation>オフセット周波数（MHz）</translation>
-    </message>
-    <message>
-        <source>Duplex</source>
-        <translation>デュプレックス</translation>
-    </message>
-    <message>
-        <source>&amp;Duplex and offset</source>
-        <translation>デュプレックスとオフセット(&amp;D)</translation>
-    </message>
-    <message>
-        <source>S&amp;kip</source>
-        <translation>スキップ(&amp;K)</translation>
-    </message>
-    <message>
-        <source>&amp;Tuning Step</source>
-        <translation>チューニングステップ(&amp;T)</translation>
-    </message>
-    <message>
-        <source>&amp;Mode</source>
-        <translation>モード(&amp;M)</translation>
-    </message>
-</context>
-<context>
-    <name>frmFillChannels</name>
-    <message>
-        <source>Fill Channels from %1</source>
-        <translation>%1からチャンネルを埋める</translation>
-    </message>
-    <message>
-        <source>Tuning Step</source>
-        <translation>チューニングステップ</translation>
-    </message>
-    <message>
-        <source>&amp;Tuning Step</source>
-        <translation>チューニングステップ(&amp;T)</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>モード</translation>
-    </message>
-    <message>
-        <source>&amp;Mode</source>
-        <translation>モード(&amp;M)</translation>
-    </message>
-    <message>
-        <source>&amp;First number</source>
-        <translation>最初の番号(&amp;F)</translation>
-    </message>
-    <message>
-        <source>&amp;Name pattern</source>
-        <translation>ネームのパターン(&amp;N)</translation>
-    </message>
-    <message>
-        <source>&amp;Channels</source>
-        <translation>チャンネル数(&amp;C)</translation>
-    </message>
-    <message>
-        <source>S&amp;pacing (kHz)</source>
-        <translation>間隔（kHz）(&amp;P)</translation>
-    </message>
-    <message>
-        <source>&amp;Start frequency (MHz)</source>
-        <translation>開始周波数（MHz）(&amp;S)</translation>
-    </message>
-</context>
-<context>
-    <name>CsvImport</name>
-    <message>
-        <source>... and %1 more.</source>
-        <translation>... ほか%1件。</translation>
-    </message>
-    <message>
-        <source>Imported with a note:</source>
-        <translation>注意付きでインポートしました:</translation>
-    </message>
-</context>
-<context>
-    <name>frmCsvStart</name>
-    <message>
-        <source>First &amp;row:</source>
-        <translation>最初の行(&amp;R):</translation>
-    </message>
-    <message>
-        <source>&amp;Bank:</source>
-        <translation>バンク(&amp;B):</translation>
-    </message>
-    <message>
-        <source>Bank %1</source>
-        <translation>バンク%1</translation>
-    </message>
-    <message>
-        <source>The table has no channel numbers: its rows go into consecutive channels of one bank from the row chosen here, over what those channels hold.</source>
-        <translation>この表にはチャンネル番号がありません。各行は、ここで選んだ行から1つのバンクの連続したチャンネルに、その内容を上書きして入ります。</translation>
-    </message>
-    <message>
-        <source>Import CSV</source>
-        <translation>CSVインポート</translation>
     </message>
 </context>
 </TS>
