@@ -143,6 +143,17 @@ bool WriteAll(int fd, std::string_view content) {
     return true;
 }
 
+// Makes a rename in the target's folder durable: the folder's own entry list
+// reaches the disk too.
+void SyncFolderOf(const fs::path& target) {
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        (void)::fsync(dirFd);
+        ::close(dirFd);
+    }
+}
+
 }  // namespace
 
 AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view content,
@@ -176,15 +187,7 @@ AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view 
     if (!ok) ::unlink(temp.c_str());
     gUnfinishedSet = 0;
     if (!ok) return kAtomicWriteFailed;
-    if (flushToDisk) {
-        // Make the rename itself durable.
-        const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-        const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dirFd >= 0) {
-            (void)::fsync(dirFd);
-            ::close(dirFd);
-        }
-    }
+    if (flushToDisk) SyncFolderOf(target);
     return kAtomicWriteOk;
 }
 
@@ -217,12 +220,7 @@ AtomicWriteResult CreateFileAtomically(const std::string& path, std::string_view
         return clash ? kAtomicWriteTaken : kAtomicWriteFailed;
     }
     gUnfinishedSet = 0;
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        (void)::fsync(dirFd);
-        ::close(dirFd);
-    }
+    SyncFolderOf(target);
     return kAtomicWriteOk;
 }
 

@@ -203,6 +203,7 @@ class frmMain : public QMainWindow {
     void DropChannel(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource);
     // A block of rows first..last dropped the same way.
     void DropBlock(int srcKey, int first, int last, int dstKey, int dstRow, bool keepSource);
+    void ShowDropResult(int row, int dstKey, int dstRow, bool keepSource);
     QMimeData* BlockDragData(int key, int first, int last) const;
 
   signals:

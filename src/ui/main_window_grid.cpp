@@ -601,7 +601,20 @@ bool frmMain::ChannelDragEvent(QWidget* viewport, QEvent* event) {
 void frmMain::DropChannel(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource) {
     if (modalFlag_) return;
     WindowUpkeep();
-    const int row = model_->DropChannel(srcKey, srcRow, dstKey, dstRow, keepSource);
+    ShowDropResult(model_->DropChannel(srcKey, srcRow, dstKey, dstRow, keepSource), dstKey,
+                   dstRow, keepSource);
+}
+
+void frmMain::DropBlock(int srcKey, int first, int last, int dstKey, int dstRow, bool keepSource) {
+    if (modalFlag_) return;
+    WindowUpkeep();
+    ShowDropResult(model_->DropBlock(srcKey, first, last, dstKey, dstRow, keepSource), dstKey,
+                   dstRow, keepSource);
+}
+
+// A drop onto a row puts the cursor on the channel where it landed; a drop
+// onto a bank in the tree says in the status bar where the channel went.
+void frmMain::ShowDropResult(int row, int dstKey, int dstRow, bool keepSource) {
     DispChList();
     if (row < 0) return;
     if (dstRow >= 0) {
@@ -611,21 +624,5 @@ void frmMain::DropChannel(int srcKey, int srcRow, int dstKey, int dstRow, bool k
     const std::vector<std::string> cells = model_->ChRowTexts(dstKey, row);
     const std::string caption = ParseTreeKeyStr(model_->TreeKeyStr(dstKey)).caption;
     statusBar()->showMessage(CoreText(
-        GridEdit::MovedToText(keepSource, caption, cells.empty() ? std::string() : cells[0])));
-}
-
-void frmMain::DropBlock(int srcKey, int first, int last, int dstKey, int dstRow, bool keepSource) {
-    if (modalFlag_) return;
-    WindowUpkeep();
-    const int row = model_->DropBlock(srcKey, first, last, dstKey, dstRow, keepSource);
-    DispChList();
-    if (row < 0) return;
-    if (dstRow >= 0) {
-        if (dstKey == curTreeKey_) SetCursorRow(row);
-        return;
-    }
-    const std::vector<std::string> cells = model_->ChRowTexts(dstKey, row);
-    const std::string caption = ParseTreeKeyStr(model_->TreeKeyStr(dstKey)).caption;
-    statusBar()->showMessage(QString::fromStdString(
         GridEdit::MovedToText(keepSource, caption, cells.empty() ? std::string() : cells[0])));
 }
