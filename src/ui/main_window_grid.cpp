@@ -601,8 +601,8 @@ bool frmMain::ChannelDragEvent(QWidget* viewport, QEvent* event) {
 void frmMain::DropChannel(int srcKey, int srcRow, int dstKey, int dstRow, bool keepSource) {
     if (modalFlag_) return;
     WindowUpkeep();
-    ShowDropResult(model_->DropChannel(srcKey, srcRow, dstKey, dstRow, keepSource), dstKey,
-                   dstRow, keepSource);
+    ShowDropResult(model_->DropChannel(srcKey, srcRow, dstKey, dstRow, keepSource), dstKey, dstRow,
+                   keepSource);
 }
 
 void frmMain::DropBlock(int srcKey, int first, int last, int dstKey, int dstRow, bool keepSource) {
