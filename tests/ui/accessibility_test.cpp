@@ -67,9 +67,18 @@ QString Spoken(QTableWidget* grid, int row, int column) {
     QAccessibleInterface* cell =
         QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(row, column);
     QAccessibleTableCellInterface* c = cell->tableCellInterface();
-    return cell->text(QAccessible::Name) + QLatin1Char('|') +
-           c->columnHeaderCells().value(0)->text(QAccessible::Name) + QLatin1Char('|') +
-           c->rowHeaderCells().value(0)->text(QAccessible::Name);
+    // Qt makes a new interface for each header cell asked for and leaves it
+    // to the caller: handed to the cache so that it is freed.
+    const auto header = [](const QList<QAccessibleInterface*>& cells) {
+        QString text;
+        for (QAccessibleInterface* h : cells) {
+            if (text.isEmpty()) text = h->text(QAccessible::Name);
+            QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(h));
+        }
+        return text;
+    };
+    return cell->text(QAccessible::Name) + QLatin1Char('|') + header(c->columnHeaderCells()) +
+           QLatin1Char('|') + header(c->rowHeaderCells());
 }
 
 // Every dialog and window of the program, on a running program.
