@@ -55,7 +55,8 @@ TEST(AtomicFile, ASignalDuringASaveLeavesTheOldFileAndNoTemporaryFile) {
         gSignal = std::abs(signal);
         const pid_t child = ::fork();
         if (child == 0) {
-            if (signal < 0) ::signal(gSignal, SIG_IGN);
+            // A shell starting the tests in the background ignores SIGINT for them.
+            ::signal(gSignal, signal < 0 ? SIG_IGN : SIG_DFL);
             RemoveUnfinishedSaveOnSignals();
             SetAtomicWriteHookForTest([] { ::raise(gSignal); });
             ::_exit(WriteFileAtomically(dir.file("Y.acf"), "new") == kAtomicWriteOk ? 0 : 1);
