@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <vector>
@@ -65,32 +66,50 @@ TEST_F(ProfileFixture, TypedValuesRoundTripAnUpdateWritesOnceAValueIsOneLineOfAt
 }
 
 TEST_F(ProfileFixture, ValuesAsTheyStandInAHandWrittenFileAndMissingOnes) {
-    WriteFile(
-        file(),
-        "[s]\r\nword=abc\r\nzero=0\r\nnum= 12 \r\nfrac=2.5\r\nfrac3=3.5\r\nneg=-7.6\r\n"
-        "bad=12abc\r\nhuge=99999999999\r\nempty=\r\ndate=2001-02-03 04:05:06\r\n"
-        "feb29=2001.02.29-04:05:06\r\ndec32=2001.12.32-00:00:00\r\nmonth13=2001.13.03-04:05:06\r\n"
-        "short=2001.2.3\r\nhour24=2001.02.03-24:00:00\r\n");
+    WriteFile(file(),
+              "[s]\r\nword=abc\r\nzero=0\r\nnum= 12 \r\nfrac=2.5\r\nfrac3=3.5\r\nneg=-7.6\r\n"
+              "bad=12abc\r\nhuge=99999999999\r\nempty=\r\nplus=+2.5\r\nsign=+\r\n");
     bool word = false, zero = true;
     EXPECT_TRUE(p.loadData("word", word) && p.loadData("zero", zero) && word && !zero);
     // Whole numbers, fractions rounded half to even; anything else keeps the
     // previous value of 55, an empty one reads as no value (!); a missing one
     // gives the default.
     std::istringstream ints(
-        "num=12 frac=2 frac3=4 neg=-8 bad=55 huge=55 word=55 empty=!55 missing=77");
+        "num=12 frac=2 frac3=4 neg=-8 plus=2 sign=55 bad=55 huge=55 word=55 empty=!55 missing=77");
     for (std::string c; ints >> c;) {
         int v = 55;
         const std::string key = c.substr(0, c.find('=')), want = c.substr(c.find('=') + 1);
         EXPECT_EQ(p.loadData(key.c_str(), v, 77), want[0] != '!') << key;
         EXPECT_EQ(std::to_string(v), want.substr(want[0] == '!')) << key;
     }
-    // Impossible dates are not taken; the separators are not looked at.
-    const ProfileDateTime before{1999, 1, 1, 0, 0, 0}, good{2001, 2, 3, 4, 5, 6};
-    for (const std::string key : {"feb29", "dec32", "month13", "short", "hour24", "date"}) {
+    double real = 1;
+    EXPECT_TRUE(p.loadData("sign", real) && real == 1 && p.loadData("plus", real) && real == 2.5);
+}
+
+// Every month's last day is taken and the day after it is not, February by
+// the leap year rules; the separators are not looked at.
+TEST_F(ProfileFixture, DatesAreTakenOnlyWhenTheyExist) {
+    p.BeginUpdate();  // values are read back from memory
+    const ProfileDateTime before{1999, 1, 1, 0, 0, 0};
+    auto read = [&](const std::string& text) {
         ProfileDateTime t = before;
-        EXPECT_TRUE(p.loadData(key, t));
-        EXPECT_EQ(t, key == "date" ? good : before) << key;
-    }
+        EXPECT_TRUE(p.saveData("T", text) && p.loadData("T", t));
+        return t;
+    };
+    const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    char text[40];
+    for (const int year : {1900, 2000, 2001, 2004})
+        for (int m = 1; m <= 12; ++m) {
+            const int last = days[m - 1] + (m == 2 && year % 4 == 0 && year != 1900);
+            std::snprintf(text, sizeof text, "%04d-%02d-%02d 23:59:59", year, m, last);
+            EXPECT_EQ(read(text), (ProfileDateTime{year, m, last, 23, 59, 59})) << text;
+            std::snprintf(text, sizeof text, "%04d.%02d.%02d-00:00:00", year, m, last + 1);
+            EXPECT_EQ(read(text), before) << text;
+        }
+    for (const char* bad : {"2001.00.10-00:00:00", "2001.01.00-00:00:00", "2001.01.01-24:00:00",
+                            "2001.01.01-00:60:00", "2001.01.01-00:00:60", "2001.1.01-00:00:00",
+                            "2001.01.01-00:00:0x", "2001.01.01-00:00:000"})
+        EXPECT_EQ(read(bad), before) << bad;
 }
 
 // SimpleIni, once used here, dropped lines without "=", merged duplicate keys,

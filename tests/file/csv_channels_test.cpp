@@ -325,9 +325,12 @@ TEST(MemoryCsv, UnusableHeaderAppliesNothing) {
         {"\r\n,,,\r\n", {{1, "no header line"}}},
         {"\nName,Frequency\n0,x,145.0\n", {{2, "the header has no Location column"}}},
         {"Location;Name\n0;x\n", {{1, "the header has no Frequency column"}}},
-        // As many tabs as commas: the comma separates.
+        // A tie with commas goes to the comma, one of semicolons and tabs to the semicolon.
         {"Location\tFrequency,Name\n0\t145,x\n",
          {{1, "the header has no Location column"}, {1, "the header has no Frequency column"}}},
+        {"Location;Frequency,Name\n0;145,x\n",
+         {{1, "the header has no Location column"}, {1, "the header has no Frequency column"}}},
+        {"Location;Frequency\tName\n", {{1, "the header has no Frequency column"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
