@@ -84,9 +84,10 @@ TEST_F(DriverTest, EchoAndAnswerAreFoundInAnySplitAndAroundNoise) {
         {0x11, 0xFD, 0x22},        // a stray terminator outside a frame
         {0xFE, 0xFE, 0xFE},        // extra preambles restart the frame
         {0xFE, 0xFE, 0xEF, 0x01},  // a cut frame is replaced by a new one
-        // Frames that are not the answer: the computer's own direction, a
-        // command the work does not wait for, a frame too short to have one.
-        HexStrToByteStr("FEFEEEEFE12304FDFEFEEFEEE600FDFEFEEFFD"),
+        // Frames that are not the answer: the computer's own direction, the
+        // receiver's to another address, a command the work does not wait
+        // for, a frame too short to have one.
+        HexStrToByteStr("FEFEEEEFE12304FDFEFE00EEE12304FDFEFEEFEEE600FDFEFEEFFD"),
     };
     for (const ByteStr& noise : noises) {
         for (std::size_t split = 1; split < 100; ++split) {

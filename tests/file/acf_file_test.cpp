@@ -75,8 +75,8 @@ TEST(AcfFile, SavedTextFollowsTheAddressRangesInRecordsOfSixteenBytes) {
     doc.cloneWriteAdrList_Add(0x100, 0x114);
     doc.cloneWriteAdrList_Add(0x50, 0x40);
     doc.cloneWriteAdrList_Add(0x20, 0x20);
-    EXPECT_EQ(SplitCrLf(AcfFileText(doc, "\r\nx\ty")),
-              (std::vector<std::string>{"23040001", "#  x y", "010010" + bytes(0x100, 16),
+    EXPECT_EQ(SplitCrLf(AcfFileText(doc, "\r\nx\ty\x7F~\xC3\xA9")),
+              (std::vector<std::string>{"23040001", "#  x y ~\xC3\xA9", "010010" + bytes(0x100, 16),
                                         "011005" + bytes(0x110, 5), "002001" + bytes(0x20, 1)}));
 }
 

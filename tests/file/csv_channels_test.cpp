@@ -330,7 +330,7 @@ TEST(MemoryCsv, UnusableHeaderAppliesNothing) {
          {{1, "the header has no Location column"}, {1, "the header has no Frequency column"}}},
         {"Location;Frequency,Name\n0;145,x\n",
          {{1, "the header has no Location column"}, {1, "the header has no Frequency column"}}},
-        {"Location;Frequency\tName\n", {{1, "the header has no Frequency column"}}},
+        {"\r\nLocation;Frequency\tName\n", {{2, "the header has no Frequency column"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -37,3 +37,11 @@ inline void ForEachCase(
         check(parts[0], parts[1]);
     }
 }
+
+// A short fingerprint (FNV-1a) of a long text made from one of the receiver's
+// tables: a test pins the whole table with it and shows the text on a change.
+inline std::uint64_t Fingerprint(const std::string& text) {
+    std::uint64_t h = 14695981039346656037ULL;
+    for (const unsigned char c : text) h = (h ^ c) * 1099511628211ULL;
+    return h;
+}
