@@ -91,6 +91,13 @@ TEST(Master, ChUnitFindsTheRecordOfATreeRowWhichAResetKeeps) {
     EXPECT_EQ(bankH, d.master.ListCh(M::kListMemory, 399));
     for (const auto& [key, row] : {std::pair{10, 50}, {0, 0}, {27, 0}, {-1, 0}, {3, -1}})
         EXPECT_EQ(d.master.ChUnit(key, row), nullptr) << key << "/" << row;
+    // Lookups just past the end of each table find nothing.
+    EXPECT_TRUE(d.master.TreeKeyStr(M::kMaxTreeKeys).empty() &&
+                d.master.TreeKeyTopChNo(M::kMaxTreeKeys) == 0 &&
+                d.master.TreeKeyChListType(M::kMaxTreeKeys) == M::kListFolder &&
+                d.master.ItemNoOfChListType(0, M::kItemsPerList) == M::kNoItem &&
+                d.master.ItemNoOfChListType(M::kNumListTypes, 0) == M::kNoItem &&
+                d.master.NumItemNoOfChListType(M::kNumListTypes) == 0);
     // The windows hold references to the records. Without FM TV the tree has
     // no FM TV list and the VFOs no TV option columns.
     d.master.MatrixObj().MtxFmTvOk(0);
