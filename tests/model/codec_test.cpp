@@ -114,9 +114,14 @@ TEST(Codec, ListsWithoutRecordsAreNeitherReadNorWrittenAndAmGridNumbersAreHeld) 
         f.master.Get1Ch(ch, type, index, M::kProgramForm);
         EXPECT_EQ(ch.FreqOp_Pure(), 14500000) << type << "/" << index;
     }
-    // An AM grid number out of range is held to 1620 kHz.
-    f.radio.eepImage.WriteBlock(32, HexStrToByteStr("C8FFFFFF000000008080414D20202020"));
-    EXPECT_EQ(f.Decoded(M::kListMemory, 2), "1/162000/1/'AM'");
+    // An AM grid number out of range is held to 1620 kHz; the record is AM,
+    // also where the version has no AM grid.
+    Fixture noGrid(1);
+    for (Fixture* g : {&f, &noGrid}) {
+        g->radio.eepImage.WriteBlock(32, HexStrToByteStr("C8FFFFFF000000008080414D20202020"));
+        EXPECT_EQ(g->Decoded(M::kListMemory, 2),
+                  g == &f ? "1/162000/1/'AM'" : "1/162000/0/0/0/8/1/1/0/'AM'");
+    }
 }
 
 // Generated records of every identity: encoding then decoding gives the
