@@ -278,12 +278,19 @@ TEST(CloneCommands, InitialSetupAdoptsTheReceiversVersionAndPortOnlyWhenItSuccee
         EXPECT_EQ(t.history.CanUndo(), !answers);
         EXPECT_EQ(t.finished, (Done{{CloneCommand::InitialSetup, answers}}));
     }
-    // Without a port: the one the window has.
+    // Without a port: the one the window has. Port 1 is one of the ports;
+    // a number below it is held to it.
     Rig t;
     t.clone.ComPortNo(3);
     ASSERT_TRUE(t.clone.InitialSetup());
     t.RunToEnd();
     EXPECT_EQ(t.line.lastDevice, "/dev/ttyUSB2");
+    ASSERT_TRUE(t.clone.InitialSetup(1));
+    t.RunToEnd();
+    EXPECT_EQ(t.clone.ComPortNo(), 1);
+    t.clone.ComPortNo(3);
+    t.clone.ComPortNo(0);
+    EXPECT_EQ(t.clone.ComPortNo(), 1);
 }
 
 TEST(CloneCommands, EveryReadLeavesACopyAsFileSaveWouldWriteIt) {

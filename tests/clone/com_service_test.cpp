@@ -20,6 +20,8 @@ using ComServiceTest = CloneLineTest;
 // Port numbers outside 1..10 are ignored. Opening an open port changes
 // nothing but still discards pending output and abandons the driver's work.
 TEST_F(ComServiceTest, OpeningUsesThePortsDeviceAndReopeningResetsTheDriver) {
+    for (const int value : {5, 1}) com.comPortNum(value);
+    EXPECT_EQ(com.comPortNum(), 1);
     for (const int value : {10, 0, 11, -1}) com.comPortNum(value);
     Start(kWorkInfo, kInfoRequest, false);
     EXPECT_EQ(line.lastDevice, "/dev/ttyUSB9");
