@@ -21,12 +21,12 @@ std::string Entries(const clsCmcRecentFile& r) {
 TEST(RecentFile, NewestFirstAFullListDropsTheOldestTheProfileHoldsEveryIndexAndGapsAreSkipped) {
     clsCmcRecentFile r;
     r.MaxIndex(3);
-    for (const char* t : {"A", "B", "C", "D"}) r.AddItem(std::string("/d/") + t, t);
+    for (const char* t : {"A", "B", "C", "D", "D"}) r.AddItem(std::string("/d/") + t, t);
     EXPECT_EQ(Entries(r), "D=/d/D C=/d/C B=/d/B = ");
     r.AddItem("/D/b", "b");      // the same pair, ignoring case
-    r.AddItem("/d/c", "other");  // same path, another title: another entry
-    EXPECT_EQ(Entries(r), "other=/d/c b=/D/b D=/d/D = ");
-    r.MaxIndex(4);  // room for what is there: kept
+    r.AddItem("/d/D", "other");  // same path, another title: another entry
+    EXPECT_EQ(Entries(r), "other=/d/D b=/D/b D=/d/D = ");
+    r.MaxIndex(3);  // room for exactly what is there: kept
     EXPECT_EQ(r.NumIndex(), 3);
     r.MaxIndex(2);  // less room than entries: emptied
     EXPECT_EQ(Entries(r), "= ");
@@ -39,7 +39,8 @@ TEST(RecentFile, NewestFirstAFullListDropsTheOldestTheProfileHoldsEveryIndexAndG
     clsCmcProfileIO p;
     p.Path(dir.path().string() + "/");
     clsCmcRecentFile saved, sparse;
-    for (auto* list : {&saved, &sparse}) list->MaxIndex(3);
+    saved.MaxIndex(3);
+    sparse.MaxIndex(4);
     saved.AddItem("/d/A.acf", "A");
     saved.saveData(p);
     EXPECT_EQ(
@@ -47,8 +48,9 @@ TEST(RecentFile, NewestFirstAFullListDropsTheOldestTheProfileHoldsEveryIndexAndG
         "[RecentFiles]\nRecentFileName(0)=/d/A.acf\nRecentFileTitle(0)=A\nRecentFileName(1)=\n"
         "RecentFileTitle(1)=\nRecentFileName(2)=\nRecentFileTitle(2)=\n");
     WriteFile(p.GetMyProfile(),
-              "[recentfiles]\nrecentfilename(1)=/one.acf\nRecentFileTitle(1)=one\n"
-              "RecentFileName(2)=/no-title.acf\nRecentFileTitle(0)=no path\n");
+              "[recentfiles]\nrecentfilename(0)=/zero.acf\nRecentFileTitle(0)=zero\n"
+              "RecentFileName(1)=/no-title.acf\nRecentFileTitle(2)=no path\n"
+              "RecentFileName(3)=/three.acf\nRecentFileTitle(3)=three\n");
     sparse.loadData(p);
-    EXPECT_EQ(Entries(sparse), "one=/one.acf = ");
+    EXPECT_EQ(Entries(sparse), "zero=/zero.acf three=/three.acf = ");
 }
