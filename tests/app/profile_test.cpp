@@ -68,14 +68,16 @@ TEST_F(ProfileFixture, TypedValuesRoundTripAnUpdateWritesOnceAValueIsOneLineOfAt
 TEST_F(ProfileFixture, ValuesAsTheyStandInAHandWrittenFileAndMissingOnes) {
     WriteFile(file(),
               "[s]\r\nword=abc\r\nzero=0\r\nnum= 12 \r\nfrac=2.5\r\nfrac3=3.5\r\nneg=-7.6\r\n"
-              "bad=12abc\r\nhuge=99999999999\r\nempty=\r\nplus=+2.5\r\nsign=+\r\n");
+              "bad=12abc\r\nhuge=99999999999\r\nempty=\r\nplus=+2.5\r\nsign=+\r\nzeros=0100.50\r\n"
+              "min=-2147483648\r\nmax=2147483647.4\r\nbelow=-2147483649\r\n");
     bool word = false, zero = true;
     EXPECT_TRUE(p.loadData("word", word) && p.loadData("zero", zero) && word && !zero);
     // Whole numbers, fractions rounded half to even; anything else keeps the
     // previous value of 55, an empty one reads as no value (!); a missing one
     // gives the default.
     std::istringstream ints(
-        "num=12 frac=2 frac3=4 neg=-8 plus=2 sign=55 bad=55 huge=55 word=55 empty=!55 missing=77");
+        "num=12 frac=2 frac3=4 neg=-8 plus=2 sign=55 zeros=100 min=-2147483648 max=2147483647 "
+        "below=55 bad=55 huge=55 word=55 empty=!55 missing=77");
     for (std::string c; ints >> c;) {
         int v = 55;
         const std::string key = c.substr(0, c.find('=')), want = c.substr(c.find('=') + 1);
