@@ -42,10 +42,6 @@ std::string DocumentCommands::SaveChangesPrompt(bool reopening) const {
     return reopening ? "Save changes ?" : "Save changes to " + fileTitle_ + " ?";
 }
 
-bool DocumentCommands::IsCurrentFile(const std::string& path) const {
-    return !fileName_.empty() && Lower(path) == Lower(fileName_);
-}
-
 void DocumentCommands::New() {
     master_.init_Reload();
     if (history_) history_->Clear();

@@ -54,9 +54,6 @@ class DocumentCommands {
 
     // The question before an edited document is replaced or closed.
     std::string SaveChangesPrompt(bool reopening) const;
-    // Whether path names the current file (letter case ignored, as the
-    // File menu compares them).
-    bool IsCurrentFile(const std::string& path) const;
 
     // File > New: the factory image of the receiver version, clean, no file.
     void New();

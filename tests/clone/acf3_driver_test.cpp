@@ -51,12 +51,20 @@ TEST_F(DriverTest, CloneWriteSendsTheListsRangesInFramesOfAtMost32Bytes) {
                   {0x0120, 2}, {0x0000, 5}, {0x0100, 32}, {0x0120, 32}, {0x0140, 1}, {0, 32}}));
     EXPECT_EQ(blocks.back(), std::make_pair(0x1F60, 32));
     EXPECT_TRUE(copy.IsSameAs(eep));
-    EXPECT_EQ(line.writes.back(), Cat({{0xFE, 0xFE, 0xEE, 0xEF}, kEndRequest, {0xFD}}));
+    const ByteStr endFrame = Cat({{0xFE, 0xFE, 0xEE, 0xEF}, kEndRequest, {0xFD}});
+    EXPECT_EQ(line.writes.back(), endFrame);
     Tick(19999);
     EXPECT_TRUE(drv.Running());
     Receive(AnswerFrame(0xE6, {0x00}));
     EXPECT_FALSE(drv.Running());
     EXPECT_EQ(drv.lastError(), 0);
+    // A list without one whole entry has nothing to write: the end frame follows at once.
+    drv.cloneWriteAdrList("0000-00");
+    line.echo = true;
+    Start(kWorkWriteData, kWriteRequest, false);
+    Receive();
+    EXPECT_EQ(line.writes.end()[-2], Cat({{0xFE, 0xFE, 0xEE, 0xEF}, kWriteRequest, {0xFD}}));
+    EXPECT_EQ(line.writes.back(), endFrame);
 }
 
 TEST_F(DriverTest, SendIsRefusedWhileAFrameIsOutstandingOrTheLineIsFull) {
@@ -88,6 +96,7 @@ TEST_F(DriverTest, EchoAndAnswerAreFoundInAnySplitAndAroundNoise) {
         // receiver's to another address, a command the work does not wait
         // for, a frame too short to have one.
         HexStrToByteStr("FEFEEEEFE12304FDFEFE00EEE12304FDFEFEEFEEE600FDFEFEEFFD"),
+        Cat({{0xFE, 0xFE}, ByteStr(600, 0x41)}),  // longer than any answer, never ended
     };
     for (const ByteStr& noise : noises) {
         for (std::size_t split = 1; split < 100; ++split) {

@@ -91,7 +91,9 @@ TEST(AcfFile, LoaderRulesAndResultCodes) {
     };
     std::string lower = all, lfOnly, withComments = "23040001\r\n";
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string mixed;  // lone CRs, then LFs
     for (const auto& l : good) lfOnly += l + "\n";
+    for (std::size_t i = 0; i < good.size(); ++i) mixed += good[i] + (i % 4 < 2 ? "\r" : "\n");
     for (std::size_t i = 2; i < good.size(); ++i) withComments += good[i] + "\r\n#\r\n# x\r\n";
     std::string badTag = good.back();  // 1F70, the format tag
     badTag[37] = badTag[37] == '0' ? '1' : '0';
@@ -103,6 +105,7 @@ TEST(AcfFile, LoaderRulesAndResultCodes) {
     } cases[] = {
         {"intact", all, kAcfOk},
         {"LF line ends", lfOnly, kAcfOk},
+        {"CR and LF line ends mixed", mixed, kAcfOk},
         {"lowercase digits", lower, kAcfOk},
         {"comment lines anywhere", withComments, kAcfOk},
         {"later records overwrite earlier ones", with(1, "#\r\n000803112233"), kAcfOk},

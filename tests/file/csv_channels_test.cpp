@@ -159,9 +159,11 @@ TEST(MemoryCsv, ImportReadsOtherLayoutsOfTheSameTable) {
         // Semicolons, decimal commas, quotes, a byte order mark, CR LF.
         "\xEF\xBB\xBFLocation;Name;Frequency;Duplex;Offset;Tone;rToneFreq;Mode;TStep;Skip\r\n"
         "\"7\";\"Lo\"\"cal\";145,5;+;\"0,6\";TSQL;100,0;AM;12,5;S\r\n",
-        // Tabs, names in other letter case, blank lines, blanks around values.
-        "\r\n\r\nLOCATION\t frequency\tDUPLEX\toffset\tTONE\tRTONEFREQ\tmode\ttstep\tSKIP\tname\r\n"
-        "\r\n 7 \t 145.5 \t + \t0.6\t tsql \t 100 \tam\t 12.5 \ts\tLocal\r\n\t\t\t\r\n",
+        // Tabs, names in other letter case, blank lines, blanks around values;
+        // of two columns with one name the first counts.
+        "\r\n\r\nLOCATION\t "
+        "frequency\tDUPLEX\toffset\tTONE\tRTONEFREQ\tmode\ttstep\tSKIP\tname\tlocation"
+        "\r\n\r\n 7 \t 145.5 \t + \t0.6\t tsql \t 100 \tam\t 12.5 \ts\tLocal\t9\r\n\t\t\t\r\n",
     };
     const std::string names[] = {"Local", "Lo cal", "Local"};  // a stored quote reads as a blank
     for (int i = 0; i < 3; ++i) {
