@@ -191,6 +191,7 @@ TEST(MemoryCsv, RowsThatCannotBePlacedAreReportedWithTheirLineAndSkippedWhole) {
         {"400,x,145.0", "location 400 is not a memory channel (0 to 399)"},
         {"-1,x,145.0", "location \"-1\" is not a channel number"},
         {"abc,x,145.0", "location \"abc\" is not a channel number"},
+        {"1234567,x,145.0", "location \"1234567\" is not a channel number"},
         {"3,x,", "no frequency"},
         {"3,x,14x.5", "frequency \"14x.5\" is not a number in MHz"},
         {"3,x", "no Frequency field"},
@@ -224,7 +225,7 @@ TEST(MemoryCsv, RowsThatCannotBePlacedAreReportedWithTheirLineAndSkippedWhole) {
     Map::ExpectProblems(r, problems);
     EXPECT_EQ(CsvProblemText(r.problems[0]),
               "line 4: location 400 is not a memory channel (0 to 399)");
-    EXPECT_EQ(r.rows, 20);
+    EXPECT_EQ(r.rows, 21);
     EXPECT_EQ(r.applied, 2);
     EXPECT_EQ(m.Ch(1).Name(), "two li");  // the line break reads as a blank
     EXPECT_EQ(m.Ch(2).FreqOp_Pure(), 14600000);
