@@ -71,12 +71,15 @@ TEST(Codec, RecordLayouts) {
         ch.AppearCh(true);
         ch.FreqOp_Pure(c.freq);
         WriteValues(ch, c.values, "AB");
+        const bool option = c.type == M::kListFmTv || c.type == M::kListVfo;
+        if (option)  // every bit of an option byte is written, whatever it held
+            f.radio.eepImage.WriteByte(M::EeAdr_TvFmOpt(ch.ChIdent(), c.index), 0x7F);
         f.master.Set1Ch(ch, c.type, c.index, M::kProgramForm);
         const std::string bytes = c.bytes;
         EXPECT_EQ(f.Hex(M::EeAdr_Ch(c.type, c.index), static_cast<int>(bytes.size() / 2)), bytes)
             << c.freq;
         EXPECT_EQ(f.Decoded(c.type, c.index), ReadValues(ch)) << c.freq;
-        if (c.type == M::kListFmTv || c.type == M::kListVfo) {
+        if (option) {
             EXPECT_EQ(f.Hex(M::EeAdr_TvFmOpt(ch.ChIdent(), c.index), 1),
                       c.index == 9 ? "FE" : "85");
         }
