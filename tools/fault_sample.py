@@ -100,7 +100,18 @@ def code_part(line):
 def candidates(rel):
     lines = open(os.path.join(ROOT, rel), encoding="utf-8").read().split("\n")
     found = []
+    raw_end = None  # the end of a raw string literal that runs over lines
     for no, line in enumerate(lines):
+        # The text of a raw string literal (a help text) is no code.
+        if raw_end is not None:
+            if raw_end not in line:
+                continue
+            line = " " * (line.index(raw_end) + len(raw_end)) + line[line.index(raw_end) + len(raw_end):]
+            raw_end = None
+        raw = re.search(r'R"([^(\s]*)\(', line)
+        if raw and (")" + raw.group(1) + '"') not in line[raw.end():]:
+            raw_end = ")" + raw.group(1) + '"'
+            line = line[:raw.start()]
         s = line.strip()
         if not s or s.startswith(("#", "//", "*", "/*", "static_assert", "template")):
             continue
