@@ -120,14 +120,14 @@ TEST_F(ComServiceTest, HeartbeatHasWorkOnlyWhileOpenFailingOrBusy) {
 
 TEST(ComPorts, SlotsMapToConfiguredDevicesOrToTheFoundPortsInFamilyOrder) {
     const std::vector<std::string> found = {"/dev/ttyS1",   "/dev/ttyUSB10", "/dev/ttyS0",
-                                            "/dev/ttyACM0", "/dev/ttyUSB2",  "/dev/rfcomm0"};
+                                            "/dev/ttyACM0", "/dev/ttyUSB9",  "/dev/rfcomm0"};
     EXPECT_EQ(OrderSerialPorts(found),
-              (std::vector<std::string>{"/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0",
+              (std::vector<std::string>{"/dev/ttyUSB9", "/dev/ttyUSB10", "/dev/ttyACM0",
                                         "/dev/ttyS0", "/dev/ttyS1", "/dev/rfcomm0"}));
     // A bare name lives in /dev, a name with a "/" is a path; blank is unset.
     const std::map<int, std::string> configured = {
         {2, "/dev/pts/4"}, {3, " ttyS5\t"}, {4, ""}, {5, "./ttyX"}, {6, "  "}};
-    const char* expected[] = {"",           "/dev/ttyUSB2", "/dev/pts/4",   "/dev/ttyS5",
+    const char* expected[] = {"",           "/dev/ttyUSB9", "/dev/pts/4",   "/dev/ttyS5",
                               "/dev/ttyS0", "./ttyX",       "/dev/rfcomm0", ""};
     for (int slot = 0; slot < 8; ++slot)
         EXPECT_EQ(ResolveComDevice(slot, configured, found), expected[slot]) << slot;

@@ -46,8 +46,9 @@ TEST(WriteVerify, EachDifferingByteIsNamedWhereTheUserSeesIt) {
         {{{0x005A, 0x01}}, 1, {"Bank A 05: Name"}},
         // A byte of a blank channel shows nowhere: the channel is named.
         {{{0x0031, 0x01}}, 1, {"Bank A 03"}},
-        // The skip bit of TV channel index 4, kept outside its record.
-        {{{0x1F10, 0x10}}, 1, {"TV 05: Skip"}},
+        // The skip bit of TV channel index 10, kept outside its record.
+        {{{0x1F11, 0x04}}, 1, {"TV 11: Skip"}},
+        {{{0x1900, 0x01}}, 1, {"Program scan edge 00A: Frequency"}},
         {{{0x1F26, 0x01}}, 1, {"Setting: Beep Audio"}},
         {{{0x1F5C, 0x04}}, 1, {"Setting: Display Mode"}},
         {{{0x1F5C, 0x05}}, 1, {"Setting: Display Mode", "Address 1F5C"}},

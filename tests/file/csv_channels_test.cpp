@@ -430,6 +430,7 @@ TEST(ScannerCsv, ToneAndModeCellsBecomeTheReceiversSquelchAndMode) {
         {"CSQ", "FM", "0,8,0", ""},
         {"", "WFM", "0,8,2", ""},
         {"D023N", "FM", "0,8,0", "tone squelch \"D023N\" is a DCS code"},
+        {"D023", "FM", "0,8,0", "tone squelch \"D023\" is a DCS code"},
         {"100.1 PL", "FM", "0,8,0", "tone 100.1 Hz is not one of the receiver's CTCSS tones"},
         {"NAC 293", "FM", "0,8,0", "tone squelch \"NAC 293\" is not understood"},
         {"", "DMR", "mode \"DMR\" is digital voice", ""},

@@ -47,6 +47,9 @@ TEST(ReadBackups, OnlyOurNamesCarryAStamp) {
         {"backup-2026-12-6_153012.acf", "", 0, ""},
         {"backup-2026-12-06_153012.acf.bak", "", 0, ""},
     };
+    std::tm midnight{};  // 1 January 1900, 00:00:00
+    midnight.tm_mday = 1;
+    EXPECT_EQ(BackupStamp(midnight), "1900-01-01_000000");
     for (const auto& c : cases) {
         int count = 0;
         EXPECT_EQ(ReadBackups::StampOf(c.name, &count), c.stamp) << c.name;

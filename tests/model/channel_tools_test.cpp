@@ -163,9 +163,10 @@ TEST(ChannelTools, NamePatternsAndTypedValues) {
         {"AIR %02d", "AIR 07"}, {"CH%d", "CH7"}, {"%3d", "  7"}, {"100%%", "100%"},
         {"%s%d", "%s7"},        {"%d%d", "7%d"}, {"%", "%"},     {"%05", "%05"}};
     for (const auto& [pattern, want] : names) EXPECT_EQ(FormatNamePattern(pattern, 7), want);
+    EXPECT_EQ(FormatNamePattern("%9d|%d|%d", 0), "        0|%d|%d");
 
     const std::tuple<const char*, bool, std::int32_t> numbers[] = {
-        {"118", true, 11800000},  {" 118.0125 ", true, 11801250},
+        {"118", true, 11800000},  {" 119.0125 ", true, 11901250},
         {"118.000001", true, -1}, {"118.000010", true, 11800001},
         {"abc", true, -1},        {"3000.1", true, -1},
         {"", true, -1},           {"1.2.3", true, -1},

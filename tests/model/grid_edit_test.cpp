@@ -73,7 +73,7 @@ TEST(GridEdit, DeleteInsertAndMoveShiftOnlyWithinTheGroup) {
         "B 3 4 3 0 1 abcdefghij(390);"
         "B 3 5 5 0 3 abcdefghij(90)zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz(250) "
         "100-149z;U 3 3 0 0 0 abdcefghij(390);W 3 9 0 0 0 abcdefghi.j(389);"
-        "U 3 0 0 0 1 abcdefghij(390);W 3 12 0 0 1 abcdefghij(390);"
+        "U 3 1 0 0 0 bacdefghij(390);U 3 0 0 0 1 abcdefghij(390);W 3 12 0 0 1 abcdefghij(390);"
         "W 3 49 0 0 1 abcdefghij(39)x(350) 49x;U 4 0 0 0 1 abcdefghij(40)y(349) 50y");
     for (std::string c; std::getline(cases, c, ';');) {
         SCOPED_TRACE(c);
@@ -205,7 +205,8 @@ TEST(GridEdit, BlocksPasteOnlyWhereEveryChannelFitsAndShiftOnce) {
     // "first last delta result layout;"
     std::istringstream shifts(
         "2 4 -1 0 acdebfghij(390);2 4 1 0 abfcdeghij(390);0 2 -1 1 abcdefghij(390);"
-        "48 49 1 1 abcdefghij(390);20 22 1 1 abcdefghij(390);9 10 1 0 abcdefghi.j(389)");
+        "1 2 -1 0 bcadefghij(390);10 11 -1 1 abcdefghij(390);48 49 1 1 abcdefghij(390);20 22 1 1 "
+        "abcdefghij(390);9 10 1 0 abcdefghi.j(389)");
     for (std::string c; std::getline(shifts, c, ';');) {
         SCOPED_TRACE(c);
         std::istringstream in(c);

@@ -45,6 +45,8 @@ TEST(ImageDiff, DifferencesAreNamedAsTheGridAndTheSettingsDialogShowThem) {
     EXPECT_EQ(d[0].key, 4);  // the tree key and row that show the channel
     EXPECT_EQ(d[0].row, 7);
     EXPECT_EQ(d[1].key, -1);
+    EXPECT_EQ(DifferencesSummary(1, "A", "B") + "; " + DifferencesSummary(d.size(), "A", "B"),
+              "1 difference between A and B; 2 differences between A and B");
 
     // A channel in use on one side only differs in every value it shows;
     // the comment is a setting too, its padding not part of it.
