@@ -180,8 +180,10 @@ TEST_F(DriverTest, LongDataFramesInPiecesEachRestartTheWaitAndMissingDataGivesEr
         for (std::size_t at = 0; at < frame.size(); at += 40)
             Receive(ByteStr(frame.begin() + at, frame.begin() + std::min(at + 40, frame.size())));
     }
+    Receive(DataFrame(8063, {0x5A}));  // the shortest frame: one byte
     EXPECT_TRUE(drv.Running());
     EXPECT_EQ(eep.ReadBlock(0, 8064 - 128), source.ReadBlock(0, 8064 - 128));
+    EXPECT_EQ(eep.ReadByte(8063), 0x5A);
     Receive(AnswerFrame(0xE5, kEndMark));
     EXPECT_EQ(drv.lastError(), kDrvMissingData);
 }
