@@ -46,6 +46,7 @@ TEST(WriteVerify, EachDifferingByteIsNamedWhereTheUserSeesIt) {
         {{{0x005A, 0x01}}, 1, {"Bank A 05: Name"}},
         // A byte of a blank channel shows nowhere: the channel is named.
         {{{0x0031, 0x01}}, 1, {"Bank A 03"}},
+        {{{0x0031, 0x01}, {0x0051, 0x01}}, 2, {"Bank A 03", "Bank A 05: Frequency"}},
         // The skip bit of TV channel index 10, kept outside its record.
         {{{0x1F11, 0x04}}, 1, {"TV 11: Skip"}},
         {{{0x1900, 0x01}}, 1, {"Program scan edge 00A: Frequency"}},

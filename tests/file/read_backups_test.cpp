@@ -111,8 +111,8 @@ TEST(ReadBackups, PruneRemovesOurCopiesOlderThanAYearAndTheListShowsTheRestNewes
         {"backup-2025-12-06_153012.acf", "not a data file"},  // exactly a year: stays
         {"backup-2031-01-01_000000.acf", "23040001\r\n#Clock ahead\r\n"},  // stays
         {"backup-2026-06-01_120000.acf", "23040001\r\n#Club repeaters  \r\n0000..."},
-        {"backup-2026-12-06_153012.acf", "23040001\r\n#Before the trip \r\n"},
-        {"backup-2026-12-06_153012-2.acf", "23040001\r\n#Second read\r\n"},
+        {"backup-2026-12-06_153012-3.acf", "23040001\r\n#Before the trip \r\n"},
+        {"backup-2026-12-06_153012-40.acf", "23040001\r\n#Second read\r\n"},
         // An earlier version's copy in the receiver's form and other files
         // stay and are not copies to restore.
         {"read-2026-12-07_000000.acf", "23040001\r\n#old form\r\n"},
@@ -131,8 +131,8 @@ TEST(ReadBackups, PruneRemovesOurCopiesOlderThanAYearAndTheListShowsTheRestNewes
     const std::string d = dir.string() + "/";
     EXPECT_EQ(lines, (std::vector<std::string>{
                          d + "backup-2031-01-01_000000.acf\t2031-01-01 00:00:00\tClock ahead",
-                         d + "backup-2026-12-06_153012-2.acf\t2026-12-06 15:30:12\tSecond read",
-                         d + "backup-2026-12-06_153012.acf\t2026-12-06 15:30:12\tBefore the trip",
+                         d + "backup-2026-12-06_153012-40.acf\t2026-12-06 15:30:12\tSecond read",
+                         d + "backup-2026-12-06_153012-3.acf\t2026-12-06 15:30:12\tBefore the trip",
                          d + "backup-2026-06-01_120000.acf\t2026-06-01 12:00:00\tClub repeaters",
                          d + "backup-2025-12-06_153012.acf\t2025-12-06 15:30:12\t",
                      }));
