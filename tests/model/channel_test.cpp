@@ -181,9 +181,10 @@ TEST(ChannelFields, BlankRecordReadsTheDefaultsAndReadsAreLimited) {
     EXPECT_EQ(ReadValues(ch, true), "0/14500000/0/0/0/8/0/0/63/0/0/0/0/''");
     ch.AppearCh(true);
     EXPECT_EQ(ReadValues(ch, true), "1/14500000/2/60000/1/3/2/1/5/1/1/2/4/'ABC'");
-    // Without FM TV the TV options are hidden.
+    // Without FM TV the TV options are hidden, and FM TV channels read as blank.
     m.MtxFmTvOk(0);
     EXPECT_EQ(ReadValues(ch, true), "1/14500000/2/60000/1/3/2/0/63/1/1/2/4/'ABC'");
+    EXPECT_FALSE(InUse(m, 16, 9500000).AppearCh());
     // item,value>read on version 0,read on version 1: out-of-range writes of
     // each item (by kChannelItems' order); version 1 has no "Auto" mode and
     // one step less.
