@@ -165,13 +165,17 @@ TEST(ChannelTools, NamePatternsAndTypedValues) {
     for (const auto& [pattern, want] : names) EXPECT_EQ(FormatNamePattern(pattern, 7), want);
     EXPECT_EQ(FormatNamePattern("%9d|%d|%d", 0), "        0|%d|%d");
 
-    const std::tuple<const char*, bool, std::int32_t> numbers[] = {
-        {"118", true, 11800000},  {" 119.0125 ", true, 11901250},
-        {"118.000001", true, -1}, {"118.000010", true, 11800001},
-        {"abc", true, -1},        {"3000.1", true, -1},
-        {"", true, -1},           {"1.2.3", true, -1},
-        {"25", false, 2500},      {"8.33", false, 833},
-        {"12.5", false, 1250}};
+    const std::tuple<const char*, bool, std::int32_t> numbers[] = {{"3000", true, 300000000},
+                                                                   {" 119.0125 ", true, 11901250},
+                                                                   {"118.000001", true, -1},
+                                                                   {"118.000010", true, 11800001},
+                                                                   {"abc", true, -1},
+                                                                   {"3000.1", true, -1},
+                                                                   {"", true, -1},
+                                                                   {"1.2.3", true, -1},
+                                                                   {"25", false, 2500},
+                                                                   {"8.33", false, 833},
+                                                                   {"12.5", false, 1250}};
     for (const auto& [text, mhz, want] : numbers) {
         const auto got = mhz ? ParseMegahertz(text) : ParseKilohertz(text);
         EXPECT_EQ(got.value_or(-1), want) << text;
