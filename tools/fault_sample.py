@@ -237,6 +237,9 @@ def run(args):
             open(path, "w", encoding="utf-8").write(text)
         restore.clear()
 
+    # A fault may signal the wrong process: one in the code that clears up
+    # after ended processes sends SIGHUP to the test's parent, this script.
+    signal.signal(signal.SIGHUP, signal.SIG_IGN)
     signal.signal(signal.SIGINT, lambda *a: (put_back(), sys.exit(130)))
     signal.signal(signal.SIGTERM, lambda *a: (put_back(), sys.exit(143)))
 
