@@ -190,8 +190,11 @@ def locate(fault):
 
 def sh(cmd, timeout=None, cwd=None):
     try:
+        # The tests get the signals as a shell would give them, whatever
+        # this script ignores.
         p = subprocess.run(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                           timeout=timeout, start_new_session=True)
+                           timeout=timeout, start_new_session=True,
+                           preexec_fn=lambda: signal.signal(signal.SIGHUP, signal.SIG_DFL))
         return p.returncode, p.stdout.decode(errors="replace")
     except subprocess.TimeoutExpired:
         return "timeout", ""
