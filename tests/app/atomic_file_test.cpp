@@ -30,19 +30,23 @@ int gSignal = 0;
 // A save killed part way left ".Y.acf.tmp<pid>-1-0" beside Y.acf for good.
 TEST(AtomicFile, ASaveRemovesTheTemporaryFilesOfItsNameLeftByEndedProcesses) {
     TempDir dir;
-    const pid_t child = ::fork();
+    const pid_t child = ::fork(), live = child == 0 ? 0 : ::fork();
     if (child == 0) ::_exit(0);
+    if (live == 0) ::_exit(::pause());  // another program saving, until it is stopped
     ::waitpid(child, nullptr, 0);
     const std::string dead = ".Y.acf.tmp" + std::to_string(child);
     const std::set<std::string> gone = {dead + "-1-0", dead + "-12-3"};
     // Another process's that may still be writing, another file's, other names.
-    std::set<std::string> stay = {"Y.acf", ".Y.acf.tmp" + std::to_string(::getppid()) + "-1-0",
+    std::set<std::string> stay = {"Y.acf", ".Y.acf.tmp" + std::to_string(live) + "-1-0",
                                   ".Z" + dead.substr(2) + "-1-0", dead + "-1", dead + "-1-0.bak"};
     for (const auto& names : {gone, stay})
         for (const std::string& name : names) WriteFile(dir.path() / name, "partial");
     ASSERT_EQ(WriteFileAtomically(dir.file("Y.acf"), "1"), kAtomicWriteOk);  // one byte is a file
     EXPECT_EQ(Names(dir), stay);
     EXPECT_EQ(ReadFile(dir.file("Y.acf")), "1");
+    EXPECT_EQ(::waitpid(live, nullptr, WNOHANG), 0) << "the save signalled another program";
+    ::kill(live, SIGKILL);
+    ::waitpid(live, nullptr, 0);
 }
 
 // Ctrl+C, a kill or a closed terminal during a save left its temporary file.
