@@ -135,6 +135,7 @@ TEST_F(DriverTest, EachAnswerIsCheckedByItsCommand) {
         {kWorkInfo, kInfoRequest, 0xE1, info("23040001"), 0},
         {kWorkInfo, kInfoRequest, 0xE1, info("230D0E01"), 3},
         {kWorkInfo, kInfoRequest, 0xE1, info("23040E01"), 0},
+        {kWorkInfo, kInfoRequest, 0xE1, info("230400E1"), 0},
         {kWorkInfo, kInfoRequest, 0xE1, info("230A0001"), 3},
         {kWorkInfo, kInfoRequest, 0xE1, info("D3040001"), 3},
         {kWorkInfo, kInfoRequest, 0xE1, info("2304000E"), 3},
