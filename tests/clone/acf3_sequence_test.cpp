@@ -46,7 +46,11 @@ struct Rig : CloneLine {
         };
         com.mainTask([this] { seq.task(); });
         com.errorReport(report);
-        seq.failureReport([report](clsCmcAcf3Sequence&) { report(); });
+        // The message box's event loop ticks again while the report is shown.
+        seq.failureReport([this, report](clsCmcAcf3Sequence&) {
+            seq.task();
+            report();
+        });
         // The receiver answers the identification, reads and writes, unless
         // it is "silent"; it may lose a data frame, or refuse the image.
         line.onWrite = [this](const ByteStr& f) {
