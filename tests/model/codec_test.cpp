@@ -74,7 +74,10 @@ TEST(Codec, RecordLayouts) {
         const bool option = c.type == M::kListFmTv || c.type == M::kListVfo;
         if (option)  // every bit of an option byte is written, whatever it held
             f.radio.eepImage.WriteByte(M::EeAdr_TvFmOpt(ch.ChIdent(), c.index), 0x7F);
+        const std::int32_t next = M::EeAdr_Ch(c.type, c.index + 1);  // left as it is
+        const int nextByte = f.radio.eepImage.ReadByte(next);
         f.master.Set1Ch(ch, c.type, c.index, M::kProgramForm);
+        EXPECT_EQ(f.radio.eepImage.ReadByte(next), nextByte) << c.freq;
         const std::string bytes = c.bytes;
         EXPECT_EQ(f.Hex(M::EeAdr_Ch(c.type, c.index), static_cast<int>(bytes.size() / 2)), bytes)
             << c.freq;
