@@ -199,6 +199,7 @@ TEST(GridEdit, BlocksPasteOnlyWhereEveryChannelFitsAndShiftOnce) {
     EXPECT_FALSE(d.edit.PasteBlockNeedsQuestion(kKeyBankA, 10));
     // A block dropped on a bank lands where all its rows are blank.
     EXPECT_EQ(Doc("52x 55y").edit.BankBlockRow(kKeyBankA, 0, 2, kKeyBankB), 6);
+    EXPECT_EQ(Doc("52x 58y").edit.BankBlockRow(kKeyBankA, 2, 4, kKeyBankB), 3);
     EXPECT_EQ(d.edit.BankBlockRow(kKeyBankA, 0, 2, kKeyBankA), -1);
     EXPECT_FALSE(d.edit.BlockEnabled(G::kCopy, kKeyBankA, 3, 2));
     // Move Up / Move Down of a block: the neighbour passed takes the row left.
