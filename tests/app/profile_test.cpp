@@ -85,7 +85,8 @@ TEST_F(ProfileFixture, ValuesAsTheyStandInAHandWrittenFileAndMissingOnes) {
         EXPECT_EQ(std::to_string(v), want.substr(want[0] == '!')) << key;
     }
     double real = 1;
-    EXPECT_TRUE(p.loadData("sign", real) && real == 1 && p.loadData("plus", real) && real == 2.5);
+    EXPECT_TRUE(p.loadData("sign", real) && real == 1 && !p.loadData("empty", real) &&
+                p.loadData("plus", real) && real == 2.5);
 }
 
 // Every month's last day is taken and the day after it is not, February by

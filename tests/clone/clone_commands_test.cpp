@@ -372,6 +372,7 @@ TEST(CloneCommands, AVerifiedWriteReadsTheMemoryBackUnderOneBarAndLeavesTheDocum
         EXPECT_EQ(t.ui.cancelable, (std::vector<bool>{false, true}));
         EXPECT_NE(std::find(t.ui.values.begin(), t.ui.values.end(), 50), t.ui.values.end());
         EXPECT_TRUE(!c.ok || t.ui.values.back() == 100);
+        EXPECT_TRUE(std::is_sorted(t.ui.values.begin(), t.ui.values.end()));
         EXPECT_FALSE(t.ui.progressOpen);
         EXPECT_EQ(t.Image(), before);
         EXPECT_FALSE(t.radio.EditOn());
