@@ -67,7 +67,7 @@ TEST_F(ProfileFixture, TypedValuesRoundTripAnUpdateWritesOnceAValueIsOneLineOfAt
 
 TEST_F(ProfileFixture, ValuesAsTheyStandInAHandWrittenFileAndMissingOnes) {
     WriteFile(file(),
-              "[s]\r\nword=abc\r\nzero=0\r\nnum= 12 \r\nfrac=2.5\r\nfrac3=3.5\r\nneg=-7.9\r\n"
+              "[s]\r\nword=abc\r\nzero=0\r\n num = 12 \r\nfrac=2.5\r\nfrac3=3.5\r\nneg=-7.9\r\n"
               "bad=12abc\r\nhuge=99999999999\r\nempty=\r\nplus=+2.5\r\nsign=+\r\nzeros=0100.50\r\n"
               "min=-2147483648\r\nmax=2147483647.4\r\nbelow=-2147483649\r\n");
     bool word = false, zero = true;
