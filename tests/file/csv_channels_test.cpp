@@ -425,7 +425,7 @@ TEST(ScannerCsv, ToneAndModeCellsBecomeTheReceiversSquelchAndMode) {
         const char* values;  // tsql,tone,mode; or the start of the refusal
         const char* note;    // the start of the note, "" for none
     } cases[] = {
-        {"127.3 PL", "FMN", "1,19,0", ""},
+        {"127.3PL", "FMN", "1,19,0", ""},
         {"88.5", "NFM", "1,8,0", ""},
         {"CSQ", "FM", "0,8,0", ""},
         {"", "WFM", "0,8,2", ""},
