@@ -115,6 +115,7 @@ TEST(ChannelTools, FillWritesEvenlySpacedChannelsAndRefusesWhatTheVersionCannotH
     EXPECT_FALSE(FillNeedsQuestion(d.master, kKeyBankC, 40, Spaced(11800000, 2500, 10)));
     EXPECT_TRUE(FillNeedsQuestion(d.master, kKeyBankA, 0, Spaced(11800000, 2500, 1)));
     EXPECT_FALSE(FillNeedsQuestion(d.master, kKeyBankA, 1, Spaced(11800000, 2500, 1)));
+    EXPECT_FALSE(FillNeedsQuestion(d.master, kKeyBankA, 0, Spaced(11800000, 2500, 51)));
     ChannelToolResult r;
     {
         UndoStep step(&d.history);
