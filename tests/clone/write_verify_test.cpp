@@ -50,6 +50,7 @@ TEST(WriteVerify, EachDifferingByteIsNamedWhereTheUserSeesIt) {
         // The skip bit of TV channel index 10, kept outside its record.
         {{{0x1F11, 0x04}}, 1, {"TV 11: Skip"}},
         {{{0x1900, 0x01}}, 1, {"Program scan edge 00A: Frequency"}},
+        {{{0x1CAD, 0x01}}, 1, {"TV 06: Frequency"}},
         {{{0x1F26, 0x01}}, 1, {"Setting: Beep Audio"}},
         {{{0x1F5C, 0x04}}, 1, {"Setting: Display Mode"}},
         {{{0x1F5C, 0x05}}, 1, {"Setting: Display Mode", "Address 1F5C"}},
