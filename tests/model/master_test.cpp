@@ -89,6 +89,8 @@ TEST(Master, ChUnitFindsTheRecordOfATreeRowWhichAResetKeeps) {
     VersionDocument d(0);
     const clsRigQ5_Ch* bankH = d.master.ChUnit(10, 49);
     EXPECT_EQ(bankH, d.master.ListCh(M::kListMemory, 399));
+    for (int bank = 0; bank < 8; ++bank)  // Bank A to H: keys 3 to 10, 50 channels each
+        EXPECT_EQ(d.master.ChUnit(3 + bank, 0), d.master.ListCh(M::kListMemory, 50 * bank));
     for (const auto& [key, row] : {std::pair{10, 50}, {0, 0}, {27, 0}, {-1, 0}, {3, -1}})
         EXPECT_EQ(d.master.ChUnit(key, row), nullptr) << key << "/" << row;
     // Lookups just past the end of each table find nothing.
