@@ -206,7 +206,8 @@ TEST(GridEdit, BlocksPasteOnlyWhereEveryChannelFitsAndShiftOnce) {
     // "first last delta result layout;"
     std::istringstream shifts(
         "2 4 -1 0 acdebfghij(390);2 4 1 0 abfcdeghij(390);0 2 -1 1 abcdefghij(390);"
-        "1 2 -1 0 bcadefghij(390);10 11 -1 1 abcdefghij(390);48 49 1 1 abcdefghij(390);20 22 1 1 "
+        "1 2 -1 0 bcadefghij(390);0 1 1 0 cabdefghij(390);10 11 -1 1 abcdefghij(390);48 49 1 1 "
+        "abcdefghij(390);20 22 1 1 "
         "abcdefghij(390);9 10 1 0 abcdefghi.j(389)");
     for (std::string c; std::getline(shifts, c, ';');) {
         SCOPED_TRACE(c);
