@@ -58,6 +58,8 @@ TEST(ImageDiff, DifferencesAreNamedAsTheGridAndTheSettingsDialogShowThem) {
     EXPECT_EQ(lines.front(), "Bank A\t02\tFrequency\t\t145.500000");
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Bank A\t02\tName\t\tLocal"), lines.end());
     EXPECT_EQ(lines.back(), "Setting\t\tComment\t\tTrip");
+    const ImageDifference comment = ImageDifferences(c.master, e.master).back();
+    EXPECT_EQ(std::pair(comment.key, comment.row), std::pair(-1, -1));  // shown by no list
 }
 
 TEST(ImageDiff, EveryListOfTheVersionIsCompared) {
