@@ -39,8 +39,7 @@ TEST(RecentFile, NewestFirstAFullListDropsTheOldestTheProfileHoldsEveryIndexAndG
     clsCmcProfileIO p;
     p.Path(dir.path().string() + "/");
     clsCmcRecentFile saved, sparse;
-    saved.MaxIndex(3);
-    sparse.MaxIndex(4);
+    for (auto* list : {&saved, &sparse}) list->MaxIndex(list == &saved ? 3 : 4);
     saved.AddItem("/d/A.acf", "A");
     saved.saveData(p);
     EXPECT_EQ(

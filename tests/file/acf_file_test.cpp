@@ -180,9 +180,7 @@ TEST(AcfFile, NothingButARegularFileIsReadOrReplaced) {
     for (const fs::path& target : targets)
         EXPECT_EQ(AcfFileLoad(loaded, target.string()), kAcfCannotOpen) << target;
     EXPECT_TRUE(loaded.eepImage.IsSameAs(MakeDoc(99).eepImage));
-    EXPECT_EQ(OpenFailureReason(dir.file("missing.acf"), 0, true) + " " +
-                  OpenFailureReason(dir.file("loop-a"), 0, true),
-              "No such file. Too many levels of symbolic links.");
+    EXPECT_EQ(OpenFailureReason(dir.file("loop-a"), 0, true), "Too many levels of symbolic links.");
     EXPECT_EQ(ReadFile(dir.file("folder/keep")), "x");
     EXPECT_EQ(FilesIn(dir.path()), files);
 

@@ -71,9 +71,8 @@ TEST(Codec, RecordLayouts) {
         ch.AppearCh(true);
         ch.FreqOp_Pure(c.freq);
         WriteValues(ch, c.values, "AB");
-        const bool option = c.type == M::kListFmTv || c.type == M::kListVfo;
-        if (option)  // every bit of an option byte is written, whatever it held
-            f.radio.eepImage.WriteByte(M::EeAdr_TvFmOpt(ch.ChIdent(), c.index), 0x7F);
+        const bool option = c.type == M::kListFmTv || c.type == M::kListVfo;  // written whole
+        if (option) f.radio.eepImage.WriteByte(M::EeAdr_TvFmOpt(ch.ChIdent(), c.index), 0x7F);
         const std::int32_t next = M::EeAdr_Ch(c.type, c.index + 1);  // left as it is
         const int nextByte = f.radio.eepImage.ReadByte(next);
         f.master.Set1Ch(ch, c.type, c.index, M::kProgramForm);

@@ -93,13 +93,21 @@ TEST(Master, ChUnitFindsTheRecordOfATreeRowWhichAResetKeeps) {
         EXPECT_EQ(d.master.ChUnit(3 + bank, 0), d.master.ListCh(M::kListMemory, 50 * bank));
     for (const auto& [key, row] : {std::pair{10, 50}, {0, 0}, {27, 0}, {-1, 0}, {3, -1}})
         EXPECT_EQ(d.master.ChUnit(key, row), nullptr) << key << "/" << row;
+    const clsRigQ5_Master& m = d.master;
+    std::string columns;  // each list's grid columns, by item number
+    for (int type = 0, i = 0; type < M::kNumListTypes; i = 0, ++type, columns += "|")
+        while (i < m.NumItemNoOfChListType(type))
+            columns += std::to_string(m.ItemNoOfChListType(type, i++)) + " ";
+    EXPECT_EQ(columns,
+              "1 2 3 4 6 7 10 9 13 14 15 |0 2 3 4 5 6 7 11 13 14 15 |0 2 3 4 5 6 7 13 14 15 |"
+              "0 2 8 12 15 |0 2 15 |0 2 10 9 15 ||");
     // Lookups just past the end of each table find nothing.
-    EXPECT_TRUE(d.master.TreeKeyStr(M::kMaxTreeKeys).empty() &&
-                d.master.TreeKeyTopChNo(M::kMaxTreeKeys) == 0 &&
-                d.master.TreeKeyChListType(M::kMaxTreeKeys) == M::kListFolder &&
-                d.master.ItemNoOfChListType(0, M::kItemsPerList) == M::kNoItem &&
-                d.master.ItemNoOfChListType(M::kNumListTypes, 0) == M::kNoItem &&
-                d.master.NumItemNoOfChListType(M::kNumListTypes) == 0);
+    const int keys = M::kMaxTreeKeys, types = M::kNumListTypes;
+    EXPECT_TRUE(m.TreeKeyStr(keys).empty() && m.TreeKeyTopChNo(keys) == 0 &&
+                m.TreeKeyChListType(keys) == M::kListFolder &&
+                m.NumItemNoOfChListType(types) == 0 &&
+                m.ItemNoOfChListType(0, M::kItemsPerList) == M::kNoItem &&
+                m.ItemNoOfChListType(types, 0) == M::kNoItem);
     // The windows hold references to the records. Without FM TV the tree has
     // no FM TV list and the VFOs no TV option columns.
     d.master.MatrixObj().MtxFmTvOk(0);
