@@ -33,19 +33,34 @@ mkdir -p "$work/config/CS-Q5"
 printf '[M_Property]\r\nM_Property_V=0\r\nM_Property_A=1\r\nM_Property_F=0\r\n' \
     >"$work/config/CS-Q5/CSQ5.rs"
 
-# Xvfb picks a free display and writes its number when it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-tries=0
-while [ ! -s "$work/display" ]; do
-    tries=$((tries + 1))
-    if [ "$tries" -gt 300 ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
-        cat "$work/xvfb.log"
-        echo "FAIL: Xvfb did not start"
-        exit 1
-    fi
-    sleep 0.1
+# A display of our own. Xvfb -displayfd would pick the first free number
+# itself, but on its way past a display in use it removes that server's
+# socket file, and another test's program can then no longer connect. With
+# a number given, a display in use only makes Xvfb stop: the next is tried.
+# Xvfb writes the number to fd 3 when it is ready.
+display=$((100 + $$ % 800))
+xvfb_pid=
+for attempt in $(seq 1 40); do
+    : >"$work/display"
+    Xvfb ":$display" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+        3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    tries=0
+    while [ ! -s "$work/display" ] && kill -0 "$xvfb_pid" 2>/dev/null && [ "$tries" -le 300 ]; do
+        tries=$((tries + 1))
+        sleep 0.1
+    done
+    [ -s "$work/display" ] && break
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=
+    display=$((display + 1))
 done
+if [ -z "$xvfb_pid" ]; then
+    cat "$work/xvfb.log"
+    echo "FAIL: Xvfb did not start"
+    exit 1
+fi
 
 export DISPLAY=":$(cat "$work/display")" XDG_CONFIG_HOME="$work/config" \
     XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work" HOME="$work" \
